@@ -1,0 +1,27 @@
+#pragma once
+// The reading: from the form's entries to a filled birth record and result sheet, in one
+// fixed order of steps. After the input check nothing stops a reading: a step that cannot
+// be carried out leaves its fields as they were and the next step runs.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/birth_record.h"
+#include "core/form_entries.h"
+#include "core/result_sheet.h"
+#include "core/validate_entries.h"
+
+namespace core {
+
+// Runs one reading. On a refusal nothing in the record or the sheet changes and the refusal
+// is returned; otherwise the record holds the reading and the sheet the result window.
+std::optional<Refusal> RunReading(const FormEntries& entries, BirthRecord& record,
+                                  ResultSheet& sheet);
+
+// "January" .. "December" for month 1..12, "" otherwise.
+std::string_view MonthName(int month);
+// How a sunrise, sunset or birth moment is shown: "7 March 1984 06:32:00".
+std::string DateTimeText(LocalTime t);
+
+}  // namespace core

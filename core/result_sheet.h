@@ -1,0 +1,64 @@
+#pragma once
+// What a reading writes into the result window: captions by widget object name, the
+// highlighted sign boxes and the runs of the reading text. The window renders a sheet
+// generically; every reading builds a fresh one, as every reading gets a fresh window.
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// Colours of the standard 16-colour palette used by a reading.
+inline constexpr Rgb kHighlightColour{0, 128, 128};  // palette 3: Lagna and its vedha signs
+inline constexpr Rgb kReadingTextColour{0, 255, 0};  // palette 10: the reading text
+
+struct TextRun {
+  std::string text;
+  bool emphasis = false;
+  Rgb colour;
+  friend bool operator==(const TextRun&, const TextRun&) = default;
+};
+
+// A result-window widget that a reading writes, with the caption it carries at design.
+struct WrittenWidget {
+  std::string_view name;
+  std::string_view designCaption;
+};
+
+// Every widget a reading writes, in the order the window lists them.
+const std::vector<WrittenWidget>& WrittenWidgets();
+
+// Sign picture boxes and content labels, in sign order from Aries.
+inline constexpr std::array<std::string_view, 12> kSignPictureBoxes = {
+    "picAries",  "picTaurus",   "picGemini",      "picCancer",    "picLeo",      "picVirgo",
+    "picLibra",  "picScorpio",  "picSagittarius", "picCapricorn", "picAquarius", "picPisces"};
+inline constexpr std::array<std::string_view, 12> kSignContentLabels = {
+    "lblAries",  "lblTaurus",   "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
+    "lblLibra",  "lblScorpio",  "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
+
+// Name of the position label of body k (0..9): "planet(k)".
+std::string PositionLabel(int k);
+
+struct ResultSheet {
+  bool created = false;  // the first write creates the (still hidden) window
+  std::map<std::string, std::string, std::less<>> captions;  // written captions only
+  std::array<bool, 12> highlighted{};                         // by sign index from Aries
+  std::vector<TextRun> RTB;
+
+  void SetCaption(std::string_view widget, std::string text);
+  // The written caption, else the design caption, else the empty text.
+  std::string Caption(std::string_view widget) const;
+  void Highlight(int sign);
+  void AppendText(std::string text, bool emphasis, Rgb colour);
+};
+
+}  // namespace core

@@ -1,0 +1,29 @@
+#pragma once
+// The two ways the ephemeris turns the local birth time into universal time. Both describe
+// the same instant: local clock time plus the zone's correction, less one hour when
+// daylight saving was declared.
+
+#include "core/birth_record.h"
+
+namespace core {
+
+// Universal time in decimal hours on the local calendar date of birth; may be negative or
+// 24 and more, so that the day count of the local date plus U / 24 lands on the right day.
+// Used by the Moon and the ascendant.
+double UniversalHours(const BirthRecord& record);
+
+struct CivilTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+  friend bool operator==(const CivilTime&, const CivilTime&) = default;
+};
+
+// The universal calendar date and clock time of birth (seconds dropped), with full
+// Gregorian carry. Used by the Sun, the planets and the nodes.
+CivilTime UniversalCivilTime(const BirthRecord& record);
+
+// Signed longitude in degrees, east negative, as the ephemeris uses it.
+double SignedLongitude(const BirthRecord& record);
+// Signed latitude in degrees, south negative.
+double SignedLatitude(const BirthRecord& record);
+
+}  // namespace core

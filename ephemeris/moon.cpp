@@ -1,0 +1,4 @@
+#include "ephemeris/moon.h"
+namespace modVedicEphemeris {
+void ComputeMoonAndRashi(core::BirthRecord&) {}
+}  // namespace modVedicEphemeris

@@ -1,0 +1,15 @@
+#pragma once
+// The Moon's sidereal longitude at birth from the 25 largest terms of the lunar longitude
+// series, and the Rashi, the sign in which the Moon stands.
+
+#include "core/birth_record.h"
+
+namespace modVedicEphemeris {
+
+// Writes MoonLongitudeText and RashiName.
+void ComputeMoonAndRashi(core::BirthRecord& record);
+
+// Minus the ayanamsa in degrees, T in Julian centuries from J2000.0.
+double Ayanamsa2000(double T);
+
+}  // namespace modVedicEphemeris

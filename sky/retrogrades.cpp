@@ -1,0 +1,4 @@
+#include "sky/retrogrades.h"
+namespace modRetrogrades {
+void MarkRetrogrades(core::BirthRecord&) {}
+}  // namespace modRetrogrades

@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  MainWindow window;
+  window.show();
+  return app.exec();
+}
