@@ -8,7 +8,13 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := build-essential cmake pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
 
-.PHONY: run test build deps configure clean format
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+SANITIZE_SWEEP ?= 20000
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+
+.PHONY: run test build deps configure clean format sanitize fuzz
 
 run: build
 	./$(BUILD)/ui/orvel-pataki-chakra
@@ -31,8 +37,37 @@ deps:
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
 
+# The library, tools and tests under AddressSanitizer and UndefinedBehaviorSanitizer, with a
+# shorter sweep (the sanitizers make a reading some ten times slower).
+sanitize: deps
+	cmake -S . -B $(ASAN_BUILD) -DOPC_SANITIZE=ON -DOPC_BUILD_UI=OFF -DOPC_BUILD_BENCH=OFF \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOPC_SWEEP_COUNT=$(SANITIZE_SWEEP)
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure -j$(JOBS) -LE long
+
+# The reading dump's line handling under libFuzzer with ASan and UBSan, for FUZZ_SECONDS;
+# new inputs go to $(FUZZ_BUILD)/corpus, a crashing input to $(FUZZ_BUILD)/crash-*.
+fuzz: deps
+	@missing=$$(for p in $(FUZZ_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing: $$missing"; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 -DOPC_FUZZ=ON \
+	    -DOPC_BUILD_UI=OFF -DOPC_BUILD_TESTS=OFF -DOPC_BUILD_BENCH=OFF \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target reading_dump_fuzz
+	mkdir -p $(FUZZ_BUILD)/corpus
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	$(FUZZ_BUILD)/tests/fuzz/reading_dump_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	    -dict=tests/fuzz/reading_dump.dict -artifact_prefix=$(FUZZ_BUILD)/ \
+	    -print_final_stats=1 $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

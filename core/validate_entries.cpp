@@ -67,8 +67,7 @@ std::optional<Refusal> ValidateEntries(const FormEntries& e) {
   if (e.cboMonth == kFebruary && *day > FebruaryDays(e.cboYear))
     return Refusal{"Please Enter Correct Date Or Month!", MessageIcon::Information, std::nullopt};
   if (IsThirtyDayMonth(e.cboMonth) && *day == 31)
-    return Refusal{"Please Enter Correct Date Or Month !", MessageIcon::Information,
-                   std::nullopt};
+    return Refusal{"Please Enter Correct Date Or Month !", MessageIcon::Information, std::nullopt};
   return std::nullopt;
 }
 

@@ -20,7 +20,10 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 std::string TwoDigits(std::string_view digits) {
-  return digits.size() <= 1 ? "0" + std::string(digits) : std::string(digits);
+  std::string text;
+  if (digits.size() <= 1) text.push_back('0');
+  text.append(digits);
+  return text;
 }
 
 constexpr std::string_view kDegreeMark = "°";  // two bytes in UTF-8

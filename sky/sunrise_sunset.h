@@ -4,6 +4,7 @@
 // horizon). Good to a few minutes between the polar circles.
 
 #include <array>
+#include <chrono>
 
 #include "core/birth_record.h"
 
@@ -20,5 +21,8 @@ SunDay SunRiseSet(int month, int day, int year, int hour, int minute, int latitu
                   int latitudeMin, bool isSouth, int longitudeDeg, int longitudeMin, bool isEast,
                   int zoneHours, int zoneMinutes, bool isDst,
                   std::array<core::DateTime, 3>& sunTimes);
+
+// Day of the year counted from 0 (1 January) that the model takes as its day number.
+int DayIndex(std::chrono::year_month_day date);
 
 }  // namespace modSunRiseSunSet

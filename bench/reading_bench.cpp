@@ -1,0 +1,142 @@
+// How long one reading and its costliest steps take. A reading must stay far below what a
+// person can notice; the station lookup must not slow down for late dates.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+
+#include "chakra/vedha_reading.h"
+#include "core/reading.h"
+#include "ephemeris/moon.h"
+#include "ephemeris/planets.h"
+#include "reading-dump/dump_line.h"
+#include "sky/retrogrades.h"
+#include "sky/sunrise_sunset.h"
+
+namespace {
+
+// A typical set of entries: New Delhi, 7 March 1984, 10:05:30, Indian Standard Time.
+core::FormEntries DelhiEntries() {
+  return {.txtName = "ASHA",
+          .cboMonth = 2,
+          .cboDate = "7",
+          .cboYear = "1984",
+          .cboHH = "10",
+          .cboMM = "5",
+          .cboSS = "30",
+          .txtMCity = "New Delhi",
+          .txtMState = "Delhi",
+          .txtMCountry = "India",
+          .cmbTimeZone = 34,  // "Indian Time, IST, +5.3"
+          .chkDST = false,
+          .txtLonD = "77",
+          .txtLonM = "12",
+          .txtLatD = "28",
+          .txtLatM = "38",
+          .optLongEast = true,
+          .optLatNorth = true};
+}
+
+// A record after one complete reading, so each step below finds its inputs in place.
+core::BirthRecord ReadRecord() {
+  core::BirthRecord record;
+  core::ResultSheet sheet;
+  core::RunReading(DelhiEntries(), record, sheet);
+  return record;
+}
+
+void BM_CompleteReading(benchmark::State& state) {
+  const core::FormEntries entries = DelhiEntries();
+  core::BirthRecord record;  // one record for all readings, as in the program
+  for (auto _ : state) {
+    core::ResultSheet sheet;  // every reading gets a fresh window
+    auto refusal = core::RunReading(entries, record, sheet);
+    benchmark::DoNotOptimize(refusal);
+    benchmark::DoNotOptimize(sheet);
+  }
+}
+BENCHMARK(BM_CompleteReading);
+
+// The same reading through the JSON dump: parsing the line and writing the record and window.
+void BM_DumpLine(benchmark::State& state) {
+  const std::string line =
+      R"({"txtName":"ASHA","cboMonth":"March","cboDate":"7","cboYear":"1984","cboHH":"10",)"
+      R"("cboMM":"5","cboSS":"30","cmbTimeZone":34,"txtLonD":"77","txtLonM":"12",)"
+      R"("txtLatD":"28","txtLatM":"38"})";
+  core::BirthRecord record;
+  for (auto _ : state) {
+    std::string out = dump::ProcessLine(line, record);
+    benchmark::DoNotOptimize(out);
+  }
+}
+BENCHMARK(BM_DumpLine);
+
+void BM_ComputeMoonAndRashi(benchmark::State& state) {
+  core::BirthRecord record = ReadRecord();
+  for (auto _ : state) {
+    modVedicEphemeris::ComputeMoonAndRashi(record);
+    benchmark::DoNotOptimize(record.MoonLongitudeText);
+  }
+}
+BENCHMARK(BM_ComputeMoonAndRashi);
+
+void BM_ComputeAscendant(benchmark::State& state) {
+  core::BirthRecord record = ReadRecord();
+  for (auto _ : state) {
+    modVedicPlanetPosition::ComputeAscendant(record);
+    benchmark::DoNotOptimize(record.AscendantText);
+  }
+}
+BENCHMARK(BM_ComputeAscendant);
+
+void BM_ComputePositionTable(benchmark::State& state) {
+  core::BirthRecord record = ReadRecord();
+  modVedicPlanetPosition::ComputeAscendant(record);
+  for (auto _ : state) {
+    modVedicPlanetPosition::ComputePositionTable(record);
+    benchmark::DoNotOptimize(record.PositionTexts);
+  }
+}
+BENCHMARK(BM_ComputePositionTable);
+
+// Sunrise and sunset of the birth date and of the days before and after, as a reading asks.
+void BM_SunRiseSetThreeDays(benchmark::State& state) {
+  std::array<core::DateTime, 3> sunTimes;
+  for (auto _ : state) {
+    for (int day = 6; day <= 8; ++day) {
+      auto sunDay = modSunRiseSunSet::SunRiseSet(3, day, 1984, 10, 5, 28, 38, false, 77, 12, true,
+                                                 -5, -30, false, sunTimes);
+      benchmark::DoNotOptimize(sunDay);
+    }
+    benchmark::DoNotOptimize(sunTimes);
+  }
+}
+BENCHMARK(BM_SunRiseSetThreeDays);
+
+// The retrograde test for one planet, by year: the time must not grow with the year, that is
+// with the number of station rows before the date.
+void BM_IsRetrograde(benchmark::State& state) {
+  using namespace std::chrono;
+  const year_month_day date{year{static_cast<int>(state.range(0))}, June, day{15}};
+  for (auto _ : state) {
+    for (const char* planet : {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"}) {
+      bool retrograde = modRetrogrades::IsRetrograde(date, planet);
+      benchmark::DoNotOptimize(retrograde);
+    }
+  }
+  state.SetLabel("five planets");
+}
+BENCHMARK(BM_IsRetrograde)->Arg(1901)->Arg(1950)->Arg(2000)->Arg(2050);
+
+void BM_ComposeVedhaReading(benchmark::State& state) {
+  core::BirthRecord record = ReadRecord();
+  core::ResultSheet sheet;
+  for (auto _ : state) {
+    sheet.RTB.clear();  // the reading text is appended; start each run empty
+    modPatakiChakra::ComposeVedhaReading(record, sheet);
+    benchmark::DoNotOptimize(sheet.RTB);
+  }
+}
+BENCHMARK(BM_ComposeVedhaReading);
+
+}  // namespace

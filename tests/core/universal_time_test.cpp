@@ -1,0 +1,183 @@
+// Local birth time to universal time: clock time plus the zone's correction, one hour less
+// with daylight saving, whichever hemisphere the birth place lies in.
+#include "core/universal_time.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/zone_table.h"
+
+namespace {
+
+struct UtCase {
+  const char* name;
+  int row;
+  bool east, dst;
+  int year, month, day, hour, minute;
+  double hours;           // UniversalHours on the local date
+  core::CivilTime civil;  // UniversalCivilTime
+};
+
+core::BirthRecord RecordFor(const UtCase& c) {
+  core::BirthRecord r;
+  core::Zone_Calculation(c.row, r);
+  r.ZoneHoursAbs = static_cast<std::int16_t>(std::abs(r.ZoneHours));
+  r.ZoneMinutesAbs = static_cast<std::int16_t>(std::abs(r.ZoneMinutes));
+  r.IsEast = c.east;
+  r.IsDst = c.dst;
+  r.LongitudeDeg = 77;
+  r.BirthYear = static_cast<std::int16_t>(c.year);
+  r.BirthMonth = static_cast<std::int16_t>(c.month);
+  r.BirthDay = static_cast<std::int16_t>(c.day);
+  r.BirthHour = static_cast<std::int16_t>(c.hour);
+  r.BirthMinute = static_cast<std::int16_t>(c.minute);
+  return r;
+}
+
+std::string Show(const core::CivilTime& t) {
+  return std::to_string(t.year) + "-" + std::to_string(t.month) + "-" + std::to_string(t.day) +
+         " " + std::to_string(t.hour) + ":" + std::to_string(t.minute);
+}
+
+class UniversalTimeTest : public testing::TestWithParam<UtCase> {};
+
+TEST_P(UniversalTimeTest, BothRulesGiveTheSameInstant) {
+  const auto& c = GetParam();
+  const core::BirthRecord r = RecordFor(c);
+  EXPECT_DOUBLE_EQ(core::UniversalHours(r), c.hours) << c.name;
+  const core::CivilTime got = core::UniversalCivilTime(r);
+  EXPECT_EQ(got, c.civil) << c.name << ": got " << Show(got) << ", expected " << Show(c.civil);
+}
+
+// Rows: 34 Indian (-5, -30), 20 CET (-1), 27 EST (+5), 29 GMT, 50 Newfoundland (+3, +30).
+INSTANTIATE_TEST_SUITE_P(
+    Zones, UniversalTimeTest,
+    testing::Values(
+        UtCase{"east_zone_east_place",
+               34,
+               true,
+               false,
+               1947,
+               8,
+               15,
+               2,
+               0,
+               -3.5,
+               {1947, 8, 14, 20, 30}},
+        UtCase{"east_zone_east_place_dst",
+               34,
+               true,
+               true,
+               1947,
+               8,
+               15,
+               2,
+               0,
+               -4.5,
+               {1947, 8, 14, 19, 30}},
+        UtCase{"east_zone_west_place", 20, false, false, 1990, 6, 1, 10, 0, 9, {1990, 6, 1, 9, 0}},
+        UtCase{
+            "east_zone_west_place_dst", 20, false, true, 1990, 6, 1, 10, 0, 8, {1990, 6, 1, 8, 0}},
+        UtCase{"west_zone_west_place_new_year",
+               27,
+               false,
+               false,
+               1999,
+               12,
+               31,
+               23,
+               30,
+               28.5,
+               {2000, 1, 1, 4, 30}},
+        UtCase{"west_zone_west_place_new_year_dst",
+               27,
+               false,
+               true,
+               1999,
+               12,
+               31,
+               23,
+               30,
+               27.5,
+               {2000, 1, 1, 3, 30}},
+        UtCase{"west_zone_east_place", 27, true, false, 1990, 6, 1, 10, 0, 15, {1990, 6, 1, 15, 0}},
+        UtCase{
+            "west_zone_east_place_dst", 27, true, true, 1990, 6, 1, 10, 0, 14, {1990, 6, 1, 14, 0}},
+        UtCase{"leap_day_back_from_March",
+               34,
+               true,
+               false,
+               2000,
+               3,
+               1,
+               2,
+               0,
+               -3.5,
+               {2000, 2, 29, 20, 30}},
+        UtCase{"no_leap_day_back_from_March",
+               34,
+               true,
+               false,
+               2001,
+               3,
+               1,
+               2,
+               0,
+               -3.5,
+               {2001, 2, 28, 20, 30}},
+        UtCase{"century_without_leap_day",
+               34,
+               true,
+               false,
+               1901,
+               3,
+               1,
+               2,
+               0,
+               -3.5,
+               {1901, 2, 28, 20, 30}},
+        UtCase{
+            "greenwich_dst_east", 29, true, true, 2010, 7, 1, 12, 15, 11.25, {2010, 7, 1, 11, 15}},
+        UtCase{
+            "greenwich_dst_west", 29, false, true, 2010, 7, 1, 12, 15, 11.25, {2010, 7, 1, 11, 15}},
+        UtCase{"greenwich_dst_past_midnight_back",
+               29,
+               false,
+               true,
+               2010,
+               1,
+               1,
+               0,
+               30,
+               -0.5,
+               {2009, 12, 31, 23, 30}},
+        UtCase{"half_hour_west_rolls_into_next_year",
+               50,
+               false,
+               false,
+               2049,
+               12,
+               31,
+               22,
+               45,
+               26.25,
+               {2050, 1, 1, 2, 15}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SignedCoordinates, EastAndSouthAreNegative) {
+  core::BirthRecord r;
+  r.LongitudeDeg = 77;
+  r.LongitudeMin = 13;
+  r.LatitudeDeg = 28;
+  r.LatitudeMin = 39;
+  EXPECT_DOUBLE_EQ(core::SignedLongitude(r), 77 + 13 / 60.0);
+  EXPECT_DOUBLE_EQ(core::SignedLatitude(r), 28 + 39 / 60.0);
+  r.IsEast = true;
+  r.IsSouth = true;
+  EXPECT_DOUBLE_EQ(core::SignedLongitude(r), -(77 + 13 / 60.0));
+  EXPECT_DOUBLE_EQ(core::SignedLatitude(r), -(28 + 39 / 60.0));
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+#pragma once
+// Stand-ins for the desktop: they record what the program would show or open.
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include "ui/services.h"
+
+namespace ui::testing {
+
+struct Message {
+  QString text;
+  core::MessageIcon icon;
+  QWidget* parent;
+};
+
+class RecordingDialogs final : public Dialogs {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text, core::MessageIcon icon) override {
+    messages.append({text, icon, parent});
+  }
+  QStringList Texts() const {
+    QStringList texts;
+    for (const Message& m : messages) texts << m.text;
+    return texts;
+  }
+  QList<Message> messages;
+};
+
+class RecordingLinks final : public LinkOpener {
+ public:
+  void Open(const QUrl& address) override { opened.append(address); }
+  QList<QUrl> opened;
+};
+
+}  // namespace ui::testing

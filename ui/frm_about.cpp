@@ -1,0 +1,77 @@
+#include "ui/frm_about.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/link_label.h"
+#include "ui/look.h"
+#include "ui/mod_help.h"
+#include "ui/services.h"
+
+namespace ui {
+
+namespace {
+
+QLabel* PlainLabel(const QString& text, const char* name, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(name));
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+}  // namespace
+
+FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmAbout"));
+  setWindowTitle(kWindowCaption);
+  setModal(true);
+  setFont(AppFont(8));
+  Paint(this, kBackground, kValueColour);
+  setFixedSize(Twips(6555), Twips(3840));
+
+  auto* icon = PlainLabel({}, "picIcon", this);
+  icon->setPixmap(windowIcon().pixmap(Twips(480), Twips(480)));
+  icon->setGeometry(TwipsRect(240, 120, 480, 480));
+
+  auto* title = PlainLabel(kWindowCaption, "Label2", this);
+  title->setFont(AppFont(8, true));
+  title->setGeometry(TwipsRect(840, 240, 2565 + 1200, 240));
+
+  auto* description = PlainLabel(
+      QStringLiteral("Orvel Pataki Chakra generates the Pataki Chakra of your natal chart based "
+                     "on Vedic Astrology principles. The Pataki Chakra or Tri Pataki Chakra "
+                     "means a flag of three in Sanskrit. It gives you information about your "
+                     "ill health and the planetary influences on the Moon."),
+      "Label1", this);
+  description->setWordWrap(true);
+  Paint(description, QColor(255, 255, 128), kCaptionColour);
+  description->setGeometry(TwipsRect(120, 720, 6315, 975));
+
+  auto* homePage = new LinkLabel(
+      QStringLiteral("Click here to visit ") + modHelp::HomePage().toString(), this);
+  homePage->setObjectName(QStringLiteral("lblHomePage"));
+  homePage->setGeometry(TwipsRect(2250, 1950, 4050, 195));
+  connect(homePage, &LinkLabel::activated, this, [&links] { modHelp::OpenHomePage(links); });
+
+  auto* line = new QFrame(this);
+  line->setObjectName(QStringLiteral("Line1(0)"));
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Plain);
+  line->setLineWidth(2);
+  line->setGeometry(TwipsRect(120, 3255, 6195, 30));
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("cmdOK"));
+  ok->setGeometry(TwipsRect(5070, 3360, 1260, 345));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ShowAbout(QWidget* parent, LinkOpener& links) {
+  FrmAbout box(links, parent);
+  box.exec();
+}
+
+}  // namespace ui

@@ -1,0 +1,281 @@
+#include "ui/frm_display.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "ui/link_label.h"
+#include "ui/look.h"
+#include "ui/mod_help.h"
+#include "ui/services.h"
+
+namespace ui {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Texts of a reading break their lines with CR LF; Qt breaks them with LF.
+QString Lines(std::string_view text) {
+  return FromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+}
+
+// Labels show names the user typed, so they never interpret text as markup.
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
+                 const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(alignment);
+  label->setGeometry(place);
+  SetTextColour(label, colour);
+  return label;
+}
+
+QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption) {
+  auto* frame = new QGroupBox(caption, parent);
+  frame->setObjectName(QLatin1String(name));
+  SetTextColour(frame, kCaptionColour);
+  return frame;
+}
+
+// A tab page that the frame on it fills completely.
+QWidget* Page(QWidget* content) {
+  auto* page = new QWidget;
+  Paint(page, kBackground, kValueColour);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(content);
+  return page;
+}
+
+struct SignPlace {
+  const char* name;
+  int left, top;
+};
+// Rim of a five-by-five grid with empty corners, signs running counter-clockwise from Aries.
+constexpr SignPlace kSignPlaces[12] = {
+    {"Aries", 5970, 135},       {"Taurus", 4005, 135},    {"Gemini", 2040, 135},
+    {"Cancer", 75, 1800},       {"Leo", 75, 3480},        {"Virgo", 75, 5160},
+    {"Libra", 2040, 6840},      {"Scorpio", 4005, 6840},  {"Sagittarius", 5970, 6840},
+    {"Capricorn", 7920, 5175},  {"Aquarius", 7920, 3495}, {"Pisces", 7920, 1815}};
+
+struct Line {
+  int x1, y1, x2, y2;
+};
+// The fixed figure in the centre of the chart (Line2 .. Line19), in twips of the chart frame.
+constexpr Line kCentreLines[18] = {
+    {3480, 1800, 2040, 3000}, {7920, 5640, 6720, 6840}, {3480, 6840, 2040, 5640},
+    {6720, 1800, 7920, 3000}, {3480, 1800, 3480, 6840}, {6720, 1800, 6720, 6840},
+    {2040, 3000, 7920, 3000}, {2040, 5640, 7920, 5640}, {5040, 1800, 2040, 4440},
+    {7920, 4440, 4920, 6840}, {2040, 4440, 7920, 4440}, {6960, 1560, 2040, 5640},
+    {5040, 1800, 5040, 6840}, {7920, 3000, 3480, 6840}, {7920, 4440, 5040, 1800},
+    {4920, 6840, 2040, 4440}, {7920, 5640, 3480, 1800}, {6720, 6840, 2040, 3000}};
+
+// The nine small shapes (Shape1(0) .. Shape1(8)): three rows of three.
+QRect ShapeRect(int element) {
+  constexpr int lefts[3] = {3240, 4680, 6240};
+  const int row = element / 3;
+  const int top = row == 0 ? 2760 : row == 2 ? 5400 : element == 4 ? 4200 : 4080;
+  return TwipsRect(lefts[element % 3], top, element == 2 ? 735 : 615, 495);
+}
+
+// Draws the centre figure beneath the sign boxes; it shows no data.
+class ChartDrawing : public QWidget {
+ public:
+  explicit ChartDrawing(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ChartDrawing"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kValueColour, 2));
+    for (const Line& l : kCentreLines)
+      painter.drawLine(Twips(l.x1), Twips(l.y1), Twips(l.x2), Twips(l.y2));
+    for (int element = 0; element < 9; ++element) painter.drawRect(ShapeRect(element));
+  }
+};
+
+}  // namespace
+
+FrmDisplay::FrmDisplay(LinkOpener& links, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frmDisplay"));
+  setWindowTitle(kWindowCaption);
+  setFont(AppFont(8));
+  Paint(this, kBackground, kValueColour);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Button, kBackground.lighter(150));
+  palette.setColor(QPalette::ButtonText, kValueColour);
+  setPalette(palette);
+  setFixedSize(Twips(14745), Twips(8865));
+
+  BuildChart();
+  BuildDetailsPanel();
+  BuildReadingPanel();
+  BuildForumLabels(links);
+  ShowDesignCaptions();
+}
+
+void FrmDisplay::BuildChart() {
+  QGroupBox* chart = AddFrame(this, "fraBirthchart", QStringLiteral("Hora"));
+  chart->setGeometry(TwipsRect(0, 240, 10035, 8625));
+  new ChartDrawing(chart);
+  chart->findChild<QWidget*>(QStringLiteral("ChartDrawing"))->setGeometry(chart->rect());
+
+  for (int sign = 0; sign < 12; ++sign) {
+    const SignPlace& place = kSignPlaces[sign];
+    auto* box = new QFrame(chart);
+    box->setObjectName(FromUtf8(core::kSignPictureBoxes[sign]));
+    box->setGeometry(TwipsRect(place.left, place.top, 1965, 1680));
+    box->setFrameShape(QFrame::Box);
+    box->setFrameShadow(QFrame::Plain);
+    Paint(box, kBackground, kValueColour);
+    signBoxes_[sign] = box;
+
+    QLabel* content = AddLabel(box, FromUtf8(core::kSignContentLabels[sign]), {},
+                               TwipsRect(0, 0, 1305, 1500), kValueColour);
+    content->setMargin(3);
+    const bool inset = sign == 2 || sign == 8;  // Gemini and Sagittarius
+    AddLabel(box, QStringLiteral("Label1(%1)").arg(sign), QLatin1String(place.name),
+             TwipsRect(inset ? 120 : 0, 1440, inset ? 1845 : 1965, 195), kCaptionColour)
+        ->setIndent(3);
+  }
+}
+
+void FrmDisplay::BuildDetailsPanel() {
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("SSTab2"));
+  tabs->setDocumentMode(true);
+  tabs->setGeometry(TwipsRect(10080, 480, 4575, 3240));
+
+  QGroupBox* western = AddFrame(nullptr, "fraWestern", QStringLiteral("Vedic Planetary Position"));
+  const struct {
+    int element;
+    const char* caption;
+  } planets[10] = {{0, "Surya/Sun"},     {1, "Chandra/Moon"},   {2, "Budha/Mercury"},
+                   {3, "Shukra/Venus"},  {4, "Mangala/Mars"},   {5, "Guru/Jupiter"},
+                   {6, "Shani/Saturn"},  {10, "Rahu/North Node"}, {11, "Ketu/South node"},
+                   {16, "Asc/Lagna"}};
+  for (int k = 0; k < 10; ++k) {
+    const int top = 360 + 240 * k;
+    AddLabel(western, QStringLiteral("PlanetName(%1)").arg(planets[k].element),
+             QLatin1String(planets[k].caption), TwipsRect(120, top, 1785, 270), kCaptionColour);
+    AddLabel(western, FromUtf8(core::PositionLabel(k)), {}, TwipsRect(1920, top, 2535, 270),
+             kValueColour);
+  }
+
+  QGroupBox* personal = AddFrame(nullptr, "Frame2", QStringLiteral("Personal Details"));
+  AddLabel(personal, QStringLiteral("lblName"), {}, TwipsRect(240, 240, 3285, 240), kValueColour);
+  const struct {
+    const char* caption;
+    const char* label;
+    const char* value;
+  } rows[7] = {{"Date of Birth :", "Label1(12)", "lblDOB"},
+               {"Time of Birth :", "Label14", "lblTOB"},
+               {"Longitude :", "Label13", "lblLongitude"},
+               {"Latitude   :", "Label7", "lblLatitude"},
+               {"City :", "Label17", "lblCity"},
+               {"State :", "Label15", "lblState"},
+               {"Country :", "Label16", "lblCountry"}};
+  for (int row = 0; row < 7; ++row) {
+    const int top = 600 + 300 * row;
+    AddLabel(personal, QLatin1String(rows[row].label), QLatin1String(rows[row].caption),
+             TwipsRect(240, top, 1320, 195), kCaptionColour);
+    AddLabel(personal, QLatin1String(rows[row].value), {}, TwipsRect(1560, top, 2055, 195),
+             kValueColour);
+  }
+
+  tabs->addTab(Page(western), QStringLiteral("Planetary Position"));
+  tabs->addTab(Page(personal), QStringLiteral("Your Details"));
+  tabs->setCurrentIndex(1);
+}
+
+void FrmDisplay::BuildReadingPanel() {
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("SSTab1"));
+  tabs->setDocumentMode(true);
+  tabs->setGeometry(TwipsRect(10080, 3840, 4575, 4935));
+
+  QGroupBox* details = AddFrame(nullptr, "Frame1", QStringLiteral("Pataki Chakra Details"));
+  const struct {
+    const char* heading;
+    const char* label;
+    const char* value;
+  } items[9] = {{"Vaar/Day of Birth", "Label2", "lblVaar"},
+                {"Sun Rise", "Label3", "lblSunRise"},
+                {"Sun Set", "Label4", "lblSunSet"},
+                {"", "lblPeriod", "blPeriodDisplay"},
+                {"Yamaradha", "Label8", "lblYamradhaDisplay"},
+                {"Yamardhapati", "Label9", "lblYamardhapati"},
+                {"Dandadhipati", "Label10", "lblDandadhipati"},
+                {"Lagna", "Label11", "lblLagna"},
+                {"Rashi", "Label12", "lblRashi"}};
+  for (int item = 0; item < 9; ++item) {
+    const int top = 240 + 480 * item;
+    AddLabel(details, QLatin1String(items[item].label), QLatin1String(items[item].heading),
+             TwipsRect(1410, top, 1755, 225), kCaptionColour, Qt::AlignCenter);
+    AddLabel(details, QLatin1String(items[item].value), {}, TwipsRect(135, top + 240, 4305, 225),
+             kValueColour, Qt::AlignCenter);
+  }
+
+  auto* text = new QTextEdit;
+  text->setObjectName(QStringLiteral("RTB"));
+  text->setReadOnly(true);
+  text->setAcceptRichText(false);
+  Paint(text, kBackground, kValueColour);
+
+  tabs->addTab(Page(details), QStringLiteral("Pataki Details"));
+  tabs->addTab(Page(text), QStringLiteral(" More About Vedha"));
+  tabs->setCurrentIndex(0);
+}
+
+void FrmDisplay::BuildForumLabels(LinkOpener& links) {
+  AddLabel(this, QStringLiteral("Label5"),
+           QStringLiteral("Discuss your chart in our astrology forum"),
+           TwipsRect(10680, 0, 3690, 240), kCaptionColour);
+  auto* address = new LinkLabel(QStringLiteral(" ") + modHelp::ForumAddress(), this);
+  address->setObjectName(QStringLiteral("Label6"));
+  address->setGeometry(TwipsRect(11400, 240, 2565, 240));
+  SetTextColour(address, kValueColour);
+  connect(address, &LinkLabel::activated, this, [&links] { modHelp::OpenHomePage(links); });
+}
+
+void FrmDisplay::ShowDesignCaptions() {
+  for (const core::WrittenWidget& widget : core::WrittenWidgets())
+    if (auto* label = findChild<QLabel*>(FromUtf8(widget.name)))
+      label->setText(FromUtf8(widget.designCaption));
+}
+
+void FrmDisplay::Render(const core::ResultSheet& sheet) {
+  for (const auto& [name, text] : sheet.captions)
+    if (auto* label = findChild<QLabel*>(QString::fromStdString(name))) label->setText(Lines(text));
+
+  for (int sign = 0; sign < 12; ++sign) {
+    if (!sheet.highlighted[static_cast<std::size_t>(sign)]) continue;
+    Paint(signBoxes_[sign], kHighlight, kValueColour);
+    // Green on the highlight is hard to read; the sign's name takes the value colour there.
+    if (auto* name = signBoxes_[sign]->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(sign)))
+      SetTextColour(name, kValueColour);
+  }
+
+  auto* text = findChild<QTextEdit*>(QStringLiteral("RTB"));
+  QTextCursor cursor(text->document());
+  cursor.movePosition(QTextCursor::End);
+  for (const core::TextRun& run : sheet.RTB) {
+    QTextCharFormat format;
+    format.setFontWeight(run.emphasis ? QFont::Bold : QFont::Normal);
+    format.setForeground(QColor(run.colour.r, run.colour.g, run.colour.b));
+    cursor.insertText(Lines(run.text), format);
+  }
+}
+
+}  // namespace ui

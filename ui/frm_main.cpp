@@ -1,0 +1,328 @@
+#include "ui/frm_main.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/reading.h"
+#include "core/zone_table.h"
+#include "ui/frm_about.h"
+#include "ui/key_filters.h"
+#include "ui/link_label.h"
+#include "ui/look.h"
+#include "ui/mod_help.h"
+#include "ui/services.h"
+
+namespace ui {
+
+namespace {
+
+const QString kDescription = QStringLiteral(
+    "Orvel Pataki Chakra generates the Pataki Chakra of your natal chart based on Vedic "
+    "Astrology principles. The Pataki Chakra or Tri Pataki Chakra means a flag of three in "
+    "Sanskrit. It gives you information about your ill health and the planetary influences on "
+    "the Moon.");
+
+template <typename W>
+W* Named(W* widget, const char* name, const QString& accessibleName = {}) {
+  widget->setObjectName(QLatin1String(name));
+  if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
+  return widget;
+}
+
+QComboBox* PickList(QWidget* parent, const char* name, const QString& accessibleName) {
+  return Named(new QComboBox(parent), name, accessibleName);
+}
+
+void FillNumbers(QComboBox* list, int first, int last) {
+  for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
+}
+
+QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  if (buddy) label->setBuddy(buddy);
+  return label;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), links_(links) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(kWindowCaption);
+  setFont(AppFont(9));
+  BuildMenus();
+
+  auto* central = new QWidget(this);
+  auto* page = new QVBoxLayout(central);
+  page->setSpacing(10);
+
+  auto* description = new QLabel(kDescription, central);
+  description->setObjectName(QStringLiteral("lblDescription"));
+  description->setTextFormat(Qt::PlainText);
+  description->setWordWrap(true);
+  page->addWidget(description);
+
+  auto* details = new QHBoxLayout;
+  details->addWidget(BuildPersonalDetails(), 1);
+  details->addWidget(BuildPlaceDetails(), 1);
+  page->addLayout(details);
+
+  auto* place = new QHBoxLayout;
+  place->addWidget(BuildZone(), 2);
+  place->addWidget(BuildCoordinates(QStringLiteral("Longitude"), txtLonD_, txtLonM_, "optLong",
+                                    QStringLiteral("East"), QStringLiteral("West")),
+                   1);
+  place->addWidget(BuildCoordinates(QStringLiteral("Latitude"), txtLatD_, txtLatM_, "optLat",
+                                    QStringLiteral("North"), QStringLiteral("South")),
+                   1);
+  page->addLayout(place);
+
+  cmdRashi_ = Named(new QPushButton(QStringLiteral("Get My Pataki Chakra Reading"), central),
+                    "cmdRashi");
+  cmdRashi_->setAutoDefault(false);
+  auto* buttonRow = new QHBoxLayout;
+  buttonRow->addStretch();
+  buttonRow->addWidget(cmdRashi_);
+  buttonRow->addStretch();
+  page->addLayout(buttonRow);
+  connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::readingRequested);
+
+  auto* forum = new LinkLabel(
+      QStringLiteral("Join our astrology discussion forum at ") + modHelp::ForumAddress(),
+      central);
+  forum->setObjectName(QStringLiteral("Label61"));
+  forum->setAlignment(Qt::AlignCenter);
+  SetTextColour(forum, QColor(0, 0, 192));
+  connect(forum, &LinkLabel::activated, this, [this] { modHelp::OpenHomePage(links_); });
+  label61_ = forum;
+  page->addWidget(forum);
+
+  setCentralWidget(central);
+  FillLists();
+  SetTabOrder();
+  txtName_->setFocus();
+}
+
+void FrmMain::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* next = file->addAction(QStringLiteral("Get My Pataki Chakra Reading"));
+  next->setObjectName(QStringLiteral("mnuNext"));
+  connect(next, &QAction::triggered, this, &FrmMain::readingRequested);
+  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  exit->setObjectName(QStringLiteral("mnuExit"));
+  connect(exit, &QAction::triggered, this, &FrmMain::exitRequested);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* online = help->addAction(QStringLiteral("&Online Help"));
+  online->setObjectName(QStringLiteral("mnuOnline"));
+  connect(online, &QAction::triggered, this, [this] { modHelp::OpenHelpPage(links_); });
+  QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+  visit->setObjectName(QStringLiteral("mnuVisit"));
+  connect(visit, &QAction::triggered, this, [this] { modHelp::OpenHomePage(links_); });
+  help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
+  QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
+  update->setObjectName(QStringLiteral("mnuUpdate"));
+  connect(update, &QAction::triggered, this, [this] { modHelp::OpenDownloadPage(links_); });
+  help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
+  QAction* about = help->addAction(QStringLiteral("&About Software"));
+  about->setObjectName(QStringLiteral("mnuAbout"));
+  connect(about, &QAction::triggered, this, [this] { ShowAbout(this, links_); });
+}
+
+QWidget* FrmMain::BuildPersonalDetails() {
+  auto* box = Named(new QGroupBox(QStringLiteral("Personal Details")), "fraPersonal");
+  auto* grid = new QGridLayout(box);
+  txtName_ = Named(new QLineEdit(box), "txtName", QStringLiteral("Name"));
+  new KeystrokeFilter(KeyFilterKind::Name, dialogs_, txtName_);
+  grid->addWidget(Caption(QStringLiteral("Name"), txtName_, box), 0, 0);
+  grid->addWidget(txtName_, 0, 1, 1, 4);
+
+  cboMonth_ = PickList(box, "cboMonth", QStringLiteral("Month of birth"));
+  cboDate_ = PickList(box, "cboDate", QStringLiteral("Day of birth"));
+  cboYear_ = PickList(box, "cboYear", QStringLiteral("Year of birth"));
+  grid->addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth_, box), 1, 0);
+  grid->addWidget(cboMonth_, 1, 1);
+  grid->addWidget(cboDate_, 1, 2);
+  grid->addWidget(cboYear_, 1, 3);
+
+  cboHH_ = PickList(box, "cboHH", QStringLiteral("Hour of birth"));
+  cboMM_ = PickList(box, "cboMM", QStringLiteral("Minute of birth"));
+  cboSS_ = PickList(box, "cboSS", QStringLiteral("Second of birth"));
+  grid->addWidget(Caption(QStringLiteral("Time of Birth"), cboHH_, box), 2, 0);
+  grid->addWidget(cboHH_, 2, 1);
+  grid->addWidget(cboMM_, 2, 2);
+  grid->addWidget(cboSS_, 2, 3);
+  grid->addWidget(Caption(QStringLiteral("HH:MM:SS"), nullptr, box), 2, 4);
+  grid->setColumnStretch(1, 1);
+  return box;
+}
+
+QWidget* FrmMain::BuildPlaceDetails() {
+  auto* box = Named(new QGroupBox(QStringLiteral("Place Details")), "fraPlace");
+  auto* grid = new QGridLayout(box);
+  txtMCity_ = Named(new QLineEdit(box), "txtMCity", QStringLiteral("City"));
+  txtMState_ = Named(new QLineEdit(box), "txtMState", QStringLiteral("State"));
+  txtMCountry_ = Named(new QLineEdit(box), "txtMCountry", QStringLiteral("Country"));
+  grid->addWidget(Caption(QStringLiteral("City"), txtMCity_, box), 0, 0);
+  grid->addWidget(txtMCity_, 0, 1);
+  grid->addWidget(Caption(QStringLiteral("State"), txtMState_, box), 1, 0);
+  grid->addWidget(txtMState_, 1, 1);
+  grid->addWidget(Caption(QStringLiteral("Country"), txtMCountry_, box), 2, 0);
+  grid->addWidget(txtMCountry_, 2, 1);
+  cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), box),
+                      "cmdBrowser");
+  cmdBrowser_->setAutoDefault(false);
+  grid->addWidget(cmdBrowser_, 3, 1);
+  connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::LookUpCoordinates);
+  return box;
+}
+
+QWidget* FrmMain::BuildZone() {
+  auto* box = Named(new QGroupBox(QStringLiteral("Zone")), "fraZone");
+  auto* column = new QVBoxLayout(box);
+  cmbTimeZone_ = PickList(box, "cmbTimeZone", QStringLiteral("Time zone"));
+  cmbTimeZone_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cmbTimeZone_->setMinimumContentsLength(24);
+  chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), box), "chkDST");
+  column->addWidget(cmbTimeZone_);
+  column->addWidget(chkDST_);
+  column->addStretch();
+  return box;
+}
+
+QWidget* FrmMain::BuildCoordinates(const QString& title, QLineEdit*& degrees,
+                                   QLineEdit*& minutes, const QString& option,
+                                   const QString& first, const QString& second) {
+  const bool longitude = option == QLatin1String("optLong");
+  auto* box = new QGroupBox(title);
+  box->setObjectName(longitude ? QStringLiteral("fraLongitude") : QStringLiteral("fraLatitude"));
+  auto* grid = new QGridLayout(box);
+
+  degrees = new QLineEdit(box);
+  degrees->setObjectName(longitude ? QStringLiteral("txtLonD") : QStringLiteral("txtLatD"));
+  degrees->setAccessibleName(title + QStringLiteral(" degrees"));
+  degrees->setMaxLength(longitude ? 3 : 2);
+  minutes = new QLineEdit(box);
+  minutes->setObjectName(longitude ? QStringLiteral("txtLonM") : QStringLiteral("txtLatM"));
+  minutes->setAccessibleName(title + QStringLiteral(" minutes"));
+  minutes->setMaxLength(2);
+  for (QLineEdit* edit : {degrees, minutes}) {
+    new KeystrokeFilter(KeyFilterKind::Digits, dialogs_, edit);
+    edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+  }
+  grid->addWidget(Caption(QStringLiteral("Deg"), degrees, box), 0, 0);
+  grid->addWidget(degrees, 0, 1);
+  grid->addWidget(Caption(QStringLiteral("Min"), minutes, box), 0, 2);
+  grid->addWidget(minutes, 0, 3);
+
+  auto* group = new QButtonGroup(box);
+  group->setObjectName(option);
+  group->setExclusive(true);
+  auto* firstOption = new QRadioButton(first, box);
+  firstOption->setObjectName(option + QStringLiteral("0"));
+  auto* secondOption = new QRadioButton(second, box);
+  secondOption->setObjectName(option + QStringLiteral("1"));
+  group->addButton(firstOption, 0);
+  group->addButton(secondOption, 1);
+  firstOption->setChecked(true);
+  grid->addWidget(firstOption, 1, 0, 1, 2);
+  grid->addWidget(secondOption, 1, 2, 1, 2);
+  (longitude ? optLong0_ : optLat0_) = firstOption;
+  (longitude ? optLong1_ : optLat1_) = secondOption;
+  return box;
+}
+
+void FrmMain::FillLists() {
+  for (int month = 1; month <= 12; ++month)
+    cboMonth_->addItem(QString::fromUtf8(core::MonthName(month).data(),
+                                         static_cast<qsizetype>(core::MonthName(month).size())));
+  for (const core::ZoneRow& row : core::ZoneTable())
+    cmbTimeZone_->addItem(
+        QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));
+  FillNumbers(cboDate_, 1, 31);
+  FillNumbers(cboYear_, 1901, 2050);
+  FillNumbers(cboHH_, 0, 23);
+  FillNumbers(cboMM_, 0, 59);
+  FillNumbers(cboSS_, 0, 59);
+  for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
+    list->setCurrentIndex(0);
+  cmbTimeZone_->setCurrentIndex(core::kDefaultZoneRow);
+}
+
+void FrmMain::SetTabOrder() {
+  const QList<QWidget*> order = {txtName_,  cboMonth_,    cboDate_,   cboYear_,  cboHH_,
+                                 cboMM_,    cboSS_,       txtMCity_,  txtMState_, txtMCountry_,
+                                 cmdBrowser_, cmbTimeZone_, chkDST_,   txtLonD_,  txtLonM_,
+                                 optLong0_, optLong1_,    txtLatD_,   txtLatM_,  optLat0_,
+                                 optLat1_,  cmdRashi_,    label61_};
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+core::FormEntries FrmMain::Entries() const {
+  core::FormEntries e;
+  e.txtName = txtName_->text().toStdString();
+  e.cboMonth = cboMonth_->currentIndex();
+  e.cboDate = cboDate_->currentText().toStdString();
+  e.cboYear = cboYear_->currentText().toStdString();
+  e.cboHH = cboHH_->currentText().toStdString();
+  e.cboMM = cboMM_->currentText().toStdString();
+  e.cboSS = cboSS_->currentText().toStdString();
+  e.txtMCity = txtMCity_->text().toStdString();
+  e.txtMState = txtMState_->text().toStdString();
+  e.txtMCountry = txtMCountry_->text().toStdString();
+  e.cmbTimeZone = cmbTimeZone_->currentIndex();
+  e.chkDST = chkDST_->checkState() != Qt::Unchecked;
+  e.txtLonD = txtLonD_->text().toStdString();
+  e.txtLonM = txtLonM_->text().toStdString();
+  e.txtLatD = txtLatD_->text().toStdString();
+  e.txtLatM = txtLatM_->text().toStdString();
+  e.optLongEast = optLong0_->isChecked();
+  e.optLatNorth = optLat0_->isChecked();
+  return e;
+}
+
+void FrmMain::ShowRefusal(const core::Refusal& refusal) {
+  dialogs_.ShowMessage(this, QString::fromStdString(refusal.message), refusal.icon);
+  if (!refusal.focus) return;
+  if (auto* target = findChild<QWidget*>(QString::fromStdString(*refusal.focus)))
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::LookUpCoordinates() {
+  // Only a box with no characters at all counts as empty; blanks are a (poor) answer.
+  const struct {
+    QLineEdit* box;
+    const char* message;
+  } required[] = {{txtMCity_, "Please Enter City"},
+                  {txtMState_, "Please Enter State"},
+                  {txtMCountry_, "Please Enter Country"}};
+  for (const auto& [box, message] : required) {
+    if (!box->text().isEmpty()) continue;
+    dialogs_.ShowMessage(this, QString::fromLatin1(message), core::MessageIcon::Information);
+    box->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  links_.Open(modHelp::CoordinatesSearch(
+      modHelp::CoordinatesQuery(txtMCity_->text(), txtMState_->text(), txtMCountry_->text())));
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit exitRequested();
+}
+
+}  // namespace ui

@@ -1,0 +1,66 @@
+#pragma once
+// The birth-data form: name, date and time of birth, place with its coordinates, time zone
+// and daylight saving. It knows widgets only; the reading turns its entries into a chart.
+
+#include <QMainWindow>
+
+#include "core/form_entries.h"
+#include "core/validate_entries.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ui {
+
+class Dialogs;
+class LinkOpener;
+
+class FrmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent = nullptr);
+
+  // The entries exactly as the user left them.
+  core::FormEntries Entries() const;
+  // Tells the user why the entries were refused and moves the focus where the fault is.
+  void ShowRefusal(const core::Refusal& refusal);
+
+ signals:
+  void readingRequested();
+  void exitRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  QWidget* BuildPersonalDetails();
+  QWidget* BuildPlaceDetails();
+  QWidget* BuildZone();
+  QWidget* BuildCoordinates(const QString& title, QLineEdit*& degrees, QLineEdit*& minutes,
+                            const QString& option, const QString& first, const QString& second);
+  void FillLists();
+  void SetTabOrder();
+  void LookUpCoordinates();
+
+  Dialogs& dialogs_;
+  LinkOpener& links_;
+  QLineEdit* txtName_ = nullptr;
+  QComboBox *cboMonth_ = nullptr, *cboDate_ = nullptr, *cboYear_ = nullptr;
+  QComboBox *cboHH_ = nullptr, *cboMM_ = nullptr, *cboSS_ = nullptr;
+  QLineEdit *txtMCity_ = nullptr, *txtMState_ = nullptr, *txtMCountry_ = nullptr;
+  QPushButton* cmdBrowser_ = nullptr;
+  QComboBox* cmbTimeZone_ = nullptr;
+  QCheckBox* chkDST_ = nullptr;
+  QLineEdit *txtLonD_ = nullptr, *txtLonM_ = nullptr, *txtLatD_ = nullptr, *txtLatM_ = nullptr;
+  QRadioButton *optLong0_ = nullptr, *optLong1_ = nullptr;
+  QRadioButton *optLat0_ = nullptr, *optLat1_ = nullptr;
+  QPushButton* cmdRashi_ = nullptr;
+  QWidget* label61_ = nullptr;
+};
+
+}  // namespace ui

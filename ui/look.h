@@ -1,0 +1,37 @@
+#pragma once
+// Geometry, typeface and colours shared by the windows. Window layouts are given in twips
+// (1/1440 inch); at 15 twips per device-independent pixel Qt's own high-DPI scaling does
+// the rest.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips to device-independent pixels, rounded to the nearest pixel.
+constexpr int Twips(int twips) {
+  return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+inline QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
+}
+
+inline const QColor kBackground(0, 64, 64);
+inline const QColor kValueColour(255, 192, 128);
+inline const QColor kCaptionColour(0, 192, 0);
+inline const QColor kHighlight(0, 128, 128);
+
+// Verdana where installed, else the system's sans typeface.
+QFont AppFont(qreal pointSize = 8, bool bold = false);
+// Sets the widget's background fill and text colour.
+void Paint(QWidget* widget, const QColor& background, const QColor& text);
+void SetTextColour(QWidget* widget, const QColor& text);
+
+}  // namespace ui

@@ -1,0 +1,51 @@
+#pragma once
+// The application frame: a title strip, the result window in the middle and a strip with
+// Back and Exit at the bottom. It exists from a reading until Back or exit.
+
+#include <QMainWindow>
+
+#include "core/result_sheet.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+
+namespace ui {
+
+class FrmDisplay;
+class LinkOpener;
+
+// Left edge of the result window: centred on the whole screen (not on the frame), but kept
+// where it can be seen, between 0 and the room the frame's client area leaves beside it.
+int ResultWindowLeft(int screenWidth, int windowWidth, int clientWidth);
+
+class MdiFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* parent = nullptr);
+
+  FrmDisplay* Display() const { return display_; }
+  // Shows the frame large enough for the whole result window where the screen allows.
+  void ShowFitted();
+
+ signals:
+  void backRequested();
+  void exitRequested();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenus(LinkOpener& links);
+  void ApplyResizeRule();
+
+  QMdiArea* area_ = nullptr;
+  QMdiSubWindow* subWindow_ = nullptr;
+  FrmDisplay* display_ = nullptr;
+  QPushButton* cmdBack_ = nullptr;
+  QPushButton* cmdExit_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,39 @@
+#include "ui/services.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace ui {
+
+void MessageBoxDialogs::ShowMessage(QWidget* parent, const QString& text,
+                                    core::MessageIcon icon) {
+  QMessageBox box(icon == core::MessageIcon::Error ? QMessageBox::Critical
+                                                   : QMessageBox::Information,
+                  kAppTitle, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void DesktopLinkOpener::Open(const QUrl& address) { QDesktopServices::openUrl(address); }
+
+LockFileInstanceGuard::LockFileInstanceGuard(const QString& lockPath) : lock_(lockPath) {
+  // Only a dead owner makes a lock stale; a copy left running for days keeps its claim.
+  lock_.setStaleLockTime(0);
+}
+
+bool LockFileInstanceGuard::AnotherIsRunning() {
+  if (lock_.isLocked() || lock_.tryLock(0)) return false;
+  // A lock that cannot be written at all (no such directory, no permission) must not keep
+  // the program from starting; only a lock held by a live copy counts.
+  return lock_.error() == QLockFile::LockFailedError;
+}
+
+QString LockFileInstanceGuard::DefaultLockPath() {
+  QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (dir.isEmpty()) dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+  if (dir.isEmpty()) dir = QDir::tempPath();
+  return QDir(dir).filePath(QStringLiteral("orvel-pataki-chakra.lock"));
+}
+
+}  // namespace ui

@@ -1,0 +1,61 @@
+#pragma once
+// The three places where the program touches the desktop: message boxes, opening a web
+// address, and the test for a copy that is already running. The windows talk to these
+// interfaces only, so the Qt tests record what would be shown or opened instead of blocking.
+
+#include <QLockFile>
+#include <QString>
+#include <QUrl>
+
+#include "core/validate_entries.h"
+
+class QWidget;
+
+namespace ui {
+
+inline const QString kAppTitle = QStringLiteral("Orvel Pataki Chakra");
+inline const QString kWindowCaption = QStringLiteral("Orvel Pataki Chakra v1.20");
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A modal message with one OK button, titled with the application's title.
+  virtual void ShowMessage(QWidget* parent, const QString& text, core::MessageIcon icon) = 0;
+};
+
+class LinkOpener {
+ public:
+  virtual ~LinkOpener() = default;
+  // Hands the address to the desktop's default browser; failures are ignored.
+  virtual void Open(const QUrl& address) = 0;
+};
+
+class InstanceGuard {
+ public:
+  virtual ~InstanceGuard() = default;
+  virtual bool AnotherIsRunning() = 0;
+};
+
+class MessageBoxDialogs final : public Dialogs {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text, core::MessageIcon icon) override;
+};
+
+class DesktopLinkOpener final : public LinkOpener {
+ public:
+  void Open(const QUrl& address) override;
+};
+
+// Holds a lock file for as long as it lives. A lock left behind by a copy that crashed is
+// recognised as stale (its process is gone) and taken over.
+class LockFileInstanceGuard final : public InstanceGuard {
+ public:
+  explicit LockFileInstanceGuard(const QString& lockPath = DefaultLockPath());
+  bool AnotherIsRunning() override;
+  static QString DefaultLockPath();
+
+ private:
+  QLockFile lock_;
+};
+
+}  // namespace ui
