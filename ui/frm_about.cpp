@@ -49,8 +49,8 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   Paint(description, QColor(255, 255, 128), kCaptionColour);
   description->setGeometry(TwipsRect(120, 720, 6315, 975));
 
-  auto* homePage = new LinkLabel(
-      QStringLiteral("Click here to visit ") + modHelp::HomePage().toString(), this);
+  auto* homePage =
+      new LinkLabel(QStringLiteral("Click here to visit ") + modHelp::HomePage().toString(), this);
   homePage->setObjectName(QStringLiteral("lblHomePage"));
   homePage->setGeometry(TwipsRect(2250, 1950, 4050, 195));
   connect(homePage, &LinkLabel::activated, this, [&links] { modHelp::OpenHomePage(links); });

@@ -61,10 +61,10 @@ struct SignPlace {
 };
 // Rim of a five-by-five grid with empty corners, signs running counter-clockwise from Aries.
 constexpr SignPlace kSignPlaces[12] = {
-    {"Aries", 5970, 135},       {"Taurus", 4005, 135},    {"Gemini", 2040, 135},
-    {"Cancer", 75, 1800},       {"Leo", 75, 3480},        {"Virgo", 75, 5160},
-    {"Libra", 2040, 6840},      {"Scorpio", 4005, 6840},  {"Sagittarius", 5970, 6840},
-    {"Capricorn", 7920, 5175},  {"Aquarius", 7920, 3495}, {"Pisces", 7920, 1815}};
+    {"Aries", 5970, 135},      {"Taurus", 4005, 135},    {"Gemini", 2040, 135},
+    {"Cancer", 75, 1800},      {"Leo", 75, 3480},        {"Virgo", 75, 5160},
+    {"Libra", 2040, 6840},     {"Scorpio", 4005, 6840},  {"Sagittarius", 5970, 6840},
+    {"Capricorn", 7920, 5175}, {"Aquarius", 7920, 3495}, {"Pisces", 7920, 1815}};
 
 struct Line {
   int x1, y1, x2, y2;
@@ -161,9 +161,9 @@ void FrmDisplay::BuildDetailsPanel() {
   const struct {
     int element;
     const char* caption;
-  } planets[10] = {{0, "Surya/Sun"},     {1, "Chandra/Moon"},   {2, "Budha/Mercury"},
-                   {3, "Shukra/Venus"},  {4, "Mangala/Mars"},   {5, "Guru/Jupiter"},
-                   {6, "Shani/Saturn"},  {10, "Rahu/North Node"}, {11, "Ketu/South node"},
+  } planets[10] = {{0, "Surya/Sun"},    {1, "Chandra/Moon"},     {2, "Budha/Mercury"},
+                   {3, "Shukra/Venus"}, {4, "Mangala/Mars"},     {5, "Guru/Jupiter"},
+                   {6, "Shani/Saturn"}, {10, "Rahu/North Node"}, {11, "Ketu/South node"},
                    {16, "Asc/Lagna"}};
   for (int k = 0; k < 10; ++k) {
     const int top = 360 + 240 * k;

@@ -89,8 +89,8 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
                    1);
   page->addLayout(place);
 
-  cmdRashi_ = Named(new QPushButton(QStringLiteral("Get My Pataki Chakra Reading"), central),
-                    "cmdRashi");
+  cmdRashi_ =
+      Named(new QPushButton(QStringLiteral("Get My Pataki Chakra Reading"), central), "cmdRashi");
   cmdRashi_->setAutoDefault(false);
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addStretch();
@@ -100,8 +100,7 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::readingRequested);
 
   auto* forum = new LinkLabel(
-      QStringLiteral("Join our astrology discussion forum at ") + modHelp::ForumAddress(),
-      central);
+      QStringLiteral("Join our astrology discussion forum at ") + modHelp::ForumAddress(), central);
   forum->setObjectName(QStringLiteral("Label61"));
   forum->setAlignment(Qt::AlignCenter);
   SetTextColour(forum, QColor(0, 0, 192));
@@ -183,8 +182,8 @@ QWidget* FrmMain::BuildPlaceDetails() {
   grid->addWidget(txtMState_, 1, 1);
   grid->addWidget(Caption(QStringLiteral("Country"), txtMCountry_, box), 2, 0);
   grid->addWidget(txtMCountry_, 2, 1);
-  cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), box),
-                      "cmdBrowser");
+  cmdBrowser_ =
+      Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), box), "cmdBrowser");
   cmdBrowser_->setAutoDefault(false);
   grid->addWidget(cmdBrowser_, 3, 1);
   connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::LookUpCoordinates);
@@ -204,9 +203,9 @@ QWidget* FrmMain::BuildZone() {
   return box;
 }
 
-QWidget* FrmMain::BuildCoordinates(const QString& title, QLineEdit*& degrees,
-                                   QLineEdit*& minutes, const QString& option,
-                                   const QString& first, const QString& second) {
+QWidget* FrmMain::BuildCoordinates(const QString& title, QLineEdit*& degrees, QLineEdit*& minutes,
+                                   const QString& option, const QString& first,
+                                   const QString& second) {
   const bool longitude = option == QLatin1String("optLong");
   auto* box = new QGroupBox(title);
   box->setObjectName(longitude ? QStringLiteral("fraLongitude") : QStringLiteral("fraLatitude"));
@@ -264,11 +263,10 @@ void FrmMain::FillLists() {
 }
 
 void FrmMain::SetTabOrder() {
-  const QList<QWidget*> order = {txtName_,  cboMonth_,    cboDate_,   cboYear_,  cboHH_,
-                                 cboMM_,    cboSS_,       txtMCity_,  txtMState_, txtMCountry_,
-                                 cmdBrowser_, cmbTimeZone_, chkDST_,   txtLonD_,  txtLonM_,
-                                 optLong0_, optLong1_,    txtLatD_,   txtLatM_,  optLat0_,
-                                 optLat1_,  cmdRashi_,    label61_};
+  const QList<QWidget*> order = {
+      txtName_,   cboMonth_,    cboDate_,    cboYear_,     cboHH_,   cboMM_,    cboSS_,   txtMCity_,
+      txtMState_, txtMCountry_, cmdBrowser_, cmbTimeZone_, chkDST_,  txtLonD_,  txtLonM_, optLong0_,
+      optLong1_,  txtLatD_,     txtLatM_,    optLat0_,     optLat1_, cmdRashi_, label61_};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

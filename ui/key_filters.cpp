@@ -15,7 +15,9 @@ bool IsAsciiLetter(QChar c) {
          (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
 }
 
-bool IsAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsAsciiDigit(QChar c) {
+  return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 bool IsEnter(const QKeyEvent& key) {
   return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;

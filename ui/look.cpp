@@ -6,9 +6,10 @@
 namespace ui {
 
 QFont AppFont(qreal pointSize, bool bold) {
-  static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"))
-                                    ? QStringLiteral("Verdana")
-                                    : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  static const QString family =
+      QFontDatabase::families().contains(QStringLiteral("Verdana"))
+          ? QStringLiteral("Verdana")
+          : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   QFont font(family);
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(pointSize);

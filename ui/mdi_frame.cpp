@@ -72,8 +72,8 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
   display_ = new FrmDisplay(links);
   display_->Render(sheet);
   // The result window can be neither closed nor minimised on its own: it goes with the frame.
-  subWindow_ = area_->addSubWindow(display_, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                 Qt::WindowTitleHint);
+  subWindow_ =
+      area_->addSubWindow(display_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   subWindow_->setWindowIcon(windowIcon());
   subWindow_->adjustSize();
   subWindow_->move(0, 0);
@@ -107,22 +107,22 @@ void MdiFrame::BuildMenus(LinkOpener& links) {
   help->setObjectName(QStringLiteral("mnuHelp"));
   connect(AddItem(help, QStringLiteral("&Online Help"), "mnuOnline"), &QAction::triggered, this,
           [&links] { modHelp::OpenHelpPage(links); });
-  connect(AddItem(help, QStringLiteral("&Visit Us Online"), "mnuVisit"), &QAction::triggered,
-          this, [&links] { modHelp::OpenHomePage(links); });
+  connect(AddItem(help, QStringLiteral("&Visit Us Online"), "mnuVisit"), &QAction::triggered, this,
+          [&links] { modHelp::OpenHomePage(links); });
   help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
   connect(AddItem(help, QStringLiteral("Check for Software &Update"), "mnuUpdate"),
           &QAction::triggered, this, [&links] { modHelp::OpenDownloadPage(links); });
   help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-  connect(AddItem(help, QStringLiteral("&About Software"), "mnuAbout"), &QAction::triggered,
-          this, [this, &links] { ShowAbout(this, links); });
+  connect(AddItem(help, QStringLiteral("&About Software"), "mnuAbout"), &QAction::triggered, this,
+          [this, &links] { ShowAbout(this, links); });
 }
 
 void MdiFrame::ShowFitted() {
   // Room for the whole result window between the strips, and never less than the design size.
   const QSize window = subWindow_->frameGeometry().size();
   QSize wanted(std::max(Twips(11880), window.width()),
-               std::max(Twips(8190), menuBar()->sizeHint().height() + Twips(795) +
-                                         window.height() + Twips(585)));
+               std::max(Twips(8190), menuBar()->sizeHint().height() + Twips(795) + window.height() +
+                                         Twips(585)));
   const QRect available = screen() ? screen()->availableGeometry() : QRect(QPoint(), wanted);
   // Leave room for the window manager's title bar and borders.
   const QSize room = available.size() - QSize(16, 48);
@@ -137,9 +137,8 @@ void MdiFrame::ShowFitted() {
 
 void MdiFrame::ApplyResizeRule() {
   const int screenWidth = screen() ? screen()->geometry().width() : width();
-  subWindow_->move(
-      ResultWindowLeft(screenWidth, subWindow_->width(), area_->viewport()->width()),
-      subWindow_->y());
+  subWindow_->move(ResultWindowLeft(screenWidth, subWindow_->width(), area_->viewport()->width()),
+                   subWindow_->y());
   const int exitLeft = width() - cmdExit_->width() - Twips(300);
   cmdExit_->move(exitLeft, cmdExit_->y());
   cmdBack_->move(exitLeft - cmdExit_->width() - Twips(100), cmdBack_->y());

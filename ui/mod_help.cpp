@@ -14,9 +14,13 @@ QUrl DownloadPage() {
   return QUrl(QString::fromLatin1(kPageHost) + "/download-orvel-free-pataki-chakra.html");
 }
 
-QUrl HomePage() { return QUrl(QString::fromLatin1(kMakerHost)); }
+QUrl HomePage() {
+  return QUrl(QString::fromLatin1(kMakerHost));
+}
 
-QString ForumAddress() { return QString::fromLatin1(kMakerHost) + "/forum"; }
+QString ForumAddress() {
+  return QString::fromLatin1(kMakerHost) + "/forum";
+}
 
 QString CoordinatesQuery(const QString& city, const QString& state, const QString& country) {
   return city + " " + state + " " + country + " Latitude Longitude";
@@ -34,8 +38,14 @@ QUrl CoordinatesSearch(const QString& query) {
   return address;
 }
 
-void OpenHelpPage(ui::LinkOpener& links) { links.Open(HelpPage()); }
-void OpenDownloadPage(ui::LinkOpener& links) { links.Open(DownloadPage()); }
-void OpenHomePage(ui::LinkOpener& links) { links.Open(HomePage()); }
+void OpenHelpPage(ui::LinkOpener& links) {
+  links.Open(HelpPage());
+}
+void OpenDownloadPage(ui::LinkOpener& links) {
+  links.Open(DownloadPage());
+}
+void OpenHomePage(ui::LinkOpener& links) {
+  links.Open(HomePage());
+}
 
 }  // namespace modHelp

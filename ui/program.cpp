@@ -18,7 +18,9 @@ Program::~Program() {
   form_.reset();
 }
 
-void Program::Start() { form_->show(); }
+void Program::Start() {
+  form_->show();
+}
 
 void Program::RunReading() {
   core::ResultSheet sheet;

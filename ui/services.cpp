@@ -7,15 +7,16 @@
 
 namespace ui {
 
-void MessageBoxDialogs::ShowMessage(QWidget* parent, const QString& text,
-                                    core::MessageIcon icon) {
-  QMessageBox box(icon == core::MessageIcon::Error ? QMessageBox::Critical
-                                                   : QMessageBox::Information,
-                  kAppTitle, text, QMessageBox::Ok, parent);
+void MessageBoxDialogs::ShowMessage(QWidget* parent, const QString& text, core::MessageIcon icon) {
+  QMessageBox box(
+      icon == core::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+      kAppTitle, text, QMessageBox::Ok, parent);
   box.exec();
 }
 
-void DesktopLinkOpener::Open(const QUrl& address) { QDesktopServices::openUrl(address); }
+void DesktopLinkOpener::Open(const QUrl& address) {
+  QDesktopServices::openUrl(address);
+}
 
 LockFileInstanceGuard::LockFileInstanceGuard(const QString& lockPath) : lock_(lockPath) {
   // Only a dead owner makes a lock stale; a copy left running for days keeps its claim.

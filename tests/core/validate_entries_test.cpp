@@ -63,6 +63,11 @@ void RunCases(std::initializer_list<Case> cases) {
   }
 }
 
+// Puts a text into one box, as typing or pasting would.
+auto Box(std::string FormEntries::*box, const char* text) {
+  return [=](FormEntries& e) { e.*box = std::string(text); };
+}
+
 TEST(InputCheck, Name) {
   RunCases({
       {"a name passes", [](FormEntries&) {}, std::nullopt},
@@ -105,11 +110,6 @@ TEST(InputCheck, Minutes) {
       {"latitude empty", Box(&FormEntries::txtLatM, ""), kLatM},
       {"latitude 5x", Box(&FormEntries::txtLatM, "5x"), kLatM},
   });
-}
-
-// Puts a text into one box, as typing or pasting would.
-auto Box(std::string FormEntries::*box, const char* text) {
-  return [=](FormEntries& e) { e.*box = std::string(text); };
 }
 
 auto Date(int month, const char* day, const char* year) {

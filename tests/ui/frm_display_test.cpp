@@ -1,5 +1,7 @@
 // The result window: its design state, and how it draws a result sheet.
 
+#include "ui/frm_display.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QTabWidget>
@@ -9,7 +11,6 @@
 
 #include "core/result_sheet.h"
 #include "fakes.h"
-#include "ui/frm_display.h"
 #include "ui/look.h"
 #include "ui/mod_help.h"
 
@@ -21,7 +22,9 @@ QString Name(std::string_view name) {
   return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
+QColor Background(const QWidget* widget) {
+  return widget->palette().color(QPalette::Window);
+}
 
 }  // namespace
 
@@ -61,9 +64,9 @@ class FrmDisplayTest : public QObject {
     QVERIFY(reading->widget(0)->findChild<QWidget*>("Frame1"));
     QVERIFY(reading->widget(1)->findChild<QTextEdit*>("RTB")->isReadOnly());
 
-    const QStringList signs = {"Aries", "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
-                               "Libra", "Scorpio",     "Sagittarius", "Capricorn", "Aquarius",
-                               "Pisces"};
+    const QStringList signs = {"Aries",       "Taurus",    "Gemini",   "Cancer",
+                               "Leo",         "Virgo",     "Libra",    "Scorpio",
+                               "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
     for (int sign = 0; sign < 12; ++sign) {
       auto* box = window.findChild<QFrame*>(Name(core::kSignPictureBoxes[sign]));
       QVERIFY(box);
@@ -111,8 +114,7 @@ class FrmDisplayTest : public QObject {
     window.Render(sheet);
 
     QCOMPARE(window.findChild<QLabel*>("lblName")->text(), QStringLiteral("<b>ASHA</b> & RANI"));
-    QCOMPARE(window.findChild<QLabel*>("lblCancer")->text(),
-             QStringLiteral("Sun\nMoon (R) \nAsc"));
+    QCOMPARE(window.findChild<QLabel*>("lblCancer")->text(), QStringLiteral("Sun\nMoon (R) \nAsc"));
     QCOMPARE(window.findChild<QLabel*>("planet(9)")->text(), QStringLiteral("12 Can 07"));
     QCOMPARE(window.findChild<QLabel*>("lblDOB")->text(), QStringLiteral("lblDOB"));  // unwritten
     for (int sign = 0; sign < 12; ++sign) {

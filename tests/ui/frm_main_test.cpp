@@ -1,6 +1,8 @@
 // The birth-data form: lists and defaults, keystroke filters, the coordinates lookup,
 // menus and keyboard access, driven through the real widgets by object name.
 
+#include "ui/frm_main.h"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,7 +19,6 @@
 
 #include "core/zone_table.h"
 #include "fakes.h"
-#include "ui/frm_main.h"
 #include "ui/mod_help.h"
 
 using core::MessageIcon;
@@ -25,6 +26,19 @@ using ui::testing::RecordingDialogs;
 using ui::testing::RecordingLinks;
 
 Q_DECLARE_METATYPE(core::MessageIcon)
+
+namespace {
+
+// Types the text key by key, as a keyboard would (also characters beyond ASCII).
+void Type(QWidget* widget, const QString& text) {
+  for (QChar c : text) {
+    const auto key = Qt::Key(c.toUpper().unicode());  // Key_A .. Key_Z, Key_Space
+    QTest::sendKeyEvent(QTest::Press, widget, key, QString(c), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);
+  }
+}
+
+}  // namespace
 
 class FrmMainTest : public QObject {
   Q_OBJECT
@@ -61,9 +75,12 @@ class FrmMainTest : public QObject {
       int count;
       const char* first;
       const char* last;
-    } lists[] = {{"cboMonth", 12, "January", "December"}, {"cboDate", 31, "1", "31"},
-                 {"cboYear", 150, "1901", "2050"},       {"cboHH", 24, "0", "23"},
-                 {"cboMM", 60, "0", "59"},               {"cboSS", 60, "0", "59"}};
+    } lists[] = {{"cboMonth", 12, "January", "December"},
+                 {"cboDate", 31, "1", "31"},
+                 {"cboYear", 150, "1901", "2050"},
+                 {"cboHH", 24, "0", "23"},
+                 {"cboMM", 60, "0", "59"},
+                 {"cboSS", 60, "0", "59"}};
     for (const auto& l : lists) {
       auto* list = Child<QComboBox>(l.list);
       QVERIFY2(!list->isEditable(), l.list);
@@ -80,8 +97,8 @@ class FrmMainTest : public QObject {
     QVERIFY(Child<QRadioButton>("optLong0")->isChecked());
     QVERIFY(!Child<QRadioButton>("optLong1")->isChecked());
     QVERIFY(Child<QRadioButton>("optLat0")->isChecked());
-    for (const char* box : {"txtName", "txtMCity", "txtMState", "txtMCountry", "txtLonD",
-                            "txtLonM", "txtLatD", "txtLatM"})
+    for (const char* box : {"txtName", "txtMCity", "txtMState", "txtMCountry", "txtLonD", "txtLonM",
+                            "txtLatD", "txtLatM"})
       QVERIFY2(Child<QLineEdit>(box)->text().isEmpty(), box);
     QCOMPARE(Child<QLineEdit>("txtLonD")->maxLength(), 3);
     for (const char* box : {"txtLonM", "txtLatD", "txtLatM"})
@@ -119,23 +136,50 @@ class FrmMainTest : public QObject {
     const QStringList none;
     const QStringList letters{"Please Enter only Letters"};
     const QStringList numbers{"Only Numbers Are Accepted"};
-    QTest::newRow("lower case name shows upper case") << "txtName" << "abc" << "ABC" << none;
-    QTest::newRow("name with blanks") << "txtName" << "Ab c" << "AB C" << none;
-    QTest::newRow("digit in name") << "txtName" << "a5" << "A" << letters;
-    QTest::newRow("hyphen in name") << "txtName" << "-" << "" << letters;
-    QTest::newRow("full stop in name") << "txtName" << "." << "" << letters;
-    QTest::newRow("accented letter in name") << "txtName" << QString::fromUtf8("é") << ""
-                                             << letters;
-    QTest::newRow("two refusals, two messages") << "txtName" << "1x2" << "X"
-                                                << QStringList{letters[0], letters[0]};
-    QTest::newRow("digits in longitude degrees") << "txtLonD" << "179" << "179" << none;
-    QTest::newRow("fourth digit of longitude degrees") << "txtLonD" << "1234" << "123" << none;
-    QTest::newRow("third digit of longitude minutes") << "txtLonM" << "591" << "59" << none;
-    QTest::newRow("third digit of latitude degrees") << "txtLatD" << "891" << "89" << none;
-    QTest::newRow("third digit of latitude minutes") << "txtLatM" << "123" << "12" << none;
-    QTest::newRow("letter in latitude minutes") << "txtLatM" << "1a" << "1" << numbers;
-    QTest::newRow("minus in longitude degrees") << "txtLonD" << "-5" << "5" << numbers;
-    QTest::newRow("blank in latitude degrees") << "txtLatD" << " " << "" << numbers;
+    QTest::newRow("lower case name shows upper case") << "txtName"
+                                                      << "abc"
+                                                      << "ABC" << none;
+    QTest::newRow("name with blanks") << "txtName"
+                                      << "Ab c"
+                                      << "AB C" << none;
+    QTest::newRow("digit in name") << "txtName"
+                                   << "a5"
+                                   << "A" << letters;
+    QTest::newRow("hyphen in name") << "txtName"
+                                    << "-"
+                                    << "" << letters;
+    QTest::newRow("full stop in name") << "txtName"
+                                       << "."
+                                       << "" << letters;
+    QTest::newRow("accented letter in name")
+        << "txtName" << QString::fromUtf8("é") << "" << letters;
+    QTest::newRow("two refusals, two messages") << "txtName"
+                                                << "1x2"
+                                                << "X" << QStringList{letters[0], letters[0]};
+    QTest::newRow("digits in longitude degrees") << "txtLonD"
+                                                 << "179"
+                                                 << "179" << none;
+    QTest::newRow("fourth digit of longitude degrees") << "txtLonD"
+                                                       << "1234"
+                                                       << "123" << none;
+    QTest::newRow("third digit of longitude minutes") << "txtLonM"
+                                                      << "591"
+                                                      << "59" << none;
+    QTest::newRow("third digit of latitude degrees") << "txtLatD"
+                                                     << "891"
+                                                     << "89" << none;
+    QTest::newRow("third digit of latitude minutes") << "txtLatM"
+                                                     << "123"
+                                                     << "12" << none;
+    QTest::newRow("letter in latitude minutes") << "txtLatM"
+                                                << "1a"
+                                                << "1" << numbers;
+    QTest::newRow("minus in longitude degrees") << "txtLonD"
+                                                << "-5"
+                                                << "5" << numbers;
+    QTest::newRow("blank in latitude degrees") << "txtLatD"
+                                               << " "
+                                               << "" << numbers;
   }
   void keystrokeFilters() {
     QFETCH(QString, box);
@@ -143,7 +187,7 @@ class FrmMainTest : public QObject {
     QFETCH(QString, shown);
     QFETCH(QStringList, messages);
     auto* edit = form->findChild<QLineEdit*>(box);
-    QTest::keyClicks(edit, typed);
+    Type(edit, typed);
     QCOMPARE(edit->text(), shown);
     QCOMPARE(dialogs->Texts(), messages);
     for (const auto& m : dialogs->messages) {
@@ -208,10 +252,20 @@ class FrmMainTest : public QObject {
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("all empty") << "" << "" << "" << "Please Enter City" << "txtMCity";
-    QTest::newRow("state missing") << "Pune" << "" << "India" << "Please Enter State"
+    QTest::newRow("all empty") << ""
+                               << ""
+                               << ""
+                               << "Please Enter City"
+                               << "txtMCity";
+    QTest::newRow("state missing") << "Pune"
+                                   << ""
+                                   << "India"
+                                   << "Please Enter State"
                                    << "txtMState";
-    QTest::newRow("country missing") << "Pune" << "MH" << "" << "Please Enter Country"
+    QTest::newRow("country missing") << "Pune"
+                                     << "MH"
+                                     << ""
+                                     << "Please Enter Country"
                                      << "txtMCountry";
   }
   void coordinatesLookupWantsAllThreeBoxes() {
@@ -287,17 +341,16 @@ class FrmMainTest : public QObject {
     Child<QAction>("mnuVisit")->trigger();
     Child<QAction>("mnuVisit")->trigger();  // asked twice, opened twice
     QTest::mouseClick(Child<QLabel>("Label61"), Qt::LeftButton);
-    QCOMPARE(links->opened, (QList<QUrl>{modHelp::HelpPage(), modHelp::DownloadPage(),
-                                         modHelp::HomePage(), modHelp::HomePage(),
-                                         modHelp::HomePage()}));
+    QCOMPARE(links->opened,
+             (QList<QUrl>{modHelp::HelpPage(), modHelp::DownloadPage(), modHelp::HomePage(),
+                          modHelp::HomePage(), modHelp::HomePage()}));
   }
 
   void keyboardReachesEveryControlInVisualOrder() {
-    const QStringList order = {"txtName",  "cboMonth",    "cboDate",  "cboYear",   "cboHH",
-                               "cboMM",    "cboSS",       "txtMCity", "txtMState", "txtMCountry",
-                               "cmdBrowser", "cmbTimeZone", "chkDST",  "txtLonD",   "txtLonM",
-                               "optLong0", "txtLatD",     "txtLatM",  "optLat0",   "cmdRashi",
-                               "Label61"};
+    const QStringList order = {
+        "txtName",  "cboMonth",  "cboDate",     "cboYear",    "cboHH",       "cboMM",    "cboSS",
+        "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmbTimeZone", "chkDST",   "txtLonD",
+        "txtLonM",  "optLong0",  "txtLatD",     "txtLatM",    "optLat0",     "cmdRashi", "Label61"};
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form));
     Child<QLineEdit>("txtName")->setFocus();
@@ -310,15 +363,21 @@ class FrmMainTest : public QObject {
   }
 
   void accessibleNames() {
-    const QList<QPair<const char*, const char*>> names = {
-        {"txtName", "Name"},          {"cboMonth", "Month of birth"},
-        {"cboDate", "Day of birth"},  {"cboYear", "Year of birth"},
-        {"cboHH", "Hour of birth"},   {"cboMM", "Minute of birth"},
-        {"cboSS", "Second of birth"}, {"txtMCity", "City"},
-        {"txtMState", "State"},       {"txtMCountry", "Country"},
-        {"cmbTimeZone", "Time zone"}, {"txtLonD", "Longitude degrees"},
-        {"txtLonM", "Longitude minutes"}, {"txtLatD", "Latitude degrees"},
-        {"txtLatM", "Latitude minutes"}};
+    const QList<QPair<const char*, const char*>> names = {{"txtName", "Name"},
+                                                          {"cboMonth", "Month of birth"},
+                                                          {"cboDate", "Day of birth"},
+                                                          {"cboYear", "Year of birth"},
+                                                          {"cboHH", "Hour of birth"},
+                                                          {"cboMM", "Minute of birth"},
+                                                          {"cboSS", "Second of birth"},
+                                                          {"txtMCity", "City"},
+                                                          {"txtMState", "State"},
+                                                          {"txtMCountry", "Country"},
+                                                          {"cmbTimeZone", "Time zone"},
+                                                          {"txtLonD", "Longitude degrees"},
+                                                          {"txtLonM", "Longitude minutes"},
+                                                          {"txtLatD", "Latitude degrees"},
+                                                          {"txtLatM", "Latitude minutes"}};
     for (const auto& [widget, name] : names)
       QCOMPARE(Child<QWidget>(widget)->accessibleName(), QLatin1String(name));
   }

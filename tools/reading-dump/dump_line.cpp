@@ -81,8 +81,13 @@ core::FormEntries ParseEntries(std::string_view line) {
       if (!value.is_boolean()) throw Malformed{"\"chkDST\" must be true or false."};
       e.chkDST = value.get<bool>();
     } else if (key == "cmbTimeZone") {
-      if (!value.is_number_integer() || value.get<long long>() < -1 ||
-          value.get<long long>() >= core::kZoneCount)
+      // A number above the signed range reads as negative through get<long long>() (2^64 - 1
+      // would pass as -1), so unsigned numbers are compared as unsigned.
+      const bool inList = value.is_number_unsigned()
+                              ? value.get<unsigned long long>() < core::kZoneCount
+                              : value.is_number_integer() && value.get<long long>() >= -1 &&
+                                    value.get<long long>() < core::kZoneCount;
+      if (!inList)
         throw Malformed{"\"cmbTimeZone\" must be a whole number from -1 to 70."};
       e.cmbTimeZone = value.get<int>();
     } else {

@@ -67,6 +67,10 @@ constexpr Place kPlaces[] = {
     {"Stockholm, June solstice", 6, 21, 1985, 59, 20, false, 18, 4, true, -1, 0},
     {"Stockholm, December solstice", 12, 21, 1985, 59, 20, false, 18, 4, true, -1, 0},
     {"Oslo, March", 3, 1, 2012, 59, 55, false, 10, 45, true, -1, 0},
+    {"Oslo, September equinox", 9, 23, 1976, 59, 55, false, 10, 45, true, -1, 0},
+    {"Saint Petersburg, September", 9, 23, 1950, 59, 56, false, 30, 19, true, -3, 0},
+    {"Ushuaia, March equinox", 3, 20, 2030, 54, 48, true, 68, 18, false, 3, 0},
+    {"Wellington, April", 4, 10, 1960, 41, 17, true, 174, 47, true, -12, 0},
 };
 
 double Degrees(int deg, int min, bool negative) {

@@ -1,0 +1,296 @@
+// The two top-level windows taking turns: reading, Back, Exit, the frame's layout rule and
+// the about box.
+
+#include "ui/program.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include "core/reading.h"
+#include "core/zone_table.h"
+#include "fakes.h"
+#include "ui/frm_display.h"
+#include "ui/frm_main.h"
+#include "ui/look.h"
+#include "ui/mdi_frame.h"
+#include "ui/mod_help.h"
+
+using ui::testing::RecordingDialogs;
+using ui::testing::RecordingLinks;
+
+namespace {
+
+QString Name(std::string_view name) {
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void DeleteDropped() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+
+class ProgramTest : public QObject {
+  Q_OBJECT
+
+ private:
+  template <typename W>
+  W* FormChild(const char* name) {
+    W* widget = program->Form()->findChild<W*>(QLatin1String(name));
+    if (!widget) qFatal("no widget %s", name);
+    return widget;
+  }
+
+  // A birth in New Delhi on 7 March 1984 at 10:05:30 Indian time.
+  void EnterBirth(const QString& name, int hour) {
+    FormChild<QLineEdit>("txtName")->setText(name);
+    FormChild<QComboBox>("cboMonth")->setCurrentIndex(2);
+    FormChild<QComboBox>("cboDate")->setCurrentText("7");
+    FormChild<QComboBox>("cboYear")->setCurrentText("1984");
+    FormChild<QComboBox>("cboHH")->setCurrentText(QString::number(hour));
+    FormChild<QComboBox>("cboMM")->setCurrentText("5");
+    FormChild<QComboBox>("cboSS")->setCurrentText("30");
+    FormChild<QLineEdit>("txtMCity")->setText("New Delhi");
+    FormChild<QLineEdit>("txtMState")->setText("Delhi");
+    FormChild<QLineEdit>("txtMCountry")->setText("India");
+    auto* zones = FormChild<QComboBox>("cmbTimeZone");
+    zones->setCurrentIndex(zones->findText("Indian Time", Qt::MatchStartsWith));
+    FormChild<QLineEdit>("txtLonD")->setText("77");
+    FormChild<QLineEdit>("txtLonM")->setText("13");
+    FormChild<QLineEdit>("txtLatD")->setText("28");
+    FormChild<QLineEdit>("txtLatM")->setText("38");
+  }
+
+  // The sheet the reading pipeline makes of the form's entries, on a fresh record.
+  core::ResultSheet ExpectedSheet() {
+    core::BirthRecord record;
+    core::ResultSheet sheet;
+    if (core::RunReading(program->Form()->Entries(), record, sheet)) qFatal("entries refused");
+    return sheet;
+  }
+
+  void CheckShows(const ui::FrmDisplay* window, const core::ResultSheet& sheet) {
+    for (const auto& [name, text] : sheet.captions) {
+      auto* label = window->findChild<QLabel*>(QString::fromStdString(name));
+      QVERIFY2(label, name.c_str());
+      QCOMPARE(label->text(), QString::fromStdString(text).replace("\r\n", "\n"));
+    }
+    for (int sign = 0; sign < 12; ++sign) {
+      auto* box = window->findChild<QFrame*>(Name(core::kSignPictureBoxes[sign]));
+      QCOMPARE(box->palette().color(QPalette::Window),
+               sheet.highlighted[sign] ? QColor(0, 128, 128) : QColor(0, 64, 64));
+    }
+    QString reading;
+    for (const core::TextRun& run : sheet.RTB) reading += QString::fromStdString(run.text);
+    QCOMPARE(window->findChild<QTextEdit*>("RTB")->toPlainText(), reading.replace("\r\n", "\n"));
+  }
+
+  RecordingDialogs* dialogs = nullptr;
+  RecordingLinks* links = nullptr;
+  ui::Program* program = nullptr;
+
+ private slots:
+  void init() {
+    dialogs = new RecordingDialogs;
+    links = new RecordingLinks;
+    program = new ui::Program(*dialogs, *links);
+    program->Start();
+  }
+  void cleanup() {
+    delete program;
+    DeleteDropped();
+    delete links;
+    delete dialogs;
+  }
+
+  void refusedEntriesShowOneMessageAndChangeNothing() {
+    EnterBirth("   ", 10);
+    FormChild<QLineEdit>("txtLonD")->setText("180");  // also wrong; the name is tested first
+    FormChild<QLineEdit>("txtMCity")->setFocus();
+    const core::BirthRecord before = program->Record();
+    FormChild<QPushButton>("cmdRashi")->click();
+    QCOMPARE(dialogs->Texts(), QStringList{"Please Enter Name"});
+    QCOMPARE(dialogs->messages[0].icon, core::MessageIcon::Error);
+    QCOMPARE(program->Form()->focusWidget(), FormChild<QLineEdit>("txtName"));
+    QVERIFY(program->Form()->isVisible());
+    QVERIFY(!program->Frame());
+    QCOMPARE(program->Record().PersonName, before.PersonName);
+    QCOMPARE(program->Record().BirthYear, before.BirthYear);
+    QCOMPARE(FormChild<QLineEdit>("txtName")->text(), QStringLiteral("   "));
+  }
+
+  void readingSwapsTheFormForTheFrame() {
+    EnterBirth("ASHA RANI", 10);
+    const core::ResultSheet expected = ExpectedSheet();
+    FormChild<QAction>("mnuNext")->trigger();
+    QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->Texts().join('|')));
+    QVERIFY(!program->Form()->isVisible());
+    ui::MdiFrame* frame = program->Frame();
+    QVERIFY(frame && frame->isVisible());
+    QCOMPARE(frame->objectName(), QStringLiteral("MDI"));
+    ui::FrmDisplay* window = frame->Display();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->findChild<QLabel*>("lblName")->text(), QStringLiteral("ASHA RANI"));
+    QCOMPARE(window->findChild<QLabel*>("lblTOB")->text(), QStringLiteral("10:5"));
+    CheckShows(window, expected);
+  }
+
+  void backThenAnotherReadingStartsOnAFreshWindow() {
+    EnterBirth("FIRST", 10);
+    FormChild<QPushButton>("cmdRashi")->click();
+    QPointer<ui::MdiFrame> first = program->Frame();
+    QPointer<ui::FrmDisplay> firstWindow = first->Display();
+    first->findChild<QPushButton*>("cmdBack")->click();
+    DeleteDropped();
+    QVERIFY(!first && !firstWindow);
+    QVERIFY(!program->Frame());
+    QVERIFY(program->Form()->isVisible());
+    QCOMPARE(FormChild<QLineEdit>("txtName")->text(), QStringLiteral("FIRST"));
+    QCOMPARE(FormChild<QComboBox>("cboYear")->currentText(), QStringLiteral("1984"));
+    QCOMPARE(FormChild<QLineEdit>("txtLatM")->text(), QStringLiteral("38"));
+
+    // Six hours later the Lagna stands in another sign: other boxes light up.
+    FormChild<QLineEdit>("txtName")->setText("SECOND");
+    FormChild<QComboBox>("cboHH")->setCurrentText("16");
+    FormChild<QComboBox>("cmbTimeZone")->setCurrentIndex(core::kDefaultZoneRow);
+    const core::ResultSheet expected = ExpectedSheet();
+    FormChild<QPushButton>("cmdRashi")->click();
+    QVERIFY(program->Frame());
+    const ui::FrmDisplay* second = program->Frame()->Display();
+    QCOMPARE(second->findChild<QLabel*>("lblName")->text(), QStringLiteral("SECOND"));
+    CheckShows(second, expected);
+  }
+
+  void frameMenusAndBackByMenu() {
+    EnterBirth("ASHA", 10);
+    FormChild<QPushButton>("cmdRashi")->click();
+    ui::MdiFrame* frame = program->Frame();
+    QStringList names;
+    for (const char* menu : {"mnuFile", "mnuHelp"})
+      for (QAction* a : frame->findChild<QMenu*>(menu)->actions()) names << a->objectName();
+    QCOMPARE(names, (QStringList{"mnuBack", "mnuExit", "mnuOnline", "mnuVisit", "mnuHelpSep1",
+                                 "mnuUpdate", "mnuHelpSep2", "mnuAbout"}));
+    QCOMPARE(frame->findChild<QLabel*>("Label2")->text(),
+             QStringLiteral("Orvel Pataki Chakra Chart"));
+    frame->findChild<QAction*>("mnuUpdate")->trigger();
+    QCOMPARE(links->opened, QList<QUrl>{modHelp::DownloadPage()});
+    frame->findChild<QAction*>("mnuBack")->trigger();
+    QVERIFY(!program->Frame());
+    QVERIFY(program->Form()->isVisible());
+  }
+
+  void exitClosesEveryWindow_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("form menu") << "form mnuExit";
+    QTest::newRow("form close box") << "form close";
+    QTest::newRow("frame button") << "frame cmdExit";
+    QTest::newRow("frame menu") << "frame mnuExit";
+    QTest::newRow("frame close box") << "frame close";
+  }
+  void exitClosesEveryWindow() {
+    QFETCH(QString, how);
+    QSignalSpy finished(program, &ui::Program::finished);
+    if (how.startsWith("frame")) {
+      EnterBirth("ASHA", 10);
+      FormChild<QPushButton>("cmdRashi")->click();
+    }
+    QPointer<ui::MdiFrame> frame = program->Frame();
+    if (how == "form mnuExit") FormChild<QAction>("mnuExit")->trigger();
+    if (how == "form close") program->Form()->close();
+    if (how == "frame cmdExit") frame->findChild<QPushButton*>("cmdExit")->click();
+    if (how == "frame mnuExit") frame->findChild<QAction*>("mnuExit")->trigger();
+    if (how == "frame close") frame->close();
+    DeleteDropped();
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!frame);
+    QVERIFY(!program->Form()->isVisible());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.cbegin(), windows.cend(),
+                         [](const QWidget* w) { return w->isVisible(); }));
+  }
+
+  void resizeKeepsTheButtonsRightAligned_data() {
+    QTest::addColumn<int>("width");
+    QTest::newRow("design width") << ui::Twips(11880);
+    QTest::newRow("wide") << 1200;
+    QTest::newRow("narrow") << 500;
+  }
+  void resizeKeepsTheButtonsRightAligned() {
+    QFETCH(int, width);
+    EnterBirth("ASHA", 10);
+    FormChild<QPushButton>("cmdRashi")->click();
+    ui::MdiFrame* frame = program->Frame();
+    frame->showNormal();
+    frame->resize(width, 700);
+    QCoreApplication::processEvents();
+    auto* exit = frame->findChild<QPushButton*>("cmdExit");
+    auto* back = frame->findChild<QPushButton*>("cmdBack");
+    QCOMPARE(exit->width(), ui::Twips(1335));
+    QCOMPARE(exit->x() + exit->width() + ui::Twips(300), frame->width());
+    QCOMPARE(back->x() + back->width() + ui::Twips(100), exit->x());
+    QCOMPARE(back->y(), exit->y());
+    // The result window never leaves the visible client area.
+    const auto* sub = frame->findChild<QMdiSubWindow*>();
+    QVERIFY(sub->x() >= 0);
+  }
+
+  void resultWindowLeft_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("client");
+    QTest::addColumn<int>("left");
+    const int w = ui::Twips(14745);
+    QTest::newRow("display 600 twips wider") << w + ui::Twips(600) << w << 2000 << ui::Twips(300);
+    QTest::newRow("centred on a wide display") << 1920 << w << 1900 << (1920 - w) / 2;
+    QTest::newRow("frame too narrow to centre") << 1920 << w << w + 100 << 100;
+    QTest::newRow("frame narrower than the window") << 1920 << w << w - 50 << 0;
+    QTest::newRow("display narrower than the window") << 800 << w << 1200 << 0;
+  }
+  void resultWindowLeft() {
+    QFETCH(int, screen);
+    QFETCH(int, window);
+    QFETCH(int, client);
+    QFETCH(int, left);
+    QCOMPARE(ui::ResultWindowLeft(screen, window, client), left);
+  }
+
+  void aboutBoxIsModalAndClosesWithOk() {
+    bool checked = false;
+    QTimer::singleShot(0, this, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      QCOMPARE(box->objectName(), QStringLiteral("frmAbout"));
+      QVERIFY(box->isModal());
+      QVERIFY(box->windowModality() != Qt::NonModal);
+      QCOMPARE(box->findChild<QLabel*>("Label2")->text(),
+               QStringLiteral("Orvel Pataki Chakra v1.20"));
+      auto* homePage = box->findChild<QLabel*>("lblHomePage");
+      QCOMPARE(homePage->text(), "Click here to visit " + modHelp::HomePage().toString());
+      QTest::mouseClick(homePage, Qt::LeftButton);
+      QVERIFY(box->isVisible());  // the link leaves the box open
+      checked = true;
+      QTest::mouseClick(box->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    FormChild<QAction>("mnuAbout")->trigger();
+    QVERIFY(checked);
+    QCOMPARE(links->opened, QList<QUrl>{modHelp::HomePage()});
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!program->Form()->findChild<QWidget*>("frmAbout"));  // destroyed on close
+  }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"
