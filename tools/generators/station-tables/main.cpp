@@ -164,8 +164,8 @@ std::optional<long long> ParseRow(std::string_view row) {
     row.remove_prefix(static_cast<std::size_t>(end - row.data()) + 1);
   }
   const year_month_day ymd{year{f[2]}, month{unsigned(f[0])}, day{unsigned(f[1])}};
-  if (!row.empty() || f[0] < 1 || f[1] < 1 || !ymd.ok() || f[3] < 0 || f[3] > 23 || f[4] < 0 ||
-      f[4] > 59)
+  if (!row.empty() || f[0] < 1 || f[0] > 12 || f[1] < 1 || f[1] > 31 || !ymd.ok() || f[3] < 0 ||
+      f[3] > 23 || f[4] < 0 || f[4] > 59)
     return {};
   return (sys_days{ymd} + hours{f[3]} + minutes{f[4]}).time_since_epoch().count();
 }

@@ -69,6 +69,7 @@ constexpr Place kPlaces[] = {
     {"Oslo, March", 3, 1, 2012, 59, 55, false, 10, 45, true, -1, 0},
     {"Oslo, September equinox", 9, 23, 1976, 59, 55, false, 10, 45, true, -1, 0},
     {"Saint Petersburg, September", 9, 23, 1950, 59, 56, false, 30, 19, true, -3, 0},
+    {"Saint Petersburg, August 2049", 8, 23, 2049, 59, 56, false, 30, 19, true, -3, 0},
     {"Ushuaia, March equinox", 3, 20, 2030, 54, 48, true, 68, 18, false, 3, 0},
     {"Wellington, April", 4, 10, 1960, 41, 17, true, 174, 47, true, -12, 0},
 };
