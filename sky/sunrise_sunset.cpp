@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <optional>
 
 namespace modSunRiseSunSet {
 namespace {

@@ -15,6 +15,8 @@ struct NumberCase {
   std::optional<double> value;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
+
 class ParseNumberTest : public testing::TestWithParam<NumberCase> {};
 
 TEST_P(ParseNumberTest, AcceptsOnlyWholeNumbers) {
