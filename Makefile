@@ -10,7 +10,7 @@ PACKAGES := build-essential cmake pkg-config qt6-base-dev libgl-dev nlohmann-jso
 
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
-SANITIZE_SWEEP ?= 20000
+SANITIZE_SWEEP ?= 50000
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 

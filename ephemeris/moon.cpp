@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/numbers.h"
 #include "core/universal_time.h"
 #include "ephemeris/calendar_angles.h"
 
@@ -54,12 +55,6 @@ double TropicalMoonLongitude(double T) {
   return longitude;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 void ComputeMoonAndRashi(core::BirthRecord& record) {
@@ -72,7 +67,7 @@ void ComputeMoonAndRashi(core::BirthRecord& record) {
   if (sidereal >= 360) sidereal -= 360;  // only a rounding of a tiny negative value gets here
   record.MoonLongitudeText = ephemeris::LongitudeText(sidereal);
 
-  const std::string_view text = TrimBlanks(record.MoonLongitudeText);
+  const std::string_view text = core::Trimmed(record.MoonLongitudeText);
   const std::string_view sign = text.size() > 3 ? text.substr(text.size() - 3) : text;
   const int k = ephemeris::SignIndex(sign);
   if (k >= 0) record.RashiName = std::string(ephemeris::kSanskritSignNames[k]);

@@ -99,6 +99,15 @@ PlanePoint HeliocentricPosition(int index, double T) {
           r * (std::sin(node) * std::cos(u) + std::cos(node) * std::sin(u) * std::cos(i))};
 }
 
+// Geocentric longitude in degrees, [0, 360], of a body seen from the Earth's place.
+double LongitudeSeenFrom(const PlanePoint& earth, int index, double T) {
+  const PlanePoint body = index == kEarth ? PlanePoint{0, 0} : HeliocentricPosition(index, T);
+  double longitude = ephemeris::QuadrantArctan(body.y - earth.y, body.x - earth.x) * 180 / Pi;
+  while (longitude > 360) longitude -= 360;
+  while (longitude < 0) longitude += 360;
+  return longitude;
+}
+
 // Degrees wrapped into [0, 360).
 double WrapDegrees(double degrees) {
   while (degrees < 0) degrees += 360;
@@ -160,10 +169,12 @@ void ComputePositionTable(core::BirthRecord& record) {
   std::array<std::string, core::kBodyCount> texts;
   // The orbits give longitudes on the equinox of J2000.0; precess them to the date before
   // taking off the ayanamsa, which is measured from the equinox of the date.
-  const double precession = PrecessionFromJ2000(d / 36525);
+  const double T = d / 36525;
+  const double precession = PrecessionFromJ2000(T);
+  const PlanePoint earth = HeliocentricPosition(kEarth, T);  // one Earth for every body
   for (std::size_t slot = 0; slot < kTableBody.size(); ++slot) {
     if (kTableBody[slot] < 0) continue;
-    const double tropical = GeocentricLongitude(kTableBody[slot], d) + precession;
+    const double tropical = LongitudeSeenFrom(earth, kTableBody[slot], T) + precession;
     texts[slot] = ephemeris::LongitudeText(WrapDegrees(tropical - ayanamsa));
   }
   texts[core::kMoon] = record.MoonLongitudeText;
@@ -193,12 +204,7 @@ double Ayanamsa1900(double T) {
 // aberration, nutation or perturbations: see the element table for the accuracy.
 double GeocentricLongitude(int index, double d) {
   const double T = d / 36525;
-  const PlanePoint earth = HeliocentricPosition(kEarth, T);
-  const PlanePoint body = index == kEarth ? PlanePoint{0, 0} : HeliocentricPosition(index, T);
-  double longitude = ephemeris::QuadrantArctan(body.y - earth.y, body.x - earth.x) * 180 / Pi;
-  while (longitude > 360) longitude -= 360;
-  while (longitude < 0) longitude += 360;
-  return longitude;
+  return LongitudeSeenFrom(HeliocentricPosition(kEarth, T), index, T);
 }
 
 // Newton's method on Kepler's equation, then the true anomaly. Converges in a handful of

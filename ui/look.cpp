@@ -6,11 +6,12 @@
 namespace ui {
 
 QFont AppFont(qreal pointSize, bool bold) {
-  static const QString family =
-      QFontDatabase::families().contains(QStringLiteral("Verdana"))
-          ? QStringLiteral("Verdana")
-          : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-  QFont font(family);
+  // Verdana where installed, else the system's sans: Qt takes the first family it has,
+  // without listing every installed font at start-up.
+  static const QStringList families = {
+      QStringLiteral("Verdana"), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()};
+  QFont font;
+  font.setFamilies(families);
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(pointSize);
   font.setBold(bold);

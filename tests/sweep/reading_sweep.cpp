@@ -49,7 +49,7 @@ constexpr int kYears = 150;  // 1901..2050
 
 // The entries of reading i. The zone row runs through 0..70 and the year through 1901..2050;
 // as 71 and 150 have no common factor, every (zone, year) pair comes up in each 10,650 readings.
-// Every fourth reading sits at a latitude of 80 degrees or more; the rest spread over 0..89.
+// A quarter of the readings sit at a latitude of 80 degrees or more; the rest spread over 0..89.
 core::FormEntries EntriesFor(std::uint64_t i) {
   Bits bits(i);
   core::FormEntries e;
@@ -75,6 +75,20 @@ core::FormEntries EntriesFor(std::uint64_t i) {
   e.txtLatM = std::to_string(bits.Below(60));
   e.optLongEast = bits.Below(2) == 1;
   e.optLatNorth = bits.Below(2) == 1;
+  // Some readings at the first or last second of a year, where a neighbouring day falls in
+  // another year (1 January 1901 is reading 0, 31 December 2050 reading 7049), and some at
+  // 89 degrees 59. 53 and 59 share no factor with 71 or 150: these too meet every zone.
+  if (i % 53 == 0) {
+    const bool first = (i / 53) % 2 == 0;
+    e.cboMonth = first ? 0 : 11;
+    e.cboDate = first ? "1" : "31";
+    e.cboHH = first ? "0" : "23";
+    e.cboMM = e.cboSS = first ? "0" : "59";
+  }
+  if (i % 59 == 0) {
+    e.txtLatD = "89";
+    e.txtLatM = "59";
+  }
   return e;
 }
 
