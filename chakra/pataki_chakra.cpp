@@ -50,18 +50,18 @@ std::array<int, 3> VedhaSigns(int sign) {
 }
 
 void FillPatakiChakra(core::BirthRecord& record, core::ResultSheet& sheet) {
-  for (const auto label : core::kSignContentLabels) sheet.SetCaption(label, "");
   for (int k = 0; k < core::kBodyCount; ++k) {
     sheet.SetCaption(core::PositionLabel(k), record.PositionTexts[k]);
     record.ChartTexts[k] = record.PositionTexts[k];
   }
   // Each box lists its bodies in body order, one per line after a leading line break.
+  std::array<std::string, 12> boxes;
   for (int k = 0; k < core::kBodyCount; ++k) {
     const int sign = SignOfBody(record, k);
-    if (sign < 0) continue;
-    const auto label = core::kSignContentLabels[static_cast<std::size_t>(sign)];
-    sheet.SetCaption(label, sheet.Caption(label) + "\r\n" + record.BodyNames[k]);
+    if (sign >= 0) boxes[static_cast<std::size_t>(sign)] += "\r\n" + record.BodyNames[k];
   }
+  for (std::size_t sign = 0; sign < boxes.size(); ++sign)
+    sheet.SetCaption(core::kSignContentLabels[sign], std::move(boxes[sign]));
   const int lagnaSign = SignOfBody(record, core::kLagna);
   if (lagnaSign < 0) return;
   sheet.Highlight(lagnaSign);

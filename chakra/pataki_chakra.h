@@ -16,16 +16,16 @@ namespace modPatakiChakra {
 // The three vedha signs of sign k (0..11), in the table's slot order.
 std::array<int, 3> VedhaSigns(int sign);
 
-inline constexpr std::array<std::string_view, 5> kMaleficPlanets = {"Rahu", "Ketu", "Sun",
-                                                                    "Saturn", "Mars"};
-inline constexpr std::array<std::string_view, 4> kBeneficPlanets = {"Moon", "Mercury",
-                                                                    "Jupiter", "Venus"};
+inline constexpr std::array<std::string_view, 5> kMaleficPlanets = {"Rahu", "Ketu", "Sun", "Saturn",
+                                                                    "Mars"};
+inline constexpr std::array<std::string_view, 4> kBeneficPlanets = {"Moon", "Mercury", "Jupiter",
+                                                                    "Venus"};
 
 struct VedhaFinding {
-  int target = core::kLagna;                  // 9 Lagna or 1 Rashi
-  std::array<bool, 3> occupied{};             // one flag per vedha sign slot
+  int target = core::kLagna;                          // 9 Lagna or 1 Rashi
+  std::array<bool, 3> occupied{};                     // one flag per vedha sign slot
   std::array<std::vector<std::string>, 3> occupants;  // PositionNames, body-index order
-  std::vector<std::string> OccupantList;      // the three slots joined, only with vedha
+  std::vector<std::string> OccupantList;              // the three slots joined, only with vedha
   std::int16_t MaleficCount = 0;
   std::int16_t BeneficCount = 0;
   bool HasVedha() const { return occupied[0] && occupied[1] && occupied[2]; }

@@ -116,8 +116,7 @@ struct PeriodBounds {
 PeriodBounds FindBounds(const core::BirthRecord& r, core::LocalTime t) {
   // A date without daylight (sunrise and sunset both at noon) holds no day birth.
   const bool daylight = *r.Sunrise < *r.Sunset;
-  if (daylight && *r.Sunrise <= t && t <= *r.Sunset)
-    return {BirthPeriod::Day, r.Sunrise, r.Sunset};
+  if (daylight && *r.Sunrise <= t && t <= *r.Sunset) return {BirthPeriod::Day, r.Sunrise, r.Sunset};
   // The previous day's sunset fell after midnight and the birth came before it: a birth in
   // the previous day's daylight, not in a night that had not yet begun.
   if (t < *r.Sunrise && r.PrevSunset && t <= *r.PrevSunset)

@@ -10,8 +10,8 @@ namespace modPatakiChakra {
 
 // Which sunrise and sunset bound the period of birth, and so which pair is shown.
 enum class BirthPeriod {
-  Day,                 // Sunrise <= birth <= Sunset
-  PreviousDay,         // before Sunrise but within the previous day, whose sunset fell after midnight
+  Day,          // Sunrise <= birth <= Sunset
+  PreviousDay,  // before Sunrise but within the previous day, whose sunset fell after midnight
   NightBeforeSunrise,  // from PrevSunset to Sunrise
   NightAfterSunset,    // from Sunset to NextSunrise
 };

@@ -9,7 +9,9 @@
 namespace core {
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the run of digits starting at i.
 std::size_t Digits(std::string_view s, std::size_t i) {
@@ -48,8 +50,8 @@ std::optional<double> ParseNumber(std::string_view text) {
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (error == std::errc::result_out_of_range) {
     // Too small to hold only with a negative exponent; too large otherwise.
-    const bool tiny = digits.find("e-") != std::string_view::npos ||
-                      digits.find("E-") != std::string_view::npos;
+    const bool tiny =
+        digits.find("e-") != std::string_view::npos || digits.find("E-") != std::string_view::npos;
     return tiny ? 0.0 : (s.front() == '-' ? -HUGE_VAL : HUGE_VAL);
   }
   if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;

@@ -34,7 +34,8 @@ constexpr std::array<std::string_view, 10> kBodyNames = {
 // value that does not fit, leaves the field as it was.
 void StoreWhole(std::string_view text, std::int16_t& field) {
   const auto value = WholeNumber(text);
-  if (value && *value >= INT16_MIN && *value <= INT16_MAX) field = static_cast<std::int16_t>(*value);
+  if (value && *value >= INT16_MIN && *value <= INT16_MAX)
+    field = static_cast<std::int16_t>(*value);
 }
 
 std::optional<year_month_day> BirthDate(const BirthRecord& r) {
@@ -97,8 +98,8 @@ void WritePersonalDetails(const FormEntries& e, const BirthRecord& r, ResultShee
 }
 
 void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
-  r.BirthDateText = std::string(MonthName(r.BirthMonth)) + " " + std::to_string(r.BirthDay) +
-                    "," + std::to_string(r.BirthYear);
+  r.BirthDateText = std::string(MonthName(r.BirthMonth)) + " " + std::to_string(r.BirthDay) + "," +
+                    std::to_string(r.BirthYear);
   if (const auto date = BirthDate(r)) {
     r.WeekdayNumber = static_cast<std::int16_t>(weekday{sys_days{*date}}.c_encoding() + 1);
   }
@@ -112,15 +113,15 @@ std::array<SunDay, 3> ComputeSunTimes(BirthRecord& r) {
   std::array<SunDay, 3> days{SunDay::RisesAndSets, SunDay::RisesAndSets, SunDay::RisesAndSets};
   const auto date = BirthDate(r);
   if (!date) return days;
-  std::array<DateTime*, 6> targets{&r.PrevSunrise, &r.PrevSunset, &r.Sunrise,
+  std::array<DateTime*, 6> targets{&r.PrevSunrise, &r.PrevSunset,  &r.Sunrise,
                                    &r.Sunset,      &r.NextSunrise, &r.NextSunset};
   for (int offset = -1; offset <= 1; ++offset) {
     const year_month_day d{sys_days{*date} + std::chrono::days{offset}};
     const std::size_t i = static_cast<std::size_t>(offset + 1);
     days[i] = modSunRiseSunSet::SunRiseSet(
-        int(unsigned(d.month())), int(unsigned(d.day())), int(d.year()), r.BirthHour,
-        r.BirthMinute, r.LatitudeDeg, r.LatitudeMin, r.IsSouth, r.LongitudeDeg, r.LongitudeMin,
-        r.IsEast, r.ZoneHours, r.ZoneMinutes, r.IsDst, r.SunTimes);
+        int(unsigned(d.month())), int(unsigned(d.day())), int(d.year()), r.BirthHour, r.BirthMinute,
+        r.LatitudeDeg, r.LatitudeMin, r.IsSouth, r.LongitudeDeg, r.LongitudeMin, r.IsEast,
+        r.ZoneHours, r.ZoneMinutes, r.IsDst, r.SunTimes);
     *targets[2 * i] = r.SunTimes[0];
     *targets[2 * i + 1] = r.SunTimes[1];
   }
@@ -157,10 +158,9 @@ void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay
   day ? modPatakiChakra::SetDayDandadhipati(r) : modPatakiChakra::SetNightDandadhipati(r);
 
   std::size_t shown = 1;  // the birth date's own pair
-  if (*period == BirthPeriod::PreviousDay || *period == BirthPeriod::NightBeforeSunrise)
-    shown = 0;
+  if (*period == BirthPeriod::PreviousDay || *period == BirthPeriod::NightBeforeSunrise) shown = 0;
   if (*period == BirthPeriod::NightAfterSunset) shown = 2;
-  const std::array<const DateTime*, 6> times{&r.PrevSunrise, &r.PrevSunset, &r.Sunrise,
+  const std::array<const DateTime*, 6> times{&r.PrevSunrise, &r.PrevSunset,  &r.Sunrise,
                                              &r.Sunset,      &r.NextSunrise, &r.NextSunset};
   sheet.SetCaption("lblSunRise", SunTimeText(*times[2 * shown], sunDays[shown]));
   sheet.SetCaption("lblSunSet", SunTimeText(*times[2 * shown + 1], sunDays[shown]));

@@ -50,7 +50,9 @@ const std::vector<WrittenWidget>& WrittenWidgets() {
   return widgets;
 }
 
-std::string PositionLabel(int k) { return "planet(" + std::to_string(k) + ")"; }
+std::string PositionLabel(int k) {
+  return "planet(" + std::to_string(k) + ")";
+}
 
 void ResultSheet::SetCaption(std::string_view widget, std::string text) {
   created = true;

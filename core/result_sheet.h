@@ -39,11 +39,11 @@ const std::vector<WrittenWidget>& WrittenWidgets();
 
 // Sign picture boxes and content labels, in sign order from Aries.
 inline constexpr std::array<std::string_view, 12> kSignPictureBoxes = {
-    "picAries",  "picTaurus",   "picGemini",      "picCancer",    "picLeo",      "picVirgo",
-    "picLibra",  "picScorpio",  "picSagittarius", "picCapricorn", "picAquarius", "picPisces"};
+    "picAries", "picTaurus",  "picGemini",      "picCancer",    "picLeo",      "picVirgo",
+    "picLibra", "picScorpio", "picSagittarius", "picCapricorn", "picAquarius", "picPisces"};
 inline constexpr std::array<std::string_view, 12> kSignContentLabels = {
-    "lblAries",  "lblTaurus",   "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
-    "lblLibra",  "lblScorpio",  "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
+    "lblAries", "lblTaurus",  "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
+    "lblLibra", "lblScorpio", "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
 
 // Name of the position label of body k (0..9): "planet(k)".
 std::string PositionLabel(int k);
@@ -51,7 +51,7 @@ std::string PositionLabel(int k);
 struct ResultSheet {
   bool created = false;  // the first write creates the (still hidden) window
   std::map<std::string, std::string, std::less<>> captions;  // written captions only
-  std::array<bool, 12> highlighted{};                         // by sign index from Aries
+  std::array<bool, 12> highlighted{};                        // by sign index from Aries
   std::vector<TextRun> RTB;
 
   void SetCaption(std::string_view widget, std::string text);

@@ -3,7 +3,9 @@
 namespace core {
 
 namespace {
-int DstHours(const BirthRecord& r) { return r.IsDst ? 1 : 0; }
+int DstHours(const BirthRecord& r) {
+  return r.IsDst ? 1 : 0;
+}
 }  // namespace
 
 double UniversalHours(const BirthRecord& r) {

@@ -15,7 +15,9 @@ struct NumberCase {
   std::optional<double> value;
 };
 
-void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const NumberCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ParseNumberTest : public testing::TestWithParam<NumberCase> {};
 

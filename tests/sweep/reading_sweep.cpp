@@ -34,7 +34,7 @@ std::uint64_t Mix(std::uint64_t x) {
 
 class Bits {
  public:
-  explicit Bits(std::uint64_t seed) : state_(seed) {}
+  explicit Bits(std::uint64_t start) : state_(start) {}
   int Below(int n) {
     state_ = Mix(state_);
     return static_cast<int>(state_ % static_cast<std::uint64_t>(n));

@@ -20,8 +20,8 @@ TEST(ReadingDump, MalformedLinesGiveOneErrorAndChangeNothing) {
        {"", "not json", "[1,2]", "42", R"({"cboMonth": "Smarch"})", R"({"cboDate": "32"})",
         R"({"cboDate": 5})", R"({"cboYear": "1900"})", R"({"cboHH": "24"})",
         R"({"cmbTimeZone": 71})", R"({"cmbTimeZone": -2})", R"({"cmbTimeZone": 3.5})",
-        R"({"chkDST": "yes"})", R"({"optLong": "Up"})", R"({"optLat": "east"})",
-        R"({"colour": "red"})", R"({"txtName": null})"}) {
+        R"({"cmbTimeZone": 18446744073709551615})", R"({"chkDST": "yes"})", R"({"optLong": "Up"})",
+        R"({"optLat": "east"})", R"({"colour": "red"})", R"({"txtName": null})"}) {
     const json out = Process(line, record);
     ASSERT_TRUE(out.contains("error")) << line;
     EXPECT_EQ(out.size(), 1u) << line;

@@ -22,7 +22,9 @@ struct Malformed {
   std::string message;
 };
 
-std::string Quoted(std::string_view key) { return "\"" + std::string(key) + "\""; }
+std::string Quoted(std::string_view key) {
+  return "\"" + std::string(key) + "\"";
+}
 
 // Index of value in a pick-only list whose entries are the numbers first..last.
 std::string NumberPick(const json& value, std::string_view key, int first, int last) {
@@ -61,22 +63,38 @@ core::FormEntries ParseEntries(std::string_view line) {
   if (!input.is_object()) throw Malformed{"The line is not a JSON object."};
   core::FormEntries e;
   for (const auto& [key, value] : input.items()) {
-    if (key == "txtName") e.txtName = Text(value, key);
-    else if (key == "cboMonth") e.cboMonth = MonthPick(value);
-    else if (key == "cboDate") e.cboDate = NumberPick(value, key, 1, 31);
-    else if (key == "cboYear") e.cboYear = NumberPick(value, key, 1901, 2050);
-    else if (key == "cboHH") e.cboHH = NumberPick(value, key, 0, 23);
-    else if (key == "cboMM") e.cboMM = NumberPick(value, key, 0, 59);
-    else if (key == "cboSS") e.cboSS = NumberPick(value, key, 0, 59);
-    else if (key == "txtMCity") e.txtMCity = Text(value, key);
-    else if (key == "txtMState") e.txtMState = Text(value, key);
-    else if (key == "txtMCountry") e.txtMCountry = Text(value, key);
-    else if (key == "txtLonD") e.txtLonD = Text(value, key);
-    else if (key == "txtLonM") e.txtLonM = Text(value, key);
-    else if (key == "txtLatD") e.txtLatD = Text(value, key);
-    else if (key == "txtLatM") e.txtLatM = Text(value, key);
-    else if (key == "optLong") e.optLongEast = Choice(value, key, "East", "West");
-    else if (key == "optLat") e.optLatNorth = Choice(value, key, "North", "South");
+    if (key == "txtName")
+      e.txtName = Text(value, key);
+    else if (key == "cboMonth")
+      e.cboMonth = MonthPick(value);
+    else if (key == "cboDate")
+      e.cboDate = NumberPick(value, key, 1, 31);
+    else if (key == "cboYear")
+      e.cboYear = NumberPick(value, key, 1901, 2050);
+    else if (key == "cboHH")
+      e.cboHH = NumberPick(value, key, 0, 23);
+    else if (key == "cboMM")
+      e.cboMM = NumberPick(value, key, 0, 59);
+    else if (key == "cboSS")
+      e.cboSS = NumberPick(value, key, 0, 59);
+    else if (key == "txtMCity")
+      e.txtMCity = Text(value, key);
+    else if (key == "txtMState")
+      e.txtMState = Text(value, key);
+    else if (key == "txtMCountry")
+      e.txtMCountry = Text(value, key);
+    else if (key == "txtLonD")
+      e.txtLonD = Text(value, key);
+    else if (key == "txtLonM")
+      e.txtLonM = Text(value, key);
+    else if (key == "txtLatD")
+      e.txtLatD = Text(value, key);
+    else if (key == "txtLatM")
+      e.txtLatM = Text(value, key);
+    else if (key == "optLong")
+      e.optLongEast = Choice(value, key, "East", "West");
+    else if (key == "optLat")
+      e.optLatNorth = Choice(value, key, "North", "South");
     else if (key == "chkDST") {
       if (!value.is_boolean()) throw Malformed{"\"chkDST\" must be true or false."};
       e.chkDST = value.get<bool>();
@@ -87,8 +105,7 @@ core::FormEntries ParseEntries(std::string_view line) {
                               ? value.get<unsigned long long>() < core::kZoneCount
                               : value.is_number_integer() && value.get<long long>() >= -1 &&
                                     value.get<long long>() < core::kZoneCount;
-      if (!inList)
-        throw Malformed{"\"cmbTimeZone\" must be a whole number from -1 to 70."};
+      if (!inList) throw Malformed{"\"cmbTimeZone\" must be a whole number from -1 to 70."};
       e.cmbTimeZone = value.get<int>();
     } else {
       throw Malformed{"Unknown key " + Quoted(key) + "."};
