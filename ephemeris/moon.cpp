@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/numbers.h"
-#include "core/universal_time.h"
+#include "ephemeris/birth_instant.h"
 #include "ephemeris/calendar_angles.h"
 
 namespace modVedicEphemeris {
@@ -58,10 +58,7 @@ double TropicalMoonLongitude(double T) {
 }  // namespace
 
 void ComputeMoonAndRashi(core::BirthRecord& record) {
-  const double U = core::UniversalHours(record);
-  const double JD =
-      ephemeris::JulianDayNumber(record.BirthMonth, record.BirthDay, record.BirthYear);
-  const double T = (JD - 2451545 + U / 24 - 0.5) / 36525;
+  const double T = ephemeris::BirthCenturiesSince(record, 2451545);
   double sidereal = TropicalMoonLongitude(T) + Ayanamsa2000(T);
   if (sidereal < 0) sidereal += 360;
   if (sidereal >= 360) sidereal -= 360;  // only a rounding of a tiny negative value gets here

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/universal_time.h"
+#include "ephemeris/birth_instant.h"
 #include "ephemeris/calendar_angles.h"
 
 namespace modVedicPlanetPosition {
@@ -130,9 +131,7 @@ double RahuLongitude(double d, double ayanamsa) {
 // ascendant is good to about one arc-minute.
 void ComputeAscendant(core::BirthRecord& record) {
   const double U = core::UniversalHours(record);
-  const double JD =
-      ephemeris::JulianDayNumber(record.BirthMonth, record.BirthDay, record.BirthYear);
-  const double T = (JD - 2415020 + U / 24 - 0.5) / 36525;
+  const double T = ephemeris::BirthCenturiesSince(record, 2415020);
   record.AyanamsaValue = Ayanamsa1900(T);
 
   // Right ascension of the meridian (local sidereal time in degrees).
