@@ -6,7 +6,7 @@ BUILD   ?= build
 JOBS    ?= 2
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := build-essential cmake pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
 
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
