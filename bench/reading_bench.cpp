@@ -6,7 +6,7 @@
 #include <string>
 
 #include "chakra/vedha_reading.h"
-#include "core/reading.h"
+#include "reading/reading.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
 #include "reading-dump/dump_line.h"
@@ -41,7 +41,7 @@ core::FormEntries DelhiEntries() {
 core::BirthRecord ReadRecord() {
   core::BirthRecord record;
   core::ResultSheet sheet;
-  core::RunReading(DelhiEntries(), record, sheet);
+  reading::RunReading(DelhiEntries(), record, sheet);
   return record;
 }
 
@@ -50,7 +50,7 @@ void BM_CompleteReading(benchmark::State& state) {
   core::BirthRecord record;  // one record for all readings, as in the program
   for (auto _ : state) {
     core::ResultSheet sheet;  // every reading gets a fresh window
-    auto refusal = core::RunReading(entries, record, sheet);
+    auto refusal = reading::RunReading(entries, record, sheet);
     benchmark::DoNotOptimize(refusal);
     benchmark::DoNotOptimize(sheet);
   }

@@ -2,9 +2,33 @@
 // What the birth-data form holds: the texts of its boxes, the picks of its lists and the
 // state of its options, exactly as the user left them. The reading starts from these.
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace core {
+
+// The month list of the form, January first.
+inline constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// "January" .. "December" for month 1..12, "" otherwise.
+constexpr std::string_view MonthName(int month) {
+  return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)]
+                                   : std::string_view{};
+}
+
+// The pick-only number lists of the form, each the whole numbers first..last as texts.
+struct NumberList {
+  std::string_view key;  // the list's widget name
+  int first, last;
+};
+inline constexpr NumberList kDateList{"cboDate", 1, 31};
+inline constexpr NumberList kYearList{"cboYear", 1901, 2050};
+inline constexpr NumberList kHourList{"cboHH", 0, 23};
+inline constexpr NumberList kMinuteList{"cboMM", 0, 59};
+inline constexpr NumberList kSecondList{"cboSS", 0, 59};
 
 struct FormEntries {
   std::string txtName;

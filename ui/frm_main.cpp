@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/reading.h"
+#include "reading/reading.h"
 #include "core/zone_table.h"
 #include "ui/frm_about.h"
 #include "ui/key_filters.h"
@@ -293,7 +293,7 @@ core::FormEntries FrmMain::Entries() const {
   return e;
 }
 
-void FrmMain::ShowRefusal(const core::Refusal& refusal) {
+void FrmMain::ShowRefusal(const reading::Refusal& refusal) {
   dialogs_.ShowMessage(this, QString::fromStdString(refusal.message), refusal.icon);
   if (!refusal.focus) return;
   if (auto* target = findChild<QWidget*>(QString::fromStdString(*refusal.focus)))
@@ -310,7 +310,7 @@ void FrmMain::LookUpCoordinates() {
                   {txtMCountry_, "Please Enter Country"}};
   for (const auto& [box, message] : required) {
     if (!box->text().isEmpty()) continue;
-    dialogs_.ShowMessage(this, QString::fromLatin1(message), core::MessageIcon::Information);
+    dialogs_.ShowMessage(this, QString::fromLatin1(message), reading::MessageIcon::Information);
     box->setFocus(Qt::OtherFocusReason);
     return;
   }

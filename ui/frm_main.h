@@ -5,7 +5,7 @@
 #include <QMainWindow>
 
 #include "core/form_entries.h"
-#include "core/validate_entries.h"
+#include "reading/validate_entries.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -27,7 +27,7 @@ class FrmMain : public QMainWindow {
   // The entries exactly as the user left them.
   core::FormEntries Entries() const;
   // Tells the user why the entries were refused and moves the focus where the fault is.
-  void ShowRefusal(const core::Refusal& refusal);
+  void ShowRefusal(const reading::Refusal& refusal);
 
  signals:
   void readingRequested();

@@ -53,7 +53,7 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event) {
     for (QChar c : key.text()) digits = digits && IsAsciiDigit(c);
     if (digits) return false;
     dialogs_.ShowMessage(box_, QStringLiteral("Only Numbers Are Accepted"),
-                         core::MessageIcon::Error);
+                         reading::MessageIcon::Error);
     return true;
   }
 
@@ -62,7 +62,7 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event) {
   for (QChar c : key.text()) letters = letters && (IsAsciiLetter(c) || c == QLatin1Char(' '));
   if (!letters) {
     dialogs_.ShowMessage(box_, QStringLiteral("Please Enter only Letters"),
-                         core::MessageIcon::Information);
+                         reading::MessageIcon::Information);
     return true;
   }
   const QString upper = key.text().toUpper();

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   ui::LockFileInstanceGuard guard;
   if (guard.AnotherIsRunning()) {
     dialogs.ShowMessage(nullptr, QStringLiteral("Application is already running"),
-                        core::MessageIcon::Information);
+                        reading::MessageIcon::Information);
     return 0;
   }
 

@@ -1,6 +1,6 @@
 #include "ui/program.h"
 
-#include "core/reading.h"
+#include "reading/reading.h"
 #include "ui/frm_main.h"
 #include "ui/mdi_frame.h"
 
@@ -24,7 +24,7 @@ void Program::Start() {
 
 void Program::RunReading() {
   core::ResultSheet sheet;
-  if (auto refusal = core::RunReading(form_->Entries(), record_, sheet)) {
+  if (auto refusal = reading::RunReading(form_->Entries(), record_, sheet)) {
     form_->ShowRefusal(*refusal);
     return;
   }

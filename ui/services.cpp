@@ -7,9 +7,9 @@
 
 namespace ui {
 
-void MessageBoxDialogs::ShowMessage(QWidget* parent, const QString& text, core::MessageIcon icon) {
+void MessageBoxDialogs::ShowMessage(QWidget* parent, const QString& text, reading::MessageIcon icon) {
   QMessageBox box(
-      icon == core::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+      icon == reading::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
       kAppTitle, text, QMessageBox::Ok, parent);
   box.exec();
 }

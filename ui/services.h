@@ -7,7 +7,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "core/validate_entries.h"
+#include "reading/validate_entries.h"
 
 class QWidget;
 
@@ -20,7 +20,7 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // A modal message with one OK button, titled with the application's title.
-  virtual void ShowMessage(QWidget* parent, const QString& text, core::MessageIcon icon) = 0;
+  virtual void ShowMessage(QWidget* parent, const QString& text, reading::MessageIcon icon) = 0;
 };
 
 class LinkOpener {
@@ -38,7 +38,7 @@ class InstanceGuard {
 
 class MessageBoxDialogs final : public Dialogs {
  public:
-  void ShowMessage(QWidget* parent, const QString& text, core::MessageIcon icon) override;
+  void ShowMessage(QWidget* parent, const QString& text, reading::MessageIcon icon) override;
 };
 
 class DesktopLinkOpener final : public LinkOpener {

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/reading.h"
+#include "reading/reading.h"
 #include "core/zone_table.h"
 #include "ephemeris/calendar_angles.h"
 
@@ -144,7 +144,7 @@ class Checker {
 };
 
 std::string Text(const core::DateTime& t) {
-  return t ? core::DateTimeText(*t) : "(none)";
+  return t ? reading::DateTimeText(*t) : "(none)";
 }
 
 // The birth lies in the period the reading chose, and the period's length and the elapsed
@@ -249,7 +249,7 @@ Checker RunAndCheck(const core::FormEntries& entries, core::BirthRecord& record,
   try {
     core::ResultSheet sheet;
     const auto before = steady_clock::now();
-    const auto refusal = core::RunReading(entries, record, sheet);
+    const auto refusal = reading::RunReading(entries, record, sheet);
     readingTime += steady_clock::now() - before;
     if (refusal)
       checker.Expect(false, [&] { return "refused: " + refusal->message; });
@@ -268,7 +268,7 @@ Checker RunAndCheck(const core::FormEntries& entries, core::BirthRecord& record,
 bool ChecksCatchSpoiledReadings() {
   core::BirthRecord good;
   core::ResultSheet sheet;
-  if (core::RunReading(EntriesFor(7), good, sheet)) return false;
+  if (reading::RunReading(EntriesFor(7), good, sheet)) return false;
   using Spoil = void (*)(core::BirthRecord&);
   const std::array<std::pair<const char*, Spoil>, 8> spoils{{
       {"degrees 30", [](core::BirthRecord& r) { r.PositionTexts[3] = "30 Ari 00"; }},

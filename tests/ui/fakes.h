@@ -12,13 +12,13 @@ namespace ui::testing {
 
 struct Message {
   QString text;
-  core::MessageIcon icon;
+  reading::MessageIcon icon;
   QWidget* parent;
 };
 
 class RecordingDialogs final : public Dialogs {
  public:
-  void ShowMessage(QWidget* parent, const QString& text, core::MessageIcon icon) override {
+  void ShowMessage(QWidget* parent, const QString& text, reading::MessageIcon icon) override {
     messages.append({text, icon, parent});
   }
   QStringList Texts() const {

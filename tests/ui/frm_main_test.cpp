@@ -21,11 +21,11 @@
 #include "fakes.h"
 #include "ui/mod_help.h"
 
-using core::MessageIcon;
+using reading::MessageIcon;
 using ui::testing::RecordingDialogs;
 using ui::testing::RecordingLinks;
 
-Q_DECLARE_METATYPE(core::MessageIcon)
+Q_DECLARE_METATYPE(reading::MessageIcon)
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "core/reading.h"
+#include "reading/reading.h"
 #include "core/zone_table.h"
 #include "fakes.h"
 #include "ui/frm_display.h"
@@ -78,7 +78,7 @@ class ProgramTest : public QObject {
   core::ResultSheet ExpectedSheet() {
     core::BirthRecord record;
     core::ResultSheet sheet;
-    if (core::RunReading(program->Form()->Entries(), record, sheet)) qFatal("entries refused");
+    if (reading::RunReading(program->Form()->Entries(), record, sheet)) qFatal("entries refused");
     return sheet;
   }
 
@@ -123,7 +123,7 @@ class ProgramTest : public QObject {
     const core::BirthRecord before = program->Record();
     FormChild<QPushButton>("cmdRashi")->click();
     QCOMPARE(dialogs->Texts(), QStringList{"Please Enter Name"});
-    QCOMPARE(dialogs->messages[0].icon, core::MessageIcon::Error);
+    QCOMPARE(dialogs->messages[0].icon, reading::MessageIcon::Error);
     QCOMPARE(program->Form()->focusWidget(), FormChild<QLineEdit>("txtName"));
     QVERIFY(program->Form()->isVisible());
     QVERIFY(!program->Frame());

@@ -1,4 +1,4 @@
-#include "core/reading.h"
+#include "reading/reading.h"
 
 #include <array>
 #include <chrono>
@@ -14,7 +14,13 @@
 #include "sky/retrogrades.h"
 #include "sky/sunrise_sunset.h"
 
-namespace core {
+namespace reading {
+
+using core::DateTime;
+using core::kBodyCount;
+using core::kLagna;
+using core::MonthName;
+using core::WholeNumber;
 
 namespace {
 
@@ -22,9 +28,6 @@ using namespace std::chrono;
 using modPatakiChakra::BirthPeriod;
 using modSunRiseSunSet::SunDay;
 
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 constexpr std::array<std::string_view, 7> kWeekdayNames = {
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 constexpr std::array<std::string_view, 10> kBodyNames = {
@@ -55,7 +58,7 @@ std::int32_t RoundedDivision(std::int32_t value, int divisor) {
 
 void CopyEntries(const FormEntries& e, BirthRecord& r) {
   r.PersonName = e.txtName;
-  Zone_Calculation(e.cmbTimeZone, r);
+  core::Zone_Calculation(e.cmbTimeZone, r);
   if (e.cboMonth >= 0 && e.cboMonth < 12) r.BirthMonth = static_cast<std::int16_t>(e.cboMonth + 1);
   StoreWhole(e.cboDate, r.BirthDay);
   StoreWhole(e.cboYear, r.BirthYear);
@@ -173,10 +176,6 @@ void StoreLagnaName(BirthRecord& r) {
 
 }  // namespace
 
-std::string_view MonthName(int month) {
-  return month >= 1 && month <= 12 ? kMonthNames[month - 1] : std::string_view{};
-}
-
 std::string DateTimeText(LocalTime t) {
   const auto dayStart = floor<days>(t);
   const year_month_day date{dayStart};
@@ -205,4 +204,4 @@ std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSh
   return std::nullopt;
 }
 
-}  // namespace core
+}  // namespace reading

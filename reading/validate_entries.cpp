@@ -1,9 +1,15 @@
-#include "core/validate_entries.h"
+#include "reading/validate_entries.h"
 
 #include <array>
 #include <chrono>
 
-namespace core {
+#include "core/entries_json.h"
+
+namespace reading {
+
+using core::ParseNumber;
+using core::Trimmed;
+using core::WholeNumber;
 
 namespace {
 
@@ -57,6 +63,8 @@ bool IsThirtyDayMonth(int monthPosition) {
 }  // namespace
 
 std::optional<Refusal> ValidateEntries(const FormEntries& e) {
+  // The form's lists cannot hold anything else; another caller of the library could.
+  if (auto problem = core::ListEntryProblem(e)) return Refusal{*problem, MessageIcon::Error, {}};
   if (Trimmed(e.txtName).empty()) return FocusError("Please Enter Name", "txtName");
   for (const auto& check : kCoordinateChecks) {
     if (!InRange(e.*check.box, check.highest)) return FocusError(check.message, check.widget);
@@ -71,4 +79,4 @@ std::optional<Refusal> ValidateEntries(const FormEntries& e) {
   return std::nullopt;
 }
 
-}  // namespace core
+}  // namespace reading

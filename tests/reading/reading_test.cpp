@@ -1,6 +1,6 @@
 // The reading as a whole: a refusal touches nothing, and a reading leaves nothing of the one
 // before it.
-#include "core/reading.h"
+#include "reading/reading.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ FormEntries SantiagoNight() {
 }
 
 std::string Text(const core::DateTime& t) {
-  return t ? core::DateTimeText(*t) : "none";
+  return t ? reading::DateTimeText(*t) : "none";
 }
 
 template <typename Array>
@@ -104,20 +104,20 @@ std::string Describe(const BirthRecord& r) {
 TEST(Reading, EntriesForTheTestsAreAcceptable) {
   ASSERT_GE(DelhiMorning().cmbTimeZone, 0);
   ASSERT_GE(SantiagoNight().cmbTimeZone, 0);
-  EXPECT_FALSE(core::ValidateEntries(DelhiMorning()).has_value());
-  EXPECT_FALSE(core::ValidateEntries(SantiagoNight()).has_value());
+  EXPECT_FALSE(reading::ValidateEntries(DelhiMorning()).has_value());
+  EXPECT_FALSE(reading::ValidateEntries(SantiagoNight()).has_value());
 }
 
 TEST(Reading, ARefusalChangesNothing) {
   BirthRecord record;
   ResultSheet earlier;
-  ASSERT_FALSE(core::RunReading(DelhiMorning(), record, earlier).has_value());
+  ASSERT_FALSE(reading::RunReading(DelhiMorning(), record, earlier).has_value());
   const std::string before = Describe(record);
 
   FormEntries refused = SantiagoNight();
   refused.cboMonth = 3;  // 31 April
   const ResultSheet untouched = earlier;
-  const auto refusal = core::RunReading(refused, record, earlier);
+  const auto refusal = reading::RunReading(refused, record, earlier);
   ASSERT_TRUE(refusal.has_value());
   EXPECT_EQ(refusal->message, "Please Enter Correct Date Or Month !");
   EXPECT_EQ(Describe(record), before);
@@ -126,7 +126,7 @@ TEST(Reading, ARefusalChangesNothing) {
   EXPECT_EQ(earlier.RTB, untouched.RTB);
 
   ResultSheet fresh;
-  ASSERT_TRUE(core::RunReading(refused, record, fresh).has_value());
+  ASSERT_TRUE(reading::RunReading(refused, record, fresh).has_value());
   EXPECT_FALSE(fresh.created);
   EXPECT_TRUE(fresh.captions.empty());
   EXPECT_TRUE(fresh.RTB.empty());
@@ -141,12 +141,12 @@ TEST(Reading, ASecondReadingLeavesNothingOfTheFirst) {
                             Order{"night then day", SantiagoNight(), DelhiMorning()}}) {
     BirthRecord shared;
     ResultSheet firstSheet, secondSheet;
-    ASSERT_FALSE(core::RunReading(order.first, shared, firstSheet).has_value()) << order.name;
-    ASSERT_FALSE(core::RunReading(order.second, shared, secondSheet).has_value()) << order.name;
+    ASSERT_FALSE(reading::RunReading(order.first, shared, firstSheet).has_value()) << order.name;
+    ASSERT_FALSE(reading::RunReading(order.second, shared, secondSheet).has_value()) << order.name;
 
     BirthRecord fresh;
     ResultSheet freshSheet;
-    ASSERT_FALSE(core::RunReading(order.second, fresh, freshSheet).has_value()) << order.name;
+    ASSERT_FALSE(reading::RunReading(order.second, fresh, freshSheet).has_value()) << order.name;
 
     EXPECT_EQ(Describe(shared), Describe(fresh)) << order.name;
     EXPECT_EQ(secondSheet.captions, freshSheet.captions) << order.name;
@@ -158,8 +158,8 @@ TEST(Reading, ASecondReadingLeavesNothingOfTheFirst) {
 TEST(Reading, TheSameEntriesTwiceGiveTheSameReading) {
   BirthRecord record;
   ResultSheet first, second;
-  ASSERT_FALSE(core::RunReading(DelhiMorning(), record, first).has_value());
-  ASSERT_FALSE(core::RunReading(DelhiMorning(), record, second).has_value());
+  ASSERT_FALSE(reading::RunReading(DelhiMorning(), record, first).has_value());
+  ASSERT_FALSE(reading::RunReading(DelhiMorning(), record, second).has_value());
   EXPECT_EQ(first.captions, second.captions);
   EXPECT_EQ(first.highlighted, second.highlighted);
   EXPECT_EQ(first.RTB, second.RTB);

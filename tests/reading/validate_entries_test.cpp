@@ -1,5 +1,5 @@
 // The input check: seven tests in order, the first failing one answers with its message.
-#include "core/validate_entries.h"
+#include "reading/validate_entries.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 namespace {
 
 using core::FormEntries;
-using core::MessageIcon;
-using core::Refusal;
+using reading::MessageIcon;
+using reading::Refusal;
 
 constexpr int kJanuary = 0, kFebruary = 1, kMarch = 2, kApril = 3, kJune = 5, kSeptember = 8,
               kNovember = 10;
@@ -53,7 +53,7 @@ void RunCases(std::initializer_list<Case> cases) {
   for (const auto& c : cases) {
     FormEntries e = Acceptable();
     c.change(e);
-    const auto refusal = core::ValidateEntries(e);
+    const auto refusal = reading::ValidateEntries(e);
     EXPECT_EQ(refusal.has_value(), c.expected.has_value()) << c.name;
     if (refusal && c.expected) {
       EXPECT_EQ(refusal->message, c.expected->message) << c.name;
@@ -136,6 +136,40 @@ TEST(InputCheck, Dates) {
       {"31 June", Date(kJune, "31", "1984"), kThirtyDayMonth},
       {"31 September", Date(kSeptember, "31", "1984"), kThirtyDayMonth},
       {"31 November", Date(kNovember, "31", "1984"), kThirtyDayMonth},
+  });
+}
+
+// Values that no list of the form holds, as another caller of the library could pass them:
+// refused before any computation, naming the list.
+Refusal ListRefusal(const char* message) {
+  return {message, MessageIcon::Error, std::nullopt};
+}
+
+TEST(InputCheck, ListsHoldOnlyTheirEntries) {
+  RunCases({
+      {"month 12", [](FormEntries& e) { e.cboMonth = 12; },
+       ListRefusal("\"cboMonth\" must be a month name from \"January\" to \"December\".")},
+      {"month -1", [](FormEntries& e) { e.cboMonth = -1; },
+       ListRefusal("\"cboMonth\" must be a month name from \"January\" to \"December\".")},
+      {"day 40", Date(kMarch, "40", "1984"),
+       ListRefusal("\"cboDate\" must be one of the list's entries \"1\" to \"31\".")},
+      {"day 07 is no entry", Date(kMarch, "07", "1984"),
+       ListRefusal("\"cboDate\" must be one of the list's entries \"1\" to \"31\".")},
+      {"year 1900", Date(kMarch, "7", "1900"),
+       ListRefusal("\"cboYear\" must be one of the list's entries \"1901\" to \"2050\".")},
+      {"hour 99", [](FormEntries& e) { e.cboHH = "99"; },
+       ListRefusal("\"cboHH\" must be one of the list's entries \"0\" to \"23\".")},
+      {"second 60", [](FormEntries& e) { e.cboSS = "60"; },
+       ListRefusal("\"cboSS\" must be one of the list's entries \"0\" to \"59\".")},
+      {"zone row 71", [](FormEntries& e) { e.cmbTimeZone = 71; },
+       ListRefusal("\"cmbTimeZone\" must be a whole number from -1 to 70.")},
+      {"no zone row picked", [](FormEntries& e) { e.cmbTimeZone = -1; }, std::nullopt},
+      {"last entries of every list",
+       [](FormEntries& e) {
+         Date(kMarch, "31", "2050")(e);
+         e.cboHH = "23", e.cboMM = "59", e.cboSS = "59", e.cmbTimeZone = 70;
+       },
+       std::nullopt},
   });
 }
 

@@ -10,18 +10,21 @@
 #include "core/birth_record.h"
 #include "core/form_entries.h"
 #include "core/result_sheet.h"
-#include "core/validate_entries.h"
+#include "reading/validate_entries.h"
 
-namespace core {
+namespace reading {
+
+using core::BirthRecord;
+using core::FormEntries;
+using core::LocalTime;
+using core::ResultSheet;
 
 // Runs one reading. On a refusal nothing in the record or the sheet changes and the refusal
 // is returned; otherwise the record holds the reading and the sheet the result window.
 std::optional<Refusal> RunReading(const FormEntries& entries, BirthRecord& record,
                                   ResultSheet& sheet);
 
-// "January" .. "December" for month 1..12, "" otherwise.
-std::string_view MonthName(int month);
 // How a sunrise, sunset or birth moment is shown: "7 March 1984 06:32:00".
 std::string DateTimeText(LocalTime t);
 
-}  // namespace core
+}  // namespace reading

@@ -8,7 +8,9 @@
 #include "core/form_entries.h"
 #include "core/numbers.h"
 
-namespace core {
+namespace reading {
+
+using core::FormEntries;
 
 enum class MessageIcon { Error, Information };
 
@@ -22,4 +24,4 @@ struct Refusal {
 // Empty when the entries are acceptable.
 std::optional<Refusal> ValidateEntries(const FormEntries& entries);
 
-}  // namespace core
+}  // namespace reading

@@ -1,0 +1,166 @@
+#include "core/entries_json.h"
+
+#include "core/zone_table.h"
+
+namespace core {
+
+namespace {
+
+using nlohmann::json;
+
+// A key whose value its widget cannot hold.
+struct Malformed {
+  std::string message;
+};
+
+std::string Quoted(std::string_view key) {
+  std::string quoted(1, '"');
+  quoted.append(key).push_back('"');
+  return quoted;
+}
+
+std::string ListRangeMessage(const NumberList& list) {
+  return Quoted(list.key) + " must be one of the list's entries \"" + std::to_string(list.first) +
+         "\" to \"" + std::to_string(list.last) + "\".";
+}
+
+bool InList(std::string_view text, const NumberList& list) {
+  for (int n = list.first; n <= list.last; ++n)
+    if (text == std::to_string(n)) return true;
+  return false;
+}
+
+std::string Text(const json& value, std::string_view key) {
+  if (!value.is_string()) throw Malformed{Quoted(key) + " must be a string."};
+  return value.get<std::string>();
+}
+
+// The value's text when it is one of the list's entries.
+std::string NumberPick(const json& value, const NumberList& list) {
+  std::string text = Text(value, list.key);
+  if (!InList(text, list)) throw Malformed{ListRangeMessage(list)};
+  return text;
+}
+
+bool Choice(const json& value, std::string_view key, std::string_view first,
+            std::string_view second) {
+  const std::string text = Text(value, key);
+  if (text == first) return true;
+  if (text == second) return false;
+  throw Malformed{Quoted(key) + " must be \"" + std::string(first) + "\" or \"" +
+                  std::string(second) + "\"."};
+}
+
+const char* const kMonthMessage =
+    "\"cboMonth\" must be a month name from \"January\" to \"December\".";
+const char* const kZoneMessage = "\"cmbTimeZone\" must be a whole number from -1 to 70.";
+
+int MonthPick(const json& value) {
+  const std::string text = Text(value, "cboMonth");
+  for (int m = 1; m <= 12; ++m)
+    if (text == MonthName(m)) return m - 1;
+  throw Malformed{kMonthMessage};
+}
+
+int ZonePick(const json& value) {
+  // A number above the signed range reads as negative through get<long long>() (2^64 - 1
+  // would pass as -1), so unsigned numbers are compared as unsigned.
+  const bool inList = value.is_number_unsigned()
+                          ? value.get<unsigned long long>() < kZoneCount
+                          : value.is_number_integer() && value.get<long long>() >= -1 &&
+                                value.get<long long>() < kZoneCount;
+  if (!inList) throw Malformed{kZoneMessage};
+  return value.get<int>();
+}
+
+void ReadKey(const std::string& key, const json& value, FormEntries& e) {
+  if (key == "txtName")
+    e.txtName = Text(value, key);
+  else if (key == "cboMonth")
+    e.cboMonth = MonthPick(value);
+  else if (key == "cboDate")
+    e.cboDate = NumberPick(value, kDateList);
+  else if (key == "cboYear")
+    e.cboYear = NumberPick(value, kYearList);
+  else if (key == "cboHH")
+    e.cboHH = NumberPick(value, kHourList);
+  else if (key == "cboMM")
+    e.cboMM = NumberPick(value, kMinuteList);
+  else if (key == "cboSS")
+    e.cboSS = NumberPick(value, kSecondList);
+  else if (key == "txtMCity")
+    e.txtMCity = Text(value, key);
+  else if (key == "txtMState")
+    e.txtMState = Text(value, key);
+  else if (key == "txtMCountry")
+    e.txtMCountry = Text(value, key);
+  else if (key == "txtLonD")
+    e.txtLonD = Text(value, key);
+  else if (key == "txtLonM")
+    e.txtLonM = Text(value, key);
+  else if (key == "txtLatD")
+    e.txtLatD = Text(value, key);
+  else if (key == "txtLatM")
+    e.txtLatM = Text(value, key);
+  else if (key == "optLong")
+    e.optLongEast = Choice(value, key, "East", "West");
+  else if (key == "optLat")
+    e.optLatNorth = Choice(value, key, "North", "South");
+  else if (key == "chkDST") {
+    if (!value.is_boolean()) throw Malformed{"\"chkDST\" must be true or false."};
+    e.chkDST = value.get<bool>();
+  } else if (key == "cmbTimeZone")
+    e.cmbTimeZone = ZonePick(value);
+  else
+    throw Malformed{"Unknown key " + Quoted(key) + "."};
+}
+
+}  // namespace
+
+ParsedEntries EntriesFromJson(const json& object, FormEntries defaults) {
+  ParsedEntries parsed{std::move(defaults), {}};
+  try {
+    for (const auto& [key, value] : object.items()) ReadKey(key, value, parsed.entries);
+  } catch (const Malformed& m) {
+    parsed.error = m.message;
+  }
+  return parsed;
+}
+
+nlohmann::ordered_json EntriesToJson(const FormEntries& e) {
+  return {
+      {"txtName", e.txtName},
+      {"cboMonth", std::string(MonthName(e.cboMonth + 1))},
+      {"cboDate", e.cboDate},
+      {"cboYear", e.cboYear},
+      {"cboHH", e.cboHH},
+      {"cboMM", e.cboMM},
+      {"cboSS", e.cboSS},
+      {"txtMCity", e.txtMCity},
+      {"txtMState", e.txtMState},
+      {"txtMCountry", e.txtMCountry},
+      {"cmbTimeZone", e.cmbTimeZone},
+      {"chkDST", e.chkDST},
+      {"txtLonD", e.txtLonD},
+      {"txtLonM", e.txtLonM},
+      {"txtLatD", e.txtLatD},
+      {"txtLatM", e.txtLatM},
+      {"optLong", e.optLongEast ? "East" : "West"},
+      {"optLat", e.optLatNorth ? "North" : "South"},
+  };
+}
+
+std::optional<std::string> ListEntryProblem(const FormEntries& e) {
+  if (e.cboMonth < 0 || e.cboMonth > 11) return kMonthMessage;
+  const std::pair<const std::string*, const NumberList*> lists[] = {{&e.cboDate, &kDateList},
+                                                                    {&e.cboYear, &kYearList},
+                                                                    {&e.cboHH, &kHourList},
+                                                                    {&e.cboMM, &kMinuteList},
+                                                                    {&e.cboSS, &kSecondList}};
+  for (const auto& [text, list] : lists)
+    if (!InList(*text, *list)) return ListRangeMessage(*list);
+  if (e.cmbTimeZone < -1 || e.cmbTimeZone >= kZoneCount) return kZoneMessage;
+  return std::nullopt;
+}
+
+}  // namespace core

@@ -1,0 +1,31 @@
+#pragma once
+// The form's entries as JSON, keyed by widget name: what reading-dump reads on each line and
+// what a birth-details file keeps. One mapping, so a saved file and a dump line agree.
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+#include "core/form_entries.h"
+
+namespace core {
+
+struct ParsedEntries {
+  FormEntries entries;
+  std::string error;  // empty when every key was read
+};
+
+// Reads a JSON object's keys over `defaults`: each key must name a widget and hold a value the
+// widget can hold (a list's own entry, a zone row from -1 to 70, true or false for the box);
+// the first offending key, in key order, gives the error and the entries are then unusable.
+ParsedEntries EntriesFromJson(const nlohmann::json& object, FormEntries defaults = {});
+
+// Every entry under its key, in the form's order; reads back through EntriesFromJson.
+nlohmann::ordered_json EntriesToJson(const FormEntries& entries);
+
+// The first list entry that no list of the form holds (a month outside January..December, a
+// day, year, hour, minute or second outside its list, a zone row outside -1..70), as a
+// message naming the list; empty when every list holds its entry.
+std::optional<std::string> ListEntryProblem(const FormEntries& entries);
+
+}  // namespace core
