@@ -117,12 +117,22 @@ void ReadKey(const std::string& key, const json& value, FormEntries& e) {
 
 }  // namespace
 
+std::optional<std::string> ReadEntry(const std::string& key, const json& value, FormEntries& e) {
+  try {
+    ReadKey(key, value, e);
+  } catch (const Malformed& m) {
+    return m.message;
+  }
+  return std::nullopt;
+}
+
 ParsedEntries EntriesFromJson(const json& object, FormEntries defaults) {
   ParsedEntries parsed{std::move(defaults), {}};
-  try {
-    for (const auto& [key, value] : object.items()) ReadKey(key, value, parsed.entries);
-  } catch (const Malformed& m) {
-    parsed.error = m.message;
+  for (const auto& [key, value] : object.items()) {
+    if (auto error = ReadEntry(key, value, parsed.entries)) {
+      parsed.error = std::move(*error);
+      break;
+    }
   }
   return parsed;
 }

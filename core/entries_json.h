@@ -20,6 +20,11 @@ struct ParsedEntries {
 // the first offending key, in key order, gives the error and the entries are then unusable.
 ParsedEntries EntriesFromJson(const nlohmann::json& object, FormEntries defaults = {});
 
+// Reads one key's value into the entries: the error when the key names no widget or the value
+// is one its widget cannot hold (the entries are then unchanged).
+std::optional<std::string> ReadEntry(const std::string& key, const nlohmann::json& value,
+                                     FormEntries& entries);
+
 // Every entry under its key, in the form's order; reads back through EntriesFromJson.
 nlohmann::ordered_json EntriesToJson(const FormEntries& entries);
 

@@ -1,13 +1,16 @@
 #include "reading-dump/dump_line.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <vector>
 
 #include "core/entries_json.h"
 #include "core/result_sheet.h"
+#include "reading-dump/json_out.h"
 #include "reading/reading.h"
 
 namespace dump {
@@ -21,17 +24,75 @@ struct Malformed {
   std::string message;
 };
 
+// Collects the top-level keys of one JSON object and their values, without building a
+// document: a nested array or object is kept only as its kind, which is all a refusal names.
+class EntryCollector : public nlohmann::json_sax<json> {
+ public:
+  std::vector<std::pair<std::string, json>> entries;
+  bool isObject = false;
+
+  bool null() override { return Value(nullptr); }
+  bool boolean(bool v) override { return Value(v); }
+  bool number_integer(number_integer_t v) override { return Value(v); }
+  bool number_unsigned(number_unsigned_t v) override { return Value(v); }
+  bool number_float(number_float_t v, const string_t&) override { return Value(v); }
+  bool string(string_t& v) override { return Value(std::move(v)); }
+  bool binary(binary_t&) override { return Value(nullptr); }
+  bool start_object(std::size_t) override { return Open(json::object()); }
+  bool end_object() override { return Close(); }
+  bool start_array(std::size_t) override { return Open(json::array()); }
+  bool end_array() override { return Close(); }
+  bool key(string_t& k) override {
+    if (depth_ == 1) entries.emplace_back(std::move(k), nullptr);
+    return true;
+  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+    return false;
+  }
+
+ private:
+  // A value directly inside the top-level object, which a key has always come before.
+  bool AtTop() const { return depth_ == 1 && isObject; }
+  bool Value(json v) {
+    if (AtTop()) entries.back().second = std::move(v);
+    return true;
+  }
+  bool Open(json kind) {
+    if (depth_ == 0) isObject = kind.is_object();
+    if (AtTop()) entries.back().second = std::move(kind);
+    ++depth_;
+    return true;
+  }
+  bool Close() {
+    --depth_;
+    return true;
+  }
+  int depth_ = 0;
+};
+
+// The entries of one line. Keys are read in key order and a repeated key counts once with
+// its last value, as a parsed JSON object holds them.
 core::FormEntries ParseEntries(std::string_view line) {
-  const json input = json::parse(line, nullptr, false);
-  if (input.is_discarded()) throw Malformed{"The line is not valid JSON."};
-  if (!input.is_object()) throw Malformed{"The line is not a JSON object."};
-  auto parsed = core::EntriesFromJson(input);
-  if (!parsed.error.empty()) throw Malformed{std::move(parsed.error)};
-  return std::move(parsed.entries);
+  EntryCollector collector;
+  if (!json::sax_parse(line, &collector)) throw Malformed{"The line is not valid JSON."};
+  if (!collector.isObject) throw Malformed{"The line is not a JSON object."};
+  auto& entries = collector.entries;
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  core::FormEntries e;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (i + 1 < entries.size() && entries[i + 1].first == entries[i].first) continue;
+    if (auto error = core::ReadEntry(entries[i].first, entries[i].second, e))
+      throw Malformed{std::move(*error)};
+  }
+  return e;
 }
 
-json DateTimeJson(const core::DateTime& t) {
-  if (!t) return nullptr;
+void DateTimeOut(JsonOut& out, const core::DateTime& t) {
+  if (!t) {
+    out.Null();
+    return;
+  }
   using namespace std::chrono;
   const auto dayStart = floor<days>(*t);
   const year_month_day date{dayStart};
@@ -40,82 +101,123 @@ json DateTimeJson(const core::DateTime& t) {
   std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", int(date.year()),
                 unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
                 int(time.minutes().count()), int(time.seconds().count()));
-  return text;
+  out.String(text);
 }
 
-json RecordJson(const core::BirthRecord& r) {
-  json sunTimes = json::array();
-  for (const auto& t : r.SunTimes) sunTimes.push_back(DateTimeJson(t));
-  return {
-      {"PersonName", r.PersonName},
-      {"BirthMonth", r.BirthMonth},
-      {"BirthDay", r.BirthDay},
-      {"BirthYear", r.BirthYear},
-      {"BirthHour", r.BirthHour},
-      {"BirthMinute", r.BirthMinute},
-      {"LongitudeDeg", r.LongitudeDeg},
-      {"LongitudeMin", r.LongitudeMin},
-      {"LatitudeDeg", r.LatitudeDeg},
-      {"LatitudeMin", r.LatitudeMin},
-      {"IsEast", r.IsEast},
-      {"IsSouth", r.IsSouth},
-      {"IsDst", r.IsDst},
-      {"ZoneHours", r.ZoneHours},
-      {"ZoneMinutes", r.ZoneMinutes},
-      {"ZoneHoursAbs", r.ZoneHoursAbs},
-      {"ZoneMinutesAbs", r.ZoneMinutesAbs},
-      {"BodyNames", r.BodyNames},
-      {"PositionTexts", r.PositionTexts},
-      {"PositionNames", r.PositionNames},
-      {"ChartTexts", r.ChartTexts},
-      {"MoonLongitudeText", r.MoonLongitudeText},
-      {"RashiName", r.RashiName},
-      {"AscendantText", r.AscendantText},
-      {"AyanamsaValue", r.AyanamsaValue},
-      {"SunTimes", sunTimes},
-      {"PrevSunrise", DateTimeJson(r.PrevSunrise)},
-      {"PrevSunset", DateTimeJson(r.PrevSunset)},
-      {"Sunrise", DateTimeJson(r.Sunrise)},
-      {"Sunset", DateTimeJson(r.Sunset)},
-      {"NextSunrise", DateTimeJson(r.NextSunrise)},
-      {"NextSunset", DateTimeJson(r.NextSunset)},
-      {"BirthMoment", DateTimeJson(r.BirthMoment)},
-      {"BirthDateText", r.BirthDateText},
-      {"WeekdayNumber", r.WeekdayNumber},
-      {"PeriodSeconds", r.PeriodSeconds},
-      {"YamardhaSeconds", r.YamardhaSeconds},
-      {"SubPeriodSeconds", r.SubPeriodSeconds},
-      {"ElapsedSeconds", r.ElapsedSeconds},
-      {"YamardhaFlags", r.YamardhaFlags},
-      {"DandaFlags", r.DandaFlags},
-      {"PeriodName", r.PeriodName},
-      {"LagnaName", r.LagnaName},
-      {"Yamardhapati", r.Yamardhapati},
-      {"Dandadhipati", r.Dandadhipati},
-  };
+template <typename Container>
+void Strings(JsonOut& out, const Container& texts) {
+  out.BeginArray();
+  for (const auto& text : texts) out.String(text);
+  out.EndArray();
 }
 
-json WindowJson(const core::ResultSheet& sheet) {
-  json captions = json::object();
-  for (const auto& widget : core::WrittenWidgets())
-    captions[std::string(widget.name)] = sheet.Caption(widget.name);
-  json highlighted = json::array();
+template <std::size_t N>
+void Flags(JsonOut& out, const std::array<bool, N>& flags) {
+  out.BeginArray();
+  for (const bool flag : flags) out.Bool(flag);
+  out.EndArray();
+}
+
+// The record's fields in key order, as the dump has always listed them.
+void RecordOut(JsonOut& out, const core::BirthRecord& r) {
+  out.BeginObject();
+  out.Key("AscendantText").String(r.AscendantText);
+  out.Key("AyanamsaValue").Double(r.AyanamsaValue);
+  out.Key("BirthDateText").String(r.BirthDateText);
+  out.Key("BirthDay").Int(r.BirthDay);
+  out.Key("BirthHour").Int(r.BirthHour);
+  out.Key("BirthMinute").Int(r.BirthMinute);
+  out.Key("BirthMoment");
+  DateTimeOut(out, r.BirthMoment);
+  out.Key("BirthMonth").Int(r.BirthMonth);
+  out.Key("BirthYear").Int(r.BirthYear);
+  out.Key("BodyNames");
+  Strings(out, r.BodyNames);
+  out.Key("ChartTexts");
+  Strings(out, r.ChartTexts);
+  out.Key("DandaFlags");
+  Flags(out, r.DandaFlags);
+  out.Key("Dandadhipati").String(r.Dandadhipati);
+  out.Key("ElapsedSeconds").Int(r.ElapsedSeconds);
+  out.Key("IsDst").Bool(r.IsDst);
+  out.Key("IsEast").Bool(r.IsEast);
+  out.Key("IsSouth").Bool(r.IsSouth);
+  out.Key("LagnaName").String(r.LagnaName);
+  out.Key("LatitudeDeg").Int(r.LatitudeDeg);
+  out.Key("LatitudeMin").Int(r.LatitudeMin);
+  out.Key("LongitudeDeg").Int(r.LongitudeDeg);
+  out.Key("LongitudeMin").Int(r.LongitudeMin);
+  out.Key("MoonLongitudeText").String(r.MoonLongitudeText);
+  out.Key("NextSunrise");
+  DateTimeOut(out, r.NextSunrise);
+  out.Key("NextSunset");
+  DateTimeOut(out, r.NextSunset);
+  out.Key("PeriodName").String(r.PeriodName);
+  out.Key("PeriodSeconds").Int(r.PeriodSeconds);
+  out.Key("PersonName").String(r.PersonName);
+  out.Key("PositionNames");
+  Strings(out, r.PositionNames);
+  out.Key("PositionTexts");
+  Strings(out, r.PositionTexts);
+  out.Key("PrevSunrise");
+  DateTimeOut(out, r.PrevSunrise);
+  out.Key("PrevSunset");
+  DateTimeOut(out, r.PrevSunset);
+  out.Key("RashiName").String(r.RashiName);
+  out.Key("SubPeriodSeconds").Int(r.SubPeriodSeconds);
+  out.Key("SunTimes").BeginArray();
+  for (const auto& t : r.SunTimes) DateTimeOut(out, t);
+  out.EndArray();
+  out.Key("Sunrise");
+  DateTimeOut(out, r.Sunrise);
+  out.Key("Sunset");
+  DateTimeOut(out, r.Sunset);
+  out.Key("WeekdayNumber").Int(r.WeekdayNumber);
+  out.Key("YamardhaFlags");
+  Flags(out, r.YamardhaFlags);
+  out.Key("YamardhaSeconds").Int(r.YamardhaSeconds);
+  out.Key("Yamardhapati").String(r.Yamardhapati);
+  out.Key("ZoneHours").Int(r.ZoneHours);
+  out.Key("ZoneHoursAbs").Int(r.ZoneHoursAbs);
+  out.Key("ZoneMinutes").Int(r.ZoneMinutes);
+  out.Key("ZoneMinutesAbs").Int(r.ZoneMinutesAbs);
+  out.EndObject();
+}
+
+// The written widgets in name order, as the dump lists their captions.
+const std::vector<std::string_view>& WidgetsByName() {
+  static const std::vector<std::string_view> names = [] {
+    std::vector<std::string_view> sorted;
+    for (const auto& widget : core::WrittenWidgets()) sorted.push_back(widget.name);
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+  }();
+  return names;
+}
+
+void WindowOut(JsonOut& out, const core::ResultSheet& sheet) {
+  out.BeginObject().Key("RTB").BeginArray();
+  for (const auto& run : sheet.RTB) {
+    out.BeginObject().Key("colour").BeginArray();
+    out.Int(run.colour.r).Int(run.colour.g).Int(run.colour.b).EndArray();
+    out.Key("emphasis").Bool(run.emphasis).Key("text").String(run.text).EndObject();
+  }
+  out.EndArray().Key("captions").BeginObject();
+  for (const auto name : WidgetsByName()) out.Key(name).String(sheet.Caption(name));
+  out.EndObject().Key("highlighted").BeginArray();
   for (std::size_t k = 0; k < sheet.highlighted.size(); ++k)
-    if (sheet.highlighted[k]) highlighted.push_back(std::string(core::kSignPictureBoxes[k]));
-  json runs = json::array();
-  for (const auto& run : sheet.RTB)
-    runs.push_back({{"emphasis", run.emphasis},
-                    {"colour", {run.colour.r, run.colour.g, run.colour.b}},
-                    {"text", run.text}});
-  return {{"captions", captions}, {"highlighted", highlighted}, {"RTB", runs}};
+    if (sheet.highlighted[k]) out.String(core::kSignPictureBoxes[k]);
+  out.EndArray().EndObject();
 }
 
-std::string IconName(reading::MessageIcon icon) {
+std::string_view IconName(reading::MessageIcon icon) {
   return icon == reading::MessageIcon::Error ? "error" : "information";
 }
 
-std::string Serialised(const json& j) {
-  return j.dump(-1, ' ', false, json::error_handler_t::replace);
+std::string ErrorLine(std::string_view message) {
+  std::string line;
+  JsonOut(line).BeginObject().Key("error").String(message).EndObject();
+  return line;
 }
 
 }  // namespace
@@ -125,20 +227,28 @@ std::string ProcessLine(std::string_view line, core::BirthRecord& record) {
     const core::FormEntries entries = ParseEntries(line);
     core::ResultSheet sheet;
     const auto refusal = reading::RunReading(entries, record, sheet);
-    json out = {{"accepted", !refusal}, {"refusal", nullptr}, {"window", nullptr}};
+    std::string text;
+    text.reserve(4096);
+    JsonOut out(text);
+    out.BeginObject().Key("accepted").Bool(!refusal).Key("record");
+    RecordOut(out, record);
+    out.Key("refusal");
     if (refusal) {
-      out["refusal"] = {{"message", refusal->message},
-                        {"icon", IconName(refusal->icon)},
-                        {"focus", refusal->focus ? json(*refusal->focus) : json(nullptr)}};
+      out.BeginObject().Key("focus");
+      refusal->focus ? out.String(*refusal->focus) : out.Null();
+      out.Key("icon").String(IconName(refusal->icon));
+      out.Key("message").String(refusal->message).EndObject();
     } else {
-      out["window"] = WindowJson(sheet);
+      out.Null();
     }
-    out["record"] = RecordJson(record);
-    return Serialised(out);
+    out.Key("window");
+    refusal ? out.Null() : (WindowOut(out, sheet), out);
+    out.EndObject();
+    return text;
   } catch (const Malformed& m) {
-    return Serialised(json{{"error", m.message}});
+    return ErrorLine(m.message);
   } catch (const std::exception& ex) {
-    return Serialised(json{{"error", std::string("The line could not be read: ") + ex.what()}});
+    return ErrorLine(std::string("The line could not be read: ") + ex.what());
   }
 }
 
