@@ -37,16 +37,26 @@ std::optional<Number> ParseNumber(std::string_view text) {
   return value;
 }
 
-// The lines of a block, each without its '\n'; nullopt when the last line is unterminated.
-std::optional<std::vector<std::string_view>> Lines(std::string_view rows) {
-  std::vector<std::string_view> lines;
-  while (!rows.empty()) {
+// Calls visit(line) for each line of a block, without its '\n', while visit returns an empty
+// text; returns the first problem, or a message when the count or the last line end is wrong.
+template <typename Visit>
+std::string ForEachLine(const data::RowBlock& block, std::string_view what, Visit visit) {
+  if (!block.rows.empty() && block.rows.back() != '\n')
+    return "the last " + std::string(what) + " has no line end";
+  const auto lines =
+      static_cast<std::size_t>(std::count(block.rows.begin(), block.rows.end(), '\n'));
+  if (lines != block.count) {
+    return "expected " + std::to_string(block.count) + " " + std::string(what) + "s, found " +
+           std::to_string(lines);
+  }
+  std::string_view rows = block.rows;
+  for (std::size_t i = 0; !rows.empty(); ++i) {
     const std::size_t end = rows.find('\n');
-    if (end == std::string_view::npos) return std::nullopt;
-    lines.push_back(rows.substr(0, end));
+    std::string problem = visit(i, rows.substr(0, end));
+    if (!problem.empty()) return problem;
     rows.remove_prefix(end + 1);
   }
-  return lines;
+  return {};
 }
 
 std::optional<Place> ParsePlace(std::string_view line) {
@@ -55,12 +65,11 @@ std::optional<Place> ParsePlace(std::string_view line) {
   const auto latitude = ParseNumber<double>(f[5]);
   const auto longitude = ParseNumber<double>(f[6]);
   const auto population = ParseNumber<std::int64_t>(f[7]);
-  const bool codeOk = f[2].size() == 2 && std::all_of(f[2].begin(), f[2].end(), [](char c) {
-                        return c >= 'A' && c <= 'Z';
-                      });
+  const bool codeOk = f[2].size() == 2 && std::all_of(f[2].begin(), f[2].end(),
+                                                      [](char c) { return c >= 'A' && c <= 'Z'; });
   if (f[0].empty() || !codeOk || f[3].empty() || f[4].empty() || !latitude || !longitude ||
-      !population || *latitude < -90 || *latitude > 90 || *longitude < -180 ||
-      *longitude > 180 || *population < 0) {
+      !population || *latitude < -90 || *latitude > 90 || *longitude < -180 || *longitude > 180 ||
+      *population < 0) {
     return std::nullopt;
   }
   return Place{f[0], f[1], f[3], f[2], f[4], *latitude, *longitude, *population};
@@ -101,9 +110,14 @@ Atlas Atlas::Load() {
 
 Atlas Atlas::FromRows(const AtlasSource& source) {
   Atlas atlas;
-  atlas.places_.reserve(source.places.count + source.additions.count);
-  // About 1.6 keys a place: the whole name, and each later word of it.
-  atlas.keys_.reserve((source.places.count + source.additions.count) * 17 / 10 +
+  // Reserved once, so loading never holds two copies of a growing buffer.
+  const std::size_t rows = source.places.count + source.additions.count;
+  atlas.places_.reserve(rows);
+  atlas.qualifiers_.reserve(rows);
+  atlas.keyText_.reserve((source.places.rows.size() + source.additions.rows.size()) / 7 +
+                         source.otherNames.rows.size());
+  // About 1.3 keys a place: the whole name, and each later word of it.
+  atlas.keys_.reserve((source.places.count + source.additions.count) * 14 / 10 +
                       source.otherNames.count * 2);
   std::string problem = atlas.AddRows(source.places, true);
   if (problem.empty()) problem = atlas.AddRows(source.additions, false);
@@ -116,18 +130,10 @@ Atlas Atlas::FromRows(const AtlasSource& source) {
   std::sort(atlas.keys_.begin(), atlas.keys_.end(), [&](const Key& a, const Key& b) {
     return atlas.KeyText(a.offset, a.length) < atlas.KeyText(b.offset, b.length);
   });
-  atlas.keyText_.shrink_to_fit();
-  atlas.keys_.shrink_to_fit();
   return atlas;
 }
 
 std::string Atlas::AddRows(const data::RowBlock& block, bool ordered) {
-  const auto lines = Lines(block.rows);
-  if (!lines) return "the last row has no line end";
-  if (lines->size() != block.count) {
-    return "expected " + std::to_string(block.count) + " rows, found " +
-           std::to_string(lines->size());
-  }
   // Folded division and country texts, stored once each.
   std::unordered_map<std::string_view, std::pair<std::uint32_t, std::uint16_t>> folded;
   const auto store = [&](std::string_view text) {
@@ -140,36 +146,29 @@ std::string Atlas::AddRows(const data::RowBlock& block, bool ordered) {
     }
     return it->second;
   };
-  for (std::size_t i = 0; i < lines->size(); ++i) {
-    const std::string_view line = (*lines)[i];
-    if (ordered && i > 0 && !((*lines)[i - 1] < line)) {
-      return "row " + std::to_string(i + 1) + " is out of order or repeated: " +
-             std::string(line.substr(0, line.find('\t')));
+  std::string_view previous;
+  return ForEachLine(block, "row", [&](std::size_t i, std::string_view line) -> std::string {
+    if (ordered && i > 0 && !(previous < line)) {
+      return "row " + std::to_string(i + 1) +
+             " is out of order or repeated: " + std::string(line.substr(0, line.find('\t')));
     }
+    previous = line;
     const std::optional<Place> place = ParsePlace(line);
     if (!place) return "row " + std::to_string(i + 1) + " is malformed: " + std::string(line);
-    const auto place_index = static_cast<std::uint32_t>(places_.size());
+    const auto index = static_cast<std::uint32_t>(places_.size());
     places_.push_back(*place);
     const auto [divisionOffset, divisionLength] = store(place->division);
     const auto [countryOffset, countryLength] = store(place->country);
     qualifiers_.push_back({divisionOffset, countryOffset, divisionLength, countryLength});
-    AddKeys(place->name, place_index);
-  }
-  return {};
+    AddKeys(place->name, index);
+    return {};
+  });
 }
 
 std::string Atlas::AddOtherNames(const data::RowBlock& block) {
-  const auto lines = Lines(block.rows);
-  if (!lines) return "the last other name has no line end";
-  if (lines->size() != block.count) {
-    return "expected " + std::to_string(block.count) + " other names, found " +
-           std::to_string(lines->size());
-  }
-  for (const std::string_view line : *lines) {
+  return ForEachLine(block, "other name", [&](std::size_t, std::string_view line) -> std::string {
     std::array<std::string_view, 3> f;
-    if (!SplitFields(line, f) || f[0].empty()) {
-      return "malformed other name: " + std::string(line);
-    }
+    if (!SplitFields(line, f) || f[0].empty()) return "malformed other name: " + std::string(line);
     // The largest place of that name in that country.
     std::optional<std::uint32_t> found;
     for (std::uint32_t i = 0; i < places_.size(); ++i) {
@@ -181,8 +180,8 @@ std::string Atlas::AddOtherNames(const data::RowBlock& block) {
     }
     if (!found) return "other name " + std::string(f[0]) + " names no place: " + std::string(line);
     AddKeys(f[0], *found);
-  }
-  return {};
+    return {};
+  });
 }
 
 void Atlas::AddKeys(std::string_view name, std::uint32_t place) {
@@ -231,9 +230,9 @@ std::vector<const Place*> Atlas::Search(std::string_view query, std::size_t limi
   // The best `limit` matches, best first; a place matched by several keys counts once.
   std::vector<Rank> best;
   best.reserve(limit + 1);
-  auto key = std::lower_bound(keys_.begin(), keys_.end(), prefix, [&](const Key& k, const std::string& p) {
-    return KeyText(k.offset, k.length) < p;
-  });
+  auto key = std::lower_bound(
+      keys_.begin(), keys_.end(), prefix,
+      [&](const Key& k, const std::string& p) { return KeyText(k.offset, k.length) < p; });
   for (; key != keys_.end() && StartsWith(KeyText(key->offset, key->length), prefix); ++key) {
     const Rank rank{key->wordMatch, places_[key->place].population, key->place};
     if (best.size() == limit && !(rank < best.back())) continue;

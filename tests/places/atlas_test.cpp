@@ -28,40 +28,45 @@ struct FoldCase {
   const char* key;
 };
 
-void PrintTo(const FoldCase& c, std::ostream* os) { *os << c.text; }
+void PrintTo(const FoldCase& c, std::ostream* os) {
+  *os << c.text;
+}
 
 class FoldKeyTest : public testing::TestWithParam<FoldCase> {};
 
-TEST_P(FoldKeyTest, Folds) { EXPECT_EQ(FoldKey(GetParam().text), GetParam().key); }
+TEST_P(FoldKeyTest, Folds) {
+  EXPECT_EQ(FoldKey(GetParam().text), GetParam().key);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Letters, FoldKeyTest,
-    testing::Values(FoldCase{"Accents", "São Paulo", "sao paulo"},
-                    FoldCase{"Umlaut", "ZÜRICH", "zurich"},
-                    FoldCase{"SharpS", "Straße", "strasse"},
-                    FoldCase{"Ae", "Ærøskøbing", "aeroskobing"},
-                    FoldCase{"StrokeL", "Łódź", "lodz"},
-                    FoldCase{"DotlessI", "Diyarbakır", "diyarbakir"},
-                    FoldCase{"StrokeD", "Đà Nẵng", "da nang"},
-                    FoldCase{"Thorn", "Þórshöfn", "thorshofn"},
-                    FoldCase{"Oe", "Œuf", "oeuf"},
-                    FoldCase{"Vietnamese", "Biên Hòa", "bien hoa"},
-                    FoldCase{"Decomposed", "Sa\u0303o Paulo", "sao paulo"},
-                    FoldCase{"Apostrophes", "Sana’a, Xi'an", "sanaa xian"},
-                    FoldCase{"Punctuation", "  Porto-Novo -- St. John's ", "porto novo st johns"},
-                    FoldCase{"OtherScript", "Москва", "Москва"},
-                    FoldCase{"Malformed", "Lon\xff" "don", "lon don"}),
+    testing::Values(
+        FoldCase{"Accents", "São Paulo", "sao paulo"}, FoldCase{"Umlaut", "ZÜRICH", "zurich"},
+        FoldCase{"SharpS", "Straße", "strasse"}, FoldCase{"Ae", "Ærøskøbing", "aeroskobing"},
+        FoldCase{"StrokeL", "Łódź", "lodz"}, FoldCase{"DotlessI", "Diyarbakır", "diyarbakir"},
+        FoldCase{"StrokeD", "Đà Nẵng", "da nang"}, FoldCase{"Thorn", "Þórshöfn", "thorshofn"},
+        FoldCase{"Oe", "Œuf", "oeuf"}, FoldCase{"Vietnamese", "Biên Hòa", "bien hoa"},
+        FoldCase{"Decomposed", "Sa\u0303o Paulo", "sao paulo"},
+        FoldCase{"Apostrophes", "Sana’a, Xi'an", "sanaa xian"},
+        FoldCase{"Punctuation", "  Porto-Novo -- St. John's ", "porto novo st johns"},
+        FoldCase{"OtherScript", "Москва", "Москва"},
+        FoldCase{"Malformed",
+                 "Lon\xff"
+                 "don",
+                 "lon don"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SearchCase {
   const char* name;
   const char* query;
   std::size_t limit;
-  const char* name0;      // expected first result's atlas name; nullptr: no result at all
-  const char* country0;   // its country code
+  const char* name0;     // expected first result's atlas name; nullptr: no result at all
+  const char* country0;  // its country code
 };
 
-void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.query; }
+void PrintTo(const SearchCase& c, std::ostream* os) {
+  *os << c.query;
+}
 
 class AtlasSearchTest : public testing::TestWithParam<SearchCase> {};
 
@@ -81,40 +86,40 @@ TEST_P(AtlasSearchTest, FirstResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Queries, AtlasSearchTest,
-    testing::Values(
-        SearchCase{"AccentFree", "sao paulo", 10, "São Paulo", "BR"},
-        SearchCase{"UmlautFree", "zurich", 10, "Zurich", "CH"},
-        SearchCase{"UmlautTyped", "Zürich", 10, "Zurich", "CH"},
-        SearchCase{"LargestFirst", "lon", 10, "London", "GB"},
-        SearchCase{"WordPrefix", "chi minh", 10, "Ho Chi Minh City", "VN"},
-        SearchCase{"Bombay", "Bombay", 10, "Mumbai", "IN"},
-        SearchCase{"Mumbai", "mumbai", 10, "Mumbai", "IN"},
-        SearchCase{"Madras", "madras", 10, "Chennai", "IN"},
-        SearchCase{"Calcutta", "calcutta", 10, "Kolkata", "IN"},
-        SearchCase{"Bangalore", "bangalore", 10, "Bengaluru", "IN"},
-        SearchCase{"Poona", "poona", 10, "Pune", "IN"},
-        SearchCase{"Benares", "benares", 10, "Varanasi", "IN"},
-        SearchCase{"Allahabad", "allahabad", 10, "Prayagraj", "IN"},
-        SearchCase{"Peking", "peking", 10, "Beijing", "CN"},
-        SearchCase{"Saigon", "saigon", 10, "Ho Chi Minh City", "VN"},
-        SearchCase{"Leningrad", "leningrad", 10, "Saint Petersburg", "RU"},
-        SearchCase{"Thiruvananthapuram", "thiruvan", 10, "Trivandrum", "IN"},
-        SearchCase{"Trivandrum", "trivandrum", 10, "Trivandrum", "IN"},
-        SearchCase{"Muenchen", "München", 10, "Munich", "DE"},
-        SearchCase{"MuenchenFolded", "munchen", 10, "Munich", "DE"},
-        SearchCase{"QualifiedByDivision", "Springfield, Illinois", 10, "Springfield", "US"},
-        SearchCase{"QualifiedByCountry", "London, Canada", 10, "London", "CA"},
-        SearchCase{"QualifiedByCode", "london, ca", 10, "London", "CA"},
-        SearchCase{"QualifiedByWordOfCountry", "amman, jordan", 10, "Amman", "JO"},
-        SearchCase{"QualifiedNoMatch", "london, japan", 10, nullptr, ""},
-        SearchCase{"Singapore", "singap", 10, "Singapore", "SG"},
-        SearchCase{"Vatican", "vatican", 10, "Vatican City", "VA"},
-        SearchCase{"Gibraltar", "gibraltar", 10, "Gibraltar", "GI"},
-        SearchCase{"Macao", "macau", 10, "Macao", "MO"},
-        SearchCase{"Empty", "", 10, nullptr, ""},
-        SearchCase{"OnlyPunctuation", " , ", 10, nullptr, ""},
-        SearchCase{"Unknown", "qqqzx", 10, nullptr, ""},
-        SearchCase{"NoLimit", "london", 0, nullptr, ""}),
+    testing::Values(SearchCase{"AccentFree", "sao paulo", 10, "São Paulo", "BR"},
+                    SearchCase{"UmlautFree", "zurich", 10, "Zurich", "CH"},
+                    SearchCase{"UmlautTyped", "Zürich", 10, "Zurich", "CH"},
+                    SearchCase{"LargestFirst", "lon", 10, "London", "GB"},
+                    SearchCase{"WordPrefix", "chi minh", 10, "Ho Chi Minh City", "VN"},
+                    SearchCase{"Bombay", "Bombay", 10, "Mumbai", "IN"},
+                    SearchCase{"Mumbai", "mumbai", 10, "Mumbai", "IN"},
+                    SearchCase{"Madras", "madras", 10, "Chennai", "IN"},
+                    SearchCase{"Calcutta", "calcutta", 10, "Kolkata", "IN"},
+                    SearchCase{"Bangalore", "bangalore", 10, "Bengaluru", "IN"},
+                    SearchCase{"Poona", "poona", 10, "Pune", "IN"},
+                    SearchCase{"Benares", "benares", 10, "Varanasi", "IN"},
+                    SearchCase{"Allahabad", "allahabad", 10, "Prayagraj", "IN"},
+                    SearchCase{"Peking", "peking", 10, "Beijing", "CN"},
+                    SearchCase{"Saigon", "saigon", 10, "Ho Chi Minh City", "VN"},
+                    SearchCase{"Leningrad", "leningrad", 10, "Saint Petersburg", "RU"},
+                    SearchCase{"Thiruvananthapuram", "thiruvan", 10, "Trivandrum", "IN"},
+                    SearchCase{"Trivandrum", "trivandrum", 10, "Trivandrum", "IN"},
+                    SearchCase{"Muenchen", "München", 10, "Munich", "DE"},
+                    SearchCase{"MuenchenFolded", "munchen", 10, "Munich", "DE"},
+                    SearchCase{"QualifiedByDivision", "Springfield, Illinois", 10, "Springfield",
+                               "US"},
+                    SearchCase{"QualifiedByCountry", "London, Canada", 10, "London", "CA"},
+                    SearchCase{"QualifiedByCode", "london, ca", 10, "London", "CA"},
+                    SearchCase{"QualifiedByWordOfCountry", "amman, jordan", 10, "Amman", "JO"},
+                    SearchCase{"QualifiedNoMatch", "london, japan", 10, nullptr, ""},
+                    SearchCase{"Singapore", "singap", 10, "Singapore", "SG"},
+                    SearchCase{"Vatican", "vatican", 10, "Vatican City", "VA"},
+                    SearchCase{"Gibraltar", "gibraltar", 10, "Gibraltar", "GI"},
+                    SearchCase{"Macao", "macau", 10, "Macao", "MO"},
+                    SearchCase{"Empty", "", 10, nullptr, ""},
+                    SearchCase{"OnlyPunctuation", " , ", 10, nullptr, ""},
+                    SearchCase{"Unknown", "qqqzx", 10, nullptr, ""},
+                    SearchCase{"NoLimit", "london", 0, nullptr, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AtlasSearchTest, ResultsAreDistinctAndRankedByPopulation) {
@@ -149,12 +154,12 @@ TEST(AtlasDataTest, LargeCitiesAndAddedCountriesAreFound) {
     EXPECT_NE(std::find(found.begin(), found.end(), &p), found.end()) << query;
   }
   EXPECT_GT(large, 450);
-  for (const char* code : {"AW", "AQ", "BL", "BV", "CC", "CW", "CX", "EH", "FK", "GI", "HM",
-                           "IO", "MO", "MF", "NF", "NU", "PN", "SG", "GS", "SX", "TC", "TK",
-                           "UM", "VA", "VG"}) {
-    EXPECT_TRUE(std::any_of(atlas.places().begin(), atlas.places().end(),
-                            [&](const Place& p) { return p.countryCode == code; }))
-        << code;
+  for (const char* code :
+       {"AW", "AQ", "BL", "BV", "CC", "CW", "CX", "EH", "FK", "GI", "HM", "IO", "MO",
+        "MF", "NF", "NU", "PN", "SG", "GS", "SX", "TC", "TK", "UM", "VA", "VG"}) {
+    EXPECT_TRUE(std::any_of(atlas.places().begin(), atlas.places().end(), [&](const Place& p) {
+      return p.countryCode == code;
+    })) << code;
   }
 }
 
@@ -181,7 +186,9 @@ constexpr char kOtherLost[] = "Ab\tBb\tAA\n";
 
 const data::RowBlock kNone{"", 0};
 
-void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LoadCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class AtlasLoadTest : public testing::TestWithParam<LoadCase> {};
 
