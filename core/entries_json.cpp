@@ -24,10 +24,16 @@ std::string ListRangeMessage(const NumberList& list) {
          "\" to \"" + std::to_string(list.last) + "\".";
 }
 
+// Whether the text is one of the list's entries: a whole number written as std::to_string
+// writes it (no sign, no leading zero, no blank) within first..last.
 bool InList(std::string_view text, const NumberList& list) {
-  for (int n = list.first; n <= list.last; ++n)
-    if (text == std::to_string(n)) return true;
-  return false;
+  if (text.empty() || text.size() > 9 || (text.size() > 1 && text[0] == '0')) return false;
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  return value >= list.first && value <= list.last;
 }
 
 std::string Text(const json& value, std::string_view key) {

@@ -97,11 +97,33 @@ void DateTimeOut(JsonOut& out, const core::DateTime& t) {
   const auto dayStart = floor<days>(*t);
   const year_month_day date{dayStart};
   const hh_mm_ss time{*t - dayStart};
+  const int year = int(date.year());
   char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", int(date.year()),
-                unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
-                int(time.minutes().count()), int(time.seconds().count()));
-  out.String(text);
+  if (year < 0 || year > 9999) {
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", year, unsigned(date.month()),
+                  unsigned(date.day()), int(time.hours().count()), int(time.minutes().count()),
+                  int(time.seconds().count()));
+    out.String(text);
+    return;
+  }
+  // "YYYY-MM-DDThh:mm:ss", written digit by digit: the dump writes nine of these per line.
+  const auto two = [&](char* at, unsigned v) {
+    at[0] = char('0' + v / 10);
+    at[1] = char('0' + v % 10);
+  };
+  two(text, unsigned(year) / 100);
+  two(text + 2, unsigned(year) % 100);
+  text[4] = '-';
+  two(text + 5, unsigned(date.month()));
+  text[7] = '-';
+  two(text + 8, unsigned(date.day()));
+  text[10] = 'T';
+  two(text + 11, unsigned(time.hours().count()));
+  text[13] = ':';
+  two(text + 14, unsigned(time.minutes().count()));
+  text[16] = ':';
+  two(text + 17, unsigned(time.seconds().count()));
+  out.String(std::string_view(text, 19));
 }
 
 template <typename Container>

@@ -133,8 +133,12 @@ void JsonOut::Escaped(std::string_view text) {
   }
   static constexpr char kHex[] = "0123456789abcdef";
   out_.push_back('"');
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
+  std::size_t plain = 0;  // start of the run of characters written as they are
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    out_.append(text.substr(plain, i - plain));
+    plain = i + 1;
     switch (c) {
       case '"':
         out_.append("\\\"");
@@ -157,15 +161,13 @@ void JsonOut::Escaped(std::string_view text) {
       case '\t':
         out_.append("\\t");
         break;
-      default:
-        if (c < 0x20) {
-          const char escape[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
-          out_.append(escape, sizeof escape);
-        } else {
-          out_.push_back(ch);
-        }
+      default: {
+        const char escape[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
+        out_.append(escape, sizeof escape);
+      }
     }
   }
+  out_.append(text.substr(plain));
   out_.push_back('"');
 }
 
