@@ -53,10 +53,15 @@ bool IsName(const std::string& abbreviation) {
   return !abbreviation.empty() && abbreviation.front() != '+' && abbreviation.front() != '-';
 }
 
-// "UTC-4:00 EDT" or, for a place's own mean time, "UTC+2:39:18, local mean time".
-std::string ClockText(const BirthClock& clock) {
+// "UTC-4:00 EDT" or, for a place's own mean time, "UTC+2:39:18, local mean time at 39.83° E".
+std::string ClockText(const BirthClock& clock, double longitudeEast) {
   std::string text = UtcOffsetText(*clock.offsetSeconds);
-  if (clock.localMeanTime) return text + ", local mean time";
+  if (clock.localMeanTime) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, ", local mean time at %.2f\u00b0 %c", std::abs(longitudeEast),
+                  longitudeEast < 0 ? 'W' : 'E');
+    return text + buf;
+  }
   if (IsName(clock.abbreviation)) text += " " + clock.abbreviation;
   return text;
 }
@@ -104,11 +109,11 @@ std::string ClockStatus(const ClockQuestion& q, const BirthClock& clock, const R
            UtcOffsetText(clock.offsetBeforeSeconds) + " to " +
            UtcOffsetText(clock.offsetAfterSeconds) + ")";
   if (clock.kind == ClockKind::Repeated)
-    text += std::string("this clock time happened twice (clocks went back from ") +
+    text += std::string("happened twice (clocks went back from ") +
             UtcOffsetText(clock.offsetBeforeSeconds) + " to " +
-            UtcOffsetText(clock.offsetAfterSeconds) + "), taking the " +
+            UtcOffsetText(clock.offsetAfterSeconds) + "); the " +
             (clock.later ? "second: " : "first: ");
-  return text + ClockText(clock) + ", " + RowText(clock, choice, q.local);
+  return text + ClockText(clock, q.longitudeEast) + ", " + RowText(clock, choice, q.local);
 }
 
 }  // namespace places
