@@ -66,6 +66,14 @@ ClockPeriod Decide(const std::vector<RawPeriod>& raw, std::size_t i) {
   return out;
 }
 
+// The place's mean time on the same side of the date line as the database's mean time for the
+// zone: Tonga kept +12:19:12, a day ahead of what 175.2 W gives, until 1945.
+int MeanTimeNear(int meanTime, int databaseMeanTime) {
+  if (meanTime - databaseMeanTime > kDay / 2) return meanTime - static_cast<int>(kDay);
+  if (databaseMeanTime - meanTime > kDay / 2) return meanTime + static_cast<int>(kDay);
+  return meanTime;
+}
+
 bool SameClock(const RawPeriod& a, const RawPeriod& b) {
   return a.offsetSeconds == b.offsetSeconds && a.daylightSeconds == b.daylightSeconds &&
          a.abbreviation == b.abbreviation;
@@ -102,7 +110,8 @@ BirthClock ZoneTimeline::At(chr::local_seconds local, double longitudeEast, bool
   }
   const int meanTime = MeanTimeOffsetSeconds(longitudeEast);
   auto offsetOf = [&](std::size_t i) {
-    return periods_[i].localMeanTime ? meanTime : periods_[i].offsetSeconds;
+    const ClockPeriod& p = periods_[i];
+    return p.localMeanTime ? MeanTimeNear(meanTime, p.offsetSeconds) : p.offsetSeconds;
   };
   auto endOf = [&](std::size_t i) {
     return i + 1 < periods_.size() ? periods_[i + 1].startUtc

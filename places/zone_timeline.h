@@ -69,7 +69,8 @@ class ZoneTimeline {
   std::vector<ClockPeriod> periods_;
 };
 
-// The place's own mean time: longitude / 15 hours, rounded to the second.
+// The place's own mean time: longitude / 15 hours, rounded to the second. (Where the database's
+// mean time for the zone lies across the date line, At() moves it by a day to that side.)
 int MeanTimeOffsetSeconds(double longitudeEast);
 
 }  // namespace places
