@@ -1,0 +1,38 @@
+#pragma once
+// The clock of a birth place at the birth moment, read from the system tz database
+// (/usr/share/zoneinfo, Debian package tzdata) through QtCore's QTimeZone. This header is
+// plain C++; only birth_clock.cpp sees Qt.
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "places/zone_timeline.h"
+
+namespace places {
+
+// Reads zones once and keeps their clock histories 1900-2051, so that each question after the
+// first for a zone is a lookup (building a history takes about a millisecond). Not safe to
+// share between threads; each owner keeps its own.
+class BirthClocks {
+ public:
+  // The clock of zone `zoneId` (an IANA id such as "Asia/Kolkata") at the local civil time
+  // `local`, 1901-2050. Local mean time in the database becomes the place's own mean time at
+  // `longitudeEast` (east positive degrees). For a repeated clock time, `later` picks the
+  // second instance (after the clocks went back); the default is the first.
+  BirthClock At(std::string_view zoneId, std::chrono::local_seconds local, double longitudeEast,
+                bool later = false);
+
+ private:
+  const ZoneTimeline& Timeline(std::string_view zoneId);
+
+  std::map<std::string, ZoneTimeline, std::less<>> timelines_;
+};
+
+// The tz database release named on the first line of tzdata.zi ("# version 2026f" gives
+// "2026f"), or "unknown" when the file cannot be read or says no version.
+std::string TzDataVersion(const std::string& path = "/usr/share/zoneinfo/tzdata.zi");
+
+}  // namespace places
