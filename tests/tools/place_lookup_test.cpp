@@ -1,0 +1,60 @@
+// place-lookup's lines: the atlas's matches, the clock of the first one and what it fills.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "place-lookup/lookup_line.h"
+
+namespace {
+
+using nlohmann::json;
+
+TEST(PlaceLookup, AnswersEachKindOfQuestion) {
+  struct Row {
+    const char* name;
+    const char* line;
+    const char* expected;  // a JSON object whose every member the answer must hold as given
+  };
+  const Row rows[] = {
+      {"war time in Delhi fits a row with the box",
+       R"({"query":"delhi","cboYear":"1943","cboMonth":"June","cboDate":"1","cboHH":"12"})",
+       R"({"clock":"normal","offsetSeconds":23400,"daylightSaving":true,"conversion":null,
+           "fill":{"txtLonD":"77","txtLonM":"14","optLong":"East","txtLatD":"28",
+                   "txtLatM":"39","optLat":"North","cmbTimeZone":34,"chkDST":true}})"},
+      {"Madras time needs a conversion, and fills no row",
+       R"({"query":"madras","cboYear":"1903","cboHH":"10","cboMM":"5"})",
+       R"({"offsetSeconds":19270,"conversion":{"cmbTimeZone":34,"cboYear":"1903",
+           "cboMonth":"January","cboDate":"1","cboHH":"10","cboMM":"13","cboSS":"50"}})"},
+      {"a skipped clock time has no offset",
+       R"({"query":"new york","cboYear":"2021","cboMonth":"March","cboDate":"14","cboHH":"2",
+           "cboMM":"30"})",
+       R"({"clock":"skipped","offsetSeconds":null,"daylightSaving":null,"conversion":null})"},
+      {"a repeated time, the second instance",
+       R"({"query":"new york","cboYear":"2021","cboMonth":"November","cboDate":"7",
+           "cboHH":"1","cboMM":"30","later":true})",
+       R"({"clock":"repeated","offsetSeconds":-18000,"daylightSaving":false})"},
+      {"southern hemisphere and west", R"({"query":"sao paulo","cboYear":"1990"})",
+       R"({"fill":{"optLong":"West","optLat":"South"}})"},
+      {"no match", R"({"query":"qqqqzz"})",
+       R"({"matches":[],"clock":null,"fill":null,"status":null})"},
+      {"malformed", R"({"query":"x","cboHH":"24"})",
+       R"({"error":"\"cboHH\" must be one of the list's entries \"0\" to \"23\"."})"},
+      {"unknown key", R"({"query":"x","colour":1})", R"({"error":"Unknown key \"colour\"."})"},
+  };
+  lookup::PlaceLookup lookup;
+  for (const auto& row : rows) {
+    const json answer = json::parse(lookup.ProcessLine(row.line));
+    const json expected = json::parse(row.expected);
+    for (const auto& [key, value] : expected.items()) {
+      ASSERT_TRUE(answer.contains(key)) << row.name << ": " << key;
+      if (value.is_object()) {
+        for (const auto& [k, v] : value.items())
+          EXPECT_EQ(answer[key][k], v) << row.name << ": " << k;
+      } else {
+        EXPECT_EQ(answer[key], value) << row.name << ": " << key;
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+#include "place-lookup/lookup_line.h"
+
+#include <chrono>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "core/entries_json.h"
+#include "core/form_entries.h"
+#include "places/clock_status.h"
+#include "places/coordinates.h"
+#include "places/zone_rows.h"
+
+namespace lookup {
+
+namespace {
+
+using nlohmann::ordered_json;
+namespace chr = std::chrono;
+
+struct Malformed {
+  std::string message;
+};
+
+struct Question {
+  std::string query;
+  core::FormEntries when;  // the date and time lists; absent keys keep the dump's defaults
+  bool later = false;
+};
+
+Question ParseQuestion(std::string_view line) {
+  const nlohmann::json input = nlohmann::json::parse(line, nullptr, false);
+  if (input.is_discarded()) throw Malformed{"The line is not valid JSON."};
+  if (!input.is_object()) throw Malformed{"The line is not a JSON object."};
+  Question q;
+  bool hasQuery = false;
+  for (const auto& [key, value] : input.items()) {
+    if (key == "query") {
+      if (!value.is_string()) throw Malformed{"\"query\" must be a string."};
+      q.query = value.get<std::string>();
+      hasQuery = true;
+    } else if (key == "later") {
+      if (!value.is_boolean()) throw Malformed{"\"later\" must be true or false."};
+      q.later = value.get<bool>();
+    } else if (key == "cboMonth" || key == "cboDate" || key == "cboYear" || key == "cboHH" ||
+               key == "cboMM" || key == "cboSS") {
+      if (auto error = core::ReadEntry(key, value, q.when)) throw Malformed{*error};
+    } else {
+      throw Malformed{"Unknown key \"" + key + "\"."};
+    }
+  }
+  if (!hasQuery) throw Malformed{"\"query\" is missing."};
+  return q;
+}
+
+// The lists hold whole numbers only, checked by the parse.
+chr::local_seconds BirthTime(const core::FormEntries& e) {
+  const chr::year_month_day date{chr::year{std::stoi(e.cboYear)},
+                                 chr::month{static_cast<unsigned>(e.cboMonth + 1)},
+                                 chr::day{static_cast<unsigned>(std::stoi(e.cboDate))}};
+  return chr::local_days{date} + chr::hours{std::stoi(e.cboHH)} + chr::minutes{std::stoi(e.cboMM)} +
+         chr::seconds{std::stoi(e.cboSS)};
+}
+
+ordered_json MatchJson(const places::Place& p) {
+  return {{"name", p.name},
+          {"division", p.division},
+          {"country", p.country},
+          {"latitude", p.latitude},
+          {"longitude", p.longitude},
+          {"zone", p.zone},
+          {"population", p.population}};
+}
+
+// The boxes a pick fills, under reading-dump's input keys.
+ordered_json Fill(const places::Place& p, const places::RowChoice& choice) {
+  const auto lon = places::ToDegreesMinutes(p.longitude, 179);
+  const auto lat = places::ToDegreesMinutes(p.latitude, 89);
+  ordered_json fill = {{"txtMCity", p.name},
+                       {"txtMState", p.division},
+                       {"txtMCountry", p.country},
+                       {"txtLonD", std::to_string(lon.degrees)},
+                       {"txtLonM", std::to_string(lon.minutes)},
+                       {"optLong", lon.positive ? "East" : "West"},
+                       {"txtLatD", std::to_string(lat.degrees)},
+                       {"txtLatM", std::to_string(lat.minutes)},
+                       {"optLat", lat.positive ? "North" : "South"}};
+  if (choice.fit) {
+    fill["cmbTimeZone"] = choice.fit->row;
+    fill["chkDST"] = choice.fit->dst;
+  }
+  return fill;
+}
+
+ordered_json ConversionJson(const std::optional<places::Conversion>& c) {
+  if (!c || c->outOfRange) return nullptr;
+  const auto day = chr::floor<chr::days>(c->local);
+  const chr::year_month_day date{day};
+  const chr::hh_mm_ss time{c->local - day};
+  return {{"cmbTimeZone", c->row},
+          {"cboYear", std::to_string(int(date.year()))},
+          {"cboMonth", std::string(core::MonthName(int(unsigned(date.month()))))},
+          {"cboDate", std::to_string(unsigned(date.day()))},
+          {"cboHH", std::to_string(time.hours().count())},
+          {"cboMM", std::to_string(time.minutes().count())},
+          {"cboSS", std::to_string(time.seconds().count())}};
+}
+
+const char* ClockName(places::ClockKind kind) {
+  switch (kind) {
+    case places::ClockKind::Skipped:
+      return "skipped";
+    case places::ClockKind::Repeated:
+      return "repeated";
+    default:
+      return "normal";
+  }
+}
+
+std::string Serialised(const ordered_json& j) {
+  return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace
+
+PlaceLookup::PlaceLookup() : atlas_(places::Atlas::Load()), tzVersion_(places::TzDataVersion()) {}
+
+std::string PlaceLookup::ProcessLine(std::string_view line) {
+  try {
+    const Question q = ParseQuestion(line);
+    ordered_json out = {{"matches", ordered_json::array()},
+                        {"clock", nullptr},
+                        {"offsetSeconds", nullptr},
+                        {"daylightSaving", nullptr},
+                        {"fill", nullptr},
+                        {"conversion", nullptr},
+                        {"status", nullptr}};
+    if (!atlas_.ok()) {
+      out["status"] = atlas_.problem();
+      return Serialised(out);
+    }
+    const auto matches = atlas_.Search(q.query, 10);
+    for (const places::Place* p : matches) out["matches"].push_back(MatchJson(*p));
+    if (matches.empty()) return Serialised(out);
+
+    const places::Place& first = *matches.front();
+    const auto local = BirthTime(q.when);
+    const auto clock = clocks_.At(first.zone, local, first.longitude, q.later);
+    const auto choice = places::ChooseRow(clock, local);
+    if (clock.error.empty()) {
+      out["clock"] = ClockName(clock.kind);
+      if (clock.offsetSeconds) out["offsetSeconds"] = *clock.offsetSeconds;
+      if (clock.ahead) out["daylightSaving"] = *clock.ahead;
+    }
+    out["fill"] = Fill(first, choice);
+    out["conversion"] = ConversionJson(choice.conversion);
+    out["status"] = places::ClockStatus(
+        {first.name, local, first.zone, tzVersion_, first.longitude}, clock, choice);
+    return Serialised(out);
+  } catch (const Malformed& m) {
+    return Serialised({{"error", m.message}});
+  } catch (const std::exception& ex) {
+    return Serialised({{"error", std::string("The line could not be read: ") + ex.what()}});
+  }
+}
+
+}  // namespace lookup
