@@ -1,12 +1,14 @@
-# Two commands set everything up on a fresh Debian 12 machine:
+# Set everything up on a fresh Debian 12 machine:
 #   make run    install what is missing, build, start the program
 #   make test   install what is missing, build, run every test headless
+#   make deb    build the Debian package $(BUILD)/orvel-pataki-chakra_<version>_<arch>.deb
 
 BUILD   ?= build
 JOBS    ?= 2
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := build-essential cmake pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth \
+            desktop-file-utils appstream lintian
 
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -14,13 +16,17 @@ SANITIZE_SWEEP ?= 50000
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
-.PHONY: run test build deps configure clean format sanitize fuzz
+.PHONY: run test build deps configure clean format sanitize fuzz deb
 
 run: build
 	./$(BUILD)/ui/orvel-pataki-chakra
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -LE long
+
+# The Debian package from the Release build (packaging/Packaging.cmake says what goes in).
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)

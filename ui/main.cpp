@@ -1,13 +1,37 @@
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
+#include "ui/command_line.h"
 #include "ui/program.h"
 #include "ui/services.h"
 
 int main(int argc, char** argv) {
+  // The command line is answered before QApplication exists, so --help and --version work
+  // without a display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const ui::CommandLine options = ui::ParseCommandLine(arguments);
+  if (!options.error.isEmpty()) {
+    std::fprintf(stderr, "orvel-pataki-chakra: %s\nTry 'orvel-pataki-chakra --help'.\n",
+                 options.error.toLocal8Bit().constData());
+    return 2;
+  }
+  if (options.help || options.version) {
+    std::fputs((options.help ? ui::HelpText() : ui::VersionText()).toLocal8Bit().constData(),
+               stdout);
+    return 0;
+  }
+  if (!options.pdfOut.isEmpty() || !options.pngOut.isEmpty()) {
+    // To be replaced by `return ui::RunHeadless(options);` once the export exists.
+    std::fputs("orvel-pataki-chakra: --pdf and --png are not available yet\n", stderr);
+    return 2;
+  }
+  // options.file, when given, names birth details to open once the window is up.
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orvel-pataki-chakra"));
-  QApplication::setDesktopFileName(QStringLiteral("orvel-pataki-chakra"));
+  QApplication::setDesktopFileName(QStringLiteral("com.orvelsoftware.patakichakra"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orvel-pataki-chakra.png")));
   // The program ends on Exit or when either window is closed, not when the form is hidden.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,58 @@
+// The command line as read before QApplication exists.
+
+#include "ui/command_line.h"
+
+#include <QtTest>
+
+class CommandLineTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void readsTheLine_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("expected");  // help|version|pdf|png|file, or "error"
+    QTest::newRow("nothing") << QStringList{} << "0|0|||";
+    QTest::newRow("file") << QStringList{"a.opc.json"} << "0|0|||a.opc.json";
+    QTest::newRow("short help") << QStringList{"-h"} << "1|0|||";
+    QTest::newRow("version") << QStringList{"--version"} << "0|1|||";
+    QTest::newRow("pdf") << QStringList{"--pdf", "o.pdf", "a.opc.json"} << "0|0|o.pdf||a.opc.json";
+    QTest::newRow("pdf and png, = form")
+        << QStringList{"a.opc.json", "--png=o.png", "--pdf", "o.pdf"}
+        << "0|0|o.pdf|o.png|a.opc.json";
+    // Qt's own options stay for QApplication; their values are not taken for the file.
+    QTest::newRow("qt options") << QStringList{"-platform", "offscreen", "-reverse",
+                                               "-style=fusion", "a.opc.json"}
+                                << "0|0|||a.opc.json";
+    QTest::newRow("pdf without file") << QStringList{"--pdf", "o.pdf"} << "error";
+    QTest::newRow("pdf without value") << QStringList{"a.opc.json", "--pdf"} << "error";
+    QTest::newRow("two files") << QStringList{"a.opc.json", "b.opc.json"} << "error";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << "error";
+  }
+
+  void readsTheLine() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, expected);
+    const ui::CommandLine line = ui::ParseCommandLine(QStringList{"orvel-pataki-chakra"} + args);
+    if (expected == "error") {
+      QVERIFY(!line.error.isEmpty());
+      return;
+    }
+    QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
+    const QString actual = QStringList{QString::number(line.help), QString::number(line.version),
+                                       line.pdfOut, line.pngOut, line.file}
+                               .join('|');
+    QCOMPARE(actual, expected);
+  }
+
+  void helpNamesTheProgramAndEveryOptionButNotQtOnes() {
+    const QString help = ui::HelpText();
+    QVERIFY(help.startsWith("Usage: orvel-pataki-chakra "));
+    for (const char* option : {"--help", "--version", "--pdf", "--png", "FILE"})
+      QVERIFY2(help.contains(QLatin1String(option)), option);
+    QVERIFY(!help.contains("platform"));
+    QVERIFY(ui::VersionText().startsWith("orvel-pataki-chakra "));
+  }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"
