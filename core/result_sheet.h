@@ -5,7 +5,7 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +34,12 @@ struct WrittenWidget {
   std::string_view designCaption;
 };
 
+inline constexpr std::size_t kWrittenWidgetCount = 40;
+
 // Every widget a reading writes, in the order the window lists them.
-const std::vector<WrittenWidget>& WrittenWidgets();
+const std::array<WrittenWidget, kWrittenWidgetCount>& WrittenWidgets();
+// The widget's place in WrittenWidgets(), or -1 for a widget a reading does not write.
+int WrittenWidgetIndex(std::string_view widget);
 
 // Sign picture boxes and content labels, in sign order from Aries.
 inline constexpr std::array<std::string_view, 12> kSignPictureBoxes = {
@@ -50,13 +54,16 @@ std::string PositionLabel(int k);
 
 struct ResultSheet {
   bool created = false;  // the first write creates the (still hidden) window
-  std::map<std::string, std::string, std::less<>> captions;  // written captions only
-  std::array<bool, 12> highlighted{};                        // by sign index from Aries
+  // Written captions only, one slot per widget of WrittenWidgets().
+  std::array<std::optional<std::string>, kWrittenWidgetCount> captions;
+  std::array<bool, 12> highlighted{};  // by sign index from Aries
   std::vector<TextRun> RTB;
 
+  // A widget that no reading writes is ignored.
   void SetCaption(std::string_view widget, std::string text);
   // The written caption, else the design caption, else the empty text.
-  std::string Caption(std::string_view widget) const;
+  std::string_view Caption(std::string_view widget) const;
+  bool HasCaptions() const;
   void Highlight(int sign);
   void AppendText(std::string text, bool emphasis, Rgb colour);
 };

@@ -257,8 +257,11 @@ void FrmDisplay::ShowDesignCaptions() {
 }
 
 void FrmDisplay::Render(const core::ResultSheet& sheet) {
-  for (const auto& [name, text] : sheet.captions)
-    if (auto* label = findChild<QLabel*>(QString::fromStdString(name))) label->setText(Lines(text));
+  for (std::size_t i = 0; i < sheet.captions.size(); ++i) {
+    if (!sheet.captions[i]) continue;
+    if (auto* label = findChild<QLabel*>(FromUtf8(core::WrittenWidgets()[i].name)))
+      label->setText(Lines(*sheet.captions[i]));
+  }
 
   for (int sign = 0; sign < 12; ++sign) {
     if (!sheet.highlighted[static_cast<std::size_t>(sign)]) continue;

@@ -128,7 +128,7 @@ TEST(Reading, ARefusalChangesNothing) {
   ResultSheet fresh;
   ASSERT_TRUE(reading::RunReading(refused, record, fresh).has_value());
   EXPECT_FALSE(fresh.created);
-  EXPECT_TRUE(fresh.captions.empty());
+  EXPECT_FALSE(fresh.HasCaptions());
   EXPECT_TRUE(fresh.RTB.empty());
 }
 

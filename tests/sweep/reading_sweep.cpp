@@ -16,9 +16,9 @@
 #include <string_view>
 #include <vector>
 
-#include "reading/reading.h"
 #include "core/zone_table.h"
 #include "ephemeris/calendar_angles.h"
+#include "reading/reading.h"
 
 namespace {
 
@@ -232,7 +232,8 @@ void CheckFinite(const core::BirthRecord& r, const core::ResultSheet& sheet, Che
   for (const auto& t : r.BodyNames) check(t);
   for (const auto& t : r.PositionTexts) check(t);
   for (const auto& t : r.PositionNames) check(t);
-  for (const auto& [name, caption] : sheet.captions) check(caption);
+  for (const auto& caption : sheet.captions)
+    if (caption) check(*caption);
   for (const auto& run : sheet.RTB) check(run.text);
 }
 
