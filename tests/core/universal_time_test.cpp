@@ -166,17 +166,17 @@ INSTANTIATE_TEST_SUITE_P(
                {2050, 1, 1, 2, 15}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SignedCoordinates, EastAndSouthAreNegative) {
+TEST(SignedCoordinates, WestAndSouthAreNegative) {
   core::BirthRecord r;
   r.LongitudeDeg = 77;
   r.LongitudeMin = 13;
   r.LatitudeDeg = 28;
   r.LatitudeMin = 39;
-  EXPECT_DOUBLE_EQ(core::SignedLongitude(r), 77 + 13 / 60.0);
+  EXPECT_DOUBLE_EQ(core::LongitudeEast(r), -(77 + 13 / 60.0));
   EXPECT_DOUBLE_EQ(core::SignedLatitude(r), 28 + 39 / 60.0);
   r.IsEast = true;
   r.IsSouth = true;
-  EXPECT_DOUBLE_EQ(core::SignedLongitude(r), -(77 + 13 / 60.0));
+  EXPECT_DOUBLE_EQ(core::LongitudeEast(r), 77 + 13 / 60.0);
   EXPECT_DOUBLE_EQ(core::SignedLatitude(r), -(28 + 39 / 60.0));
 }
 
