@@ -6,10 +6,11 @@
 #include <string>
 
 #include "chakra/vedha_reading.h"
-#include "reading/reading.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
 #include "reading-dump/dump_line.h"
+#include "reading/birth_instant.h"
+#include "reading/reading.h"
 #include "sky/retrogrades.h"
 #include "sky/sunrise_sunset.h"
 
@@ -74,7 +75,7 @@ BENCHMARK(BM_DumpLine);
 void BM_ComputeMoonAndRashi(benchmark::State& state) {
   core::BirthRecord record = ReadRecord();
   for (auto _ : state) {
-    modVedicEphemeris::ComputeMoonAndRashi(record);
+    modVedicEphemeris::ComputeMoonAndRashi(record, reading::BirthInstantOf(record));
     benchmark::DoNotOptimize(record.MoonLongitudeText);
   }
 }
@@ -83,7 +84,7 @@ BENCHMARK(BM_ComputeMoonAndRashi);
 void BM_ComputeAscendant(benchmark::State& state) {
   core::BirthRecord record = ReadRecord();
   for (auto _ : state) {
-    modVedicPlanetPosition::ComputeAscendant(record);
+    modVedicPlanetPosition::ComputeAscendant(record, reading::BirthInstantOf(record));
     benchmark::DoNotOptimize(record.AscendantText);
   }
 }
@@ -91,9 +92,9 @@ BENCHMARK(BM_ComputeAscendant);
 
 void BM_ComputePositionTable(benchmark::State& state) {
   core::BirthRecord record = ReadRecord();
-  modVedicPlanetPosition::ComputeAscendant(record);
+  modVedicPlanetPosition::ComputeAscendant(record, reading::BirthInstantOf(record));
   for (auto _ : state) {
-    modVedicPlanetPosition::ComputePositionTable(record);
+    modVedicPlanetPosition::ComputePositionTable(record, reading::BirthInstantOf(record));
     benchmark::DoNotOptimize(record.PositionTexts);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 
 namespace modPatakiChakra {
@@ -28,10 +29,10 @@ constexpr std::array<std::array<std::string_view, 3>, 12> kVedhaRows = {{
     {"Ari", "Can", "Lib"},  // Pis
 }};
 
-// Sign 0..11 of body k, read from its position text; -1 when the text holds no sign.
+// Sign 0..11 of body k from its longitude, as its position text shows it; -1 when none.
 int SignOfBody(const core::BirthRecord& record, int k) {
   if (k < 0 || k >= core::kBodyCount) return -1;
-  return ephemeris::SignIndex(ephemeris::SignOfPositionText(record.PositionTexts[k]));
+  return ephemeris::SignOfLongitude(record.Longitudes[static_cast<std::size_t>(k)]);
 }
 
 template <std::size_t N>

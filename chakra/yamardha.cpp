@@ -71,11 +71,6 @@ std::optional<std::int32_t> SecondsBetween(core::LocalTime a, core::LocalTime b)
   return static_cast<std::int32_t>(seconds);
 }
 
-// Division rounded to the nearest whole second, halves to even.
-std::int32_t RoundedShare(std::int32_t seconds, int parts) {
-  return static_cast<std::int32_t>(std::nearbyint(static_cast<double>(seconds) / parts));
-}
-
 void SetYamardhapati(core::BirthRecord& record, const std::array<Row, 7>& table) {
   if (record.WeekdayNumber < 1 || record.WeekdayNumber > 7) return;
   const auto& row = table[static_cast<std::size_t>(record.WeekdayNumber - 1)];
@@ -126,6 +121,10 @@ PeriodBounds FindBounds(const core::BirthRecord& r, core::LocalTime t) {
 }
 
 }  // namespace
+
+std::int32_t RoundedShare(std::int32_t seconds, int parts) {
+  return static_cast<std::int32_t>(std::nearbyint(static_cast<double>(seconds) / parts));
+}
 
 std::optional<BirthPeriod> SelectPeriod(core::BirthRecord& r) {
   if (!r.BirthMoment || !r.Sunrise || !r.Sunset) return std::nullopt;

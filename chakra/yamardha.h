@@ -2,6 +2,7 @@
 // The day (sunrise to sunset) and the night (sunset to the next sunrise) in eight
 // Yamardhas of four Dandas each, and the planets that rule them.
 
+#include <cstdint>
 #include <optional>
 
 #include "core/birth_record.h"
@@ -19,6 +20,10 @@ enum class BirthPeriod {
 inline bool IsDayPeriod(BirthPeriod p) {
   return p == BirthPeriod::Day || p == BirthPeriod::PreviousDay;
 }
+
+// One of `parts` equal shares of a span of seconds, rounded to the nearest whole second,
+// halves to even.
+std::int32_t RoundedShare(std::int32_t seconds, int parts);
 
 // Decides the period of birth and writes PeriodSeconds, ElapsedSeconds, SubPeriodSeconds,
 // YamardhaSeconds and PeriodName. Empty, with nothing written, when a time it needs is

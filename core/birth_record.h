@@ -50,6 +50,10 @@ struct BirthRecord {
   std::array<std::string, 11> PositionNames;
   std::array<std::string, 10> ChartTexts;
 
+  // Sidereal longitudes in degrees, [0, 360), in body order: the figures the position texts
+  // show and the signs are taken from.
+  std::array<double, kBodyCount> Longitudes{};
+
   // Working values the ephemeris keeps between its steps.
   std::string MoonLongitudeText;
   std::string RashiName;

@@ -26,9 +26,9 @@ CivilTime UniversalCivilTime(const BirthRecord& r) {
           int(time.hours().count()), int(time.minutes().count())};
 }
 
-double SignedLongitude(const BirthRecord& r) {
+double LongitudeEast(const BirthRecord& r) {
   const double degrees = r.LongitudeDeg + r.LongitudeMin / 60.0;
-  return r.IsEast ? -degrees : degrees;
+  return r.IsEast ? degrees : -degrees;
 }
 
 double SignedLatitude(const BirthRecord& r) {

@@ -1,7 +1,7 @@
 #pragma once
-// The two ways the ephemeris turns the local birth time into universal time. Both describe
-// the same instant: local clock time plus the zone's correction, less one hour when
-// daylight saving was declared.
+// The zone rule: the two ways the reading turns the local birth time into universal time for
+// the ephemeris. Both describe the same instant: local clock time plus the zone's correction,
+// less one hour when daylight saving was declared. And the birth place as signed degrees.
 
 #include "core/birth_record.h"
 
@@ -21,8 +21,8 @@ struct CivilTime {
 // Gregorian carry. Used by the Sun, the planets and the nodes.
 CivilTime UniversalCivilTime(const BirthRecord& record);
 
-// Signed longitude in degrees, east negative, as the ephemeris uses it.
-double SignedLongitude(const BirthRecord& record);
+// Signed longitude in degrees, east positive.
+double LongitudeEast(const BirthRecord& record);
 // Signed latitude in degrees, south negative.
 double SignedLatitude(const BirthRecord& record);
 

@@ -1,13 +1,29 @@
 #pragma once
-// The birth instant as the Moon and the ascendant count it: the day number of the local date
-// of birth moved by the universal time of birth.
-
-#include "core/birth_record.h"
+// The birth instant and place as the ephemeris takes them. The caller applies the zone and
+// daylight-saving rule; the ephemeris only counts time from the figures given here.
 
 namespace ephemeris {
 
-// Julian centuries from the epoch (a Julian date) to the birth instant, with universal time
-// taken on the local calendar date (it may fall before 0 h or after 24 h).
-double BirthCenturiesSince(const core::BirthRecord& record, double epoch);
+struct CivilDate {
+  int year = 0, month = 0, day = 0;
+};
+
+struct BirthInstant {
+  CivilDate localDate;  // the calendar date of birth on the local clock
+  // Universal time in hours counted from 0 h UT of the local date: below 0 or from 24 on
+  // when the zone moves the birth to the day before or after. The Moon and the ascendant
+  // count the day number of the local date plus this, as they always have.
+  double universalHours = 0;
+  // The same instant as a universal calendar date and clock time, seconds dropped, as the
+  // Sun, the planets and the nodes count it.
+  CivilDate universalDate;
+  int universalHour = 0, universalMinute = 0;
+  double longitudeEast = 0;  // degrees, east positive
+  double latitude = 0;       // degrees, north positive
+};
+
+// Julian centuries from the epoch (a Julian date) to the instant, from the local date's day
+// number and the universal hours.
+double CenturiesSince(const BirthInstant& instant, double epoch);
 
 }  // namespace ephemeris

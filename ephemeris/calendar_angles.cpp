@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "ephemeris/angles.h"
+
 namespace ephemeris {
 
 namespace {
@@ -12,21 +14,26 @@ double FloorDiv(double numerator, double denominator) {
   return std::floor(numerator / denominator);
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
+std::string TwoDigits(long long value) {
+  const std::string digits = std::to_string(value);
+  return digits.size() <= 1 ? "0" + digits : digits;
 }
 
-std::string TwoDigits(std::string_view digits) {
-  std::string text;
-  if (digits.size() <= 1) text.push_back('0');
-  text.append(digits);
-  return text;
-}
+// A longitude's magnitude as its texts show it: degrees within the sign, minutes and
+// seconds, all truncated, never rounded; sign as SignOfLongitude gives it.
+struct Figures {
+  long long degrees, minutes, seconds;
+  int sign;
+};
 
-constexpr std::string_view kDegreeMark = "°";  // two bytes in UTF-8
+Figures FiguresOf(double longitude) {
+  const double a = std::fabs(longitude);
+  const double whole = std::floor(a);
+  const double minutes = std::floor(60 * (a - whole));
+  const double seconds = std::floor(60 * (60 * (a - whole) - minutes));
+  return {static_cast<long long>(std::fmod(whole, 30.0)), static_cast<long long>(minutes),
+          static_cast<long long>(seconds), SignOfLongitude(longitude)};
+}
 
 }  // namespace
 
@@ -38,10 +45,6 @@ int SignIndex(std::string_view a) {
   for (int k = 0; k < 12; ++k)
     if (SignAbbreviation(k) == a) return k;
   return -1;
-}
-
-std::string_view SignOfPositionText(std::string_view t) {
-  return t.size() >= 6 ? t.substr(3, 3) : std::string_view{};
 }
 
 // Day number from months counted from March of the year -4800: Julian calendar leap days,
@@ -61,53 +64,20 @@ double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
          730531.5 + (hour + minute / 60.0) / 24;
 }
 
-double QuadrantArctan(double y, double x) {
-  const double signY = y > 0 ? 1.0 : (y < 0 ? -1.0 : 0.0);
-  if (x > 0) return std::atan(y / x);
-  if (x == 0) return signY * Pi / 2;
-  return signY * (Pi - std::atan(std::fabs(y / x)));
-}
-
-double ReduceRadians(double x) {
-  const double q = x / TwoPi;
-  double r = (q - std::trunc(q)) * TwoPi;
-  if (r < 0) r += TwoPi;
-  if (r >= TwoPi) r = 0;  // a tiny negative remainder can round up to a full turn
-  return r;
-}
-
-// Degrees, minutes and seconds are truncated, never rounded; 360 and above have no sign.
+// From 360 on there is no sign: the text ends with the blank that would precede it.
 std::string LongitudeText(double longitude) {
-  const double a = std::fabs(longitude);
-  const double whole = std::floor(a);
-  const double minutes = std::floor(60 * (a - whole));
-  const double seconds = std::floor(60 * (60 * (a - whole) - minutes));
-  const auto sign = static_cast<long long>(std::floor(whole / 30));
-  double degrees = whole;
-  while (degrees >= 30) degrees -= 30;
-  const std::string_view abbreviation =
-      sign < 12 ? SignAbbreviation(static_cast<int>(sign)) : std::string_view{};
-  return std::to_string(static_cast<long long>(degrees)) + "° " +
-         std::to_string(static_cast<long long>(minutes)) + "' " +
-         std::to_string(static_cast<long long>(seconds)) + "\" " + std::string(abbreviation);
+  const Figures f = FiguresOf(longitude);
+  return std::to_string(f.degrees) + "° " + std::to_string(f.minutes) + "' " +
+         std::to_string(f.seconds) + "\" " + std::string(SignAbbreviation(f.sign));
 }
 
-// "15° 30' 0\" Tau" becomes "15 Tau 30"; the seconds are dropped.
-std::string PositionText(std::string_view longitudeText) {
-  const std::string_view u = TrimBlanks(longitudeText);
-  const auto degreeAt = u.find(kDegreeMark);
-  const auto minuteAt = u.find('\'');
-  const std::string_view degrees =
-      degreeAt == std::string_view::npos ? std::string_view{} : TrimBlanks(u.substr(0, degreeAt));
-  std::string_view minutes;
-  if (degreeAt != std::string_view::npos && minuteAt != std::string_view::npos &&
-      minuteAt >= degreeAt + kDegreeMark.size()) {
-    const auto from = degreeAt + kDegreeMark.size();
-    minutes = TrimBlanks(u.substr(from, minuteAt - from));
-  }
-  const std::string_view sign = TrimBlanks(
-      longitudeText.size() > 3 ? longitudeText.substr(longitudeText.size() - 3) : longitudeText);
-  return TwoDigits(degrees) + " " + std::string(sign) + " " + TwoDigits(minutes);
+// Where the long text shows no sign, this text has always shown the last three characters
+// of the long text instead, blanks trimmed: the last digit of the seconds and their mark.
+std::string PositionText(double longitude) {
+  const Figures f = FiguresOf(longitude);
+  const std::string sign =
+      f.sign >= 0 ? std::string(SignAbbreviation(f.sign)) : std::to_string(f.seconds % 10) + "\"";
+  return TwoDigits(f.degrees) + " " + sign + " " + TwoDigits(f.minutes);
 }
 
 }  // namespace ephemeris

@@ -4,8 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/numbers.h"
-#include "ephemeris/birth_instant.h"
+#include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 
 namespace modVedicEphemeris {
@@ -22,8 +21,8 @@ struct LunarTerm {
   bool timesE;
 };
 
-// The 25 largest terms of the standard lunar longitude series: within 0.05° of a full lunar
-// theory over 1901 to 2050.
+// The 25 largest periodic terms of the lunar longitude series (Meeus, Astronomical Algorithms,
+// 2nd ed., ch. 47, table 47.A): within 0.05° of a high-precision ephemeris over 1901 to 2050.
 constexpr std::array<LunarTerm, 25> kLunarTerms = {{
     {0, 0, 1, 0, 6.288774, false},   {2, 0, -1, 0, 1.274027, false}, {2, 0, 0, 0, 0.658314, false},
     {0, 0, 2, 0, 0.213618, false},   {0, 1, 0, 0, -0.185116, true},  {0, 0, 0, 2, -0.114332, false},
@@ -36,7 +35,8 @@ constexpr std::array<LunarTerm, 25> kLunarTerms = {{
     {2, 0, 2, 0, 0.003994, false},
 }};
 
-// Tropical longitude of the Moon in degrees, in [0, 360], T in centuries from J2000.0.
+// Tropical longitude of the Moon in degrees, in [0, 360), T in centuries from J2000.0: mean
+// longitude and arguments from Meeus ch. 47 (eq. 47.1 to 47.6), then the terms above; 0.05°.
 double TropicalMoonLongitude(double T) {
   const double meanLongitude = 218.3164591 + 481267.88134236 * T;
   const double D = (297.8502042 + 445267.1115168 * T) * DegToRad;
@@ -49,29 +49,24 @@ double TropicalMoonLongitude(double T) {
     const double term = t.degrees * std::sin(t.d * D + t.m * M + t.mPrime * MPrime + t.f * F);
     sum += t.timesE ? term * E : term;
   }
-  double longitude = meanLongitude + sum;
-  while (longitude < 0) longitude += 360;
-  while (longitude > 360) longitude -= 360;
-  return longitude;
+  return ephemeris::NormalizedDegrees(meanLongitude + sum);
 }
 
 }  // namespace
 
-void ComputeMoonAndRashi(core::BirthRecord& record) {
-  const double T = ephemeris::BirthCenturiesSince(record, 2451545);
-  double sidereal = TropicalMoonLongitude(T) + Ayanamsa2000(T);
-  if (sidereal < 0) sidereal += 360;
-  if (sidereal >= 360) sidereal -= 360;  // only a rounding of a tiny negative value gets here
+void ComputeMoonAndRashi(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
+  const double T = ephemeris::CenturiesSince(instant, ephemeris::kJ2000);
+  const double sidereal = ephemeris::NormalizedDegrees(TropicalMoonLongitude(T) + Ayanamsa2000(T));
+  record.Longitudes[core::kMoon] = sidereal;
   record.MoonLongitudeText = ephemeris::LongitudeText(sidereal);
-
-  const std::string_view text = core::Trimmed(record.MoonLongitudeText);
-  const std::string_view sign = text.size() > 3 ? text.substr(text.size() - 3) : text;
-  const int k = ephemeris::SignIndex(sign);
+  const int k = ephemeris::SignOfLongitude(sidereal);
   if (k >= 0) record.RashiName = std::string(ephemeris::kSanskritSignNames[k]);
 }
 
-// Lahiri-type ayanamsa with the main nutation terms (mean node and twice the Sun's mean
-// longitude), returned negative so that adding it to a tropical longitude gives the sidereal.
+// Lahiri-type ayanamsa: Newcomb's general precession (5025.64" a century, 1.11" T^2) and the
+// two largest nutation terms in longitude (Woolard 1953: mean node, twice the Sun's mean
+// longitude), negative so that adding it to a tropical longitude gives the sidereal; within
+// 4" of the J1900 form over 1901 to 2050, its error is part of the Moon's 0.05°.
 double Ayanamsa2000(double T) {
   const double node = 125.044555 - 1934.1361849 * T + 0.0020762 * T * T;
   const double sunMeanLongitude = 280.466449 + 36000.7698231 * T + 0.0003106 * T * T;

@@ -3,11 +3,12 @@
 // series, and the Rashi, the sign in which the Moon stands.
 
 #include "core/birth_record.h"
+#include "ephemeris/birth_instant.h"
 
 namespace modVedicEphemeris {
 
-// Writes MoonLongitudeText and RashiName.
-void ComputeMoonAndRashi(core::BirthRecord& record);
+// Writes the Moon's longitude, MoonLongitudeText and RashiName for the instant.
+void ComputeMoonAndRashi(core::BirthRecord& record, const ephemeris::BirthInstant& instant);
 
 // Minus the ayanamsa in degrees, T in Julian centuries from J2000.0.
 double Ayanamsa2000(double T);

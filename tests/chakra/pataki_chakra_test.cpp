@@ -125,11 +125,12 @@ TEST(ChartFill, HighlightsTheLagnaSignAndItsVedhaSigns) {
 
 TEST(ChartFill, ABodyWithoutASignIsNotPlaced) {
   auto record = ChartRecord({"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sag", "Gem", "Pis"});
-  record.PositionTexts[0] = "05 ari 07";  // compared exactly: lower case is no sign
+  record.Longitudes[0] = 360;  // from a full turn on, a longitude has no sign
+  record.PositionTexts[0] = ephemeris::PositionText(360);
   core::ResultSheet sheet;
   modPatakiChakra::FillPatakiChakra(record, sheet);
   EXPECT_EQ(sheet.Caption("lblAries"), "");
-  EXPECT_EQ(sheet.Caption("planet(0)"), "05 ari 07");
+  EXPECT_EQ(sheet.Caption("planet(0)"), "00 0\" 00");
 }
 
 struct AnalysisCase {

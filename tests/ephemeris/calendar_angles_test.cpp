@@ -1,9 +1,11 @@
-// Day counts, the quadrant arctangent, angle reduction and the two longitude texts.
+// Day counts and the two longitude texts.
 #include "ephemeris/calendar_angles.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "ephemeris/angles.h"
 
 namespace {
 
@@ -58,39 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                     DaysCase{"Mar1_2000_0600", 2000, 3, 1, 6, 0, 59.75}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct ArctanCase {
-  const char* name;
-  double y, x, expected;
-};
-
-class QuadrantArctanTest : public testing::TestWithParam<ArctanCase> {};
-
-TEST_P(QuadrantArctanTest, PlacesTheAngleByTheSigns) {
-  const auto& c = GetParam();
-  EXPECT_NEAR(QuadrantArctan(c.y, c.x), c.expected, 1e-12) << c.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Quadrants, QuadrantArctanTest,
-    testing::Values(ArctanCase{"negative_x_axis_gives_zero", 0, -1, 0},
-                    ArctanCase{"positive_y_axis", 1, 0, Pi / 2},
-                    ArctanCase{"negative_y_axis", -1, 0, -Pi / 2}, ArctanCase{"origin", 0, 0, 0},
-                    ArctanCase{"first", 1, 1, Pi / 4}, ArctanCase{"second", 1, -1, 3 * Pi / 4},
-                    ArctanCase{"third", -1, -1, -3 * Pi / 4}, ArctanCase{"fourth", -1, 1, -Pi / 4}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ReduceRadians, BringsAnglesIntoOneTurn) {
-  EXPECT_NEAR(ReduceRadians(-0.5), TwoPi - 0.5, 1e-12);
-  EXPECT_EQ(ReduceRadians(-2 * TwoPi), 0);
-  EXPECT_NEAR(ReduceRadians(3 * TwoPi + 1), 1, 1e-12);
-  EXPECT_NEAR(ReduceRadians(1), 1, 1e-15);
-  for (double x : {-1e-17, -1e-300, 1e6, -1e6}) {
-    const double r = ReduceRadians(x);
-    EXPECT_GE(r, 0) << x;
-    EXPECT_LT(r, TwoPi) << x;
-  }
-}
-
 struct TextCase {
   const char* name;
   double longitude;
@@ -102,9 +71,8 @@ class LongitudeTextTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(LongitudeTextTest, TruncatesToDegreesMinutesSecondsAndSign) {
   const auto& c = GetParam();
-  const std::string text = LongitudeText(c.longitude);
-  EXPECT_EQ(text, c.longText) << c.name;
-  EXPECT_EQ(PositionText(text), c.positionText) << c.name;
+  EXPECT_EQ(LongitudeText(c.longitude), c.longText) << c.name;
+  EXPECT_EQ(PositionText(c.longitude), c.positionText) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -116,23 +84,18 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"seconds_not_rounded", 5.1333, "5° 7' 59\" Ari", "05 Ari 07"},
                     TextCase{"last_second_of_Aries", 29.99999, "29° 59' 59\" Ari", "29 Ari 59"},
                     TextCase{"first_point_of_Taurus", 30, "0° 0' 0\" Tau", "00 Tau 00"},
-                    TextCase{"Libra_two_digit_minutes", 199.4625, "19° 27' 45\" Lib", "19 Lib 27"}),
+                    TextCase{"Libra_two_digit_minutes", 199.4625, "19° 27' 45\" Lib", "19 Lib 27"},
+                    // No sign from a full turn on; the short text shows the seconds' last digit.
+                    TextCase{"full_turn", 360, "0° 0' 0\" ", "00 0\" 00"},
+                    TextCase{"past_a_turn", 391.25, "1° 15' 0\" ", "01 0\" 15"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LongitudeText, FullTurnHasNoSignAndEndsWithTheBlank) {
-  EXPECT_EQ(LongitudeText(360), "0° 0' 0\" ");
-}
-
-TEST(PositionText, SignIsAlwaysCharactersFourToSix) {
+TEST(PositionText, ShowsTheSignOfTheLongitudeInCharactersFourToSix) {
   for (double longitude = 0; longitude < 360; longitude += 7.25) {
-    const std::string text = PositionText(LongitudeText(longitude));
+    const std::string text = PositionText(longitude);
     ASSERT_EQ(text.size(), 9u) << longitude;
-    EXPECT_EQ(SignIndex(SignOfPositionText(text)), static_cast<int>(longitude / 30)) << longitude;
+    EXPECT_EQ(text.substr(3, 3), SignAbbreviation(SignOfLongitude(longitude))) << longitude;
   }
-}
-
-TEST(PositionText, IgnoresLeadingBlanks) {
-  EXPECT_EQ(PositionText("  15° 30' 0\" Tau"), "15 Tau 30");
 }
 
 }  // namespace

@@ -7,14 +7,22 @@
 
 #include "core/birth_record.h"
 #include "core/zone_table.h"
+#include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
+#include "reading/birth_instant.h"
 
 namespace {
 
-using ephemeris::SignIndex;
-using ephemeris::SignOfPositionText;
+using ephemeris::SignOfLongitude;
+
+void ComputeAll(core::BirthRecord& r) {
+  const ephemeris::BirthInstant instant = reading::BirthInstantOf(r);
+  modVedicPlanetPosition::ComputeAscendant(r, instant);
+  modVedicEphemeris::ComputeMoonAndRashi(r, instant);
+  modVedicPlanetPosition::ComputePositionTable(r, instant);
+}
 
 struct Birth {
   int year, month, day, hour, minute;
@@ -43,21 +51,22 @@ core::BirthRecord Chart(const Birth& b) {
   r.LatitudeMin = static_cast<std::int16_t>(b.latMin);
   r.IsSouth = b.south;
   r.IsDst = b.dst;
-  modVedicPlanetPosition::ComputeAscendant(r);
-  modVedicEphemeris::ComputeMoonAndRashi(r);
-  modVedicPlanetPosition::ComputePositionTable(r);
+  ComputeAll(r);
   return r;
 }
 
 // The sign of each body (Sun, Moon, Mercury .. Saturn, Rahu, Ketu, ascendant) as its short
-// text holds it.
+// text shows it, and the same sign from its longitude.
 void ExpectSigns(const core::BirthRecord& r, const std::array<const char*, 10>& signs,
                  const char* chart) {
   static constexpr const char* kBody[] = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
                                           "Jupiter", "Saturn", "Rahu",    "Ketu",  "ascendant"};
-  for (int k = 0; k < core::kBodyCount; ++k)
-    EXPECT_EQ(SignOfPositionText(r.PositionTexts[k]), signs[k])
+  for (int k = 0; k < core::kBodyCount; ++k) {
+    EXPECT_EQ(r.PositionTexts[k].substr(3, 3), signs[k])
         << chart << ": " << kBody[k] << " text \"" << r.PositionTexts[k] << "\"";
+    EXPECT_EQ(ephemeris::SignAbbreviation(SignOfLongitude(r.Longitudes[k])), signs[k])
+        << chart << ": " << kBody[k] << " longitude " << r.Longitudes[k];
+  }
 }
 
 const Birth kJ2000{2000, 1, 1, 12, 0, 29, 0, 0, false, 0, 0, false};
@@ -89,9 +98,7 @@ TEST(Chart, WritesNamesAndLeavesTheOtherSlotsAlone) {
   r.BirthYear = 1980;
   r.BirthMonth = 5;
   r.BirthDay = 5;
-  modVedicPlanetPosition::ComputeAscendant(r);
-  modVedicEphemeris::ComputeMoonAndRashi(r);
-  modVedicPlanetPosition::ComputePositionTable(r);
+  ComputeAll(r);
   const std::array<std::string, 11> names = {"Sun",  "Moon",    "Mercury",  "Venus",
                                              "Mars", "Jupiter", "Saturn",   "Rahu",
                                              "Ketu", "",        "Ascendant"};
@@ -133,8 +140,8 @@ TEST(Chart, RahuAndKetuStandSixSignsApart) {
   for (int year = 1901; year <= 2050; year += 7) {
     for (int month = 1; month <= 12; month += 5) {
       const core::BirthRecord r = Chart({year, month, 10, 6, 0, 29, 0, 0, false, 0, 0, false});
-      const int rahu = SignIndex(SignOfPositionText(r.PositionTexts[7]));
-      const int ketu = SignIndex(SignOfPositionText(r.PositionTexts[8]));
+      const int rahu = SignOfLongitude(r.Longitudes[7]);
+      const int ketu = SignOfLongitude(r.Longitudes[8]);
       ASSERT_GE(rahu, 0) << year << "-" << month << " \"" << r.PositionTexts[7] << "\"";
       EXPECT_EQ(ketu, (rahu + 6) % 12) << year << "-" << month;
       EXPECT_EQ(r.PositionTexts[7].substr(0, 2) + r.PositionTexts[7].substr(6),

@@ -17,6 +17,7 @@
 #include "ephemeris/calendar_angles.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
+#include "reading/birth_instant.h"
 
 namespace {
 
@@ -117,9 +118,10 @@ TEST(ReferencePositions, AgreeWithHighPrecisionEphemerisWithinTolerance) {
   for (const json& c : cases) {
     const std::string name = c["name"].get<std::string>();
     core::BirthRecord r = RecordFor(c);
-    modVedicPlanetPosition::ComputeAscendant(r);
-    modVedicEphemeris::ComputeMoonAndRashi(r);
-    modVedicPlanetPosition::ComputePositionTable(r);
+    const ephemeris::BirthInstant instant = reading::BirthInstantOf(r);
+    modVedicPlanetPosition::ComputeAscendant(r, instant);
+    modVedicEphemeris::ComputeMoonAndRashi(r, instant);
+    modVedicPlanetPosition::ComputePositionTable(r, instant);
     for (const Body& body : kBodies) {
       const double expected = ReferenceLongitude(c["sidereal"], body);
       const std::optional<double> got = ShownLongitude(r, body);

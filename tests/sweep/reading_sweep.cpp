@@ -105,6 +105,11 @@ bool IsDigit(char c) {
 }
 
 // "DD Sss MM": degrees 00..29, a known sign, minutes 00..59.
+// The sign a short position text shows in its characters 4 to 6; -1 when there is none.
+int SignOfShortText(std::string_view t) {
+  return t.size() >= 6 ? ephemeris::SignIndex(t.substr(3, 3)) : -1;
+}
+
 bool IsPositionText(std::string_view t) {
   if (t.size() != 9 || t[2] != ' ' || t[6] != ' ') return false;
   if (!IsDigit(t[0]) || !IsDigit(t[1]) || !IsDigit(t[7]) || !IsDigit(t[8])) return false;
@@ -181,12 +186,12 @@ void CheckTexts(const core::BirthRecord& r, Checker& c) {
     return "RashiName \"" + r.RashiName + "\" for MoonLongitudeText \"" + r.MoonLongitudeText +
            "\"";
   });
-  const int lagnaSign = ephemeris::SignIndex(ephemeris::SignOfPositionText(r.ChartTexts[9]));
+  const int lagnaSign = SignOfShortText(r.ChartTexts[9]);
   c.Expect(lagnaSign >= 0 && r.LagnaName == ephemeris::kSanskritSignNames[lagnaSign], [&] {
     return "LagnaName \"" + r.LagnaName + "\" for ChartTexts[9] \"" + r.ChartTexts[9] + "\"";
   });
-  const int rahu = ephemeris::SignIndex(ephemeris::SignOfPositionText(r.PositionTexts[7]));
-  const int ketu = ephemeris::SignIndex(ephemeris::SignOfPositionText(r.PositionTexts[8]));
+  const int rahu = SignOfShortText(r.PositionTexts[7]);
+  const int ketu = SignOfShortText(r.PositionTexts[8]);
   c.Expect(rahu >= 0 && ketu >= 0 && (rahu - ketu + 12) % 12 == 6, [&] {
     return "Rahu \"" + r.PositionTexts[7] + "\" and Ketu \"" + r.PositionTexts[8] +
            "\" are not six signs apart";

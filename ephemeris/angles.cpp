@@ -1,0 +1,34 @@
+#include "ephemeris/angles.h"
+
+#include <cmath>
+
+namespace ephemeris {
+
+double NormalizedDegrees(double degrees) {
+  double r = std::fmod(degrees, 360.0);  // exact, with the sign of degrees
+  if (r < 0) r += 360;
+  if (r >= 360) r = 0;  // a tiny negative remainder rounds up to a full turn
+  return r + 0.0;       // -0.0 becomes +0.0
+}
+
+double QuadrantArctan(double y, double x) {
+  const double signY = y > 0 ? 1.0 : (y < 0 ? -1.0 : 0.0);
+  if (x > 0) return std::atan(y / x);
+  if (x == 0) return signY * Pi / 2;
+  return signY * (Pi - std::atan(std::fabs(y / x)));
+}
+
+double ReduceRadians(double x) {
+  const double q = x / TwoPi;
+  double r = (q - std::trunc(q)) * TwoPi;
+  if (r < 0) r += TwoPi;
+  if (r >= TwoPi) r = 0;  // a tiny negative remainder can round up to a full turn
+  return r;
+}
+
+int SignOfLongitude(double longitude) {
+  const double sign = std::floor(std::floor(std::fabs(longitude)) / 30);
+  return sign < 12 ? static_cast<int>(sign) : -1;
+}
+
+}  // namespace ephemeris
