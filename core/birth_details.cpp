@@ -49,11 +49,16 @@ ParsedBirthDetails ParseBirthDetails(std::string_view text) {
     return Failed("The file is not a birth-details file (its \"format\" is not \"" +
                   std::string(kBirthDetailsFormat) + "\").");
   const auto version = document.find("version");
-  if (version == document.end() || !version->is_number_integer() ||
-      (!version->is_number_unsigned() && version->get<std::int64_t>() < 1))
+  if (version == document.end() || !version->is_number_integer())
     return Failed("The file's \"version\" must be a whole number from 1.");
-  if (version->is_number_unsigned() ? version->get<std::uint64_t>() > kBirthDetailsVersion
-                                    : version->get<std::int64_t>() > kBirthDetailsVersion)
+  // Compared by sign first: an unsigned number beyond the signed range must not wrap.
+  const int order = version->is_number_unsigned()
+                        ? (version->get<std::uint64_t>() > kBirthDetailsVersion) -
+                              (version->get<std::uint64_t>() < 1)
+                        : (version->get<std::int64_t>() > kBirthDetailsVersion) -
+                              (version->get<std::int64_t>() < 1);
+  if (order < 0) return Failed("The file's \"version\" must be a whole number from 1.");
+  if (order > 0)
     return Failed("The file was written by a newer version of the program (format version " +
                   version->dump() + "); this version reads format version " +
                   std::to_string(kBirthDetailsVersion) + ".");

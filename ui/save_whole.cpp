@@ -12,9 +12,12 @@ std::optional<QString> SaveWhole(const QString& path,
     return QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
   };
   if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
-  if (!write(file) || file.error() != QFileDevice::NoError) {
-    const QString why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                             : QStringLiteral("nothing written");
+  // A short write (a full disk, a file-size limit) may leave no error on the device, but the
+  // flush fails: checked before the commit, so the target is never replaced by a part.
+  if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
+    const QString why = file.error() != QFileDevice::NoError
+                            ? file.errorString()
+                            : QStringLiteral("not all of it could be written.");
     file.cancelWriting();
     return failed(why);
   }
