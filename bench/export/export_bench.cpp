@@ -7,22 +7,23 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 
+#include "core/birth_details.h"
 #include "reading/reading.h"
 #include "ui/chart_picture.h"
 #include "ui/reading_page.h"
 
 namespace {
 
+// The "day birth" golden reading's entries, read as a birth-details file.
 ui::KeptReading DayBirth() {
-  ui::KeptReading reading;
-  core::FormEntries& e = reading.entries;
-  e.txtName = "ASHA RANI";
-  e.cboMonth = 2, e.cboDate = "7", e.cboYear = "1984";
-  e.cboHH = "10", e.cboMM = "5", e.cboSS = "30";
-  e.txtMCity = "New Delhi", e.txtMState = "Delhi", e.txtMCountry = "India";
-  e.cmbTimeZone = 34;
-  e.txtLonD = "77", e.txtLonM = "13", e.txtLatD = "28", e.txtLatM = "38";
-  reading::RunReading(e, reading.record, reading.sheet);
+  const auto parsed = core::ParseBirthDetails(R"({
+    "format": "orvel-pataki-chakra/birth-details", "version": 1,
+    "entries": {"txtName": "ASHA RANI", "cboMonth": "March", "cboDate": "7", "cboYear": "1984",
+                "cboHH": "10", "cboMM": "5", "cboSS": "30", "txtMCity": "New Delhi",
+                "txtMState": "Delhi", "txtMCountry": "India", "cmbTimeZone": 34,
+                "txtLonD": "77", "txtLonM": "13", "txtLatD": "28", "txtLatM": "38"}})");
+  ui::KeptReading reading{parsed.details.value().entries, {}, {}};
+  reading::RunReading(reading.entries, reading.record, reading.sheet);
   return reading;
 }
 
