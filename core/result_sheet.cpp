@@ -80,6 +80,13 @@ std::string_view ResultSheet::Caption(std::string_view widget) const {
                  : kWidgets[static_cast<std::size_t>(index)].designCaption;
 }
 
+std::string_view ResultSheet::WrittenCaption(std::string_view widget) const {
+  const int index = WrittenWidgetIndex(widget);
+  if (index < 0) return {};
+  const auto& written = captions[static_cast<std::size_t>(index)];
+  return written ? std::string_view(*written) : std::string_view{};
+}
+
 bool ResultSheet::HasCaptions() const {
   for (const auto& caption : captions)
     if (caption) return true;

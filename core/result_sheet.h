@@ -63,6 +63,8 @@ struct ResultSheet {
   void SetCaption(std::string_view widget, std::string text);
   // The written caption, else the design caption, else the empty text.
   std::string_view Caption(std::string_view widget) const;
+  // The caption a reading wrote, else the empty text (never a design caption).
+  std::string_view WrittenCaption(std::string_view widget) const;
   bool HasCaptions() const;
   void Highlight(int sign);
   void AppendText(std::string text, bool emphasis, Rgb colour);

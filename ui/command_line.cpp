@@ -65,6 +65,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   } else if (files.size() == 1) {
     line.file = files.front();
   }
+  if (line.error.isEmpty() && parser.isSet(options.pdf) && parser.isSet(options.png)) {
+    line.error = QStringLiteral("Give --pdf or --png, not both.");
+  }
   if (line.error.isEmpty() && line.file.isEmpty() &&
       (parser.isSet(options.pdf) || parser.isSet(options.png))) {
     line.error = QStringLiteral("--pdf and --png need a birth-details FILE to read.");

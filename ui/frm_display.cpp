@@ -8,6 +8,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/chart_layout.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/mod_help.h"
@@ -55,35 +56,14 @@ QWidget* Page(QWidget* content) {
   return page;
 }
 
-struct SignPlace {
-  const char* name;
-  int left, top;
-};
-// Rim of a five-by-five grid with empty corners, signs running counter-clockwise from Aries.
-constexpr SignPlace kSignPlaces[12] = {
-    {"Aries", 5970, 135},      {"Taurus", 4005, 135},    {"Gemini", 2040, 135},
-    {"Cancer", 75, 1800},      {"Leo", 75, 3480},        {"Virgo", 75, 5160},
-    {"Libra", 2040, 6840},     {"Scorpio", 4005, 6840},  {"Sagittarius", 5970, 6840},
-    {"Capricorn", 7920, 5175}, {"Aquarius", 7920, 3495}, {"Pisces", 7920, 1815}};
+using chart::kCentreLines;
+using chart::kSignPlaces;
+using chart::Line;
+using chart::SignPlace;
 
-struct Line {
-  int x1, y1, x2, y2;
-};
-// The fixed figure in the centre of the chart (Line2 .. Line19), in twips of the chart frame.
-constexpr Line kCentreLines[18] = {
-    {3480, 1800, 2040, 3000}, {7920, 5640, 6720, 6840}, {3480, 6840, 2040, 5640},
-    {6720, 1800, 7920, 3000}, {3480, 1800, 3480, 6840}, {6720, 1800, 6720, 6840},
-    {2040, 3000, 7920, 3000}, {2040, 5640, 7920, 5640}, {5040, 1800, 2040, 4440},
-    {7920, 4440, 4920, 6840}, {2040, 4440, 7920, 4440}, {6960, 1560, 2040, 5640},
-    {5040, 1800, 5040, 6840}, {7920, 3000, 3480, 6840}, {7920, 4440, 5040, 1800},
-    {4920, 6840, 2040, 4440}, {7920, 5640, 3480, 1800}, {6720, 6840, 2040, 3000}};
-
-// The nine small shapes (Shape1(0) .. Shape1(8)): three rows of three.
 QRect ShapeRect(int element) {
-  constexpr int lefts[3] = {3240, 4680, 6240};
-  const int row = element / 3;
-  const int top = row == 0 ? 2760 : row == 2 ? 5400 : element == 4 ? 4200 : 4080;
-  return TwipsRect(lefts[element % 3], top, element == 2 ? 735 : 615, 495);
+  const chart::Box shape = chart::CentreShape(element);
+  return TwipsRect(shape.left, shape.top, shape.width, shape.height);
 }
 
 // Draws the centre figure beneath the sign boxes; it shows no data.

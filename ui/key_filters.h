@@ -21,6 +21,7 @@ class KeystrokeFilter : public QObject {
  public:
   // Installs itself on the box and lives as long as the box.
   KeystrokeFilter(KeyFilterKind kind, Dialogs& dialogs, QLineEdit* box);
+  KeyFilterKind Kind() const { return kind_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "ui/command_line.h"
+#include "ui/headless_export.h"
 #include "ui/program.h"
 #include "ui/services.h"
 
@@ -22,12 +23,14 @@ int main(int argc, char** argv) {
                stdout);
     return 0;
   }
+  // --pdf and --png write a saved reading without a window, before any desktop is touched.
   if (!options.pdfOut.isEmpty() || !options.pngOut.isEmpty()) {
-    // To be replaced by `return ui::RunHeadless(options);` once the export exists.
-    std::fputs("orvel-pataki-chakra: --pdf and --png are not available yet\n", stderr);
-    return 2;
+    const bool pdf = !options.pdfOut.isEmpty();
+    const ui::ExportRequest request{
+        pdf ? ui::ExportRequest::Kind::Pdf : ui::ExportRequest::Kind::Png,
+        pdf ? options.pdfOut : options.pngOut, options.file};
+    return ui::RunHeadlessExport(argc, argv, request);
   }
-  // options.file, when given, names birth details to open once the window is up.
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orvel-pataki-chakra"));
@@ -49,5 +52,7 @@ int main(int argc, char** argv) {
   QObject::connect(&program, &ui::Program::finished, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   program.Start();
+  // A birth-details file named on the command line fills the form.
+  if (!options.file.isEmpty()) program.OpenBirthDetails(options.file);
   return app.exec();
 }

@@ -1,15 +1,32 @@
 #include "ui/program.h"
 
 #include "reading/reading.h"
+#include "ui/birth_details_commands.h"
+#include "ui/file_dialogs.h"
 #include "ui/frm_main.h"
 #include "ui/mdi_frame.h"
+#include "ui/reading_commands.h"
 
 namespace ui {
 
 Program::Program(Dialogs& dialogs, LinkOpener& links)
-    : dialogs_(dialogs), links_(links), form_(std::make_unique<FrmMain>(dialogs, links)) {
+    : Program(dialogs, links, *new QtFileDialogs) {
+  ownFiles_.reset(&files_);
+}
+
+Program::Program(Dialogs& dialogs, LinkOpener& links, FileDialogs& files)
+    : dialogs_(dialogs),
+      links_(links),
+      files_(files),
+      details_(new BirthDetailsCommands(dialogs, files, this)),
+      form_(std::make_unique<FrmMain>(dialogs, links)) {
   connect(form_.get(), &FrmMain::readingRequested, this, &Program::RunReading);
   connect(form_.get(), &FrmMain::exitRequested, this, &Program::Exit);
+  details_->AddToForm(*form_);
+}
+
+bool Program::OpenBirthDetails(const QString& path) {
+  return details_->OpenFile(*form_, path);
 }
 
 Program::~Program() {
@@ -31,6 +48,7 @@ void Program::RunReading() {
   form_->hide();
   DropFrame();
   frame_ = std::make_unique<MdiFrame>(sheet, links_);
+  AddReadingCommands(*frame_, {form_->Entries(), record_, sheet}, dialogs_, files_, *details_);
   connect(frame_.get(), &MdiFrame::backRequested, this, &Program::Back);
   connect(frame_.get(), &MdiFrame::exitRequested, this, &Program::Exit);
   frame_->ShowFitted();

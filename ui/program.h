@@ -10,7 +10,9 @@
 
 namespace ui {
 
+class BirthDetailsCommands;
 class Dialogs;
+class FileDialogs;
 class FrmMain;
 class LinkOpener;
 class MdiFrame;
@@ -19,9 +21,13 @@ class Program : public QObject {
   Q_OBJECT
  public:
   Program(Dialogs& dialogs, LinkOpener& links);
+  // With the given file dialogs (tests pass stand-ins) instead of the desktop's own.
+  Program(Dialogs& dialogs, LinkOpener& links, FileDialogs& files);
   ~Program() override;
 
   void Start();
+  // Fills the form from a birth-details file; a file it cannot take is reported and ignored.
+  bool OpenBirthDetails(const QString& path);
   FrmMain* Form() const { return form_.get(); }
   MdiFrame* Frame() const { return frame_.get(); }
   const core::BirthRecord& Record() const { return record_; }
@@ -42,6 +48,9 @@ class Program : public QObject {
 
   Dialogs& dialogs_;
   LinkOpener& links_;
+  std::unique_ptr<FileDialogs> ownFiles_;
+  FileDialogs& files_;
+  BirthDetailsCommands* details_ = nullptr;
   core::BirthRecord record_;
   std::unique_ptr<FrmMain> form_;
   std::unique_ptr<MdiFrame> frame_;

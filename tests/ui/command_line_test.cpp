@@ -16,9 +16,10 @@ class CommandLineTest : public QObject {
     QTest::newRow("short help") << QStringList{"-h"} << "1|0|||";
     QTest::newRow("version") << QStringList{"--version"} << "0|1|||";
     QTest::newRow("pdf") << QStringList{"--pdf", "o.pdf", "a.opc.json"} << "0|0|o.pdf||a.opc.json";
-    QTest::newRow("pdf and png, = form")
-        << QStringList{"a.opc.json", "--png=o.png", "--pdf", "o.pdf"}
-        << "0|0|o.pdf|o.png|a.opc.json";
+    QTest::newRow("png, = form") << QStringList{"a.opc.json", "--png=o.png"}
+                                 << "0|0||o.png|a.opc.json";
+    QTest::newRow("pdf and png") << QStringList{"a.opc.json", "--png=o.png", "--pdf", "o.pdf"}
+                                 << "error";
     // Qt's own options stay for QApplication; their values are not taken for the file.
     QTest::newRow("qt options") << QStringList{"-platform", "offscreen", "-reverse",
                                                "-style=fusion", "a.opc.json"}

@@ -1,0 +1,91 @@
+#include "core/birth_details.h"
+
+#include <nlohmann/json.hpp>
+
+#include "core/entries_json.h"
+
+namespace core {
+
+namespace {
+
+using nlohmann::json;
+
+// Larger than any offset a zone has had (+14:00, -12:00), small enough to catch a value in
+// hours or minutes written by mistake.
+constexpr std::int64_t kLargestOffsetSeconds = 18 * 3600;
+
+ParsedBirthDetails Failed(std::string message) {
+  return {std::nullopt, std::move(message)};
+}
+
+std::optional<std::string> ReadPlace(const json& value, AtlasPlace& place) {
+  const char* const shape =
+      "\"place\" must hold a \"zone\" name and a whole number of \"offsetSeconds\" between "
+      "-64800 and 64800.";
+  if (!value.is_object()) return shape;
+  const auto zone = value.find("zone");
+  const auto offset = value.find("offsetSeconds");
+  if (zone == value.end() || !zone->is_string() || zone->get<std::string>().empty() ||
+      offset == value.end() || !offset->is_number_integer())
+    return shape;
+  // Unsigned numbers beyond the signed range would wrap in get<int64_t>().
+  if (offset->is_number_unsigned() && offset->get<std::uint64_t>() > kLargestOffsetSeconds)
+    return shape;
+  const auto seconds = offset->get<std::int64_t>();
+  if (seconds < -kLargestOffsetSeconds || seconds > kLargestOffsetSeconds) return shape;
+  place = {zone->get<std::string>(), static_cast<std::int32_t>(seconds)};
+  return std::nullopt;
+}
+
+}  // namespace
+
+ParsedBirthDetails ParseBirthDetails(std::string_view text) {
+  const json document = json::parse(text, nullptr, /*allow_exceptions=*/false);
+  if (document.is_discarded()) return Failed("The file is not JSON.");
+  if (!document.is_object()) return Failed("The file holds no JSON object.");
+
+  const auto format = document.find("format");
+  if (format == document.end() || *format != kBirthDetailsFormat)
+    return Failed("The file is not a birth-details file (its \"format\" is not \"" +
+                  std::string(kBirthDetailsFormat) + "\").");
+  const auto version = document.find("version");
+  if (version == document.end() || !version->is_number_integer())
+    return Failed("The file's \"version\" must be a whole number from 1.");
+  // Compared by sign first: an unsigned number beyond the signed range must not wrap.
+  const int order = version->is_number_unsigned()
+                        ? (version->get<std::uint64_t>() > kBirthDetailsVersion) -
+                              (version->get<std::uint64_t>() < 1)
+                        : (version->get<std::int64_t>() > kBirthDetailsVersion) -
+                              (version->get<std::int64_t>() < 1);
+  if (order < 0) return Failed("The file's \"version\" must be a whole number from 1.");
+  if (order > 0)
+    return Failed("The file was written by a newer version of the program (format version " +
+                  version->dump() + "); this version reads format version " +
+                  std::to_string(kBirthDetailsVersion) + ".");
+
+  const auto entries = document.find("entries");
+  if (entries == document.end() || !entries->is_object())
+    return Failed("The file has no \"entries\" object.");
+  ParsedEntries parsed = EntriesFromJson(*entries);
+  if (!parsed.error.empty()) return Failed("In \"entries\": " + parsed.error);
+
+  BirthDetails details{std::move(parsed.entries), std::nullopt};
+  if (const auto place = document.find("place"); place != document.end()) {
+    AtlasPlace atlas;
+    if (auto problem = ReadPlace(*place, atlas)) return Failed(*problem);
+    details.place = std::move(atlas);
+  }
+  return {std::move(details), {}};
+}
+
+std::string BirthDetailsText(const BirthDetails& details) {
+  nlohmann::ordered_json document = {{"format", kBirthDetailsFormat},
+                                     {"version", kBirthDetailsVersion},
+                                     {"entries", EntriesToJson(details.entries)}};
+  if (details.place)
+    document["place"] = {{"zone", details.place->zone},
+                         {"offsetSeconds", details.place->offsetSeconds}};
+  return document.dump(1) + "\n";
+}
+
+}  // namespace core

@@ -1,0 +1,28 @@
+#pragma once
+// A stand-in for the file dialogs: it answers with a path set by the test and records what
+// was proposed.
+
+#include <QString>
+#include <QStringList>
+
+#include "ui/file_dialogs.h"
+
+namespace ui::testing {
+
+class AnsweringFileDialogs final : public FileDialogs {
+ public:
+  QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    return answer;
+  }
+  QString SaveFileName(QWidget*, const QString&, const QString& proposed, const QString&) override {
+    proposals << proposed;
+    return answer;
+  }
+  void Print(QWidget*, const std::function<void(QPrinter&)>&) override { ++prints; }
+
+  QString answer;  // the path the user "chose"; empty for Cancel
+  QStringList proposals;
+  int prints = 0;
+};
+
+}  // namespace ui::testing
