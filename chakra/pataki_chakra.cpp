@@ -52,7 +52,7 @@ std::array<int, 3> VedhaSigns(int sign) {
 
 void FillPatakiChakra(core::BirthRecord& record, core::ResultSheet& sheet) {
   for (int k = 0; k < core::kBodyCount; ++k) {
-    sheet.SetCaption(core::PositionLabel(k), record.PositionTexts[k]);
+    sheet.SetCaption(core::PositionSlot(k), record.PositionTexts[k]);
     record.ChartTexts[k] = record.PositionTexts[k];
   }
   // Each box lists its bodies in body order, one per line after a leading line break.
@@ -62,7 +62,7 @@ void FillPatakiChakra(core::BirthRecord& record, core::ResultSheet& sheet) {
     if (sign >= 0) boxes[static_cast<std::size_t>(sign)] += "\r\n" + record.BodyNames[k];
   }
   for (std::size_t sign = 0; sign < boxes.size(); ++sign)
-    sheet.SetCaption(core::kSignContentLabels[sign], std::move(boxes[sign]));
+    sheet.SetCaption(core::SignContentSlot(static_cast<int>(sign)), std::move(boxes[sign]));
   const int lagnaSign = SignOfBody(record, core::kLagna);
   if (lagnaSign < 0) return;
   sheet.Highlight(lagnaSign);

@@ -100,11 +100,11 @@ void ComposeVedhaReading(core::BirthRecord& record, core::ResultSheet& sheet) {
   if (IsDandadhipatiPlacedIn(record, core::kMoon))
     dandaRashiLine = "Dandadhipati Is Placed In The Rashi";
 
-  sheet.SetCaption("lblPeriod", record.PeriodName);
-  sheet.SetCaption("lblYamardhapati", record.Yamardhapati);
-  sheet.SetCaption("lblDandadhipati", record.Dandadhipati);
-  sheet.SetCaption("lblLagna", record.LagnaName);
-  sheet.SetCaption("lblRashi", record.RashiName);
+  sheet.SetCaption(core::Slot("lblPeriod"), record.PeriodName);
+  sheet.SetCaption(core::Slot("lblYamardhapati"), record.Yamardhapati);
+  sheet.SetCaption(core::Slot("lblDandadhipati"), record.Dandadhipati);
+  sheet.SetCaption(core::Slot("lblLagna"), record.LagnaName);
+  sheet.SetCaption(core::Slot("lblRashi"), record.RashiName);
 
   const auto append = [&sheet](std::string text, bool emphasis) {
     sheet.AppendText(std::move(text), emphasis, core::kReadingTextColour);

@@ -37,9 +37,74 @@ struct WrittenWidget {
 inline constexpr std::size_t kWrittenWidgetCount = 40;
 
 // Every widget a reading writes, in the order the window lists them.
+// Value labels carry their own widget name as design caption; the window's designer spelled
+// two of them differently, and the position labels share their array's name.
+inline constexpr std::array<WrittenWidget, kWrittenWidgetCount> kWrittenWidgets = {{
+    {"lblName", "LblName"},
+    {"lblDOB", "lblDOB"},
+    {"lblTOB", "lblTOB"},
+    {"lblLatitude", "lblLatitude"},
+    {"lblLongitude", "lblLongitude"},
+    {"lblCity", "lblCity"},
+    {"lblState", "lblState"},
+    {"lblCountry", "lblCountry"},
+    {"lblVaar", "lblVaar"},
+    {"lblSunRise", "lblSunRise"},
+    {"lblSunSet", "lblSunSet"},
+    {"lblPeriod", "lblPeriod"},
+    {"blPeriodDisplay", "blPeriodDisplay"},
+    {"lblYamradhaDisplay", "lblYamradhaDisplay"},
+    {"lblYamardhapati", "lblYamardhapati"},
+    {"lblDandadhipati", "lblDandadhipati"},
+    {"lblLagna", "lblLagna"},
+    {"lblRashi", "lblRashi"},
+    {"lblAries", "lblAries"},
+    {"lblTaurus", "lblTaurus"},
+    {"lblGemini", "lblGemini"},
+    {"lblCancer", "lblcancer"},
+    {"lblLeo", "lblLeo"},
+    {"lblVirgo", "lblVirgo"},
+    {"lblLibra", "lblLibra"},
+    {"lblScorpio", "lblScorpio"},
+    {"lblSagattarius", "lblSagattarius"},
+    {"lblCapricorn", "lblCapricorn"},
+    {"lblAquarius", "lblAquarius"},
+    {"lblPisces", "lblPisces"},
+    {"planet(0)", "planet"},
+    {"planet(1)", "planet"},
+    {"planet(2)", "planet"},
+    {"planet(3)", "planet"},
+    {"planet(4)", "planet"},
+    {"planet(5)", "planet"},
+    {"planet(6)", "planet"},
+    {"planet(7)", "planet"},
+    {"planet(8)", "planet"},
+    {"planet(9)", "planet"},
+}};
 const std::array<WrittenWidget, kWrittenWidgetCount>& WrittenWidgets();
+
 // The widget's place in WrittenWidgets(), or -1 for a widget a reading does not write.
-int WrittenWidgetIndex(std::string_view widget);
+constexpr int WrittenWidgetIndex(std::string_view widget) {
+  for (std::size_t i = 0; i < kWrittenWidgets.size(); ++i)
+    if (kWrittenWidgets[i].name == widget) return static_cast<int>(i);
+  return -1;
+}
+
+// The slot of a widget every reading writes, found while compiling: a misspelt name does not
+// build.
+consteval std::size_t Slot(std::string_view widget) {
+  const int index = WrittenWidgetIndex(widget);
+  if (index < 0) throw "not a written widget";
+  return static_cast<std::size_t>(index);
+}
+// The slots of the position labels planet(0)..planet(9) and of the sign boxes' contents follow
+// one another in body and sign order.
+constexpr std::size_t PositionSlot(int k) {
+  return Slot("planet(0)") + static_cast<std::size_t>(k);
+}
+constexpr std::size_t SignContentSlot(int sign) {
+  return Slot("lblAries") + static_cast<std::size_t>(sign);
+}
 
 // Sign picture boxes and content labels, in sign order from Aries.
 inline constexpr std::array<std::string_view, 12> kSignPictureBoxes = {
@@ -48,6 +113,13 @@ inline constexpr std::array<std::string_view, 12> kSignPictureBoxes = {
 inline constexpr std::array<std::string_view, 12> kSignContentLabels = {
     "lblAries", "lblTaurus",  "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
     "lblLibra", "lblScorpio", "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
+static_assert(
+    [] {
+      for (int sign = 0; sign < 12; ++sign)
+        if (kWrittenWidgets[SignContentSlot(sign)].name != kSignContentLabels[sign]) return false;
+      return kWrittenWidgets[PositionSlot(9)].name == "planet(9)";
+    }(),
+    "the sign contents and the position labels each stand together in the widget list");
 
 // Name of the position label of body k (0..9): "planet(k)".
 std::string PositionLabel(int k);
@@ -61,6 +133,7 @@ struct ResultSheet {
 
   // A widget that no reading writes is ignored.
   void SetCaption(std::string_view widget, std::string text);
+  void SetCaption(std::size_t slot, std::string text);
   // The written caption, else the design caption, else the empty text.
   std::string_view Caption(std::string_view widget) const;
   // The caption a reading wrote, else the empty text (never a design caption).

@@ -14,9 +14,10 @@ double FloorDiv(double numerator, double denominator) {
   return std::floor(numerator / denominator);
 }
 
-std::string TwoDigits(long long value) {
-  const std::string digits = std::to_string(value);
-  return digits.size() <= 1 ? "0" + digits : digits;
+// At least two digits, as "%02lld" writes them.
+void AppendTwoDigits(std::string& text, long long value) {
+  if (value >= 0 && value < 10) text.push_back('0');
+  text += std::to_string(value);
 }
 
 // A longitude's magnitude as its texts show it: degrees within the sign, minutes and
@@ -75,9 +76,19 @@ std::string LongitudeText(double longitude) {
 // of the long text instead, blanks trimmed: the last digit of the seconds and their mark.
 std::string PositionText(double longitude) {
   const Figures f = FiguresOf(longitude);
-  const std::string sign =
-      f.sign >= 0 ? std::string(SignAbbreviation(f.sign)) : std::to_string(f.seconds % 10) + "\"";
-  return TwoDigits(f.degrees) + " " + sign + " " + TwoDigits(f.minutes);
+  std::string text;
+  text.reserve(12);
+  AppendTwoDigits(text, f.degrees);
+  text.push_back(' ');
+  if (f.sign >= 0) {
+    text += SignAbbreviation(f.sign);
+  } else {
+    text += std::to_string(f.seconds % 10);
+    text.push_back('"');
+  }
+  text.push_back(' ');
+  AppendTwoDigits(text, f.minutes);
+  return text;
 }
 
 }  // namespace ephemeris

@@ -84,19 +84,21 @@ void ComputeChart(BirthRecord& r, ResultSheet& sheet) {
 }
 
 void WritePersonalDetails(const FormEntries& e, const BirthRecord& r, ResultSheet& sheet) {
-  sheet.SetCaption("lblName", r.PersonName);
-  sheet.SetCaption("lblDOB", std::string(MonthName(r.BirthMonth)) + "/" +
-                                 std::to_string(r.BirthDay) + "/" + std::to_string(r.BirthYear));
-  sheet.SetCaption("lblTOB", std::to_string(r.BirthHour) + ":" + std::to_string(r.BirthMinute));
-  sheet.SetCaption("lblLatitude", std::to_string(r.LatitudeDeg) + "° " +
-                                      std::to_string(r.LatitudeMin) + "'" +
-                                      (e.optLatNorth ? " N" : " S"));
-  sheet.SetCaption("lblLongitude", std::to_string(r.LongitudeDeg) + "° " +
-                                       std::to_string(r.LongitudeMin) + "'" +
-                                       (e.optLongEast ? " E" : " W"));
-  sheet.SetCaption("lblCity", e.txtMCity);
-  sheet.SetCaption("lblState", e.txtMState);
-  sheet.SetCaption("lblCountry", e.txtMCountry);
+  sheet.SetCaption(core::Slot("lblName"), r.PersonName);
+  sheet.SetCaption(core::Slot("lblDOB"), std::string(MonthName(r.BirthMonth)) + "/" +
+                                             std::to_string(r.BirthDay) + "/" +
+                                             std::to_string(r.BirthYear));
+  sheet.SetCaption(core::Slot("lblTOB"),
+                   std::to_string(r.BirthHour) + ":" + std::to_string(r.BirthMinute));
+  sheet.SetCaption(core::Slot("lblLatitude"), std::to_string(r.LatitudeDeg) + "° " +
+                                                  std::to_string(r.LatitudeMin) + "'" +
+                                                  (e.optLatNorth ? " N" : " S"));
+  sheet.SetCaption(core::Slot("lblLongitude"), std::to_string(r.LongitudeDeg) + "° " +
+                                                   std::to_string(r.LongitudeMin) + "'" +
+                                                   (e.optLongEast ? " E" : " W"));
+  sheet.SetCaption(core::Slot("lblCity"), e.txtMCity);
+  sheet.SetCaption(core::Slot("lblState"), e.txtMState);
+  sheet.SetCaption(core::Slot("lblCountry"), e.txtMCountry);
 }
 
 void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
@@ -106,7 +108,7 @@ void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
     r.WeekdayNumber = static_cast<std::int16_t>(weekday{sys_days{*date}}.c_encoding() + 1);
   }
   if (r.WeekdayNumber >= 1 && r.WeekdayNumber <= 7)
-    sheet.SetCaption("lblVaar", std::string(kWeekdayNames[r.WeekdayNumber - 1]));
+    sheet.SetCaption(core::Slot("lblVaar"), std::string(kWeekdayNames[r.WeekdayNumber - 1]));
 }
 
 // Sunrise and sunset of the birth date and of its two neighbours; returns what the Sun did
@@ -164,8 +166,8 @@ void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay
   if (*period == BirthPeriod::NightAfterSunset) shown = 2;
   const std::array<const DateTime*, 6> times{&r.PrevSunrise, &r.PrevSunset,  &r.Sunrise,
                                              &r.Sunset,      &r.NextSunrise, &r.NextSunset};
-  sheet.SetCaption("lblSunRise", SunTimeText(*times[2 * shown], sunDays[shown]));
-  sheet.SetCaption("lblSunSet", SunTimeText(*times[2 * shown + 1], sunDays[shown]));
+  sheet.SetCaption(core::Slot("lblSunRise"), SunTimeText(*times[2 * shown], sunDays[shown]));
+  sheet.SetCaption(core::Slot("lblSunSet"), SunTimeText(*times[2 * shown + 1], sunDays[shown]));
 }
 
 void StoreLagnaName(BirthRecord& r) {
@@ -179,12 +181,23 @@ std::string DateTimeText(LocalTime t) {
   const auto dayStart = floor<days>(t);
   const year_month_day date{dayStart};
   const hh_mm_ss time{t - dayStart};
-  char clock[16];
-  std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", int(time.hours().count()),
-                int(time.minutes().count()), int(time.seconds().count()));
-  return std::to_string(unsigned(date.day())) + " " +
-         std::string(MonthName(int(unsigned(date.month())))) + " " +
-         std::to_string(int(date.year())) + " " + clock;
+  const auto twoDigits = [](std::string& text, long value) {
+    text.push_back(char('0' + value / 10));
+    text.push_back(char('0' + value % 10));
+  };
+  std::string text = std::to_string(unsigned(date.day()));
+  text.reserve(32);
+  text.push_back(' ');
+  text += MonthName(int(unsigned(date.month())));
+  text.push_back(' ');
+  text += std::to_string(int(date.year()));
+  text.push_back(' ');
+  twoDigits(text, time.hours().count());
+  text.push_back(':');
+  twoDigits(text, time.minutes().count());
+  text.push_back(':');
+  twoDigits(text, time.seconds().count());
+  return text;
 }
 
 std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSheet& sheet) {
@@ -196,8 +209,8 @@ std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSh
   const auto sunDays = ComputeSunTimes(r);
   StoreBirthMoment(e, r);
   FindPeriodLords(r, sheet, sunDays);
-  sheet.SetCaption("blPeriodDisplay", HoursMinutes(r.PeriodSeconds));
-  sheet.SetCaption("lblYamradhaDisplay",
+  sheet.SetCaption(core::Slot("blPeriodDisplay"), HoursMinutes(r.PeriodSeconds));
+  sheet.SetCaption(core::Slot("lblYamradhaDisplay"),
                    HoursMinutes(modPatakiChakra::RoundedShare(r.PeriodSeconds, 8)));
   StoreLagnaName(r);
   modPatakiChakra::ComposeVedhaReading(r, sheet);
