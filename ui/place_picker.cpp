@@ -12,6 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTextLayout>
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <utility>
@@ -78,6 +81,45 @@ QString ClockName(const places::BirthClock& clock) {
     text += QLatin1Char(' ') + Text(clock.abbreviation);
   return text;
 }
+
+// The status sentence in at most two lines of the label's width; a longer one ends in "…" and
+// is shown whole as the tooltip.
+class TwoLineLabel final : public QLabel {
+ public:
+  using QLabel::QLabel;
+  void SetSentence(const QString& sentence) {
+    sentence_ = sentence;
+    setToolTip(sentence);
+    setAccessibleDescription(sentence);
+    Fit();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    Fit();
+  }
+
+ private:
+  void Fit() {
+    QTextLayout layout(sentence_, font());
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(contentsRect().width());
+      if (lines.size() == 1) {  // the second line takes the rest, cut to fit
+        lines << fontMetrics().elidedText(sentence_.mid(line.textStart()), Qt::ElideRight,
+                                          contentsRect().width());
+        break;
+      }
+      lines << sentence_.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    setText(lines.join(QLatin1Char('\n')));
+  }
+
+  QString sentence_;
+};
 
 }  // namespace
 
@@ -187,11 +229,10 @@ void PlacePicker::BuildStatusArea(QWidget& form) {
   statusArea_->setObjectName(QStringLiteral("fraPlaceStatus"));
   auto* row = new QHBoxLayout(statusArea_);
   row->setContentsMargins(0, 0, 0, 0);
-  status_ = new QLabel(statusArea_);
+  status_ = new TwoLineLabel(statusArea_);
   status_->setObjectName(QStringLiteral("lblPlaceStatus"));
   status_->setAccessibleName(QStringLiteral("Place and clock status"));
   status_->setTextFormat(Qt::PlainText);
-  status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // Two lines, always: the form does not jump as the sentence changes.
   status_->setFixedHeight(status_->fontMetrics().lineSpacing() * 2 + 2);
@@ -245,10 +286,26 @@ void PlacePicker::Search(const QString& text) {
   const QByteArray query = text.toUtf8();
   list_->Show(atlas_->Search(
       std::string_view(query.constData(), static_cast<std::size_t>(query.size())), kMaxRows));
+  FitListWidth();
+}
+
+// Wide enough for "City, State, Country" (the City box alone cuts most of them), but no wider
+// than the form.
+void PlacePicker::FitListWidth() {
+  QAbstractItemView* popup = completer_->popup();
+  const QFontMetrics metrics(popup->font());
+  int widest = 0;
+  for (int row = 0; row < list_->rowCount({}); ++row)
+    widest = std::max(widest, metrics.horizontalAdvance(list_->index(row).data().toString()));
+  const int chrome =
+      2 * popup->frameWidth() + popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
+  popup->setMinimumWidth(std::min(widest + chrome, form_->width()));
 }
 
 bool PlacePicker::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || watched != completer_->popup()) return false;
+  if (watched != completer_->popup()) return false;
+  if (event->type() == QEvent::Show || event->type() == QEvent::Move) KeepListOverForm();
+  if (event->type() != QEvent::KeyPress) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   if (key->key() != Qt::Key_Escape && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
     return false;
@@ -256,6 +313,15 @@ bool PlacePicker::eventFilter(QObject* watched, QEvent* event) {
   city_->setText(typed_);  // the arrows may have shown another name
   if (key->key() != Qt::Key_Escape) QCoreApplication::sendEvent(city_, key);  // moves the focus
   return true;
+}
+
+// The list opens under the City box, near the form's right edge: moved left to stay over the form.
+void PlacePicker::KeepListOverForm() {
+  QWidget* popup = completer_->popup();
+  const int left = form_->mapToGlobal(QPoint(0, 0)).x();
+  const int right = left + form_->width();
+  if (popup->x() + popup->width() > right)
+    popup->move(std::max(left, right - popup->width()), popup->y());
 }
 
 void PlacePicker::PickRow(int row) {
@@ -270,6 +336,7 @@ void PlacePicker::Pick(const places::Place& place) {
   city_->setText(typed_);
   state_->setText(Text(place.division));
   country_->setText(Text(place.country));
+  for (QLineEdit* box : {state_, country_}) box->setCursorPosition(0);  // the start of a long name
   const DegreesMinutes lon = WholeMinutes(place.longitude), lat = WholeMinutes(place.latitude);
   lonD_->setText(QString::number(lon.degrees));
   lonM_->setText(QString::number(lon.minutes));
@@ -320,9 +387,12 @@ void PlacePicker::Decide() {
     conversion_ = choice.conversion;
     convertedFrom_ = *local;
     convertedFromOffset_ = clock.offsetSeconds.value_or(0);
+    offer_->setToolTip(QStringLiteral("Convert the birth time to %1 %2")
+                           .arg(ConvertedText(*local, conversion_->local),
+                                Text(places::RowName(conversion_->row))));
     offer_->setText(QStringLiteral("Use %1 %2")
                         .arg(ConvertedText(*local, conversion_->local),
-                             Text(places::RowName(conversion_->row))));
+                             Text(places::RowAbbreviation(conversion_->row))));
     offer_->show();
   }
   SetStatus(
@@ -417,8 +487,7 @@ PlacePicker::Filled PlacePicker::Read() const {
 }
 
 void PlacePicker::SetStatus(const QString& text) {
-  status_->setText(text);
-  status_->setToolTip(text);  // the whole sentence, should two lines not hold it
+  static_cast<TwoLineLabel*>(status_)->SetSentence(text);
 }
 
 void PlacePicker::ClearOffer() {

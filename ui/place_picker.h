@@ -80,6 +80,8 @@ class PlacePicker : public QObject {
   void BuildStatusArea(QWidget& form);
   void ConnectHandEdits();
   void Search(const QString& text);
+  void FitListWidth();
+  void KeepListOverForm();
   void PickRow(int row);
   void Decide();
   void Redecide();
