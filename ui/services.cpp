@@ -15,8 +15,7 @@ void MessageBoxDialogs::ShowMessage(QWidget* parent, const QString& text, readin
   box.exec();
 }
 
-int MessageBoxDialogs::AskChoice(QWidget* parent, const QString& text,
-                                 const QStringList& options) {
+int MessageBoxDialogs::AskChoice(QWidget* parent, const QString& text, const QStringList& options) {
   QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::Cancel, parent);
   QList<QAbstractButton*> buttons;
   for (const QString& option : options) buttons << box.addButton(option, QMessageBox::AcceptRole);

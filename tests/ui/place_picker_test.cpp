@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <utility>
 
 #include "fakes.h"
 #include "ui/frm_main.h"
@@ -43,13 +44,11 @@ class PlacePickerTest : public QObject {
     box->setCurrentIndex(list == QLatin1String("cboMonth") ? value - 1
                                                            : box->findText(QString::number(value)));
   }
-  void SetBirth(int year, int month, int day, int hour, int minute, int second = 0) {
-    SetList("cboYear", year);
-    SetList("cboMonth", month);
-    SetList("cboDate", day);
-    SetList("cboHH", hour);
-    SetList("cboMM", minute);
-    SetList("cboSS", second);
+  void SetBirth(int year, int month, int day, int hour, int minute) {
+    const std::pair<const char*, int> lists[] = {{"cboYear", year}, {"cboMonth", month},
+                                                 {"cboDate", day},  {"cboHH", hour},
+                                                 {"cboMM", minute}, {"cboSS", 0}};
+    for (const auto& [list, value] : lists) SetList(list, value);
   }
   // Types into the City box and takes the row the typed name matches, as Enter does.
   void PickByTyping(const QString& query) {
@@ -67,7 +66,6 @@ class PlacePickerTest : public QObject {
     dialogs = {};
     form = new ui::FrmMain(dialogs, links);
     picker = form->findChild<ui::PlacePicker*>();
-    QVERIFY(picker);
     form->show();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
@@ -133,8 +131,8 @@ class PlacePickerTest : public QObject {
   }
 
   void onlyThePersonsEditsStopTheAtlas_data() {
-    QTest::addColumn<int>(
-        "edit");  // 0: none, 1: longitude typed, 2: zone chosen, 3: box clicked, 4: set
+    // 0: none, 1: longitude typed, 2: zone chosen, 3: box clicked, 4: longitude set
+    QTest::addColumn<int>("edit");
     QTest::addColumn<bool>("followsDate");
     QTest::newRow("the program's filling is no edit") << 0 << true;
     QTest::newRow("longitude typed") << 1 << false;
