@@ -36,6 +36,7 @@ constexpr TextBox kNumberLists[] = {{"cboDate", &FormEntries::cboDate},
 class HeldMessages final : public Dialogs {
  public:
   void ShowMessage(QWidget*, const QString& text, reading::MessageIcon) override { said = text; }
+  int AskChoice(QWidget*, const QString&, const QStringList&) override { return -1; }
   QString said;
 };
 

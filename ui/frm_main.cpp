@@ -21,6 +21,7 @@
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/mod_help.h"
+#include "ui/place_picker.h"
 #include "ui/services.h"
 
 namespace ui {
@@ -88,6 +89,8 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
                                     QStringLiteral("North"), QStringLiteral("South")),
                    1);
   page->addLayout(place);
+  // The offline atlas in the City box, and its status line across the form.
+  page->addWidget((new PlacePicker(*this, dialogs_))->StatusArea());
 
   cmdRashi_ =
       Named(new QPushButton(QStringLiteral("Get My Pataki Chakra Reading"), central), "cmdRashi");

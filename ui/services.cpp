@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace ui {
@@ -12,6 +13,14 @@ void MessageBoxDialogs::ShowMessage(QWidget* parent, const QString& text, readin
       icon == reading::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
       kAppTitle, text, QMessageBox::Ok, parent);
   box.exec();
+}
+
+int MessageBoxDialogs::AskChoice(QWidget* parent, const QString& text, const QStringList& options) {
+  QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::Cancel, parent);
+  QList<QAbstractButton*> buttons;
+  for (const QString& option : options) buttons << box.addButton(option, QMessageBox::AcceptRole);
+  box.exec();
+  return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }
 
 void DesktopLinkOpener::Open(const QUrl& address) {

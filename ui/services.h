@@ -5,6 +5,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include "reading/validate_entries.h"
@@ -21,6 +22,8 @@ class Dialogs {
   virtual ~Dialogs() = default;
   // A modal message with one OK button, titled with the application's title.
   virtual void ShowMessage(QWidget* parent, const QString& text, reading::MessageIcon icon) = 0;
+  // A modal question with one button per option; the index of the option taken, -1 if none.
+  virtual int AskChoice(QWidget* parent, const QString& text, const QStringList& options) = 0;
 };
 
 class LinkOpener {
@@ -39,6 +42,7 @@ class InstanceGuard {
 class MessageBoxDialogs final : public Dialogs {
  public:
   void ShowMessage(QWidget* parent, const QString& text, reading::MessageIcon icon) override;
+  int AskChoice(QWidget* parent, const QString& text, const QStringList& options) override;
 };
 
 class DesktopLinkOpener final : public LinkOpener {

@@ -26,7 +26,14 @@ class RecordingDialogs final : public Dialogs {
     for (const Message& m : messages) texts << m.text;
     return texts;
   }
+  // Answers the questions from `answers` in order; with none left, as if cancelled.
+  int AskChoice(QWidget*, const QString& text, const QStringList& options) override {
+    questions.append({text, options});
+    return answers.isEmpty() ? -1 : answers.takeFirst();
+  }
   QList<Message> messages;
+  QList<int> answers;
+  QList<QPair<QString, QStringList>> questions;
 };
 
 class RecordingLinks final : public LinkOpener {
