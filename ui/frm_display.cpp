@@ -11,7 +11,7 @@
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/mod_help.h"
-#include "ui/services.h"
+#include "ui/program_texts.h"
 
 namespace ui {
 
@@ -58,13 +58,14 @@ QWidget* Page(QWidget* content) {
 struct SignPlace {
   const char* name;
   int left, top;
+  int captionInset;  // the sign's name starts this far in (twips), clear of the centre figure
 };
 // Rim of a five-by-five grid with empty corners, signs running counter-clockwise from Aries.
 constexpr SignPlace kSignPlaces[12] = {
-    {"Aries", 5970, 135},      {"Taurus", 4005, 135},    {"Gemini", 2040, 135},
-    {"Cancer", 75, 1800},      {"Leo", 75, 3480},        {"Virgo", 75, 5160},
-    {"Libra", 2040, 6840},     {"Scorpio", 4005, 6840},  {"Sagittarius", 5970, 6840},
-    {"Capricorn", 7920, 5175}, {"Aquarius", 7920, 3495}, {"Pisces", 7920, 1815}};
+    {"Aries", 5970, 135, 0},      {"Taurus", 4005, 135, 0},    {"Gemini", 2040, 135, 120},
+    {"Cancer", 75, 1800, 0},      {"Leo", 75, 3480, 0},        {"Virgo", 75, 5160, 0},
+    {"Libra", 2040, 6840, 0},     {"Scorpio", 4005, 6840, 0},  {"Sagittarius", 5970, 6840, 120},
+    {"Capricorn", 7920, 5175, 0}, {"Aquarius", 7920, 3495, 0}, {"Pisces", 7920, 1815, 0}};
 
 struct Line {
   int x1, y1, x2, y2;
@@ -78,13 +79,13 @@ constexpr Line kCentreLines[18] = {
     {5040, 1800, 5040, 6840}, {7920, 3000, 3480, 6840}, {7920, 4440, 5040, 1800},
     {4920, 6840, 2040, 4440}, {7920, 5640, 3480, 1800}, {6720, 6840, 2040, 3000}};
 
-// The nine small shapes (Shape1(0) .. Shape1(8)): three rows of three.
-QRect ShapeRect(int element) {
-  constexpr int lefts[3] = {3240, 4680, 6240};
-  const int row = element / 3;
-  const int top = row == 0 ? 2760 : row == 2 ? 5400 : element == 4 ? 4200 : 4080;
-  return TwipsRect(lefts[element % 3], top, element == 2 ? 735 : 615, 495);
-}
+// The nine small shapes (Shape1(0) .. Shape1(8)): three rows of three, left, top, width and
+// height in twips of the chart frame.
+constexpr struct {
+  int left, top, width, height;
+} kCentreShapes[9] = {{3240, 2760, 615, 495}, {4680, 2760, 615, 495}, {6240, 2760, 735, 495},
+                      {3240, 4080, 615, 495}, {4680, 4200, 615, 495}, {6240, 4080, 615, 495},
+                      {3240, 5400, 615, 495}, {4680, 5400, 615, 495}, {6240, 5400, 615, 495}};
 
 // Draws the centre figure beneath the sign boxes; it shows no data.
 class ChartDrawing : public QWidget {
@@ -101,7 +102,8 @@ class ChartDrawing : public QWidget {
     painter.setPen(QPen(kValueColour, 2));
     for (const Line& l : kCentreLines)
       painter.drawLine(Twips(l.x1), Twips(l.y1), Twips(l.x2), Twips(l.y2));
-    for (int element = 0; element < 9; ++element) painter.drawRect(ShapeRect(element));
+    for (const auto& shape : kCentreShapes)
+      painter.drawRect(TwipsRect(shape.left, shape.top, shape.width, shape.height));
   }
 };
 

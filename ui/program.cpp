@@ -7,7 +7,7 @@
 namespace ui {
 
 Program::Program(Dialogs& dialogs, LinkOpener& links)
-    : dialogs_(dialogs), links_(links), form_(std::make_unique<FrmMain>(dialogs, links)) {
+    : links_(links), form_(std::make_unique<FrmMain>(dialogs, links)) {
   connect(form_.get(), &FrmMain::readingRequested, this, &Program::RunReading);
   connect(form_.get(), &FrmMain::exitRequested, this, &Program::Exit);
 }

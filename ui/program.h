@@ -40,7 +40,6 @@ class Program : public QObject {
  private:
   void DropFrame();
 
-  Dialogs& dialogs_;
   LinkOpener& links_;
   core::BirthRecord record_;
   std::unique_ptr<FrmMain> form_;

@@ -19,9 +19,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "reading/reading.h"
 #include "core/zone_table.h"
 #include "fakes.h"
+#include "reading/reading.h"
 #include "ui/frm_display.h"
 #include "ui/frm_main.h"
 #include "ui/look.h"
