@@ -6,8 +6,19 @@
 
 namespace ui {
 
+namespace {
+
+// Where a label draws its text: inside its contents and its margin (QLabel keeps the margin
+// apart from the contents margins).
+QRect TextRect(const QLabel& label) {
+  const int m = label.margin();
+  return label.contentsRect().adjusted(m, m, -m, -m);
+}
+
+}  // namespace
+
 QString ElidedLabel::ShownText() const {
-  return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+  return fontMetrics().elidedText(text(), Qt::ElideRight, TextRect(*this).width());
 }
 
 void ElidedLabel::ExplainIfCut() {
@@ -18,7 +29,7 @@ void ElidedLabel::ExplainIfCut() {
 
 void ElidedLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  style()->drawItemText(&painter, contentsRect(),
+  style()->drawItemText(&painter, TextRect(*this),
                         QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
                         isEnabled(), ShownText(), foregroundRole());
 }
@@ -28,7 +39,7 @@ SignContents::Arrangement SignContents::Arrange() const {
   Arrangement a;
   while (a.leadingBlanks < lines.size() && lines[a.leadingBlanks].isEmpty()) ++a.leadingBlanks;
   lines = lines.mid(a.leadingBlanks);
-  const QSize room = contentsRect().size();
+  const QSize room = TextRect(*this).size();
   a.font = font();
   for (qreal size = font().pointSizeF();; size -= 0.5) {
     a.font.setPointSizeF(size);
@@ -58,7 +69,7 @@ void SignContents::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setFont(a.font);
   const int lineHeight = QFontMetrics(a.font).lineSpacing();
-  const QRect room = contentsRect();
+  const QRect room = TextRect(*this);
   int left = room.left();
   for (int column = 0; column < a.columnWidths.size(); ++column) {
     for (int row = 0; row < a.rows; ++row) {

@@ -37,7 +37,7 @@ class SignContents : public QLabel {
     int leadingBlanks = 0;  // empty lines above the first body
     int rows = 0;           // rows of bodies per column
     QList<int> columnWidths;
-    QSize size;  // of the text as drawn
+    QSize size;  // of the text as drawn, from the top left of the margin
   };
 
   using QLabel::QLabel;

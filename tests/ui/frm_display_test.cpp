@@ -199,7 +199,8 @@ class FrmDisplayTest : public QObject {
     const QRect room = shown->contentsRect();
     if (auto* signs = qobject_cast<ui::SignContents*>(shown)) {
       const ui::SignContents::Arrangement drawn = signs->Arrange();
-      QVERIFY2(shown->rect().contains(QRect(room.topLeft(), drawn.size + QSize(4, 0))),
+      const QPoint corner = room.topLeft() + QPoint(signs->margin(), signs->margin());
+      QVERIFY2(shown->rect().contains(QRect(corner, drawn.size + QSize(4, 0))),
                qPrintable(QStringLiteral("%1x%2 in %3x%4")
                               .arg(drawn.size.width())
                               .arg(drawn.size.height())
