@@ -196,7 +196,8 @@ void FrmDisplay::BuildDetailsPanel() {
   QGroupBox* personal = AddFrame(nullptr, "Frame2", QStringLiteral("Personal Details"));
   AddLabel<ElidedLabel>(personal, QStringLiteral("lblName"), {}, TwipsRect(240, 240, 3285, 240),
                         kValueColour);
-  // Name, city, state and country are typed by the person and may be longer than their label.
+  // Name, city, state and country are typed by the person and may be longer than their label:
+  // the values are cut with "…" where they do not fit (the computed ones always fit).
   const struct {
     const char* caption;
     const char* label;
@@ -208,7 +209,8 @@ void FrmDisplay::BuildDetailsPanel() {
                {"City :", "Label17", "lblCity"},
                {"State :", "Label15", "lblState"},
                {"Country :", "Label16", "lblCountry"}};
-  // A line of text with room below for the descenders' ink (the design's 195 twips cut them).
+  // A line of text and some room below it: the design's 195 twips are exactly one line of
+  // 8 pt text and leave the descenders no ink to spare.
   constexpr int kDetailHeight = 240;
   for (int row = 0; row < 7; ++row) {
     const int top = 600 + 300 * row;
