@@ -43,14 +43,15 @@ deps:
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
 
-# The library, tools and tests under AddressSanitizer and UndefinedBehaviorSanitizer, with a
-# shorter sweep (the sanitizers make a reading some ten times slower).
+# The library, tools, windows and tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# with a shorter sweep (the sanitizers make a reading some ten times slower). The Qt tests run
+# offscreen, with leak detection on: Qt 6.4 on Debian 12 reports no leaks there.
 sanitize: deps
-	cmake -S . -B $(ASAN_BUILD) -DOPC_SANITIZE=ON -DOPC_BUILD_UI=OFF -DOPC_BUILD_BENCH=OFF \
+	cmake -S . -B $(ASAN_BUILD) -DOPC_SANITIZE=ON -DOPC_BUILD_UI=ON -DOPC_BUILD_BENCH=OFF \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOPC_SWEEP_COUNT=$(SANITIZE_SWEEP)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	    ctest --output-on-failure -j$(JOBS) -LE long
+	    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -LE long
 
 # The reading dump's line handling under libFuzzer with ASan and UBSan, for FUZZ_SECONDS;
 # new inputs go to $(FUZZ_BUILD)/corpus, a crashing input to $(FUZZ_BUILD)/crash-*.

@@ -13,13 +13,14 @@ inline constexpr int kLeft = 75, kTop = 135, kRight = 9885, kBottom = 8520;
 struct SignPlace {
   const char* name;
   int left, top;
+  int captionInset;  // the sign's name starts this far in, clear of the centre figure
 };
 // Rim of a five-by-five grid with empty corners, signs running counter-clockwise from Aries.
 inline constexpr SignPlace kSignPlaces[12] = {
-    {"Aries", 5970, 135},      {"Taurus", 4005, 135},    {"Gemini", 2040, 135},
-    {"Cancer", 75, 1800},      {"Leo", 75, 3480},        {"Virgo", 75, 5160},
-    {"Libra", 2040, 6840},     {"Scorpio", 4005, 6840},  {"Sagittarius", 5970, 6840},
-    {"Capricorn", 7920, 5175}, {"Aquarius", 7920, 3495}, {"Pisces", 7920, 1815}};
+    {"Aries", 5970, 135, 0},      {"Taurus", 4005, 135, 0},    {"Gemini", 2040, 135, 120},
+    {"Cancer", 75, 1800, 0},      {"Leo", 75, 3480, 0},        {"Virgo", 75, 5160, 0},
+    {"Libra", 2040, 6840, 0},     {"Scorpio", 4005, 6840, 0},  {"Sagittarius", 5970, 6840, 120},
+    {"Capricorn", 7920, 5175, 0}, {"Aquarius", 7920, 3495, 0}, {"Pisces", 7920, 1815, 0}};
 
 struct Line {
   int x1, y1, x2, y2;
@@ -37,11 +38,9 @@ struct Box {
   int left, top, width, height;
 };
 // The nine small shapes (Shape1(0) .. Shape1(8)): three rows of three.
-constexpr Box CentreShape(int element) {
-  constexpr int lefts[3] = {3240, 4680, 6240};
-  const int row = element / 3;
-  const int top = row == 0 ? 2760 : row == 2 ? 5400 : element == 4 ? 4200 : 4080;
-  return {lefts[element % 3], top, element == 2 ? 735 : 615, 495};
-}
+inline constexpr Box kCentreShapes[9] = {
+    {3240, 2760, 615, 495}, {4680, 2760, 615, 495}, {6240, 2760, 735, 495},
+    {3240, 4080, 615, 495}, {4680, 4200, 615, 495}, {6240, 4080, 615, 495},
+    {3240, 5400, 615, 495}, {4680, 5400, 615, 495}, {6240, 5400, 615, 495}};
 
 }  // namespace ui::chart

@@ -103,7 +103,7 @@ void DrawChart(QPainter& painter, const QRectF& area, const core::ResultSheet& s
   painter.setBrush(Qt::NoBrush);
   for (const chart::Line& l : chart::kCentreLines) painter.drawLine(QLineF(l.x1, l.y1, l.x2, l.y2));
   for (int element = 0; element < 9; ++element) {
-    const chart::Box s = chart::CentreShape(element);
+    const chart::Box& s = chart::kCentreShapes[element];
     painter.drawRect(QRectF(s.left, s.top, s.width, s.height));
   }
   for (int sign = 0; sign < 12; ++sign) DrawSignBox(painter, sign, sheet, textPoints, scale);

@@ -8,11 +8,15 @@
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/mod_help.h"
-#include "ui/services.h"
+#include "ui/program_texts.h"
 
 namespace ui {
 
 namespace {
+
+// The title's design width (2565 twips), widened so the bold caption with its version shows
+// whole in the system's sans as well as in Verdana.
+constexpr int kTitleWidth = 2565 + 1200;
 
 QLabel* PlainLabel(const QString& text, const char* name, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -37,14 +41,9 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
 
   auto* title = PlainLabel(kWindowCaption, "Label2", this);
   title->setFont(AppFont(8, true));
-  title->setGeometry(TwipsRect(840, 240, 2565 + 1200, 240));
+  title->setGeometry(TwipsRect(840, 240, kTitleWidth, 240));
 
-  auto* description = PlainLabel(
-      QStringLiteral("Orvel Pataki Chakra generates the Pataki Chakra of your natal chart based "
-                     "on Vedic Astrology principles. The Pataki Chakra or Tri Pataki Chakra "
-                     "means a flag of three in Sanskrit. It gives you information about your "
-                     "ill health and the planetary influences on the Moon."),
-      "Label1", this);
+  auto* description = PlainLabel(kDescription, "Label1", this);
   description->setWordWrap(true);
   Paint(description, QColor(255, 255, 128), kCaptionColour);
   description->setGeometry(TwipsRect(120, 720, 6315, 975));

@@ -7,12 +7,14 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "ui/chart_layout.h"
+#include "ui/fitted_labels.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/mod_help.h"
-#include "ui/services.h"
+#include "ui/program_texts.h"
 
 namespace ui {
 
@@ -28,9 +30,10 @@ QString Lines(std::string_view text) {
 }
 
 // Labels show names the user typed, so they never interpret text as markup.
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
-                 const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-  auto* label = new QLabel(text, parent);
+template <typename Label = QLabel>
+Label* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
+                const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+  auto* label = new Label(text, parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(alignment);
@@ -46,6 +49,12 @@ QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption) {
   return frame;
 }
 
+// The height a line of text takes as drawn: the font's line spacing, rounded up rather than
+// to the nearest pixel (a label of the rounded height can cut the descenders).
+int LineHeight(const QFontMetrics& metrics) {
+  return qCeil(QFontMetricsF(metrics).lineSpacing());
+}
+
 // A tab page that the frame on it fills completely.
 QWidget* Page(QWidget* content) {
   auto* page = new QWidget;
@@ -57,14 +66,12 @@ QWidget* Page(QWidget* content) {
 }
 
 using chart::kCentreLines;
+using chart::kCentreShapes;
 using chart::kSignPlaces;
 using chart::Line;
 using chart::SignPlace;
 
-QRect ShapeRect(int element) {
-  const chart::Box shape = chart::CentreShape(element);
-  return TwipsRect(shape.left, shape.top, shape.width, shape.height);
-}
+constexpr int kBoxBorder = 1;  // pixels of a sign box's frame line
 
 // Draws the centre figure beneath the sign boxes; it shows no data.
 class ChartDrawing : public QWidget {
@@ -81,7 +88,8 @@ class ChartDrawing : public QWidget {
     painter.setPen(QPen(kValueColour, 2));
     for (const Line& l : kCentreLines)
       painter.drawLine(Twips(l.x1), Twips(l.y1), Twips(l.x2), Twips(l.y2));
-    for (int element = 0; element < 9; ++element) painter.drawRect(ShapeRect(element));
+    for (const auto& shape : kCentreShapes)
+      painter.drawRect(TwipsRect(shape.left, shape.top, shape.width, shape.height));
   }
 };
 
@@ -111,22 +119,29 @@ void FrmDisplay::BuildChart() {
   new ChartDrawing(chart);
   chart->findChild<QWidget*>(QStringLiteral("ChartDrawing"))->setGeometry(chart->rect());
 
+  // The sign's name sits at the foot of its box, a whole line of its font high (descenders
+  // included) and a pixel more; the bodies take the room above it.
+  const QSize boxSize = TwipsRect(0, 0, 1965, 1680).size();
+  const int nameHeight = LineHeight(fontMetrics()) + 1;
+  const int nameTop = boxSize.height() - kBoxBorder - nameHeight;
   for (int sign = 0; sign < 12; ++sign) {
     const SignPlace& place = kSignPlaces[sign];
     auto* box = new QFrame(chart);
     box->setObjectName(FromUtf8(core::kSignPictureBoxes[sign]));
-    box->setGeometry(TwipsRect(place.left, place.top, 1965, 1680));
+    box->setGeometry(QRect(QPoint(Twips(place.left), Twips(place.top)), boxSize));
     box->setFrameShape(QFrame::Box);
     box->setFrameShadow(QFrame::Plain);
+    box->setLineWidth(kBoxBorder);
     Paint(box, kBackground, kValueColour);
     signBoxes_[sign] = box;
 
-    QLabel* content = AddLabel(box, FromUtf8(core::kSignContentLabels[sign]), {},
-                               TwipsRect(0, 0, 1305, 1500), kValueColour);
+    auto* content = AddLabel<SignContents>(box, FromUtf8(core::kSignContentLabels[sign]), {},
+                                           QRect(0, 0, boxSize.width(), nameTop), kValueColour);
     content->setMargin(3);
-    const bool inset = sign == 2 || sign == 8;  // Gemini and Sagittarius
+    const int inset = Twips(place.captionInset);
     AddLabel(box, QStringLiteral("Label1(%1)").arg(sign), QLatin1String(place.name),
-             TwipsRect(inset ? 120 : 0, 1440, inset ? 1845 : 1965, 195), kCaptionColour)
+             QRect(inset, nameTop, boxSize.width() - inset - kBoxBorder, nameHeight),
+             kCaptionColour)
         ->setIndent(3);
   }
 }
@@ -154,7 +169,10 @@ void FrmDisplay::BuildDetailsPanel() {
   }
 
   QGroupBox* personal = AddFrame(nullptr, "Frame2", QStringLiteral("Personal Details"));
-  AddLabel(personal, QStringLiteral("lblName"), {}, TwipsRect(240, 240, 3285, 240), kValueColour);
+  AddLabel<ElidedLabel>(personal, QStringLiteral("lblName"), {}, TwipsRect(240, 240, 3285, 240),
+                        kValueColour);
+  // Name, city, state and country are typed by the person and may be longer than their label:
+  // the values are cut with "…" where they do not fit (the computed ones always fit).
   const struct {
     const char* caption;
     const char* label;
@@ -166,12 +184,15 @@ void FrmDisplay::BuildDetailsPanel() {
                {"City :", "Label17", "lblCity"},
                {"State :", "Label15", "lblState"},
                {"Country :", "Label16", "lblCountry"}};
+  // A line of text and some room below it: the design's 195 twips are exactly one line of
+  // 8 pt text and leave the descenders no ink to spare.
+  constexpr int kDetailHeight = 240;
   for (int row = 0; row < 7; ++row) {
     const int top = 600 + 300 * row;
     AddLabel(personal, QLatin1String(rows[row].label), QLatin1String(rows[row].caption),
-             TwipsRect(240, top, 1320, 195), kCaptionColour);
-    AddLabel(personal, QLatin1String(rows[row].value), {}, TwipsRect(1560, top, 2055, 195),
-             kValueColour);
+             TwipsRect(240, top, 1320, kDetailHeight), kCaptionColour);
+    AddLabel<ElidedLabel>(personal, QLatin1String(rows[row].value), {},
+                          TwipsRect(1560, top, 2055, kDetailHeight), kValueColour);
   }
 
   tabs->addTab(Page(western), QStringLiteral("Planetary Position"));
@@ -199,12 +220,23 @@ void FrmDisplay::BuildReadingPanel() {
                 {"Dandadhipati", "Label10", "lblDandadhipati"},
                 {"Lagna", "Label11", "lblLagna"},
                 {"Rashi", "Label12", "lblRashi"}};
-  for (int item = 0; item < 9; ++item) {
-    const int top = 240 + 480 * item;
-    AddLabel(details, QLatin1String(items[item].label), QLatin1String(items[item].heading),
-             TwipsRect(1410, top, 1755, 225), kCaptionColour, Qt::AlignCenter);
-    AddLabel(details, QLatin1String(items[item].value), {}, TwipsRect(135, top + 240, 4305, 225),
-             kValueColour, Qt::AlignCenter);
+  // Heading above value, the items spread evenly down the frame, each label a whole line high.
+  // A value wraps where it is too wide: a sunrise of a polar day or night carries a note and
+  // takes two lines.
+  auto* column = new QVBoxLayout(details);
+  column->setContentsMargins(Twips(135), 0, Twips(135), 0);
+  column->setSpacing(0);
+  for (const auto& item : items) {
+    auto* heading = AddLabel(details, QLatin1String(item.label), QLatin1String(item.heading), {},
+                             kCaptionColour, Qt::AlignCenter);
+    auto* value =
+        AddLabel(details, QLatin1String(item.value), {}, {}, kValueColour, Qt::AlignCenter);
+    value->setWordWrap(true);
+    for (QLabel* label : {heading, value}) {
+      label->setMinimumHeight(LineHeight(fontMetrics()));
+      column->addWidget(label);
+    }
+    column->addStretch(1);
   }
 
   auto* text = new QTextEdit;
@@ -242,6 +274,7 @@ void FrmDisplay::Render(const core::ResultSheet& sheet) {
     if (auto* label = findChild<QLabel*>(FromUtf8(core::WrittenWidgets()[i].name)))
       label->setText(Lines(*sheet.captions[i]));
   }
+  for (ElidedLabel* typed : findChildren<ElidedLabel*>()) typed->ExplainIfCut();
 
   for (int sign = 0; sign < 12; ++sign) {
     if (!sheet.highlighted[static_cast<std::size_t>(sign)]) continue;

@@ -14,25 +14,20 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "reading/reading.h"
 #include "core/zone_table.h"
-#include "ui/frm_about.h"
+#include "reading/reading.h"
+#include "ui/help_menu.h"
 #include "ui/key_filters.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/mod_help.h"
 #include "ui/place_picker.h"
+#include "ui/program_texts.h"
 #include "ui/services.h"
 
 namespace ui {
 
 namespace {
-
-const QString kDescription = QStringLiteral(
-    "Orvel Pataki Chakra generates the Pataki Chakra of your natal chart based on Vedic "
-    "Astrology principles. The Pataki Chakra or Tri Pataki Chakra means a flag of three in "
-    "Sanskrit. It gives you information about your ill health and the planetary influences on "
-    "the Moon.");
 
 template <typename W>
 W* Named(W* widget, const char* name, const QString& accessibleName = {}) {
@@ -58,6 +53,18 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
+// The two coordinate frames, alike but for their names and the degrees' digits.
+struct FrmMain::CoordinateFrame {
+  const char* title;
+  const char* frame;
+  const char* degrees;
+  const char* minutes;
+  int degreeDigits;
+  const char* option;  // the direction pair; its buttons are option + "0" and option + "1"
+  const char* first;
+  const char* second;
+};
+
 FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), links_(links) {
   setObjectName(QStringLiteral("frmMain"));
@@ -80,14 +87,13 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   details->addWidget(BuildPlaceDetails(), 1);
   page->addLayout(details);
 
+  static constexpr CoordinateFrame kCoordinateFrames[2] = {
+      {"Longitude", "fraLongitude", "txtLonD", "txtLonM", 3, "optLong", "East", "West"},
+      {"Latitude", "fraLatitude", "txtLatD", "txtLatM", 2, "optLat", "North", "South"}};
   auto* place = new QHBoxLayout;
   place->addWidget(BuildZone(), 2);
-  place->addWidget(BuildCoordinates(QStringLiteral("Longitude"), txtLonD_, txtLonM_, "optLong",
-                                    QStringLiteral("East"), QStringLiteral("West")),
-                   1);
-  place->addWidget(BuildCoordinates(QStringLiteral("Latitude"), txtLatD_, txtLatM_, "optLat",
-                                    QStringLiteral("North"), QStringLiteral("South")),
-                   1);
+  place->addWidget(BuildCoordinates(kCoordinateFrames[0], longitude_), 1);
+  place->addWidget(BuildCoordinates(kCoordinateFrames[1], latitude_), 1);
   page->addLayout(place);
   // The offline atlas in the City box, and its status line across the form.
   page->addWidget((new PlacePicker(*this, dialogs_))->StatusArea());
@@ -127,22 +133,7 @@ void FrmMain::BuildMenus() {
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, &FrmMain::exitRequested);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* online = help->addAction(QStringLiteral("&Online Help"));
-  online->setObjectName(QStringLiteral("mnuOnline"));
-  connect(online, &QAction::triggered, this, [this] { modHelp::OpenHelpPage(links_); });
-  QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
-  visit->setObjectName(QStringLiteral("mnuVisit"));
-  connect(visit, &QAction::triggered, this, [this] { modHelp::OpenHomePage(links_); });
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-  QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
-  update->setObjectName(QStringLiteral("mnuUpdate"));
-  connect(update, &QAction::triggered, this, [this] { modHelp::OpenDownloadPage(links_); });
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-  QAction* about = help->addAction(QStringLiteral("&About Software"));
-  about->setObjectName(QStringLiteral("mnuAbout"));
-  connect(about, &QAction::triggered, this, [this] { ShowAbout(this, links_); });
+  AddHelpMenu(this, links_, "mnuHelp1", "mnuHelp2");
 }
 
 QWidget* FrmMain::BuildPersonalDetails() {
@@ -206,45 +197,37 @@ QWidget* FrmMain::BuildZone() {
   return box;
 }
 
-QWidget* FrmMain::BuildCoordinates(const QString& title, QLineEdit*& degrees, QLineEdit*& minutes,
-                                   const QString& option, const QString& first,
-                                   const QString& second) {
-  const bool longitude = option == QLatin1String("optLong");
-  auto* box = new QGroupBox(title);
-  box->setObjectName(longitude ? QStringLiteral("fraLongitude") : QStringLiteral("fraLatitude"));
+QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& boxes) {
+  const QString title = QLatin1String(frame.title);
+  auto* box = Named(new QGroupBox(title), frame.frame);
   auto* grid = new QGridLayout(box);
 
-  degrees = new QLineEdit(box);
-  degrees->setObjectName(longitude ? QStringLiteral("txtLonD") : QStringLiteral("txtLatD"));
-  degrees->setAccessibleName(title + QStringLiteral(" degrees"));
-  degrees->setMaxLength(longitude ? 3 : 2);
-  minutes = new QLineEdit(box);
-  minutes->setObjectName(longitude ? QStringLiteral("txtLonM") : QStringLiteral("txtLatM"));
-  minutes->setAccessibleName(title + QStringLiteral(" minutes"));
-  minutes->setMaxLength(2);
-  for (QLineEdit* edit : {degrees, minutes}) {
+  boxes.degrees = Named(new QLineEdit(box), frame.degrees, title + QStringLiteral(" degrees"));
+  boxes.degrees->setMaxLength(frame.degreeDigits);
+  boxes.minutes = Named(new QLineEdit(box), frame.minutes, title + QStringLiteral(" minutes"));
+  boxes.minutes->setMaxLength(2);
+  for (QLineEdit* edit : {boxes.degrees, boxes.minutes}) {
     new KeystrokeFilter(KeyFilterKind::Digits, dialogs_, edit);
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
   }
-  grid->addWidget(Caption(QStringLiteral("Deg"), degrees, box), 0, 0);
-  grid->addWidget(degrees, 0, 1);
-  grid->addWidget(Caption(QStringLiteral("Min"), minutes, box), 0, 2);
-  grid->addWidget(minutes, 0, 3);
+  grid->addWidget(Caption(QStringLiteral("Deg"), boxes.degrees, box), 0, 0);
+  grid->addWidget(boxes.degrees, 0, 1);
+  grid->addWidget(Caption(QStringLiteral("Min"), boxes.minutes, box), 0, 2);
+  grid->addWidget(boxes.minutes, 0, 3);
 
+  const QString option = QLatin1String(frame.option);
   auto* group = new QButtonGroup(box);
   group->setObjectName(option);
   group->setExclusive(true);
-  auto* firstOption = new QRadioButton(first, box);
-  firstOption->setObjectName(option + QStringLiteral("0"));
-  auto* secondOption = new QRadioButton(second, box);
-  secondOption->setObjectName(option + QStringLiteral("1"));
-  group->addButton(firstOption, 0);
-  group->addButton(secondOption, 1);
-  firstOption->setChecked(true);
-  grid->addWidget(firstOption, 1, 0, 1, 2);
-  grid->addWidget(secondOption, 1, 2, 1, 2);
-  (longitude ? optLong0_ : optLat0_) = firstOption;
-  (longitude ? optLong1_ : optLat1_) = secondOption;
+  boxes.first = new QRadioButton(QLatin1String(frame.first), box);
+  boxes.first->setObjectName(option + QStringLiteral("0"));
+  boxes.second = new QRadioButton(QLatin1String(frame.second), box);
+  boxes.second->setObjectName(option + QStringLiteral("1"));
+  group->addButton(boxes.first, 0);
+  group->addButton(boxes.second, 1);
+  boxes.first->setChecked(true);
+  grid->addWidget(boxes.first, 1, 0, 1, 2);
+  grid->addWidget(boxes.second, 1, 2, 1, 2);
   return box;
 }
 
@@ -266,10 +249,29 @@ void FrmMain::FillLists() {
 }
 
 void FrmMain::SetTabOrder() {
-  const QList<QWidget*> order = {
-      txtName_,   cboMonth_,    cboDate_,    cboYear_,     cboHH_,   cboMM_,    cboSS_,   txtMCity_,
-      txtMState_, txtMCountry_, cmdBrowser_, cmbTimeZone_, chkDST_,  txtLonD_,  txtLonM_, optLong0_,
-      optLong1_,  txtLatD_,     txtLatM_,    optLat0_,     optLat1_, cmdRashi_, label61_};
+  const QList<QWidget*> order = {txtName_,
+                                 cboMonth_,
+                                 cboDate_,
+                                 cboYear_,
+                                 cboHH_,
+                                 cboMM_,
+                                 cboSS_,
+                                 txtMCity_,
+                                 txtMState_,
+                                 txtMCountry_,
+                                 cmdBrowser_,
+                                 cmbTimeZone_,
+                                 chkDST_,
+                                 longitude_.degrees,
+                                 longitude_.minutes,
+                                 longitude_.first,
+                                 longitude_.second,
+                                 latitude_.degrees,
+                                 latitude_.minutes,
+                                 latitude_.first,
+                                 latitude_.second,
+                                 cmdRashi_,
+                                 label61_};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -287,12 +289,12 @@ core::FormEntries FrmMain::Entries() const {
   e.txtMCountry = txtMCountry_->text().toStdString();
   e.cmbTimeZone = cmbTimeZone_->currentIndex();
   e.chkDST = chkDST_->checkState() != Qt::Unchecked;
-  e.txtLonD = txtLonD_->text().toStdString();
-  e.txtLonM = txtLonM_->text().toStdString();
-  e.txtLatD = txtLatD_->text().toStdString();
-  e.txtLatM = txtLatM_->text().toStdString();
-  e.optLongEast = optLong0_->isChecked();
-  e.optLatNorth = optLat0_->isChecked();
+  e.txtLonD = longitude_.degrees->text().toStdString();
+  e.txtLonM = longitude_.minutes->text().toStdString();
+  e.txtLatD = latitude_.degrees->text().toStdString();
+  e.txtLatM = latitude_.minutes->text().toStdString();
+  e.optLongEast = longitude_.first->isChecked();
+  e.optLatNorth = latitude_.first->isChecked();
   return e;
 }
 

@@ -7,7 +7,6 @@
 #include "core/form_entries.h"
 #include "reading/validate_entries.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -41,8 +40,15 @@ class FrmMain : public QMainWindow {
   QWidget* BuildPersonalDetails();
   QWidget* BuildPlaceDetails();
   QWidget* BuildZone();
-  QWidget* BuildCoordinates(const QString& title, QLineEdit*& degrees, QLineEdit*& minutes,
-                            const QString& option, const QString& first, const QString& second);
+  // The boxes of one coordinate: degrees, minutes and the pair of directions.
+  struct Coordinate {
+    QLineEdit* degrees = nullptr;
+    QLineEdit* minutes = nullptr;
+    QRadioButton* first = nullptr;   // East or North
+    QRadioButton* second = nullptr;  // West or South
+  };
+  struct CoordinateFrame;
+  QWidget* BuildCoordinates(const CoordinateFrame& frame, Coordinate& boxes);
   void FillLists();
   void SetTabOrder();
   void LookUpCoordinates();
@@ -56,9 +62,7 @@ class FrmMain : public QMainWindow {
   QPushButton* cmdBrowser_ = nullptr;
   QComboBox* cmbTimeZone_ = nullptr;
   QCheckBox* chkDST_ = nullptr;
-  QLineEdit *txtLonD_ = nullptr, *txtLonM_ = nullptr, *txtLatD_ = nullptr, *txtLatM_ = nullptr;
-  QRadioButton *optLong0_ = nullptr, *optLong1_ = nullptr;
-  QRadioButton *optLat0_ = nullptr, *optLat1_ = nullptr;
+  Coordinate longitude_, latitude_;
   QPushButton* cmdRashi_ = nullptr;
   QWidget* label61_ = nullptr;
 };

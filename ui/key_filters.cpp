@@ -24,9 +24,13 @@ bool IsEnter(const QKeyEvent& key) {
 }
 
 // Keys that type no character: arrows, Tab, Home/End, Delete, Escape, function keys and
-// anything held with Ctrl, Alt or Meta. Backspace and Enter are judged by the filters.
+// shortcuts, i.e. keys held with Ctrl but without Alt (a line edit types nothing for those).
+// Alt alone (Option on macOS) and Ctrl+Alt (AltGr on Windows) type real characters ("@",
+// "é"), and a line edit also types the character of a key held with Meta, so those are judged
+// like any other. Backspace and Enter are judged by the filters.
 bool TypesNoCharacter(const QKeyEvent& key) {
-  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return true;
+  const Qt::KeyboardModifiers held = key.modifiers();
+  if ((held & Qt::ControlModifier) && !(held & Qt::AltModifier)) return true;
   const QString text = key.text();
   if (text.isEmpty()) return true;
   for (QChar c : text)

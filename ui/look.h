@@ -18,9 +18,6 @@ inline constexpr int kTwipsPerPixel = 15;
 constexpr int Twips(int twips) {
   return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
-constexpr int PixelsToTwips(int pixels) {
-  return pixels * kTwipsPerPixel;
-}
 inline QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
 }

@@ -10,15 +10,21 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/frm_about.h"
 #include "ui/frm_display.h"
+#include "ui/help_menu.h"
 #include "ui/look.h"
-#include "ui/mod_help.h"
-#include "ui/services.h"
+#include "ui/program_texts.h"
 
 namespace ui {
 
 namespace {
+
+// The frame's design in twips: the title strip above the result window, the button strip
+// below it, and the frame's own size.
+constexpr int kTopStripHeight = 795;
+constexpr int kBottomStripHeight = 585;
+constexpr int kDesignWidth = 11880;
+constexpr int kDesignHeight = 8190;
 
 QAction* AddItem(QMenu* menu, const QString& text, const char* name) {
   QAction* item = menu->addAction(text);
@@ -55,7 +61,7 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
 
   auto* top = new QWidget(client);
   top->setObjectName(QStringLiteral("picTop"));
-  top->setFixedHeight(Twips(795));
+  top->setFixedHeight(Twips(kTopStripHeight));
   auto* title = new QLabel(QStringLiteral("Orvel Pataki Chakra Chart"), top);
   title->setObjectName(QStringLiteral("Label2"));
   title->setTextFormat(Qt::PlainText);
@@ -85,7 +91,7 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
 
   auto* bottom = new QWidget(client);
   bottom->setObjectName(QStringLiteral("Picture1"));
-  bottom->setFixedHeight(Twips(585));
+  bottom->setFixedHeight(Twips(kBottomStripHeight));
   cmdBack_ = StripButton(QStringLiteral("&Back"), "cmdBack", bottom);
   cmdExit_ = StripButton(QStringLiteral("E&xit"), "cmdExit", bottom);
   connect(cmdBack_, &QPushButton::clicked, this, &MdiFrame::backRequested);
@@ -94,7 +100,7 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
   column->addWidget(bottom);
 
   setCentralWidget(client);
-  resize(Twips(11880), Twips(8190));
+  resize(Twips(kDesignWidth), Twips(kDesignHeight));
 }
 
 void MdiFrame::BuildMenus(LinkOpener& links) {
@@ -104,27 +110,16 @@ void MdiFrame::BuildMenus(LinkOpener& links) {
           &MdiFrame::backRequested);
   connect(AddItem(file, QStringLiteral("E&xit"), "mnuExit"), &QAction::triggered, this,
           &MdiFrame::exitRequested);
-
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  connect(AddItem(help, QStringLiteral("&Online Help"), "mnuOnline"), &QAction::triggered, this,
-          [&links] { modHelp::OpenHelpPage(links); });
-  connect(AddItem(help, QStringLiteral("&Visit Us Online"), "mnuVisit"), &QAction::triggered, this,
-          [&links] { modHelp::OpenHomePage(links); });
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-  connect(AddItem(help, QStringLiteral("Check for Software &Update"), "mnuUpdate"),
-          &QAction::triggered, this, [&links] { modHelp::OpenDownloadPage(links); });
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-  connect(AddItem(help, QStringLiteral("&About Software"), "mnuAbout"), &QAction::triggered, this,
-          [this, &links] { ShowAbout(this, links); });
+  AddHelpMenu(this, links, "mnuHelpSep1", "mnuHelpSep2");
 }
 
 void MdiFrame::ShowFitted() {
   // Room for the whole result window between the strips, and never less than the design size.
   const QSize window = subWindow_->frameGeometry().size();
-  QSize wanted(std::max(Twips(11880), window.width()),
-               std::max(Twips(8190), menuBar()->sizeHint().height() + Twips(795) + window.height() +
-                                         Twips(585)));
+  QSize wanted(
+      std::max(Twips(kDesignWidth), window.width()),
+      std::max(Twips(kDesignHeight), menuBar()->sizeHint().height() + Twips(kTopStripHeight) +
+                                         window.height() + Twips(kBottomStripHeight)));
   const QRect available = screen() ? screen()->availableGeometry() : QRect(QPoint(), wanted);
   // Leave room for the window manager's title bar and borders.
   const QSize room = available.size() - QSize(16, 48);

@@ -7,11 +7,11 @@
 namespace modHelp {
 
 QUrl HelpPage() {
-  return QUrl(QString::fromLatin1(kPageHost) + "/orvel-free-pataki-chakra-help.html");
+  return QUrl(QString::fromLatin1(kMakerHost) + "/orvel-free-pataki-chakra-help.html");
 }
 
 QUrl DownloadPage() {
-  return QUrl(QString::fromLatin1(kPageHost) + "/download-orvel-free-pataki-chakra.html");
+  return QUrl(QString::fromLatin1(kMakerHost) + "/download-orvel-free-pataki-chakra.html");
 }
 
 QUrl HomePage() {

@@ -11,9 +11,8 @@ class LinkOpener;
 
 namespace modHelp {
 
-// The maker's main host (the home page) and the host of the program's own pages.
+// The maker's host: the home page, the forum and the program's own pages.
 inline constexpr char kMakerHost[] = "http://www.orvelsoftware.com";
-inline constexpr char kPageHost[] = "http://www.orvelsoftware.com";
 // The web search that finds a place's coordinates.
 inline constexpr char kSearchSite[] = "https://duckduckgo.com/";
 

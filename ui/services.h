@@ -14,9 +14,6 @@ class QWidget;
 
 namespace ui {
 
-inline const QString kAppTitle = QStringLiteral("Orvel Pataki Chakra");
-inline const QString kWindowCaption = QStringLiteral("Orvel Pataki Chakra v1.20");
-
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -51,7 +48,9 @@ class DesktopLinkOpener final : public LinkOpener {
 };
 
 // Holds a lock file for as long as it lives. A lock left behind by a copy that crashed is
-// recognised as stale (its process is gone) and taken over.
+// taken over: one whose process is gone, one naming another host (a home directory shared
+// between machines), and one whose owner cannot be read (a crash while it was written) once it
+// is a few seconds old, since a copy starting at the same moment may not have written it yet.
 class LockFileInstanceGuard final : public InstanceGuard {
  public:
   explicit LockFileInstanceGuard(const QString& lockPath = DefaultLockPath());
@@ -59,6 +58,8 @@ class LockFileInstanceGuard final : public InstanceGuard {
   static QString DefaultLockPath();
 
  private:
+  bool Abandoned() const;
+
   QLockFile lock_;
 };
 

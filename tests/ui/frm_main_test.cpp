@@ -196,6 +196,58 @@ class FrmMainTest : public QObject {
     }
   }
 
+  // Alt (Option on macOS) and Ctrl+Alt (AltGr on Windows) type characters, and so does Meta
+  // in a line edit; Ctrl without Alt makes shortcuts, which pass untouched.
+  void keysHeldWithModifiers_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Qt::KeyboardModifiers>("held");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("refused");
+    const Qt::KeyboardModifiers altGr = Qt::ControlModifier | Qt::AltModifier;
+    QTest::newRow("Alt+@ in the name") << "txtName" << int(Qt::Key_At) << "@"
+                                       << Qt::KeyboardModifiers(Qt::AltModifier) << "" << true;
+    QTest::newRow("Ctrl+Alt+@ in the name")
+        << "txtName" << int(Qt::Key_At) << "@" << altGr << "" << true;
+    QTest::newRow("AltGr+e typing an accent in the name")
+        << "txtName" << int(Qt::Key_E) << QString::fromUtf8("é") << altGr << "" << true;
+    QTest::newRow("Option+a typing a letter in the name")
+        << "txtName" << int(Qt::Key_A) << "a" << Qt::KeyboardModifiers(Qt::AltModifier) << "A"
+        << false;
+    QTest::newRow("Ctrl+Alt+q typing @ in the degrees")
+        << "txtLonD" << int(Qt::Key_Q) << "@" << altGr << "" << true;
+    QTest::newRow("Alt+5 typing a digit in the degrees")
+        << "txtLonD" << int(Qt::Key_5) << "5" << Qt::KeyboardModifiers(Qt::AltModifier) << "5"
+        << false;
+    QTest::newRow("Ctrl+C is a shortcut in the name")
+        << "txtName" << int(Qt::Key_C) << "c" << Qt::KeyboardModifiers(Qt::ControlModifier) << ""
+        << false;
+    QTest::newRow("Meta+@ typing @ in the name")
+        << "txtName" << int(Qt::Key_At) << "@" << Qt::KeyboardModifiers(Qt::MetaModifier) << ""
+        << true;
+    QTest::newRow("Ctrl+Shift+@ is a shortcut in the name")
+        << "txtName" << int(Qt::Key_At) << "@"
+        << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier) << "" << false;
+    QTest::newRow("Ctrl+V is a shortcut in the degrees")
+        << "txtLatM" << int(Qt::Key_V) << "v" << Qt::KeyboardModifiers(Qt::ControlModifier) << ""
+        << false;
+  }
+  void keysHeldWithModifiers() {
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(QString, typed);
+    QFETCH(Qt::KeyboardModifiers, held);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+    QGuiApplication::clipboard()->clear();
+    auto* edit = form->findChild<QLineEdit*>(box);
+    QTest::sendKeyEvent(QTest::Press, edit, Qt::Key(key), typed, held);
+    QTest::sendKeyEvent(QTest::Release, edit, Qt::Key(key), typed, held);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(dialogs->messages.size(), refused ? 1 : 0);
+  }
+
   void enterPassesInTheNameBoxOnly() {
     QTest::keyClick(Child<QLineEdit>("txtName"), Qt::Key_Return);
     QVERIFY(dialogs->messages.isEmpty());

@@ -2,8 +2,10 @@
 
 #include "ui/services.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -64,6 +66,45 @@ class ServicesTest : public QObject {
 
     ui::LockFileInstanceGuard restarted(path);
     QVERIFY(!restarted.AnotherIsRunning());
+  }
+
+  // Locks as a crash or another machine leaves them, written by hand; a second guard then
+  // shows whether the first holds the lock now.
+  void abandonedLocksAreTakenOver_data() {
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("takenOver");
+    const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid());
+    const QByteArray application = QCoreApplication::applicationName().toUtf8();
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    QTest::newRow("empty, left by a crash a minute ago") << QByteArray() << 60 << true;
+    QTest::newRow("owner unreadable, a minute old") << QByteArray("not a lock\n") << 60 << true;
+    QTest::newRow("empty, made this moment by a copy starting now") << QByteArray() << 0 << false;
+    QTest::newRow("owner unreadable, one second old") << QByteArray("x") << 1 << false;
+    QTest::newRow("a copy on another host") << pid + "\n" + application + "\nanother-host.invalid\n"
+                                            << 0 << true;
+    QTest::newRow("a live copy on this host, an hour old")
+        << pid + "\n" + application + "\n" + host + "\n"
+        << 3600 << false;
+  }
+  void abandonedLocksAreTakenOver() {
+    QFETCH(QByteArray, contents);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, takenOver);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("opc.lock");
+    QFile left(path);
+    QVERIFY(left.open(QIODevice::WriteOnly));
+    left.write(contents);
+    QVERIFY(left.flush());  // written before the time is set, or the write would renew it
+    QVERIFY(left.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                             QFileDevice::FileModificationTime));
+    left.close();
+
+    ui::LockFileInstanceGuard starting(path);
+    QCOMPARE(!starting.AnotherIsRunning(), takenOver);
+    ui::LockFileInstanceGuard next(path);
+    QVERIFY(next.AnotherIsRunning());  // held either by the first guard or by the lock's owner
   }
 
   void windowIconIsBuiltIn() {
