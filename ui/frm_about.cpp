@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "places/birth_clock.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/mod_help.h"
@@ -53,6 +54,16 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   homePage->setObjectName(QStringLiteral("lblHomePage"));
   homePage->setGeometry(TwipsRect(2250, 1950, 4050, 195));
   connect(homePage, &LinkLabel::activated, this, [&links] { modHelp::OpenHomePage(links); });
+
+  // The atlas's licence asks for this credit; the tz release tells which clocks were used.
+  auto* credits = PlainLabel(
+      QStringLiteral("Birth places from GeoNames (www.geonames.org), licensed under CC BY 4.0. "
+                     "Clocks of the birth places from the tz database, release %1.")
+          .arg(QString::fromStdString(places::TzDataVersion())),
+      "lblCredits", this);
+  credits->setWordWrap(true);
+  credits->setAccessibleName(QStringLiteral("Credits"));
+  credits->setGeometry(TwipsRect(120, 2310, 6315, 840));
 
   auto* line = new QFrame(this);
   line->setObjectName(QStringLiteral("Line1(0)"));
