@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "chakra/vedha_reading.h"
 #include "ephemeris/moon.h"
@@ -13,6 +14,7 @@
 #include "reading/reading.h"
 #include "sky/retrogrades.h"
 #include "sky/sunrise_sunset.h"
+#include "sweep/sweep_entries.h"
 
 namespace {
 
@@ -57,6 +59,22 @@ void BM_CompleteReading(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CompleteReading);
+
+// Readings over the sweep's varied entries (every zone row, 1901 to 2050, polar latitudes),
+// so that no one birth's branches or cache warmth flatter the figure. Time per reading.
+void BM_VariedReadings(benchmark::State& state) {
+  std::vector<core::FormEntries> entries;
+  for (std::uint64_t i = 0; i < 1024; ++i) entries.push_back(sweep::EntriesFor(i));
+  core::BirthRecord record;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    core::ResultSheet sheet;
+    auto refusal = reading::RunReading(entries[i++ % entries.size()], record, sheet);
+    benchmark::DoNotOptimize(refusal);
+    benchmark::DoNotOptimize(sheet);
+  }
+}
+BENCHMARK(BM_VariedReadings);
 
 // The same reading through the JSON dump: parsing the line and writing the record and window.
 void BM_DumpLine(benchmark::State& state) {

@@ -36,7 +36,7 @@ int SignOfBody(const core::BirthRecord& record, int k) {
 }
 
 template <std::size_t N>
-bool IsOneOf(const std::string& name, const std::array<std::string_view, N>& names) {
+bool IsOneOf(std::string_view name, const std::array<std::string_view, N>& names) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
@@ -85,6 +85,7 @@ VedhaFinding AnalyseVedha(const core::BirthRecord& record, int target) {
     finding.occupants[s].push_back(record.PositionNames[k]);
   }
   if (!finding.HasVedha()) return finding;
+  finding.OccupantList.reserve(core::kBodyCount);
   for (const auto& names : finding.occupants)
     finding.OccupantList.insert(finding.OccupantList.end(), names.begin(), names.end());
   for (const auto& name : finding.OccupantList) {

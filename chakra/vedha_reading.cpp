@@ -36,7 +36,10 @@ constexpr std::array<std::string_view, 3> kMaleficConsequences = {
     "You will face extreme problems."};
 
 std::string Joined(std::initializer_list<std::string_view> parts) {
+  std::size_t length = 0;
+  for (const auto part : parts) length += part.size();
   std::string text;
+  text.reserve(length);
   for (const auto part : parts) text += part;
   return text;
 }

@@ -5,7 +5,12 @@
 namespace ephemeris {
 
 double NormalizedDegrees(double degrees) {
-  double r = std::fmod(degrees, 360.0);  // exact, with the sign of degrees
+  // The common cases without the division, with the very results fmod gives below: within a
+  // turn nothing changes; one turn above, x - 360 is exact (Sterbenz); one turn below, fmod
+  // leaves x and the one rounding step is the same addition.
+  if (degrees >= 0 && degrees < 360) return degrees + 0.0;
+  if (degrees >= 360 && degrees < 720) return degrees - 360;
+  double r = degrees > -360 && degrees < 0 ? degrees : std::fmod(degrees, 360.0);
   if (r < 0) r += 360;
   if (r >= 360) r = 0;  // a tiny negative remainder rounds up to a full turn
   return r + 0.0;       // -0.0 becomes +0.0

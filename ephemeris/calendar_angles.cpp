@@ -16,8 +16,12 @@ double FloorDiv(double numerator, double denominator) {
 
 // At least two digits, as "%02lld" writes them.
 void AppendTwoDigits(std::string& text, long long value) {
-  if (value >= 0 && value < 10) text.push_back('0');
-  text += std::to_string(value);
+  if (value < 0 || value > 99) {
+    text += std::to_string(value);
+    return;
+  }
+  text.push_back(static_cast<char>('0' + value / 10));
+  text.push_back(static_cast<char>('0' + value % 10));
 }
 
 // A longitude's magnitude as its texts show it: degrees within the sign, minutes and

@@ -1,6 +1,7 @@
 #include "reading/reading.h"
 
 #include <array>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 
@@ -83,27 +84,38 @@ void ComputeChart(BirthRecord& r, ResultSheet& sheet) {
   modPatakiChakra::FillPatakiChakra(r, sheet);
 }
 
+void Append(std::string& text, std::string_view part) {
+  text += part;
+}
+void Append(std::string& text, int number) {
+  char digits[12];
+  text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
+// A caption built in one buffer from texts and whole numbers (written as std::to_string would).
+template <typename... Parts>
+std::string Concat(const Parts&... parts) {
+  std::string text;
+  text.reserve(32);
+  (Append(text, parts), ...);
+  return text;
+}
+
 void WritePersonalDetails(const FormEntries& e, const BirthRecord& r, ResultSheet& sheet) {
   sheet.SetCaption(core::Slot("lblName"), r.PersonName);
-  sheet.SetCaption(core::Slot("lblDOB"), std::string(MonthName(r.BirthMonth)) + "/" +
-                                             std::to_string(r.BirthDay) + "/" +
-                                             std::to_string(r.BirthYear));
-  sheet.SetCaption(core::Slot("lblTOB"),
-                   std::to_string(r.BirthHour) + ":" + std::to_string(r.BirthMinute));
-  sheet.SetCaption(core::Slot("lblLatitude"), std::to_string(r.LatitudeDeg) + "° " +
-                                                  std::to_string(r.LatitudeMin) + "'" +
-                                                  (e.optLatNorth ? " N" : " S"));
-  sheet.SetCaption(core::Slot("lblLongitude"), std::to_string(r.LongitudeDeg) + "° " +
-                                                   std::to_string(r.LongitudeMin) + "'" +
-                                                   (e.optLongEast ? " E" : " W"));
+  sheet.SetCaption(core::Slot("lblDOB"),
+                   Concat(MonthName(r.BirthMonth), "/", r.BirthDay, "/", r.BirthYear));
+  sheet.SetCaption(core::Slot("lblTOB"), Concat(r.BirthHour, ":", r.BirthMinute));
+  sheet.SetCaption(core::Slot("lblLatitude"),
+                   Concat(r.LatitudeDeg, "° ", r.LatitudeMin, "'", e.optLatNorth ? " N" : " S"));
+  sheet.SetCaption(core::Slot("lblLongitude"),
+                   Concat(r.LongitudeDeg, "° ", r.LongitudeMin, "'", e.optLongEast ? " E" : " W"));
   sheet.SetCaption(core::Slot("lblCity"), e.txtMCity);
   sheet.SetCaption(core::Slot("lblState"), e.txtMState);
   sheet.SetCaption(core::Slot("lblCountry"), e.txtMCountry);
 }
 
 void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
-  r.BirthDateText = std::string(MonthName(r.BirthMonth)) + " " + std::to_string(r.BirthDay) + "," +
-                    std::to_string(r.BirthYear);
+  r.BirthDateText = Concat(MonthName(r.BirthMonth), " ", r.BirthDay, ",", r.BirthYear);
   if (const auto date = BirthDate(r)) {
     r.WeekdayNumber = static_cast<std::int16_t>(weekday{sys_days{*date}}.c_encoding() + 1);
   }
