@@ -34,14 +34,19 @@ build: configure
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+# Installs those of the packages in $(1) that are not installed yet.
+define install-missing
+	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing: $$missing"; \
 	    $(SUDO) apt-get update -qq && \
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
 
 # The library, tools, windows and tests under AddressSanitizer and UndefinedBehaviorSanitizer,
 # with a shorter sweep (the sanitizers make a reading some ten times slower). The Qt tests run
@@ -56,13 +61,7 @@ sanitize: deps
 # The reading dump's line handling under libFuzzer with ASan and UBSan, for FUZZ_SECONDS;
 # new inputs go to $(FUZZ_BUILD)/corpus, a crashing input to $(FUZZ_BUILD)/crash-*.
 fuzz: deps
-	@missing=$$(for p in $(FUZZ_PACKAGES); do \
-	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing: $$missing"; \
-	    $(SUDO) apt-get update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
-	fi
+	$(call install-missing,$(FUZZ_PACKAGES))
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 -DOPC_FUZZ=ON \
 	    -DOPC_BUILD_UI=OFF -DOPC_BUILD_TESTS=OFF -DOPC_BUILD_BENCH=OFF \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo
