@@ -7,10 +7,14 @@
 #include <QStandardPaths>
 
 #include "core/entries_json.h"
+#include "core/numbers.h"
+#include "places/birth_clock.h"
+#include "places/clock_status.h"
 #include "ui/birth_details_file.h"
 #include "ui/file_dialogs.h"
 #include "ui/form_filling.h"
 #include "ui/frm_main.h"
+#include "ui/place_picker.h"
 #include "ui/services.h"
 
 namespace ui {
@@ -39,6 +43,7 @@ BirthDetailsCommands::BirthDetailsCommands(Dialogs& dialogs, FileDialogs& files,
     : QObject(parent), dialogs_(dialogs), files_(files) {}
 
 void BirthDetailsCommands::AddToForm(FrmMain& form) {
+  form_ = &form;
   auto* menu = form.findChild<QMenu*>(QStringLiteral("mnuFile"));
   auto* exit = form.findChild<QAction*>(QStringLiteral("mnuExit"));
   if (!menu) return;
@@ -85,13 +90,51 @@ bool BirthDetailsCommands::OpenFile(FrmMain& form, const QString& path) {
   folder_ = QFileInfo(path).absolutePath();
   FillForm(form, typed.entries);
   opened_ = core::BirthDetails{form.Entries(), opened.details->place};
+  if (const auto change = OffsetChange(path, *opened.details))
+    dialogs_.ShowMessage(&form, *change, reading::MessageIcon::Information);
   return true;
 }
 
 std::optional<core::AtlasPlace> BirthDetailsCommands::PlaceFor(
     const core::FormEntries& entries) const {
+  // A place the atlas set in the form, while the entries still hold it.
+  if (form_ && SamePlace(form_->Entries(), entries)) {
+    if (const auto* picker = form_->findChild<const PlacePicker*>(QStringLiteral("placePicker")))
+      if (const auto clock = picker->DecidedClock())
+        return core::AtlasPlace{clock->zone, clock->offsetSeconds};
+  }
   if (opened_ && SamePlace(opened_->entries, entries)) return opened_->place;
   return std::nullopt;
+}
+
+std::optional<QString> BirthDetailsCommands::OffsetChange(const QString& path,
+                                                          const core::BirthDetails& details) {
+  if (!details.place) return std::nullopt;
+  const core::FormEntries& e = details.entries;
+  const auto day = core::WholeNumber(e.cboDate), year = core::WholeNumber(e.cboYear);
+  const auto hour = core::WholeNumber(e.cboHH), minute = core::WholeNumber(e.cboMM);
+  const auto second = core::WholeNumber(e.cboSS);
+  const auto lonD = core::WholeNumber(e.txtLonD), lonM = core::WholeNumber(e.txtLonM);
+  if (!day || !year || !hour || !minute || !second || !lonD || !lonM) return std::nullopt;
+  namespace chr = std::chrono;
+  const chr::year_month_day date{chr::year{*year}, chr::month{unsigned(e.cboMonth + 1)},
+                                 chr::day{unsigned(*day)}};
+  if (!date.ok()) return std::nullopt;
+  const auto local =
+      chr::local_days{date} + chr::hours{*hour} + chr::minutes{*minute} + chr::seconds{*second};
+  const double longitude = (*lonD + *lonM / 60.0) * (e.optLongEast ? 1 : -1);
+  const places::BirthClock clock = places::BirthClocks().At(details.place->zone, local, longitude);
+  if (!clock.error.empty() || !clock.offsetSeconds ||
+      *clock.offsetSeconds == details.place->offsetSeconds)
+    return std::nullopt;
+  return QStringLiteral(
+             "%1 was saved with %2 for %3 at the birth time; the tz data in use "
+             "(%4) gives %5. The form keeps the zone and daylight saving of the file.")
+      .arg(QFileInfo(path).fileName(),
+           QString::fromStdString(places::UtcOffsetText(details.place->offsetSeconds)),
+           QString::fromStdString(details.place->zone),
+           QString::fromStdString(places::TzDataVersion()),
+           QString::fromStdString(places::UtcOffsetText(*clock.offsetSeconds)));
 }
 
 void BirthDetailsCommands::Save(QWidget* parent, const core::FormEntries& entries) {

@@ -40,8 +40,12 @@ class BirthDetailsCommands : public QObject {
   // The atlas place of the last file opened, while the entries still describe that place.
   std::optional<core::AtlasPlace> PlaceFor(const core::FormEntries& entries) const;
 
+  // Where the file's place says the tz data gave another offset than today's: the message.
+  std::optional<QString> OffsetChange(const QString& path, const core::BirthDetails& details);
+
   Dialogs& dialogs_;
   FileDialogs& files_;
+  FrmMain* form_ = nullptr;
   QString folder_;  // where the last file was opened or saved
   std::optional<core::BirthDetails> opened_;
 };

@@ -352,8 +352,14 @@ void PlacePicker::Redecide() {
   Decide();
 }
 
+std::optional<PlacePicker::AtlasClock> PlacePicker::DecidedClock() const {
+  if (mode_ != Mode::Atlas || !picked_ || !fittedOffset_ || Read() != filled_) return std::nullopt;
+  return AtlasClock{picked_->zone, *fittedOffset_};
+}
+
 void PlacePicker::Decide() {
   ClearOffer();
+  fittedOffset_.reset();
   const Picked& p = *picked_;
   const QString name = Text(p.name);
   const std::optional<chr::local_seconds> local = BirthTime();
@@ -380,6 +386,7 @@ void PlacePicker::Decide() {
   if (choice.fit) {
     zone_->setCurrentIndex(choice.fit->row);
     dst_->setChecked(choice.fit->dst);
+    fittedOffset_ = clock.offsetSeconds;
   } else if (choice.conversion && !choice.conversion->outOfRange) {
     conversion_ = choice.conversion;
     convertedFrom_ = *local;

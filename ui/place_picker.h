@@ -49,6 +49,14 @@ class PlacePicker : public QObject {
   // Fills the form from a place exactly as picking it from the list does.
   void Pick(const places::Place& place);
 
+  // The zone and UTC offset behind the form's zone and box while the atlas sets them (a place
+  // picked, a zone row fitting its clock, nothing changed by hand since); empty otherwise.
+  struct AtlasClock {
+    std::string zone;
+    int offsetSeconds;
+  };
+  std::optional<AtlasClock> DecidedClock() const;
+
  protected:
   // Tab and Escape close the list without picking (QCompleter would pick on Tab).
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +119,7 @@ class PlacePicker : public QObject {
   // The answer to "which of the two", for the clock time it was given for.
   std::optional<std::pair<std::chrono::local_seconds, bool>> answered_;
   std::optional<places::Conversion> conversion_;
+  std::optional<int> fittedOffset_;  // the offset of the row the atlas last set
   std::chrono::local_seconds convertedFrom_{};
   int convertedFromOffset_ = 0;
 };

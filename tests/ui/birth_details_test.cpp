@@ -21,6 +21,7 @@
 #include "file_fakes.h"
 #include "ui/birth_details_file.h"
 #include "ui/frm_main.h"
+#include "ui/place_picker.h"
 #include "ui/program.h"
 
 using ui::testing::AnsweringFileDialogs;
@@ -118,6 +119,31 @@ class BirthDetailsTest : public QObject {
     QVERIFY(same.details && moved.details);
     QVERIFY(same.details->place == (core::AtlasPlace{"Asia/Kolkata", 19800}));
     QVERIFY(!moved.details->place);
+  }
+
+  void theAtlasClockIsSavedAndCheckedOnOpening() {
+    // Delhi picked for 1 June 1943, 12:00, when its clock kept war time (UTC+6:30).
+    Child<QComboBox>("cboMonth")->setCurrentIndex(5);
+    Child<QComboBox>("cboYear")->setCurrentText("1943");
+    Child<QComboBox>("cboHH")->setCurrentText("12");
+    auto* picker = program->Form()->findChild<ui::PlacePicker*>("placePicker");
+    QVERIFY(picker);
+    picker->Pick({"Delhi", "Delhi", "India", "IN", "Asia/Kolkata", 28.65195, 77.23149, 1});
+    files.answer = dir.filePath("war.opc.json");
+    Trigger("mnuSaveDetails");
+    const auto saved = core::ParseBirthDetails(Contents(files.answer).toStdString());
+    QVERIFY(saved.details && saved.details->place == (core::AtlasPlace{"Asia/Kolkata", 23400}));
+    QCOMPARE(dialogs.Texts(), QStringList());
+
+    // The same file with the offset an older tz release might have given: the form says so.
+    std::string text = Contents(files.answer).toStdString();
+    text.replace(text.find("23400"), 5, "19800");
+    Write(dir.filePath("older.opc.json"), QByteArray::fromStdString(text));
+    QVERIFY(program->OpenBirthDetails(dir.filePath("older.opc.json")));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.Texts().front().contains("UTC+5:30") &&
+                 dialogs.Texts().front().contains("gives UTC+6:30"),
+             qPrintable(dialogs.Texts().front()));
   }
 
   void aFileTheFormCannotTakeChangesNothing_data() {
