@@ -51,19 +51,24 @@ std::array<int, 3> VedhaSigns(int sign) {
 }
 
 void FillPatakiChakra(core::BirthRecord& record, core::ResultSheet& sheet) {
+  std::array<int, core::kBodyCount> signs{};
   for (int k = 0; k < core::kBodyCount; ++k) {
     sheet.SetCaption(core::PositionSlot(k), record.PositionTexts[k]);
     record.ChartTexts[k] = record.PositionTexts[k];
+    signs[static_cast<std::size_t>(k)] = SignOfBody(record, k);
   }
   // Each box lists its bodies in body order, one per line after a leading line break.
   std::array<std::string, 12> boxes;
   for (int k = 0; k < core::kBodyCount; ++k) {
-    const int sign = SignOfBody(record, k);
-    if (sign >= 0) boxes[static_cast<std::size_t>(sign)] += "\r\n" + record.BodyNames[k];
+    const int sign = signs[static_cast<std::size_t>(k)];
+    if (sign < 0) continue;
+    std::string& box = boxes[static_cast<std::size_t>(sign)];
+    box += "\r\n";
+    box += record.BodyNames[k];
   }
   for (std::size_t sign = 0; sign < boxes.size(); ++sign)
     sheet.SetCaption(core::SignContentSlot(static_cast<int>(sign)), std::move(boxes[sign]));
-  const int lagnaSign = SignOfBody(record, core::kLagna);
+  const int lagnaSign = signs[core::kLagna];
   if (lagnaSign < 0) return;
   sheet.Highlight(lagnaSign);
   for (const int sign : VedhaSigns(lagnaSign)) sheet.Highlight(sign);

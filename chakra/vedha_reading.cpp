@@ -109,15 +109,19 @@ void ComposeVedhaReading(core::BirthRecord& record, core::ResultSheet& sheet) {
   sheet.SetCaption(core::Slot("lblLagna"), record.LagnaName);
   sheet.SetCaption(core::Slot("lblRashi"), record.RashiName);
 
-  const auto append = [&sheet](std::string text, bool emphasis) {
+  // Each run's text is built in place and moved into the sheet: the texts are long.
+  const auto append = [&sheet](std::string&& text, std::initializer_list<std::string_view> tail,
+                               bool emphasis) {
+    for (const auto part : tail) text += part;
     sheet.AppendText(std::move(text), emphasis, core::kReadingTextColour);
   };
-  append(Joined({"More About Vedha and Dandadhipati", kCrLf, kCrLf}), true);
-  append(Joined({dandaLagnaLine, kCrLf}), true);
-  append(Joined({lagnaReading, kCrLf, kCrLf}), false);
-  append(Joined({dandaRashiLine, kCrLf}), true);
-  append(Joined({rashiReading, kCrLf, kCrLf}), false);
-  append(Joined({vedhaEffectLines, kCrLf}), false);
+  sheet.RTB.reserve(sheet.RTB.size() + 6);
+  append("More About Vedha and Dandadhipati", {kCrLf, kCrLf}, true);
+  append(std::move(dandaLagnaLine), {kCrLf}, true);
+  append(std::move(lagnaReading), {kCrLf, kCrLf}, false);
+  append(std::move(dandaRashiLine), {kCrLf}, true);
+  append(std::move(rashiReading), {kCrLf, kCrLf}, false);
+  append(std::move(vedhaEffectLines), {kCrLf}, false);
 }
 
 }  // namespace modPatakiChakra

@@ -1,5 +1,6 @@
 #include "ephemeris/calendar_angles.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -14,10 +15,16 @@ double FloorDiv(double numerator, double denominator) {
   return std::floor(numerator / denominator);
 }
 
+// A whole number as std::to_string writes it.
+void AppendNumber(std::string& text, long long value) {
+  char digits[24];
+  text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
 // At least two digits, as "%02lld" writes them.
 void AppendTwoDigits(std::string& text, long long value) {
   if (value < 0 || value > 99) {
-    text += std::to_string(value);
+    AppendNumber(text, value);
     return;
   }
   text.push_back(static_cast<char>('0' + value / 10));
@@ -36,8 +43,11 @@ Figures FiguresOf(double longitude) {
   const double whole = std::floor(a);
   const double minutes = std::floor(60 * (a - whole));
   const double seconds = std::floor(60 * (60 * (a - whole) - minutes));
-  return {static_cast<long long>(std::fmod(whole, 30.0)), static_cast<long long>(minutes),
-          static_cast<long long>(seconds), SignOfLongitude(longitude)};
+  // Whole degrees are exact integers here, so the remainder needs no floating division.
+  const long long degreesInSign = whole < 1e18 ? static_cast<long long>(whole) % 30
+                                               : static_cast<long long>(std::fmod(whole, 30.0));
+  return {degreesInSign, static_cast<long long>(minutes), static_cast<long long>(seconds),
+          SignOfLongitude(longitude)};
 }
 
 }  // namespace
@@ -72,8 +82,16 @@ double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
 // From 360 on there is no sign: the text ends with the blank that would precede it.
 std::string LongitudeText(double longitude) {
   const Figures f = FiguresOf(longitude);
-  return std::to_string(f.degrees) + "° " + std::to_string(f.minutes) + "' " +
-         std::to_string(f.seconds) + "\" " + std::string(SignAbbreviation(f.sign));
+  std::string text;
+  text.reserve(24);
+  AppendNumber(text, f.degrees);
+  text += "° ";
+  AppendNumber(text, f.minutes);
+  text += "' ";
+  AppendNumber(text, f.seconds);
+  text += "\" ";
+  text += SignAbbreviation(f.sign);
+  return text;
 }
 
 // Where the long text shows no sign, this text has always shown the last three characters
@@ -87,7 +105,7 @@ std::string PositionText(double longitude) {
   if (f.sign >= 0) {
     text += SignAbbreviation(f.sign);
   } else {
-    text += std::to_string(f.seconds % 10);
+    AppendNumber(text, f.seconds % 10);
     text.push_back('"');
   }
   text.push_back(' ');

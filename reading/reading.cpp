@@ -51,8 +51,24 @@ std::optional<year_month_day> BirthDate(const BirthRecord& r) {
   return date;
 }
 
+void Append(std::string& text, std::string_view part) {
+  text += part;
+}
+void Append(std::string& text, int number) {
+  char digits[12];
+  text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
+// A caption built in one buffer from texts and whole numbers (written as std::to_string would).
+template <typename... Parts>
+std::string Concat(const Parts&... parts) {
+  std::string text;
+  text.reserve(32);
+  (Append(text, parts), ...);
+  return text;
+}
+
 std::string HoursMinutes(std::int32_t seconds) {
-  return std::to_string(seconds / 3600) + ":" + std::to_string(seconds % 3600 / 60);
+  return Concat(seconds / 3600, ":", seconds % 3600 / 60);
 }
 
 void CopyEntries(const FormEntries& e, BirthRecord& r) {
@@ -72,7 +88,7 @@ void CopyEntries(const FormEntries& e, BirthRecord& r) {
   r.IsEast = e.optLongEast;
   r.IsSouth = !e.optLatNorth;
   r.IsDst = e.chkDST;
-  for (int k = 0; k < kBodyCount; ++k) r.BodyNames[k] = std::string(kBodyNames[k]);
+  for (int k = 0; k < kBodyCount; ++k) r.BodyNames[k].assign(kBodyNames[k]);
 }
 
 void ComputeChart(BirthRecord& r, ResultSheet& sheet) {
@@ -82,22 +98,6 @@ void ComputeChart(BirthRecord& r, ResultSheet& sheet) {
   modVedicPlanetPosition::ComputePositionTable(r, instant);
   modRetrogrades::MarkRetrogrades(r);
   modPatakiChakra::FillPatakiChakra(r, sheet);
-}
-
-void Append(std::string& text, std::string_view part) {
-  text += part;
-}
-void Append(std::string& text, int number) {
-  char digits[12];
-  text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
-}
-// A caption built in one buffer from texts and whole numbers (written as std::to_string would).
-template <typename... Parts>
-std::string Concat(const Parts&... parts) {
-  std::string text;
-  text.reserve(32);
-  (Append(text, parts), ...);
-  return text;
 }
 
 void WritePersonalDetails(const FormEntries& e, const BirthRecord& r, ResultSheet& sheet) {
@@ -197,13 +197,8 @@ std::string DateTimeText(LocalTime t) {
     text.push_back(char('0' + value / 10));
     text.push_back(char('0' + value % 10));
   };
-  std::string text = std::to_string(unsigned(date.day()));
-  text.reserve(32);
-  text.push_back(' ');
-  text += MonthName(int(unsigned(date.month())));
-  text.push_back(' ');
-  text += std::to_string(int(date.year()));
-  text.push_back(' ');
+  std::string text = Concat(int(unsigned(date.day())), " ", MonthName(int(unsigned(date.month()))),
+                            " ", int(date.year()), " ");
   twoDigits(text, time.hours().count());
   text.push_back(':');
   twoDigits(text, time.minutes().count());
