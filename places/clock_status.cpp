@@ -6,21 +6,19 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/form_entries.h"
+
 namespace places {
 
 namespace {
 
 namespace chr = std::chrono;
 
-constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March",    "April",
-                                                 "May",       "June",     "July",     "August",
-                                                 "September", "October",  "November", "December"};
-
 // "1 June 1943".
 std::string DateText(chr::local_days day) {
   const chr::year_month_day ymd(day);
   return std::to_string(static_cast<unsigned>(ymd.day())) + " " +
-         kMonths[static_cast<unsigned>(ymd.month()) - 1] + " " +
+         std::string(core::MonthName(static_cast<int>(static_cast<unsigned>(ymd.month())))) + " " +
          std::to_string(static_cast<int>(ymd.year()));
 }
 
