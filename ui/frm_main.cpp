@@ -40,6 +40,19 @@ QComboBox* PickList(QWidget* parent, const char* name, const QString& accessible
   return Named(new QComboBox(parent), name, accessibleName);
 }
 
+// A list as wide as its widest entry, measured once instead of measuring every entry (the
+// number and month lists hold 337, about 1 ms at start-up). Qt sizes a list to hold its
+// placeholder text, and shows it only when no entry is chosen, which these lists never are;
+// the lists have no icons, so no room is kept for one.
+QComboBox* PickList(QWidget* parent, const char* name, const QString& accessibleName,
+                    const QString& widestEntry) {
+  QComboBox* list = PickList(parent, name, accessibleName);
+  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  list->setIconSize(QSize(0, 0));
+  list->setPlaceholderText(widestEntry);
+  return list;
+}
+
 void FillNumbers(QComboBox* list, int first, int last) {
   for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
 }
@@ -144,17 +157,20 @@ QWidget* FrmMain::BuildPersonalDetails() {
   grid->addWidget(Caption(QStringLiteral("Name"), txtName_, box), 0, 0);
   grid->addWidget(txtName_, 0, 1, 1, 4);
 
-  cboMonth_ = PickList(box, "cboMonth", QStringLiteral("Month of birth"));
-  cboDate_ = PickList(box, "cboDate", QStringLiteral("Day of birth"));
-  cboYear_ = PickList(box, "cboYear", QStringLiteral("Year of birth"));
+  // Digits are equally wide in the sans typefaces the form uses.
+  const QString twoDigits = QStringLiteral("00");
+  cboMonth_ =
+      PickList(box, "cboMonth", QStringLiteral("Month of birth"), QStringLiteral("September"));
+  cboDate_ = PickList(box, "cboDate", QStringLiteral("Day of birth"), twoDigits);
+  cboYear_ = PickList(box, "cboYear", QStringLiteral("Year of birth"), QStringLiteral("0000"));
   grid->addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth_, box), 1, 0);
   grid->addWidget(cboMonth_, 1, 1);
   grid->addWidget(cboDate_, 1, 2);
   grid->addWidget(cboYear_, 1, 3);
 
-  cboHH_ = PickList(box, "cboHH", QStringLiteral("Hour of birth"));
-  cboMM_ = PickList(box, "cboMM", QStringLiteral("Minute of birth"));
-  cboSS_ = PickList(box, "cboSS", QStringLiteral("Second of birth"));
+  cboHH_ = PickList(box, "cboHH", QStringLiteral("Hour of birth"), twoDigits);
+  cboMM_ = PickList(box, "cboMM", QStringLiteral("Minute of birth"), twoDigits);
+  cboSS_ = PickList(box, "cboSS", QStringLiteral("Second of birth"), twoDigits);
   grid->addWidget(Caption(QStringLiteral("Time of Birth"), cboHH_, box), 2, 0);
   grid->addWidget(cboHH_, 2, 1);
   grid->addWidget(cboMM_, 2, 2);

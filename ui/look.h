@@ -27,7 +27,7 @@ inline const QColor kValueColour(255, 192, 128);
 inline const QColor kCaptionColour(0, 192, 0);
 inline const QColor kHighlight(0, 128, 128);
 
-// Verdana where installed, else the system's sans typeface.
+// Verdana where installed, else the system's general typeface.
 QFont AppFont(qreal pointSize = 8, bool bold = false);
 // Sets the widget's background fill and text colour.
 void Paint(QWidget* widget, const QColor& background, const QColor& text);

@@ -1,5 +1,7 @@
 #include "ui/program.h"
 
+#include <QWidget>
+
 #include "reading/reading.h"
 #include "ui/birth_details_commands.h"
 #include "ui/file_dialogs.h"
@@ -8,6 +10,18 @@
 #include "ui/reading_commands.h"
 
 namespace ui {
+
+namespace {
+
+// A hidden window's native window and backing store (an image of the whole window, about
+// 1 MiB for the form) go while the frame is up, and show() makes them again. Only
+// QWidget::destroy() frees the backing store (QWindow::destroy() leaves it), and it is
+// protected: a class derived from QWidget may name it to form a pointer to it.
+struct NativeWindow : QWidget {
+  static void Release(QWidget& window) { (window.*&NativeWindow::destroy)(true, true); }
+};
+
+}  // namespace
 
 Program::Program(Dialogs& dialogs, LinkOpener& links)
     : Program(dialogs, links, *new QtFileDialogs) {
@@ -46,6 +60,15 @@ void Program::RunReading() {
     return;
   }
   form_->hide();
+  // Released from the event loop: the request may come from inside an event the form's own
+  // native window is delivering. The call is queued before the frame paints its first
+  // picture, so the two backing stores never coexist; a Back before it keeps the window.
+  QMetaObject::invokeMethod(
+      form_.get(),
+      [form = form_.get()] {
+        if (form->isHidden()) NativeWindow::Release(*form);
+      },
+      Qt::QueuedConnection);
   DropFrame();
   frame_ = std::make_unique<MdiFrame>(sheet, links_);
   AddReadingCommands(*frame_, {form_->Entries(), record_, sheet}, dialogs_, files_, *details_);

@@ -33,7 +33,8 @@ class Program : public QObject {
   const core::BirthRecord& Record() const { return record_; }
 
   // The reading: on refused entries the form says why and nothing else changes; otherwise
-  // the form gives way to a new frame showing a new result window.
+  // the form gives way to a new frame showing a new result window. The hidden form's native
+  // window and backing store are released; Back makes them again.
   void RunReading();
   // Drops the frame and its result window and shows the form with its entries as they were.
   void Back();

@@ -3,6 +3,7 @@
 
 #include "ui/program.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -174,6 +175,56 @@ class ProgramTest : public QObject {
     const ui::FrmDisplay* second = program->Frame()->Display();
     QCOMPARE(second->findChild<QLabel*>("lblName")->text(), QStringLiteral("SECOND"));
     CheckShows(second, expected);
+  }
+
+  // Every entry of the form, as "name=value", whatever widget holds it.
+  QStringList FormState() {
+    QStringList state;
+    for (auto* edit : program->Form()->findChildren<QLineEdit*>())
+      state << edit->objectName() + "=" + edit->text();
+    for (auto* list : program->Form()->findChildren<QComboBox*>())
+      state << list->objectName() + "=" + list->currentText();
+    for (auto* button : program->Form()->findChildren<QAbstractButton*>())
+      if (button->isCheckable())
+        state << button->objectName() + "=" + QString::number(button->isChecked());
+    return state;
+  }
+
+  void hiddenFormReleasesItsNativeWindow_data() {
+    QTest::addColumn<bool>("backAtOnce");
+    QTest::newRow("Back after the release") << false;
+    QTest::newRow("Back before the release runs") << true;
+  }
+  void hiddenFormReleasesItsNativeWindow() {
+    QFETCH(bool, backAtOnce);
+    ui::FrmMain* form = program->Form();
+    EnterBirth("ASHA", 10);
+    FormChild<QCheckBox>("chkDST")->setChecked(true);
+    FormChild<QRadioButton>("optLong1")->setChecked(true);
+    auto* city = FormChild<QLineEdit>("txtMCity");
+    city->setFocus();
+    const QStringList before = FormState();
+    QVERIFY(form->windowHandle());
+
+    FormChild<QPushButton>("cmdRashi")->click();
+    QVERIFY(program->Frame());
+    if (!backAtOnce) {
+      QCoreApplication::processEvents();
+      QVERIFY(!form->windowHandle());
+      QVERIFY(!form->testAttribute(Qt::WA_WState_Created));
+    }
+    program->Frame()->findChild<QPushButton*>("cmdBack")->click();
+    QCoreApplication::processEvents();
+    DeleteDropped();
+
+    QVERIFY(form->isVisible());
+    QVERIFY(form->windowHandle());
+    QCOMPARE(FormState(), before);
+    QCOMPARE(form->focusWidget(), city);
+    auto* year = FormChild<QComboBox>("cboYear");
+    QCOMPARE(year->count(), 150);
+    QTest::keyClick(year, Qt::Key_Down);
+    QCOMPARE(year->currentText(), QStringLiteral("1985"));
   }
 
   void frameMenusAndBackByMenu() {
