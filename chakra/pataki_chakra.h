@@ -22,11 +22,10 @@ inline constexpr std::array<std::string_view, 4> kBeneficPlanets = {"Moon", "Mer
                                                                     "Venus"};
 
 struct VedhaFinding {
-  int target = core::kLagna;       // 9 Lagna or 1 Rashi
-  std::array<bool, 3> occupied{};  // one flag per vedha sign slot
-  // PositionNames, body-index order; they view the record's names and live as long as they do.
-  std::array<std::vector<std::string_view>, 3> occupants;
-  std::vector<std::string_view> OccupantList;  // the three slots joined, only with vedha
+  int target = core::kLagna;                          // 9 Lagna or 1 Rashi
+  std::array<bool, 3> occupied{};                     // one flag per vedha sign slot
+  std::array<std::vector<std::string>, 3> occupants;  // PositionNames, body-index order
+  std::vector<std::string> OccupantList;              // the three slots joined, only with vedha
   std::int16_t MaleficCount = 0;
   std::int16_t BeneficCount = 0;
   bool HasVedha() const { return occupied[0] && occupied[1] && occupied[2]; }

@@ -17,7 +17,7 @@ using chakra_test::BodySigns;
 using chakra_test::ChartRecord;
 using modPatakiChakra::AnalyseVedha;
 using modPatakiChakra::VedhaSigns;
-using Names = std::vector<std::string_view>;
+using Names = std::vector<std::string>;
 
 int Sign(std::string_view abbreviation) {
   return ephemeris::SignIndex(abbreviation);
