@@ -53,8 +53,16 @@ QComboBox* PickList(QWidget* parent, const char* name, const QString& accessible
   return list;
 }
 
+// One insertion per list: the list's model is told once instead of once per entry.
 void FillNumbers(QComboBox* list, int first, int last) {
-  for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
+  QStringList numbers;
+  numbers.reserve(last - first + 1);
+  for (int n = first; n <= last; ++n) numbers << QString::number(n);
+  list->addItems(numbers);
+}
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -248,12 +256,11 @@ QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& box
 }
 
 void FrmMain::FillLists() {
-  for (int month = 1; month <= 12; ++month)
-    cboMonth_->addItem(QString::fromUtf8(core::MonthName(month).data(),
-                                         static_cast<qsizetype>(core::MonthName(month).size())));
-  for (const core::ZoneRow& row : core::ZoneTable())
-    cmbTimeZone_->addItem(
-        QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));
+  QStringList months, zones;
+  for (const std::string_view month : core::kMonthNames) months << FromUtf8(month);
+  for (const core::ZoneRow& row : core::ZoneTable()) zones << FromUtf8(row.text);
+  cboMonth_->addItems(months);
+  cmbTimeZone_->addItems(zones);
   FillNumbers(cboDate_, 1, 31);
   FillNumbers(cboYear_, 1901, 2050);
   FillNumbers(cboHH_, 0, 23);
