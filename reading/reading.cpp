@@ -62,7 +62,7 @@ void Append(std::string& text, int number) {
 template <typename... Parts>
 std::string Concat(const Parts&... parts) {
   std::string text;
-  text.reserve(32);
+
   (Append(text, parts), ...);
   return text;
 }
