@@ -29,9 +29,8 @@ std::string_view Trimmed(std::string_view text) {
 
 std::optional<double> ParseNumber(std::string_view text) {
   // Most texts are a few plain digits: exact as a whole number, without the general parse.
-  const std::string_view s = !text.empty() && IsDigit(text.front()) && IsDigit(text.back())
-                                 ? text
-                                 : Trimmed(text);
+  const std::string_view s =
+      !text.empty() && IsDigit(text.front()) && IsDigit(text.back()) ? text : Trimmed(text);
   if (!s.empty() && s.size() <= 9 && Digits(s, 0) == s.size()) {
     int value = 0;
     for (const char c : s) value = value * 10 + (c - '0');
