@@ -142,6 +142,9 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   FillLists();
   SetTabOrder();
   txtName_->setFocus();
+  // Qt opens a window no taller than two thirds of the screen; on a 600-pixel screen that
+  // squeezed the boxes of the form. It opens at its whole size instead.
+  resize(sizeHint());
 }
 
 void FrmMain::BuildMenus() {
