@@ -21,6 +21,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${OPC_DIRECTORY_PERMISSIONS})
 if(TARGET orvel-pataki-chakra)
   install(TARGETS orvel-pataki-chakra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
           COMPONENT program)
+  # The printing module, loaded when the user prints; found relative to the program.
+  install(TARGETS opc_printing LIBRARY DESTINATION ${OPC_MODULE_DIR} COMPONENT program)
 
   if(UNIX AND NOT APPLE)
     # Desktop integration (freedesktop.org): one application id names the desktop file, the

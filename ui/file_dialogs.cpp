@@ -1,9 +1,9 @@
 #include "ui/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 
+#include "ui/printer_module.h"
 #include "ui/reading_page.h"
 
 namespace ui {
@@ -18,16 +18,13 @@ QString QtFileDialogs::SaveFileName(QWidget* parent, const QString& caption,
   return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
-void QtFileDialogs::Print(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
-  // The printer exists only while the user prints: nothing of it is made at start-up.
-  QPrinter printer(QPrinter::HighResolution);
-  SetUpPage(printer);
-  QPrintPreviewDialog preview(&printer, parent);
-  preview.setObjectName(QStringLiteral("dlgPrintPreview"));
-  preview.setAccessibleName(QStringLiteral("Print preview"));
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                   [&paint](QPrinter* chosen) { paint(*chosen); });
-  preview.exec();
+std::optional<QString> QtFileDialogs::Print(QWidget* parent,
+                                            const std::function<void(QPagedPaintDevice&)>& paint) {
+  // The printer exists only while the user prints: nothing of it is loaded at start-up.
+  auto module = LoadPrinterModule(PrinterModuleFolders(QCoreApplication::applicationDirPath()));
+  if (auto* problem = std::get_if<QString>(&module)) return *problem;
+  std::get<PrinterModule*>(module)->Preview(parent, SetUpPage, paint);
+  return std::nullopt;
 }
 
 }  // namespace ui

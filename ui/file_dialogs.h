@@ -4,8 +4,9 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace ui {
@@ -19,8 +20,10 @@ class FileDialogs {
   // The chosen path for a new file; `proposed` is the path offered at first.
   virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                                const QString& filter) = 0;
-  // Lets the user preview and print; `paint` draws the pages on the printer chosen.
-  virtual void Print(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
+  // Lets the user preview and print; `paint` draws the pages on the printer chosen. On
+  // failure, why printing is not available.
+  virtual std::optional<QString> Print(QWidget* parent,
+                                       const std::function<void(QPagedPaintDevice&)>& paint) = 0;
 };
 
 class QtFileDialogs final : public FileDialogs {
@@ -29,7 +32,8 @@ class QtFileDialogs final : public FileDialogs {
                        const QString& filter) override;
   QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                        const QString& filter) override;
-  void Print(QWidget* parent, const std::function<void(QPrinter&)>& paint) override;
+  std::optional<QString> Print(QWidget* parent,
+                               const std::function<void(QPagedPaintDevice&)>& paint) override;
 };
 
 }  // namespace ui

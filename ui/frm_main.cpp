@@ -21,6 +21,7 @@
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/mod_help.h"
+#include "ui/pick_list.h"
 #include "ui/place_picker.h"
 #include "ui/program_texts.h"
 #include "ui/services.h"
@@ -36,21 +37,12 @@ W* Named(W* widget, const char* name, const QString& accessibleName = {}) {
   return widget;
 }
 
-QComboBox* PickList(QWidget* parent, const char* name, const QString& accessibleName) {
-  return Named(new QComboBox(parent), name, accessibleName);
-}
-
-// A list as wide as its widest entry, measured once instead of measuring every entry (the
-// number and month lists hold 337, about 1 ms at start-up). Qt sizes a list to hold its
-// placeholder text, and shows it only when no entry is chosen, which these lists never are;
-// the lists have no icons, so no room is kept for one.
-QComboBox* PickList(QWidget* parent, const char* name, const QString& accessibleName,
-                    const QString& widestEntry) {
-  QComboBox* list = PickList(parent, name, accessibleName);
-  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  list->setIconSize(QSize(0, 0));
-  list->setPlaceholderText(widestEntry);
-  return list;
+// A pick list with its object and accessible names; `sizing` is the widest entry or the number
+// of characters it is as wide as.
+template <typename Sizing>
+QComboBox* NamedPickList(QWidget* parent, const char* name, const QString& accessibleName,
+                         Sizing sizing) {
+  return Named(new PickList(parent, sizing), name, accessibleName);
 }
 
 // One insertion per list: the list's model is told once instead of once per entry.
@@ -171,17 +163,17 @@ QWidget* FrmMain::BuildPersonalDetails() {
   // Digits are equally wide in the sans typefaces the form uses.
   const QString twoDigits = QStringLiteral("00");
   cboMonth_ =
-      PickList(box, "cboMonth", QStringLiteral("Month of birth"), QStringLiteral("September"));
-  cboDate_ = PickList(box, "cboDate", QStringLiteral("Day of birth"), twoDigits);
-  cboYear_ = PickList(box, "cboYear", QStringLiteral("Year of birth"), QStringLiteral("0000"));
+      NamedPickList(box, "cboMonth", QStringLiteral("Month of birth"), QStringLiteral("September"));
+  cboDate_ = NamedPickList(box, "cboDate", QStringLiteral("Day of birth"), twoDigits);
+  cboYear_ = NamedPickList(box, "cboYear", QStringLiteral("Year of birth"), QStringLiteral("0000"));
   grid->addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth_, box), 1, 0);
   grid->addWidget(cboMonth_, 1, 1);
   grid->addWidget(cboDate_, 1, 2);
   grid->addWidget(cboYear_, 1, 3);
 
-  cboHH_ = PickList(box, "cboHH", QStringLiteral("Hour of birth"), twoDigits);
-  cboMM_ = PickList(box, "cboMM", QStringLiteral("Minute of birth"), twoDigits);
-  cboSS_ = PickList(box, "cboSS", QStringLiteral("Second of birth"), twoDigits);
+  cboHH_ = NamedPickList(box, "cboHH", QStringLiteral("Hour of birth"), twoDigits);
+  cboMM_ = NamedPickList(box, "cboMM", QStringLiteral("Minute of birth"), twoDigits);
+  cboSS_ = NamedPickList(box, "cboSS", QStringLiteral("Second of birth"), twoDigits);
   grid->addWidget(Caption(QStringLiteral("Time of Birth"), cboHH_, box), 2, 0);
   grid->addWidget(cboHH_, 2, 1);
   grid->addWidget(cboMM_, 2, 2);
@@ -214,9 +206,7 @@ QWidget* FrmMain::BuildPlaceDetails() {
 QWidget* FrmMain::BuildZone() {
   auto* box = Named(new QGroupBox(QStringLiteral("Zone")), "fraZone");
   auto* column = new QVBoxLayout(box);
-  cmbTimeZone_ = PickList(box, "cmbTimeZone", QStringLiteral("Time zone"));
-  cmbTimeZone_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  cmbTimeZone_->setMinimumContentsLength(24);
+  cmbTimeZone_ = NamedPickList(box, "cmbTimeZone", QStringLiteral("Time zone"), 24);
   chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), box), "chkDST");
   column->addWidget(cmbTimeZone_);
   column->addWidget(chkDST_);

@@ -1,5 +1,6 @@
 #include "ui/look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QWidget>
 
@@ -15,10 +16,19 @@ QFont AppFont(qreal pointSize, bool bold) {
           ? QStringLiteral("Verdana")
           : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   QFont font(family);
-  font.setStyleHint(QFont::SansSerif);
+  font.setStyleHint(QFont::SansSerif,
+                    qEnvironmentVariableIsSet("OPC_NOSHAPE")
+                        ? QFont::StyleStrategy(QFont::PreferDefault | QFont::PreferNoShaping)
+                        : QFont::PreferDefault);
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   return font;
+}
+
+void UseScreenTextStrategy() {
+  QFont general = QApplication::font();
+  general.setStyleStrategy(kScreenTextStrategy);
+  QApplication::setFont(general);
 }
 
 void Paint(QWidget* widget, const QColor& background, const QColor& text) {

@@ -27,8 +27,18 @@ inline const QColor kValueColour(255, 192, 128);
 inline const QColor kCaptionColour(0, 192, 0);
 inline const QColor kHighlight(0, 128, 128);
 
+// Text on screen in scripts that need no shaping (Latin among them) is laid out from the
+// font's character map and kerning table without OpenType shaping; scripts that need it
+// (Devanagari, Arabic, ...) are shaped as before. Shaping copies a typeface's layout tables
+// for every size and weight in use and loads the shaping library's code: about 0.7 MiB for
+// the five the windows use. Kerning stays; a glyph may sit a pixel apart from a shaped one.
+inline constexpr QFont::StyleStrategy kScreenTextStrategy =
+    QFont::StyleStrategy(QFont::PreferDefault | QFont::PreferNoShaping);
+
 // Verdana where installed, else the system's general typeface.
 QFont AppFont(qreal pointSize = 8, bool bold = false);
+// The application's general font (menus, message boxes) with the screen's text strategy.
+void UseScreenTextStrategy();
 // Sets the widget's background fill and text colour.
 void Paint(QWidget* widget, const QColor& background, const QColor& text);
 void SetTextColour(QWidget* widget, const QColor& text);

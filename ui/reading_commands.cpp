@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QMainWindow>
 #include <QMenu>
-#include <QPrinter>
 #include <QStandardPaths>
 
 #include "ui/birth_details_commands.h"
@@ -30,7 +29,9 @@ class ReadingCommands : public QObject {
   const KeptReading& Reading() const { return reading_; }
 
   void Print() {
-    files_.Print(&frame_, [this](QPrinter& printer) { PaintReadingPages(printer, reading_); });
+    const auto problem = files_.Print(
+        &frame_, [this](QPagedPaintDevice& printer) { PaintReadingPages(printer, reading_); });
+    if (problem) dialogs_.ShowMessage(&frame_, *problem, reading::MessageIcon::Error);
   }
 
   void ExportPdf() {

@@ -18,7 +18,10 @@ class AnsweringFileDialogs final : public FileDialogs {
     proposals << proposed;
     return answer;
   }
-  void Print(QWidget*, const std::function<void(QPrinter&)>&) override { ++prints; }
+  std::optional<QString> Print(QWidget*, const std::function<void(QPagedPaintDevice&)>&) override {
+    ++prints;
+    return std::nullopt;
+  }
 
   QString answer;  // the path the user "chose"; empty for Cancel
   QStringList proposals;
