@@ -16,10 +16,7 @@ QFont AppFont(qreal pointSize, bool bold) {
           ? QStringLiteral("Verdana")
           : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   QFont font(family);
-  font.setStyleHint(QFont::SansSerif,
-                    qEnvironmentVariableIsSet("OPC_NOSHAPE")
-                        ? QFont::StyleStrategy(QFont::PreferDefault | QFont::PreferNoShaping)
-                        : QFont::PreferDefault);
+  font.setStyleHint(QFont::SansSerif, kScreenTextStrategy);
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   return font;

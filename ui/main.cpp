@@ -7,6 +7,7 @@
 #include "ui/headless_export.h"
 #include "ui/look.h"
 #include "ui/program.h"
+#include "ui/program_style.h"
 #include "ui/services.h"
 
 namespace {
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
   // parts, so a small cache is as fast and saves about 0.3 MiB.
   QPixmapCache::setCacheLimit(kPixmapCacheKiB);
   ui::UseScreenTextStrategy();
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orvel-pataki-chakra.png")));
+  QApplication::setStyle(new ui::ProgramStyle);
+  QApplication::setWindowIcon(ui::ReadPng(QStringLiteral(":/icons/orvel-pataki-chakra.png")));
   // The program ends on Exit or when either window is closed, not when the form is hidden.
   QApplication::setQuitOnLastWindowClosed(false);
 
