@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmapCache>
+#include <QStyle>
 #include <cstdio>
 
 #include "ui/command_line.h"
@@ -49,7 +50,8 @@ int main(int argc, char** argv) {
   // parts, so a small cache is as fast and saves about 0.3 MiB.
   QPixmapCache::setCacheLimit(kPixmapCacheKiB);
   ui::UseScreenTextStrategy();
-  QApplication::setStyle(new ui::ProgramStyle);
+  // Over the style the user or the desktop chose (-style, QT_STYLE_OVERRIDE, the platform).
+  QApplication::setStyle(new ui::ProgramStyle(QApplication::style()->name()));
   QApplication::setWindowIcon(ui::ReadPng(QStringLiteral(":/icons/orvel-pataki-chakra.png")));
   // The program ends on Exit or when either window is closed, not when the form is hidden.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -91,8 +91,9 @@ QPixmap ReadPng(const QString& path) {
   return QPixmap::fromImage(reader.read());
 }
 
-ProgramStyle::ProgramStyle()
-    : fusion_(baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) {
+ProgramStyle::ProgramStyle(const QString& key)
+    : QProxyStyle(key),
+      fusion_(baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) {
   if (fusion_)
     groupBoxFrame_ =
         ReadPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));

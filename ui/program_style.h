@@ -15,7 +15,8 @@ namespace ui {
 
 class ProgramStyle final : public QProxyStyle {
  public:
-  ProgramStyle();
+  // Over the style named `key` (as QStyleFactory knows it), or the desktop's default style.
+  explicit ProgramStyle(const QString& key = {});
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
