@@ -1,10 +1,9 @@
-// The printing module is found beside the program or where the package installs it, and a
-// missing or foreign module gives a message instead of printing.
+// The printing module is found beside the program or where the package installs it; a missing
+// or foreign module gives a message instead.
 
 #include "ui/printer_module.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,54 +12,40 @@ class PrinterModuleTest : public QObject {
 
  private slots:
   void modulesAreFoundOrExplained_data() {
-    QTest::addColumn<QString>("layout");   // what the program's folders hold
+    QTest::addColumn<QString>("source");   // the file put there; empty: none
+    QTest::addColumn<QString>("folder");   // where, under the prefix
     QTest::addColumn<QString>("problem");  // part of the message; empty when it loads
-    QTest::newRow("beside the program (a build tree)") << "beside"
-                                                       << "";
-    QTest::newRow("installed, relative to the program") << "installed"
-                                                        << "";
-    QTest::newRow("nowhere") << "none"
+    const QString offscreen =
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so";
+    QTest::newRow("beside the program") << OPC_PRINTER_MODULE << "bin"
+                                        << "";
+    QTest::newRow("installed") << OPC_PRINTER_MODULE << OPC_MODULE_DIR << "";
+    QTest::newRow("nowhere") << ""
+                             << "bin"
                              << "was not found in";
-    QTest::newRow("a file that is no module") << "garbage"
-                                              << "could not be loaded";
-    QTest::newRow("another program's module") << "foreign"
-                                              << "could not be loaded";
+    QTest::newRow("no module") << QFINDTESTDATA("printer_module_test.cpp") << "bin"
+                               << "could not be loaded";
+    QTest::newRow("another's module") << offscreen << "bin"
+                                      << "could not be loaded";
   }
 
   void modulesAreFoundOrExplained() {
-    QFETCH(QString, layout);
+    QFETCH(QString, source);
+    QFETCH(QString, folder);
     QFETCH(QString, problem);
     QTemporaryDir root;
-    const QDir bin(root.filePath("bin"));
-    QVERIFY(QDir().mkpath(bin.path()));
-    const QString installed = root.filePath(QStringLiteral(OPC_MODULE_DIR));
-    QVERIFY(QDir().mkpath(installed));
-    const QString file = QString::fromLatin1(ui::kPrinterModuleFile);
-    if (layout == "beside") QVERIFY(QFile::copy(OPC_PRINTER_MODULE, bin.filePath(file)));
-    if (layout == "installed")
-      QVERIFY(QFile::copy(OPC_PRINTER_MODULE, QDir(installed).filePath(file)));
-    if (layout == "garbage") {
-      QFile junk(bin.filePath(file));
-      QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a module") > 0);
-    }
-    // Qt's own plugins load but offer no printer.
-    if (layout == "foreign") {
-      const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                             QStringLiteral("/platforms/libqoffscreen.so");
-      if (!QFile::exists(plugin)) QSKIP("no offscreen platform plugin to stand in");
-      QVERIFY(QFile::copy(plugin, bin.filePath(file)));
-    }
-
-    const auto module = ui::LoadPrinterModule(ui::PrinterModuleFolders(bin.path()));
+    QVERIFY(QDir(root.path()).mkpath(folder) && QDir(root.path()).mkpath("bin"));
+    if (!source.isEmpty())
+      QVERIFY(QFile::copy(source, QDir(root.filePath(folder)).filePath(ui::kPrinterModuleFile)));
+    const auto module = ui::LoadPrinterModule(ui::PrinterModuleFolders(root.filePath("bin")));
+    const auto* message = std::get_if<QString>(&module);
     if (problem.isEmpty()) {
-      const auto* message = std::get_if<QString>(&module);
-      QVERIFY2(!message, qPrintable(message ? *message : QString()));
-      QVERIFY(std::get<ui::PrinterModule*>(module) != nullptr);
+      QVERIFY2(!message && std::get<ui::PrinterModule*>(module),
+               qPrintable(message ? *message : ""));
     } else {
-      QVERIFY(std::holds_alternative<QString>(module));
-      const QString& message = std::get<QString>(module);
-      QVERIFY2(message.startsWith("Printing is not available") && message.contains(problem),
-               qPrintable(message));
+      QVERIFY(message);
+      QVERIFY2(message->startsWith("Printing is not available") && message->contains(problem),
+               qPrintable(*message));
     }
   }
 };

@@ -1,4 +1,4 @@
-// The program's style draws as the desktop's own and reads no image through the format plugins.
+// The program's style draws as Fusion does and reads no image through the format plugins.
 
 #include "ui/program_style.h"
 
@@ -9,94 +9,67 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStyleFactory>
-#include <QVBoxLayout>
 #include <QtTest>
-
-namespace {
-
-bool ImagePluginLoaded() {
-  QFile maps(QStringLiteral("/proc/self/maps"));
-  if (!maps.open(QIODevice::ReadOnly)) return false;
-  return maps.readAll().contains("/imageformats/");
-}
-
-QImage Grab(QWidget& widget, QStyle* style) {
-  widget.setStyle(style);
-  widget.resize(220, 90);
-  return widget.grab().toImage();
-}
-
-}  // namespace
 
 class ProgramStyleTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // First, while nothing else in this process has read an image.
+  // First, while nothing else in this process has read an image. Like the program's windows:
+  // a menu bar, a group box, a result window with the program's icon and no buttons.
   void windowsLoadNoImagePlugin() {
-    if (!QFile::exists(QStringLiteral("/proc/self/maps"))) QSKIP("needs /proc");
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.exists()) QSKIP("needs /proc");
     QApplication::setStyle(new ui::ProgramStyle);
+    QPixmap icon(16, 16);
+    icon.fill(Qt::darkCyan);
+    QApplication::setWindowIcon(icon);
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("&File"));
     auto* area = new QMdiArea;
     window.setCentralWidget(area);
-    auto* box = new QGroupBox(QStringLiteral("Hora"));
-    new QVBoxLayout(box);
-    // As the program's result window: the program's icon, a title and no buttons.
-    QPixmap icon(16, 16);
-    icon.fill(Qt::darkCyan);
-    QApplication::setWindowIcon(icon);
-    QMdiSubWindow* inner =
-        area->addSubWindow(box, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    inner->setWindowIcon(icon);
-    inner->setSystemMenu(nullptr);
-    inner->show();
+    area->addSubWindow(new QGroupBox(QStringLiteral("Hora")),
+                       Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+        ->setSystemMenu(nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.grab();
-    QVERIFY(!ImagePluginLoaded());
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY(!maps.readAll().contains("/imageformats/"));
   }
 
-  void groupBoxesLookAsUnderFusion_data() {
-    QTest::addColumn<QString>("title");
+  void looksAsFusion_data() {
+    QTest::addColumn<QString>("title");  // of a group box; empty: an icon instead
     QTest::addColumn<bool>("checkable");
-    QTest::newRow("titled") << "Personal Details" << false;
-    QTest::newRow("untitled") << "" << false;
-    QTest::newRow("checkable") << "Zone" << true;
+    QTest::addColumn<int>("icon");
+    QTest::newRow("titled box") << "Personal Details" << false << 0;
+    QTest::newRow("untitled box") << "" << false << 0;
+    QTest::newRow("checkable box") << "Zone" << true << 0;
+    QTest::newRow("menu bar arrow")
+        << "" << false << int(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QTest::newRow("window menu icon") << "" << false << int(QStyle::SP_TitleBarMenuButton);
   }
 
-  void groupBoxesLookAsUnderFusion() {
+  void looksAsFusion() {
     QFETCH(QString, title);
     QFETCH(bool, checkable);
-    QStyle* fusion = QStyleFactory::create(QStringLiteral("fusion"));
-    ui::ProgramStyle* ours = new ui::ProgramStyle;
+    QFETCH(int, icon);
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    ui::ProgramStyle ours(QStringLiteral("fusion"));
+    if (icon != 0) {
+      const auto which = QStyle::StandardPixmap(icon);
+      QCOMPARE(ours.standardIcon(which).pixmap(16).toImage(),
+               fusion->standardIcon(which).pixmap(16).toImage());
+      return;
+    }
     QGroupBox box(title);
     box.setCheckable(checkable);
-    const QImage expected = Grab(box, fusion);
-    QCOMPARE(Grab(box, ours), expected);
+    box.resize(220, 90);
+    box.setStyle(fusion.get());
+    const QImage expected = box.grab().toImage();
+    box.setStyle(&ours);
+    QCOMPARE(box.grab().toImage(), expected);
     box.setStyle(nullptr);
-    delete ours;
-    delete fusion;
-  }
-
-  // Made only when drawn, the menu bar's and the window menu's icons are the style's own.
-  void deferredIconsAreTheStylesIcons_data() {
-    QTest::addColumn<int>("which");
-    QTest::newRow("menu bar arrow") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
-    QTest::newRow("window menu") << int(QStyle::SP_TitleBarMenuButton);
-    QTest::newRow("close") << int(QStyle::SP_TitleBarCloseButton);
-    QTest::newRow("restore") << int(QStyle::SP_TitleBarNormalButton);
-  }
-
-  void deferredIconsAreTheStylesIcons() {
-    QFETCH(int, which);
-    const auto pixmap = QStyle::StandardPixmap(which);
-    QStyle* fusion = QStyleFactory::create(QStringLiteral("fusion"));
-    ui::ProgramStyle ours;
-    const QIcon icon = ours.standardIcon(pixmap);
-    QVERIFY(!icon.isNull());
-    QCOMPARE(icon.pixmap(16).toImage(), fusion->standardIcon(pixmap).pixmap(16).toImage());
-    delete fusion;
   }
 };
 
