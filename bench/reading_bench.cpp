@@ -93,7 +93,7 @@ BENCHMARK(BM_DumpLine);
 void BM_ComputeMoonAndRashi(benchmark::State& state) {
   core::BirthRecord record = ReadRecord();
   for (auto _ : state) {
-    modVedicEphemeris::ComputeMoonAndRashi(record, reading::BirthInstantOf(record));
+    ephemeris::ComputeMoonAndRashi(record, reading::BirthInstantOf(record));
     benchmark::DoNotOptimize(record.MoonLongitudeText);
   }
 }
@@ -102,7 +102,7 @@ BENCHMARK(BM_ComputeMoonAndRashi);
 void BM_ComputeAscendant(benchmark::State& state) {
   core::BirthRecord record = ReadRecord();
   for (auto _ : state) {
-    modVedicPlanetPosition::ComputeAscendant(record, reading::BirthInstantOf(record));
+    ephemeris::ComputeAscendant(record, reading::BirthInstantOf(record));
     benchmark::DoNotOptimize(record.AscendantText);
   }
 }
@@ -110,9 +110,9 @@ BENCHMARK(BM_ComputeAscendant);
 
 void BM_ComputePositionTable(benchmark::State& state) {
   core::BirthRecord record = ReadRecord();
-  modVedicPlanetPosition::ComputeAscendant(record, reading::BirthInstantOf(record));
+  ephemeris::ComputeAscendant(record, reading::BirthInstantOf(record));
   for (auto _ : state) {
-    modVedicPlanetPosition::ComputePositionTable(record, reading::BirthInstantOf(record));
+    ephemeris::ComputePositionTable(record, reading::BirthInstantOf(record));
     benchmark::DoNotOptimize(record.PositionTexts);
   }
 }
@@ -123,8 +123,8 @@ void BM_SunRiseSetThreeDays(benchmark::State& state) {
   std::array<core::DateTime, 3> sunTimes;
   for (auto _ : state) {
     for (int day = 6; day <= 8; ++day) {
-      auto sunDay = modSunRiseSunSet::SunRiseSet(3, day, 1984, 10, 5, 28, 38, false, 77, 12, true,
-                                                 -5, -30, false, sunTimes);
+      auto sunDay = sky::SunRiseSet(3, day, 1984, 10, 5, 28, 38, false, 77, 12, true, -5, -30,
+                                    false, sunTimes);
       benchmark::DoNotOptimize(sunDay);
     }
     benchmark::DoNotOptimize(sunTimes);
@@ -139,7 +139,7 @@ void BM_IsRetrograde(benchmark::State& state) {
   const year_month_day date{year{static_cast<int>(state.range(0))}, June, day{15}};
   for (auto _ : state) {
     for (const char* planet : {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"}) {
-      bool retrograde = modRetrogrades::IsRetrograde(date, planet);
+      bool retrograde = sky::IsRetrograde(date, planet);
       benchmark::DoNotOptimize(retrograde);
     }
   }
@@ -152,7 +152,7 @@ void BM_ComposeVedhaReading(benchmark::State& state) {
   core::ResultSheet sheet;
   for (auto _ : state) {
     sheet.RTB.clear();  // the reading text is appended; start each run empty
-    modPatakiChakra::ComposeVedhaReading(record, sheet);
+    chakra::ComposeVedhaReading(record, sheet);
     benchmark::DoNotOptimize(sheet.RTB);
   }
 }

@@ -5,7 +5,7 @@
 #include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 
-namespace modPatakiChakra {
+namespace chakra {
 
 namespace {
 
@@ -113,4 +113,4 @@ bool IsDandadhipatiPlacedIn(const core::BirthRecord& record, int target) {
   return false;
 }
 
-}  // namespace modPatakiChakra
+}  // namespace chakra

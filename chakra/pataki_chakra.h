@@ -11,7 +11,7 @@
 #include "core/birth_record.h"
 #include "core/result_sheet.h"
 
-namespace modPatakiChakra {
+namespace chakra {
 
 // The three vedha signs of sign k (0..11), in the table's slot order.
 std::array<int, 3> VedhaSigns(int sign);
@@ -41,4 +41,4 @@ VedhaFinding AnalyseVedha(const core::BirthRecord& record, int target);
 // Whether the Dandadhipati stands in the sign of the target body (9 or 1).
 bool IsDandadhipatiPlacedIn(const core::BirthRecord& record, int target);
 
-}  // namespace modPatakiChakra
+}  // namespace chakra

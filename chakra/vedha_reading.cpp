@@ -7,7 +7,7 @@
 
 #include "chakra/pataki_chakra.h"
 
-namespace modPatakiChakra {
+namespace chakra {
 
 namespace {
 
@@ -124,4 +124,4 @@ void ComposeVedhaReading(core::BirthRecord& record, core::ResultSheet& sheet) {
   append(std::move(vedhaEffectLines), {kCrLf}, false);
 }
 
-}  // namespace modPatakiChakra
+}  // namespace chakra

@@ -5,8 +5,8 @@
 #include "core/birth_record.h"
 #include "core/result_sheet.h"
 
-namespace modPatakiChakra {
+namespace chakra {
 
 void ComposeVedhaReading(core::BirthRecord& record, core::ResultSheet& sheet);
 
-}  // namespace modPatakiChakra
+}  // namespace chakra

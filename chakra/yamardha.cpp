@@ -6,7 +6,7 @@
 #include <limits>
 #include <string_view>
 
-namespace modPatakiChakra {
+namespace chakra {
 
 namespace {
 
@@ -185,4 +185,4 @@ void SetNightDandadhipati(core::BirthRecord& r) {
   SetDandadhipati(r, kNightDandaLords);
 }
 
-}  // namespace modPatakiChakra
+}  // namespace chakra

@@ -7,7 +7,7 @@
 
 #include "core/birth_record.h"
 
-namespace modPatakiChakra {
+namespace chakra {
 
 // Which sunrise and sunset bound the period of birth, and so which pair is shown.
 enum class BirthPeriod {
@@ -37,4 +37,4 @@ void SetDandaPeriod(core::BirthRecord& record);
 void SetDayDandadhipati(core::BirthRecord& record);
 void SetNightDandadhipati(core::BirthRecord& record);
 
-}  // namespace modPatakiChakra
+}  // namespace chakra

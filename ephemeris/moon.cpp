@@ -7,7 +7,7 @@
 #include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 
-namespace modVedicEphemeris {
+namespace ephemeris {
 
 namespace {
 
@@ -75,4 +75,4 @@ double Ayanamsa2000(double T) {
   return (nutation - T * (5025.64 + 1.11 * T) - 85886.27) / 3600;
 }
 
-}  // namespace modVedicEphemeris
+}  // namespace ephemeris

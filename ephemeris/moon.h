@@ -5,7 +5,7 @@
 #include "core/birth_record.h"
 #include "ephemeris/birth_instant.h"
 
-namespace modVedicEphemeris {
+namespace ephemeris {
 
 // Writes the Moon's longitude, MoonLongitudeText and RashiName for the instant.
 void ComputeMoonAndRashi(core::BirthRecord& record, const ephemeris::BirthInstant& instant);
@@ -13,4 +13,4 @@ void ComputeMoonAndRashi(core::BirthRecord& record, const ephemeris::BirthInstan
 // Minus the ayanamsa in degrees, T in Julian centuries from J2000.0.
 double Ayanamsa2000(double T);
 
-}  // namespace modVedicEphemeris
+}  // namespace ephemeris

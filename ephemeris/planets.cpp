@@ -7,7 +7,7 @@
 #include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 
-namespace modVedicPlanetPosition {
+namespace ephemeris {
 
 namespace {
 
@@ -215,4 +215,4 @@ double PrecessionFromJ2000(double T) {
   return 1.396971278 * T + 0.0003086 * T * T;
 }
 
-}  // namespace modVedicPlanetPosition
+}  // namespace ephemeris

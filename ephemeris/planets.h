@@ -5,7 +5,7 @@
 #include "core/birth_record.h"
 #include "ephemeris/birth_instant.h"
 
-namespace modVedicPlanetPosition {
+namespace ephemeris {
 
 // Writes AyanamsaValue, the ascendant's longitude and AscendantText for the instant.
 void ComputeAscendant(core::BirthRecord& record, const ephemeris::BirthInstant& instant);
@@ -20,4 +20,4 @@ double SolveKepler(double M, double e);
 // Precession in longitude from J2000.0 to the date, degrees; T in centuries from J2000.0.
 double PrecessionFromJ2000(double T);
 
-}  // namespace modVedicPlanetPosition
+}  // namespace ephemeris

@@ -28,8 +28,8 @@ using core::WholeNumber;
 namespace {
 
 using namespace std::chrono;
-using modPatakiChakra::BirthPeriod;
-using modSunRiseSunSet::SunDay;
+using chakra::BirthPeriod;
+using sky::SunDay;
 
 constexpr std::array<std::string_view, 7> kWeekdayNames = {
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
@@ -93,11 +93,11 @@ void CopyEntries(const FormEntries& e, BirthRecord& r) {
 
 void ComputeChart(BirthRecord& r, ResultSheet& sheet) {
   const ephemeris::BirthInstant instant = BirthInstantOf(r);
-  modVedicPlanetPosition::ComputeAscendant(r, instant);
-  modVedicEphemeris::ComputeMoonAndRashi(r, instant);
-  modVedicPlanetPosition::ComputePositionTable(r, instant);
-  modRetrogrades::MarkRetrogrades(r);
-  modPatakiChakra::FillPatakiChakra(r, sheet);
+  ephemeris::ComputeAscendant(r, instant);
+  ephemeris::ComputeMoonAndRashi(r, instant);
+  ephemeris::ComputePositionTable(r, instant);
+  sky::MarkRetrogrades(r);
+  chakra::FillPatakiChakra(r, sheet);
 }
 
 void WritePersonalDetails(const FormEntries& e, const BirthRecord& r, ResultSheet& sheet) {
@@ -134,10 +134,10 @@ std::array<SunDay, 3> ComputeSunTimes(BirthRecord& r) {
   for (int offset = -1; offset <= 1; ++offset) {
     const year_month_day d{sys_days{*date} + std::chrono::days{offset}};
     const std::size_t i = static_cast<std::size_t>(offset + 1);
-    days[i] = modSunRiseSunSet::SunRiseSet(
-        int(unsigned(d.month())), int(unsigned(d.day())), int(d.year()), r.BirthHour, r.BirthMinute,
-        r.LatitudeDeg, r.LatitudeMin, r.IsSouth, r.LongitudeDeg, r.LongitudeMin, r.IsEast,
-        r.ZoneHours, r.ZoneMinutes, r.IsDst, r.SunTimes);
+    days[i] = sky::SunRiseSet(int(unsigned(d.month())), int(unsigned(d.day())), int(d.year()),
+                              r.BirthHour, r.BirthMinute, r.LatitudeDeg, r.LatitudeMin, r.IsSouth,
+                              r.LongitudeDeg, r.LongitudeMin, r.IsEast, r.ZoneHours, r.ZoneMinutes,
+                              r.IsDst, r.SunTimes);
     *targets[2 * i] = r.SunTimes[0];
     *targets[2 * i + 1] = r.SunTimes[1];
   }
@@ -165,13 +165,13 @@ std::string SunTimeText(const DateTime& t, SunDay sunDay) {
 void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay, 3>& sunDays) {
   r.YamardhaFlags.fill(false);  // slot 8 is never read; clearing it too keeps readings apart
   r.DandaFlags.fill(false);
-  const auto period = modPatakiChakra::SelectPeriod(r);
+  const auto period = chakra::SelectPeriod(r);
   if (!period) return;
-  const bool day = modPatakiChakra::IsDayPeriod(*period);
-  modPatakiChakra::SetYamardhaPeriod(r);
-  day ? modPatakiChakra::SetDayYamardhapati(r) : modPatakiChakra::SetNightYamardhapati(r);
-  modPatakiChakra::SetDandaPeriod(r);
-  day ? modPatakiChakra::SetDayDandadhipati(r) : modPatakiChakra::SetNightDandadhipati(r);
+  const bool day = chakra::IsDayPeriod(*period);
+  chakra::SetYamardhaPeriod(r);
+  day ? chakra::SetDayYamardhapati(r) : chakra::SetNightYamardhapati(r);
+  chakra::SetDandaPeriod(r);
+  day ? chakra::SetDayDandadhipati(r) : chakra::SetNightDandadhipati(r);
 
   std::size_t shown = 1;  // the birth date's own pair
   if (*period == BirthPeriod::PreviousDay || *period == BirthPeriod::NightBeforeSunrise) shown = 0;
@@ -218,9 +218,9 @@ std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSh
   FindPeriodLords(r, sheet, sunDays);
   sheet.SetCaption(core::Slot("blPeriodDisplay"), HoursMinutes(r.PeriodSeconds));
   sheet.SetCaption(core::Slot("lblYamradhaDisplay"),
-                   HoursMinutes(modPatakiChakra::RoundedShare(r.PeriodSeconds, 8)));
+                   HoursMinutes(chakra::RoundedShare(r.PeriodSeconds, 8)));
   StoreLagnaName(r);
-  modPatakiChakra::ComposeVedhaReading(r, sheet);
+  chakra::ComposeVedhaReading(r, sheet);
   return std::nullopt;
 }
 

@@ -8,7 +8,7 @@
 
 #include "sky/station_tables.h"
 
-namespace modRetrogrades {
+namespace sky {
 namespace {
 
 using namespace std::chrono;
@@ -94,4 +94,4 @@ void MarkRetrogrades(core::BirthRecord& record) {
   }
 }
 
-}  // namespace modRetrogrades
+}  // namespace sky

@@ -7,7 +7,7 @@
 
 #include "core/birth_record.h"
 
-namespace modRetrogrades {
+namespace sky {
 
 inline constexpr std::string_view kRetrogradeMark = " (R) ";
 
@@ -19,4 +19,4 @@ void MarkRetrogrades(core::BirthRecord& record);
 // retrograde. False for an unknown planet name.
 bool IsRetrograde(std::chrono::year_month_day birthDate, std::string_view planet);
 
-}  // namespace modRetrogrades
+}  // namespace sky

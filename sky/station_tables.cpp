@@ -14,7 +14,7 @@
 
 #include "sky/station_tables.h"
 
-namespace modRetrogrades {
+namespace sky {
 namespace {
 
 // clang-format off
@@ -520,4 +520,4 @@ std::span<const StationTable> StationTables() {
   return kTables;
 }
 
-}  // namespace modRetrogrades
+}  // namespace sky

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-namespace modRetrogrades {
+namespace sky {
 
 struct StationTable {
   std::string_view planet;
@@ -17,4 +17,4 @@ struct StationTable {
 // Mercury, Venus, Mars, Jupiter, Saturn, in this order.
 std::span<const StationTable> StationTables();
 
-}  // namespace modRetrogrades
+}  // namespace sky

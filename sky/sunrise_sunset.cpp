@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace modSunRiseSunSet {
+namespace sky {
 namespace {
 
 using namespace std::chrono;
@@ -143,4 +143,4 @@ SunDay SunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/, in
   return SunDay::RisesAndSets;
 }
 
-}  // namespace modSunRiseSunSet
+}  // namespace sky

@@ -8,7 +8,7 @@
 
 #include "core/birth_record.h"
 
-namespace modSunRiseSunSet {
+namespace sky {
 
 // What the Sun did on the date. Where it neither rises nor sets, the times stored stand in
 // for the day: a whole day of daylight (00:00 to the next 00:00) or none (12:00 twice).
@@ -25,4 +25,4 @@ SunDay SunRiseSet(int month, int day, int year, int hour, int minute, int latitu
 // Day of the year counted from 0 (1 January) that the model takes as its day number.
 int DayIndex(std::chrono::year_month_day date);
 
-}  // namespace modSunRiseSunSet
+}  // namespace sky

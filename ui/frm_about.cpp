@@ -8,8 +8,8 @@
 #include "places/birth_clock.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
-#include "ui/mod_help.h"
 #include "ui/program_texts.h"
+#include "ui/web_links.h"
 
 namespace ui {
 
@@ -50,10 +50,10 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   description->setGeometry(TwipsRect(120, 720, 6315, 975));
 
   auto* homePage =
-      new LinkLabel(QStringLiteral("Click here to visit ") + modHelp::HomePage().toString(), this);
+      new LinkLabel(QStringLiteral("Click here to visit ") + HomePage().toString(), this);
   homePage->setObjectName(QStringLiteral("lblHomePage"));
   homePage->setGeometry(TwipsRect(2250, 1950, 4050, 195));
-  connect(homePage, &LinkLabel::activated, this, [&links] { modHelp::OpenHomePage(links); });
+  connect(homePage, &LinkLabel::activated, this, [&links] { OpenHomePage(links); });
 
   // The atlas's licence asks for this credit; the tz release tells which clocks were used.
   auto* credits = PlainLabel(

@@ -13,8 +13,8 @@
 #include "ui/fitted_labels.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
-#include "ui/mod_help.h"
 #include "ui/program_texts.h"
+#include "ui/web_links.h"
 
 namespace ui {
 
@@ -254,12 +254,12 @@ void FrmDisplay::BuildForumLabels(LinkOpener& links) {
   AddLabel(this, QStringLiteral("Label5"),
            QStringLiteral("Discuss your chart in our astrology forum"),
            TwipsRect(10680, 0, 3690, 240), kCaptionColour);
-  auto* address = new LinkLabel(QStringLiteral(" ") + modHelp::ForumAddress(), this);
+  auto* address = new LinkLabel(QStringLiteral(" ") + ForumAddress(), this);
   address->setObjectName(QStringLiteral("Label6"));
   // Wider than at design, up to the window's edge, so the whole address shows.
   address->setGeometry(TwipsRect(11400, 240, 3285, 240));
   SetTextColour(address, kValueColour);
-  connect(address, &LinkLabel::activated, this, [&links] { modHelp::OpenHomePage(links); });
+  connect(address, &LinkLabel::activated, this, [&links] { OpenHomePage(links); });
 }
 
 void FrmDisplay::ShowDesignCaptions() {

@@ -21,11 +21,11 @@
 #include "ui/key_filters.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
-#include "ui/mod_help.h"
 #include "ui/pick_list.h"
 #include "ui/place_picker.h"
 #include "ui/program_texts.h"
 #include "ui/services.h"
+#include "ui/web_links.h"
 
 namespace ui {
 
@@ -128,11 +128,11 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::readingRequested);
 
   auto* forum = new LinkLabel(
-      QStringLiteral("Join our astrology discussion forum at ") + modHelp::ForumAddress(), central);
+      QStringLiteral("Join our astrology discussion forum at ") + ForumAddress(), central);
   forum->setObjectName(QStringLiteral("Label61"));
   forum->setAlignment(Qt::AlignCenter);
   SetTextColour(forum, QColor(0, 0, 192));
-  connect(forum, &LinkLabel::activated, this, [this] { modHelp::OpenHomePage(links_); });
+  connect(forum, &LinkLabel::activated, this, [this] { OpenHomePage(links_); });
   label61_ = forum;
   page->addWidget(forum);
 
@@ -341,8 +341,8 @@ void FrmMain::LookUpCoordinates() {
     box->setFocus(Qt::OtherFocusReason);
     return;
   }
-  links_.Open(modHelp::CoordinatesSearch(
-      modHelp::CoordinatesQuery(txtMCity_->text(), txtMState_->text(), txtMCountry_->text())));
+  links_.Open(CoordinatesSearch(
+      CoordinatesQuery(txtMCity_->text(), txtMState_->text(), txtMCountry_->text())));
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 
 #include "ui/frm_about.h"
-#include "ui/mod_help.h"
+#include "ui/web_links.h"
 
 namespace ui {
 
@@ -24,12 +24,12 @@ QMenu* AddHelpMenu(QMainWindow* window, LinkOpener& links, const char* firstSepa
   QMenu* help = window->menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   QObject::connect(AddItem(help, QStringLiteral("&Online Help"), "mnuOnline"), &QAction::triggered,
-                   window, [&links] { modHelp::OpenHelpPage(links); });
+                   window, [&links] { OpenHelpPage(links); });
   QObject::connect(AddItem(help, QStringLiteral("&Visit Us Online"), "mnuVisit"),
-                   &QAction::triggered, window, [&links] { modHelp::OpenHomePage(links); });
+                   &QAction::triggered, window, [&links] { OpenHomePage(links); });
   help->addSeparator()->setObjectName(QLatin1String(firstSeparator));
   QObject::connect(AddItem(help, QStringLiteral("Check for Software &Update"), "mnuUpdate"),
-                   &QAction::triggered, window, [&links] { modHelp::OpenDownloadPage(links); });
+                   &QAction::triggered, window, [&links] { OpenDownloadPage(links); });
   help->addSeparator()->setObjectName(QLatin1String(secondSeparator));
   QObject::connect(AddItem(help, QStringLiteral("&About Software"), "mnuAbout"),
                    &QAction::triggered, window, [window, &links] { ShowAbout(window, links); });

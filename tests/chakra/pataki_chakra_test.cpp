@@ -13,10 +13,10 @@
 
 namespace {
 
+using chakra::AnalyseVedha;
+using chakra::VedhaSigns;
 using chakra_test::BodySigns;
 using chakra_test::ChartRecord;
-using modPatakiChakra::AnalyseVedha;
-using modPatakiChakra::VedhaSigns;
 using Names = std::vector<std::string>;
 
 int Sign(std::string_view abbreviation) {
@@ -76,7 +76,7 @@ TEST(ChartFill, BoxesListTheirBodiesInBodyOrderWithRetrogradeMarks) {
   record.BodyNames[2] = "Mercury (R) ";
   core::ResultSheet sheet;
   sheet.SetCaption("lblAries", "left from before");
-  modPatakiChakra::FillPatakiChakra(record, sheet);
+  chakra::FillPatakiChakra(record, sheet);
 
   EXPECT_EQ(sheet.Caption("lblAries"), "\r\nSun\r\nMercury (R) \r\nKetu");
   EXPECT_EQ(sheet.Caption("lblTaurus"), "\r\nMoon");
@@ -92,7 +92,7 @@ TEST(ChartFill, BoxesListTheirBodiesInBodyOrderWithRetrogradeMarks) {
 TEST(ChartFill, SunAndAscendantShareABox) {
   auto record = ChartRecord({"Gem", "Tau", "Can", "Can", "Can", "Leo", "Vir", "Lib", "Ari", "Gem"});
   core::ResultSheet sheet;
-  modPatakiChakra::FillPatakiChakra(record, sheet);
+  chakra::FillPatakiChakra(record, sheet);
   EXPECT_EQ(sheet.Caption("lblGemini"), "\r\nSun\r\nAsc");
 }
 
@@ -118,7 +118,7 @@ TEST(ChartFill, HighlightsTheLagnaSignAndItsVedhaSigns) {
     auto record =
         ChartRecord({"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sag", "Gem", c.lagna});
     core::ResultSheet sheet;
-    modPatakiChakra::FillPatakiChakra(record, sheet);
+    chakra::FillPatakiChakra(record, sheet);
     EXPECT_EQ(Highlighted(sheet), c.boxes) << c.name;
   }
 }
@@ -128,7 +128,7 @@ TEST(ChartFill, ABodyWithoutASignIsNotPlaced) {
   record.Longitudes[0] = 360;  // from a full turn on, a longitude has no sign
   record.PositionTexts[0] = ephemeris::PositionText(360);
   core::ResultSheet sheet;
-  modPatakiChakra::FillPatakiChakra(record, sheet);
+  chakra::FillPatakiChakra(record, sheet);
   EXPECT_EQ(sheet.Caption("lblAries"), "");
   EXPECT_EQ(sheet.Caption("planet(0)"), "00 0\" 00");
 }
@@ -233,8 +233,8 @@ TEST(DandadhipatiPlacement, Cases) {
            Case{"no lord found: the Lagna point's empty name is no lord", "", false, false},
        }) {
     record.Dandadhipati = c.dandadhipati;
-    EXPECT_EQ(modPatakiChakra::IsDandadhipatiPlacedIn(record, core::kLagna), c.inLagna) << c.name;
-    EXPECT_EQ(modPatakiChakra::IsDandadhipatiPlacedIn(record, core::kMoon), c.inRashi) << c.name;
+    EXPECT_EQ(chakra::IsDandadhipatiPlacedIn(record, core::kLagna), c.inLagna) << c.name;
+    EXPECT_EQ(chakra::IsDandadhipatiPlacedIn(record, core::kMoon), c.inRashi) << c.name;
   }
 }
 

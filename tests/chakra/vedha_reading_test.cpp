@@ -35,7 +35,7 @@ const std::string kKetuLine = "Vedha from Ketu :- Ill health; poor digestion; de
 
 core::ResultSheet Compose(core::BirthRecord& record) {
   core::ResultSheet sheet;
-  modPatakiChakra::ComposeVedhaReading(record, sheet);
+  chakra::ComposeVedhaReading(record, sheet);
   return sheet;
 }
 

@@ -11,7 +11,7 @@
 namespace {
 
 using namespace std::chrono;
-using modPatakiChakra::BirthPeriod;
+using chakra::BirthPeriod;
 
 constexpr int kSunday = 1, kMonday = 2, kTuesday = 3, kFriday = 6;
 
@@ -46,10 +46,10 @@ int SetSlot(const auto& flags, std::size_t used) {
 
 // The four lord operations in the pipeline's order.
 void FindLords(core::BirthRecord& r, bool day) {
-  modPatakiChakra::SetYamardhaPeriod(r);
-  day ? modPatakiChakra::SetDayYamardhapati(r) : modPatakiChakra::SetNightYamardhapati(r);
-  modPatakiChakra::SetDandaPeriod(r);
-  day ? modPatakiChakra::SetDayDandadhipati(r) : modPatakiChakra::SetNightDandadhipati(r);
+  chakra::SetYamardhaPeriod(r);
+  day ? chakra::SetDayYamardhapati(r) : chakra::SetNightYamardhapati(r);
+  chakra::SetDandaPeriod(r);
+  day ? chakra::SetDayDandadhipati(r) : chakra::SetNightDandadhipati(r);
 }
 
 struct PeriodCase {
@@ -81,7 +81,7 @@ TEST(PeriodOfBirth, TwelveHourDaysAndNights) {
   };
   for (const auto& c : cases) {
     auto r = EquinoxRecord(c.birth, c.weekday);
-    const auto period = modPatakiChakra::SelectPeriod(r);
+    const auto period = chakra::SelectPeriod(r);
     ASSERT_TRUE(period.has_value()) << c.name;
     EXPECT_EQ(*period, c.period) << c.name;
     EXPECT_EQ(r.PeriodSeconds, c.periodSeconds) << c.name;
@@ -89,7 +89,7 @@ TEST(PeriodOfBirth, TwelveHourDaysAndNights) {
     EXPECT_EQ(r.YamardhaSeconds, 5400) << c.name;
     EXPECT_EQ(r.SubPeriodSeconds, 1350) << c.name;
     EXPECT_EQ(r.PeriodName, c.periodName) << c.name;
-    FindLords(r, modPatakiChakra::IsDayPeriod(*period));
+    FindLords(r, chakra::IsDayPeriod(*period));
     EXPECT_EQ(SetSlot(r.YamardhaFlags, 8), c.yamardha) << c.name;
     EXPECT_EQ(SetSlot(r.DandaFlags, 4), c.danda) << c.name;
     EXPECT_EQ(Count(r.YamardhaFlags, 9), 1) << c.name;
@@ -131,7 +131,7 @@ TEST(PeriodOfBirth, BeforeALateSunsetIsThePreviousDaysDaylight) {
                 "Ratrimana"},
        }) {
     auto r = LateSunsetRecord(c.birth);
-    const auto period = modPatakiChakra::SelectPeriod(r);
+    const auto period = chakra::SelectPeriod(r);
     ASSERT_TRUE(period.has_value()) << c.name;
     EXPECT_EQ(*period, c.period) << c.name;
     EXPECT_EQ(r.PeriodSeconds, c.periodSeconds) << c.name;
@@ -159,7 +159,7 @@ TEST(PeriodOfBirth, AMissingTimeWritesNothing) {
     r.*c.missing = std::nullopt;
     r.PeriodSeconds = r.ElapsedSeconds = r.YamardhaSeconds = r.SubPeriodSeconds = 7;
     r.PeriodName = "kept";
-    EXPECT_FALSE(modPatakiChakra::SelectPeriod(r).has_value()) << c.name;
+    EXPECT_FALSE(chakra::SelectPeriod(r).has_value()) << c.name;
     EXPECT_EQ(r.PeriodSeconds, 7) << c.name;
     EXPECT_EQ(r.ElapsedSeconds, 7) << c.name;
     EXPECT_EQ(r.YamardhaSeconds, 7) << c.name;
@@ -172,7 +172,7 @@ TEST(PeriodOfBirth, TimesTooFarApartForTheCountWriteNothing) {
   auto r = EquinoxRecord(At(12), kTuesday);
   r.Sunrise = At(6, 0, 0, -30000);  // left from a reading of long ago
   r.PeriodSeconds = 7;
-  EXPECT_FALSE(modPatakiChakra::SelectPeriod(r).has_value());
+  EXPECT_FALSE(chakra::SelectPeriod(r).has_value());
   EXPECT_EQ(r.PeriodSeconds, 7);
 }
 
@@ -190,7 +190,7 @@ TEST(PeriodOfBirth, SharesRoundHalvesToEven) {
        }) {
     auto r = EquinoxRecord(At(12), kTuesday);
     r.Sunset = c.sunset;
-    ASSERT_TRUE(modPatakiChakra::SelectPeriod(r).has_value());
+    ASSERT_TRUE(chakra::SelectPeriod(r).has_value());
     EXPECT_EQ(r.YamardhaSeconds, c.yamardha) << "period " << r.PeriodSeconds;
     EXPECT_EQ(r.SubPeriodSeconds, c.subPeriod) << "period " << r.PeriodSeconds;
   }
@@ -201,7 +201,7 @@ TEST(PeriodOfBirth, ADateWithoutDaylightHoldsNoDayBirth) {
   // very noon opens the night, it is not a day of no length.
   auto r = EquinoxRecord(At(12), kMonday);
   r.Sunrise = r.Sunset = At(12);
-  ASSERT_EQ(modPatakiChakra::SelectPeriod(r), BirthPeriod::NightAfterSunset);
+  ASSERT_EQ(chakra::SelectPeriod(r), BirthPeriod::NightAfterSunset);
   EXPECT_EQ(r.PeriodName, "Ratrimana");
   EXPECT_EQ(r.PeriodSeconds, 18 * 3600);
   EXPECT_EQ(r.ElapsedSeconds, 0);
@@ -255,8 +255,8 @@ TEST(YamardhaAndDanda, BoundariesOfATwelveHourDay) {
     r.ElapsedSeconds = c.elapsed;
     r.YamardhaSeconds = 5400;
     r.SubPeriodSeconds = 1350;
-    modPatakiChakra::SetYamardhaPeriod(r);
-    modPatakiChakra::SetDandaPeriod(r);
+    chakra::SetYamardhaPeriod(r);
+    chakra::SetDandaPeriod(r);
     EXPECT_EQ(SetSlot(r.YamardhaFlags, 8), c.yamardha) << c.name;
     EXPECT_EQ(SetSlot(r.DandaFlags, 4), c.danda) << c.name;
     EXPECT_EQ(Count(r.YamardhaFlags, 9), 1) << c.name;
@@ -348,7 +348,7 @@ TEST(YamardhaAndDanda, AnyOtherNameTakesTheMarsRow) {
       core::BirthRecord r;
       r.Yamardhapati = yamardhapati;
       r.DandaFlags[q] = true;
-      modPatakiChakra::SetDayDandadhipati(r);
+      chakra::SetDayDandadhipati(r);
       EXPECT_EQ(r.Dandadhipati, marsRow[q]) << "'" << yamardhapati << "' Danda " << q + 1;
     }
   }
@@ -359,10 +359,10 @@ TEST(YamardhaAndDanda, AWeekdayOutsideTheTableLeavesTheLordAsItWas) {
   r.WeekdayNumber = 0;
   r.Yamardhapati = "kept";
   r.YamardhaFlags[2] = true;
-  modPatakiChakra::SetDayYamardhapati(r);
+  chakra::SetDayYamardhapati(r);
   EXPECT_EQ(r.Yamardhapati, "kept");
   r.WeekdayNumber = 8;
-  modPatakiChakra::SetNightYamardhapati(r);
+  chakra::SetNightYamardhapati(r);
   EXPECT_EQ(r.Yamardhapati, "kept");
 }
 

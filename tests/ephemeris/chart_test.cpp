@@ -19,9 +19,9 @@ using ephemeris::SignOfLongitude;
 
 void ComputeAll(core::BirthRecord& r) {
   const ephemeris::BirthInstant instant = reading::BirthInstantOf(r);
-  modVedicPlanetPosition::ComputeAscendant(r, instant);
-  modVedicEphemeris::ComputeMoonAndRashi(r, instant);
-  modVedicPlanetPosition::ComputePositionTable(r, instant);
+  ephemeris::ComputeAscendant(r, instant);
+  ephemeris::ComputeMoonAndRashi(r, instant);
+  ephemeris::ComputePositionTable(r, instant);
 }
 
 struct Birth {
@@ -152,18 +152,18 @@ TEST(Chart, RahuAndKetuStandSixSignsApart) {
 }
 
 TEST(Ayanamsa, BothEpochsAgreeOverTheCalendarRange) {
-  EXPECT_NEAR(modVedicPlanetPosition::Ayanamsa1900(0), -22.46, 0.01);
-  EXPECT_NEAR(modVedicPlanetPosition::Ayanamsa1900(1), -23.85, 0.01);
-  EXPECT_NEAR(modVedicEphemeris::Ayanamsa2000(0), -23.85, 0.01);
+  EXPECT_NEAR(ephemeris::Ayanamsa1900(0), -22.46, 0.01);
+  EXPECT_NEAR(ephemeris::Ayanamsa1900(1), -23.85, 0.01);
+  EXPECT_NEAR(ephemeris::Ayanamsa2000(0), -23.85, 0.01);
   for (double T = -1.0; T <= 0.5; T += 0.05) {
-    const double from1900 = modVedicPlanetPosition::Ayanamsa1900(T + 1);
-    const double from2000 = modVedicEphemeris::Ayanamsa2000(T);
+    const double from1900 = ephemeris::Ayanamsa1900(T + 1);
+    const double from2000 = ephemeris::Ayanamsa2000(T);
     EXPECT_NEAR(from1900, from2000, 4.0 / 3600) << "T = " << T << " centuries from J2000";
   }
 }
 
 TEST(SolveKepler, SatisfiesKeplersEquation) {
-  using modVedicPlanetPosition::SolveKepler;
+  using ephemeris::SolveKepler;
   for (double e : {0.0, 0.0167, 0.2056, 0.6, 0.97}) {
     for (double M = 0; M < ephemeris::TwoPi; M += 0.37) {
       const double nu = SolveKepler(M, e);
@@ -178,7 +178,7 @@ TEST(SolveKepler, SatisfiesKeplersEquation) {
 }
 
 TEST(SolveKepler, ReturnsForAnyInput) {
-  using modVedicPlanetPosition::SolveKepler;
+  using ephemeris::SolveKepler;
   for (double e : {0.999999, 0.9999999999})
     for (double M : {1e-9, 0.001, 3.14159, 6.28})
       EXPECT_TRUE(std::isfinite(SolveKepler(M, e))) << "M " << M << " e " << e;

@@ -119,9 +119,9 @@ TEST(ReferencePositions, AgreeWithHighPrecisionEphemerisWithinTolerance) {
     const std::string name = c["name"].get<std::string>();
     core::BirthRecord r = RecordFor(c);
     const ephemeris::BirthInstant instant = reading::BirthInstantOf(r);
-    modVedicPlanetPosition::ComputeAscendant(r, instant);
-    modVedicEphemeris::ComputeMoonAndRashi(r, instant);
-    modVedicPlanetPosition::ComputePositionTable(r, instant);
+    ephemeris::ComputeAscendant(r, instant);
+    ephemeris::ComputeMoonAndRashi(r, instant);
+    ephemeris::ComputePositionTable(r, instant);
     for (const Body& body : kBodies) {
       const double expected = ReferenceLongitude(c["sidereal"], body);
       const std::optional<double> got = ShownLongitude(r, body);

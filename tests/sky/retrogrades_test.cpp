@@ -15,7 +15,7 @@
 namespace {
 
 using namespace std::chrono;
-using modRetrogrades::IsRetrograde;
+using sky::IsRetrograde;
 
 struct Station {
   sys_days date;
@@ -41,8 +41,8 @@ std::optional<Station> ParseStation(std::string_view row) {
   return Station{sys_days{date}, sys_days{date} + hours{f[3]} + minutes{f[4]}};
 }
 
-const modRetrogrades::StationTable& Table(std::string_view planet) {
-  for (const auto& t : modRetrogrades::StationTables())
+const sky::StationTable& Table(std::string_view planet) {
+  for (const auto& t : sky::StationTables())
     if (t.planet == planet) return t;
   throw std::out_of_range(std::string(planet));
 }
@@ -90,7 +90,7 @@ core::BirthRecord RecordOn(year_month_day date) {
 
 TEST(Retrogrades, MarksJupiterAndSaturnTogether) {
   core::BirthRecord r = RecordOn(2000y / December / 1);
-  modRetrogrades::MarkRetrogrades(r);
+  sky::MarkRetrogrades(r);
   const std::array<std::string, 10> expected = {"Sun",  "Moon",         "Mercury",     "Venus",
                                                 "Mars", "Jupiter (R) ", "Saturn (R) ", "Rahu",
                                                 "Ketu", "Asc"};
@@ -99,10 +99,10 @@ TEST(Retrogrades, MarksJupiterAndSaturnTogether) {
 
 TEST(Retrogrades, MarksDoNotAccumulateOverReadings) {
   core::BirthRecord r = RecordOn(2000y / March / 1);
-  modRetrogrades::MarkRetrogrades(r);
+  sky::MarkRetrogrades(r);
   EXPECT_EQ(r.BodyNames[2], "Mercury (R) ");
   r.BodyNames = RecordOn(2000y / March / 1).BodyNames;  // the next reading rewrites the names
-  modRetrogrades::MarkRetrogrades(r);
+  sky::MarkRetrogrades(r);
   EXPECT_EQ(r.BodyNames[2], "Mercury (R) ");
 }
 
@@ -111,7 +111,7 @@ TEST(Retrogrades, OutOfRangeRecordDateMarksNothing) {
   core::BirthRecord r = RecordOn(2000y / March / 1);
   r.BirthMonth = 259;
   const auto names = r.BodyNames;
-  modRetrogrades::MarkRetrogrades(r);
+  sky::MarkRetrogrades(r);
   EXPECT_EQ(r.BodyNames, names);
 }
 
@@ -121,7 +121,7 @@ TEST(Retrogrades, NoMarksOutsideTheTables) {
          d += days{1}) {
       core::BirthRecord r = RecordOn(year_month_day{d});
       const auto names = r.BodyNames;
-      modRetrogrades::MarkRetrogrades(r);
+      sky::MarkRetrogrades(r);
       ASSERT_EQ(r.BodyNames, names) << "day " << d.time_since_epoch().count();
     }
   }
@@ -141,7 +141,7 @@ constexpr Expectation kExpected[] = {{"Mercury", 476, 19, 24},
 // The whole of every table: size, strict row format, strict interleaving of the stations
 // and plausible period lengths.
 TEST(Retrogrades, TablesAreWellFormed) {
-  const auto tables = modRetrogrades::StationTables();
+  const auto tables = sky::StationTables();
   ASSERT_EQ(tables.size(), 5u);
   for (std::size_t p = 0; p < tables.size(); ++p) {
     const auto& t = tables[p];

@@ -15,8 +15,8 @@
 namespace {
 
 using namespace std::chrono;
-using modSunRiseSunSet::SunDay;
-using modSunRiseSunSet::SunRiseSet;
+using sky::SunDay;
+using sky::SunRiseSet;
 
 struct Place {
   int latDeg, latMin;
@@ -55,10 +55,10 @@ long ClockMinutes(local_seconds t) {
 constexpr Place kGreenwichEquator{0, 0, false, 0, 0, true};
 
 TEST(SunRiseSet, DayIndexCountsFromFirstJanuary) {
-  EXPECT_EQ(modSunRiseSunSet::DayIndex(2001y / January / 1), 0);
-  EXPECT_EQ(modSunRiseSunSet::DayIndex(2000y / March / 1), 60);
-  EXPECT_EQ(modSunRiseSunSet::DayIndex(2000y / December / 31), 365);  // leap year
-  EXPECT_EQ(modSunRiseSunSet::DayIndex(1900y / December / 31), 364);  // not a leap year
+  EXPECT_EQ(sky::DayIndex(2001y / January / 1), 0);
+  EXPECT_EQ(sky::DayIndex(2000y / March / 1), 60);
+  EXPECT_EQ(sky::DayIndex(2000y / December / 31), 365);  // leap year
+  EXPECT_EQ(sky::DayIndex(1900y / December / 31), 364);  // not a leap year
 }
 
 // The zone correction (added to the clock gives UT) shifts the clock by minus itself; the

@@ -14,7 +14,7 @@
 #include "reading/reading.h"
 #include "ui/fitted_labels.h"
 #include "ui/look.h"
-#include "ui/mod_help.h"
+#include "ui/web_links.h"
 
 using ui::testing::RecordingLinks;
 
@@ -275,7 +275,7 @@ class FrmDisplayTest : public QObject {
     auto* address = window.findChild<QLabel*>("Label6");
     QVERIFY(address->text().startsWith(' '));
     QTest::mouseClick(address, Qt::LeftButton);
-    QCOMPARE(links.opened, QList<QUrl>{modHelp::HomePage()});
+    QCOMPARE(links.opened, QList<QUrl>{ui::HomePage()});
   }
 };
 

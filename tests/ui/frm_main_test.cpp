@@ -19,7 +19,7 @@
 
 #include "core/zone_table.h"
 #include "fakes.h"
-#include "ui/mod_help.h"
+#include "ui/web_links.h"
 
 using reading::MessageIcon;
 using ui::testing::RecordingDialogs;
@@ -347,7 +347,7 @@ class FrmMainTest : public QObject {
     QCOMPARE(links->opened.size(), 1);
     const QUrl address = links->opened[0];
     QCOMPARE(address.scheme(), QStringLiteral("https"));
-    QCOMPARE(address.host(), QUrl(modHelp::kSearchSite).host());
+    QCOMPARE(address.host(), QUrl(ui::kSearchSite).host());
     const QString encoded = QString::fromLatin1(address.toEncoded());
     QVERIFY2(encoded.contains("New%20York%20%26%20Co"), qPrintable(encoded));
     QVERIFY2(!encoded.contains('#') && !encoded.contains(';') && !encoded.contains('+'),
@@ -393,9 +393,8 @@ class FrmMainTest : public QObject {
     Child<QAction>("mnuVisit")->trigger();
     Child<QAction>("mnuVisit")->trigger();  // asked twice, opened twice
     QTest::mouseClick(Child<QLabel>("Label61"), Qt::LeftButton);
-    QCOMPARE(links->opened,
-             (QList<QUrl>{modHelp::HelpPage(), modHelp::DownloadPage(), modHelp::HomePage(),
-                          modHelp::HomePage(), modHelp::HomePage()}));
+    QCOMPARE(links->opened, (QList<QUrl>{ui::HelpPage(), ui::DownloadPage(), ui::HomePage(),
+                                         ui::HomePage(), ui::HomePage()}));
   }
 
   void keyboardReachesEveryControlInVisualOrder() {

@@ -27,7 +27,7 @@
 #include "ui/frm_main.h"
 #include "ui/look.h"
 #include "ui/mdi_frame.h"
-#include "ui/mod_help.h"
+#include "ui/web_links.h"
 
 using ui::testing::RecordingDialogs;
 using ui::testing::RecordingLinks;
@@ -240,7 +240,7 @@ class ProgramTest : public QObject {
     QCOMPARE(frame->findChild<QLabel*>("Label2")->text(),
              QStringLiteral("Orvel Pataki Chakra Chart"));
     frame->findChild<QAction*>("mnuUpdate")->trigger();
-    QCOMPARE(links->opened, QList<QUrl>{modHelp::DownloadPage()});
+    QCOMPARE(links->opened, QList<QUrl>{ui::DownloadPage()});
     frame->findChild<QMdiSubWindow*>()->close();  // the result window goes only with the frame
     DeleteDropped();
     QVERIFY(frame->Display() && frame->Display()->isVisible());
@@ -335,7 +335,7 @@ class ProgramTest : public QObject {
       QCOMPARE(box->findChild<QLabel*>("Label2")->text(),
                QStringLiteral("Orvel Pataki Chakra v1.20"));
       auto* homePage = box->findChild<QLabel*>("lblHomePage");
-      QCOMPARE(homePage->text(), "Click here to visit " + modHelp::HomePage().toString());
+      QCOMPARE(homePage->text(), "Click here to visit " + ui::HomePage().toString());
       QTest::mouseClick(homePage, Qt::LeftButton);
       QVERIFY(box->isVisible());  // the link leaves the box open
       checked = true;
@@ -343,7 +343,7 @@ class ProgramTest : public QObject {
     });
     FormChild<QAction>("mnuAbout")->trigger();
     QVERIFY(checked);
-    QCOMPARE(links->opened, QList<QUrl>{modHelp::HomePage()});
+    QCOMPARE(links->opened, QList<QUrl>{ui::HomePage()});
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(!program->Form()->findChild<QWidget*>("frmAbout"));  // destroyed on close
   }

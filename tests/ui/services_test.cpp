@@ -9,25 +9,24 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/mod_help.h"
+#include "ui/web_links.h"
 
 class ServicesTest : public QObject {
   Q_OBJECT
 
  private slots:
   void pagesAreFixedPlainWebAddresses() {
-    for (const QUrl& page : {modHelp::HelpPage(), modHelp::DownloadPage(), modHelp::HomePage()}) {
+    for (const QUrl& page : {ui::HelpPage(), ui::DownloadPage(), ui::HomePage()}) {
       QVERIFY2(page.isValid(), qPrintable(page.toString()));
       QCOMPARE(page.scheme(), QStringLiteral("http"));
     }
-    QCOMPARE(modHelp::HelpPage().path(), QStringLiteral("/orvel-free-pataki-chakra-help.html"));
-    QCOMPARE(modHelp::DownloadPage().path(),
-             QStringLiteral("/download-orvel-free-pataki-chakra.html"));
-    QVERIFY(modHelp::HomePage().path().isEmpty() || modHelp::HomePage().path() == "/");
+    QCOMPARE(ui::HelpPage().path(), QStringLiteral("/orvel-free-pataki-chakra-help.html"));
+    QCOMPARE(ui::DownloadPage().path(), QStringLiteral("/download-orvel-free-pataki-chakra.html"));
+    QVERIFY(ui::HomePage().path().isEmpty() || ui::HomePage().path() == "/");
   }
 
   void coordinatesQueryJoinsTheBoxesWithSingleBlanks() {
-    QCOMPARE(modHelp::CoordinatesQuery(" Pune", "MH ", "India"),
+    QCOMPARE(ui::CoordinatesQuery(" Pune", "MH ", "India"),
              QStringLiteral(" Pune MH  India Latitude Longitude"));
   }
 

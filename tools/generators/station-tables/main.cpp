@@ -284,7 +284,7 @@ void WriteSource(const std::string& path, const std::vector<Table>& tables, int 
          "//   build-gen/tools/generators/station-tables/station-tables "
          "sky/station_tables.cpp\n\n"
          "#include \"sky/station_tables.h\"\n\n"
-         "namespace modRetrogrades {\nnamespace {\n\n"
+         "namespace sky {\nnamespace {\n\n"
          "// clang-format off\n";
   for (std::size_t p = 0; p < kPlanets.size(); ++p) {
     const std::string name(kPlanets[p].name);
@@ -298,7 +298,7 @@ void WriteSource(const std::string& path, const std::vector<Table>& tables, int 
   }
   out << "};\n\n}  // namespace\n\n"
          "std::span<const StationTable> StationTables() {\n  return kTables;\n}\n\n"
-         "}  // namespace modRetrogrades\n";
+         "}  // namespace sky\n";
   if (!out.flush()) Fail("cannot write " + path);
 }
 

@@ -6,10 +6,8 @@
 #include <QUrl>
 
 namespace ui {
-class LinkOpener;
-}
 
-namespace modHelp {
+class LinkOpener;
 
 // The maker's host: the home page, the forum and the program's own pages.
 inline constexpr char kMakerHost[] = "http://www.orvelsoftware.com";
@@ -27,8 +25,8 @@ QString ForumAddress();
 QString CoordinatesQuery(const QString& city, const QString& state, const QString& country);
 QUrl CoordinatesSearch(const QString& query);
 
-void OpenHelpPage(ui::LinkOpener& links);
-void OpenDownloadPage(ui::LinkOpener& links);
-void OpenHomePage(ui::LinkOpener& links);
+void OpenHelpPage(LinkOpener& links);
+void OpenDownloadPage(LinkOpener& links);
+void OpenHomePage(LinkOpener& links);
 
-}  // namespace modHelp
+}  // namespace ui

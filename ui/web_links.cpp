@@ -1,10 +1,10 @@
-#include "ui/mod_help.h"
+#include "ui/web_links.h"
 
 #include <QUrlQuery>
 
 #include "ui/services.h"
 
-namespace modHelp {
+namespace ui {
 
 QUrl HelpPage() {
   return QUrl(QString::fromLatin1(kMakerHost) + "/orvel-free-pataki-chakra-help.html");
@@ -48,4 +48,4 @@ void OpenHomePage(ui::LinkOpener& links) {
   links.Open(HomePage());
 }
 
-}  // namespace modHelp
+}  // namespace ui
