@@ -1,9 +1,10 @@
 #pragma once
 // Positions and sunrise from the Swiss Ephemeris (Debian's libswe, AGPL-3.0), the second
-// calculation beside the built-in formulas. The files of swe-basic-data (1 January 1800 to
-// 2399, JPL DE431 compressed: about 0.001" against JPL) serve where they cover the moment;
-// elsewhere, or where they cannot be read, the library's analytical Moshier ephemeris (about
-// 0.1" for the planets, 3" for the Moon over 1800 to 2400), and the results say which.
+// calculation beside the built-in formulas. The files of swe-basic-data (compressed from
+// JPL's DE431; 1 January 1800 to 2399) serve where they cover the moment; elsewhere, or where
+// they cannot be read, the library's analytical Moshier ephemeris, and the results say which.
+// Measured against the files over 1800 to 2400, Moshier is within 1.3" for the Sun and the
+// planets, 4.2" for the Moon, 0.001" for the mean node and 61" for the true node.
 //
 // The library keeps its settings process-wide. Every call here takes one lock, sets the path
 // (once), the ayanamsa and the flags afresh, so no call inherits another's choices, and the
