@@ -8,7 +8,8 @@ JOBS    ?= 2
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := build-essential cmake pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth \
-            desktop-file-utils appstream lintian poppler-utils tzdata
+            desktop-file-utils appstream lintian poppler-utils tzdata \
+            libswe-dev swe-basic-data
 
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz

@@ -1,0 +1,204 @@
+#include "swiss/swiss_ephemeris.h"
+
+#include <swephexp.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <mutex>
+
+#include "ephemeris/angles.h"
+
+#ifndef OPC_SWE_EPHE_DIR
+#define OPC_SWE_EPHE_DIR "/usr/share/libswe/ephe"
+#endif
+
+namespace swiss {
+namespace {
+
+using namespace std::chrono;
+
+constexpr double kUnixEpochJd = 2440587.5;  // 1970-01-01 00:00 UT
+// The atmosphere of the limb rule: the library's standard pressure and temperature, at sea
+// level (the horizon then has no dip).
+constexpr double kPressureHpa = 1013.25;
+constexpr double kTemperatureC = 15;
+constexpr int kSunMoonAndPlanets[] = {SE_SUN,  SE_MOON,    SE_MERCURY, SE_VENUS,
+                                      SE_MARS, SE_JUPITER, SE_SATURN};
+constexpr int kRahu = 7, kKetu = 8;
+
+double JulianDay(sys_seconds t) {
+  return kUnixEpochJd + t.time_since_epoch().count() / 86400.0;
+}
+
+sys_seconds ToSysSeconds(double julianDay) {
+  return sys_seconds{seconds{std::llround((julianDay - kUnixEpochJd) * 86400.0)}};
+}
+
+int32 SiderealMode(Ayanamsa a) {
+  switch (a) {
+    case Ayanamsa::Raman:
+      return SE_SIDM_RAMAN;
+    case Ayanamsa::Krishnamurti:
+      return SE_SIDM_KRISHNAMURTI;
+    case Ayanamsa::TrueChitrapaksha:
+      return SE_SIDM_TRUE_CITRA;
+    case Ayanamsa::Lahiri:
+      break;
+  }
+  return SE_SIDM_LAHIRI;
+}
+
+std::string LibraryError(const char* what, const char* message) {
+  return std::string("Swiss Ephemeris, ") + what + ": " + (*message ? message : "failed");
+}
+
+std::string PlaceError(Place p) {
+  if (!(std::abs(p.latitude) <= 90)) return "latitude outside -90..90 degrees";
+  if (!(std::abs(p.longitudeEast) <= 180)) return "longitude outside -180..180 degrees";
+  return {};
+}
+
+// The one place that configures the library, which keeps its settings process-wide: a
+// session holds the lock for one whole computation and sets the path (on first use) and the
+// ayanamsa itself, so nothing another caller set can leak into a result.
+class Session {
+ public:
+  explicit Session(const Settings& settings) : lock_(Mutex()) {
+    static bool pathSet = false;
+    if (!pathSet) {
+      // Explicitly: the library's own search starts in the working folder.
+      swe_set_ephe_path(OPC_SWE_EPHE_DIR);
+      pathSet = true;
+    }
+    swe_set_sid_mode(SiderealMode(settings.ayanamsa), 0, 0);
+  }
+
+  // The files where they hold both moments, the analytical ephemeris otherwise. The Sun asks
+  // the files: the library answers with the Moshier flag where they are missing, unreadable
+  // or end (their first moment is 1 January 1800, 0 h TT).
+  static int32 EphemerisFor(double firstJd, double lastJd) {
+    double xx[6];
+    char message[AS_MAXCH] = "";
+    for (const double jd : {firstJd, lastJd}) {
+      const int32 used = swe_calc_ut(jd, SE_SUN, SEFLG_SWIEPH, xx, message);
+      if (used < 0 || !(used & SEFLG_SWIEPH)) return SEFLG_MOSEPH;
+    }
+    return SEFLG_SWIEPH;
+  }
+
+ private:
+  static std::mutex& Mutex() {
+    static std::mutex mutex;
+    return mutex;
+  }
+  std::lock_guard<std::mutex> lock_;
+};
+
+// The Sun above the horizon of the rule at the moment: the apparent altitude of its upper
+// limb (mean semidiameter) or the true altitude of its centre. Only asked on a day without
+// rise or set, when the Sun stays on one side all day.
+bool SunUp(double jd, int32 ephemeris, double* geopos, SunriseRule rule, std::string& error) {
+  double xx[6], horizontal[3];
+  char message[AS_MAXCH] = "";
+  if (swe_calc_ut(jd, SE_SUN, ephemeris, xx, message) < 0) {
+    error = LibraryError("Sun", message);
+    return false;
+  }
+  if (rule == SunriseRule::DiscCentre) {
+    swe_azalt(jd, SE_ECL2HOR, geopos, 0, 0, xx, horizontal);
+    return horizontal[1] > 0;
+  }
+  swe_azalt(jd, SE_ECL2HOR, geopos, kPressureHpa, kTemperatureC, xx, horizontal);
+  return horizontal[2] + 0.267 > 0;
+}
+
+}  // namespace
+
+Positions ComputePositions(sys_seconds universalTime, Place place, const Settings& settings) {
+  Positions out;
+  if (out.error = PlaceError(place); !out.error.empty()) return out;
+  const double jd = JulianDay(universalTime);
+  const Session session(settings);
+  const int32 ephemeris = Session::EphemerisFor(jd, jd);
+  out.fromFiles = ephemeris == SEFLG_SWIEPH;
+  const int32 flags = ephemeris | SEFLG_SIDEREAL | SEFLG_SPEED;
+  char message[AS_MAXCH] = "";
+  double xx[6];
+
+  const auto calculate = [&](int body, const char* name) {
+    const int32 used = swe_calc_ut(jd, body, flags, xx, message);
+    if (used < 0) out.error = LibraryError(name, message);
+    if (!(used & SEFLG_SWIEPH)) out.fromFiles = false;
+    return used >= 0;
+  };
+  for (int i = 0; i < 7; ++i) {
+    if (!calculate(kSunMoonAndPlanets[i], "body")) return out;
+    out.longitudes[i] = ephemeris::NormalizedDegrees(xx[0]);
+    if (i >= kFirstPlanet) out.speeds[i - kFirstPlanet] = xx[3];
+  }
+  if (!calculate(settings.node == Node::True ? SE_TRUE_NODE : SE_MEAN_NODE, "node")) return out;
+  out.longitudes[kRahu] = ephemeris::NormalizedDegrees(xx[0]);
+  out.longitudes[kKetu] = ephemeris::NormalizedDegrees(xx[0] + 180);
+
+  // The ascendant does not depend on the house system; equal houses never fail near the poles.
+  double cusps[13], ascmc[10];
+  if (swe_houses_ex2(jd, ephemeris | SEFLG_SIDEREAL, place.latitude, place.longitudeEast, 'E',
+                     cusps, ascmc, nullptr, nullptr, message) < 0) {
+    out.error = LibraryError("ascendant", message);
+    return out;
+  }
+  out.longitudes[core::kLagna] = ephemeris::NormalizedDegrees(ascmc[0]);
+  return out;
+}
+
+SunTimes ComputeSunTimes(year_month_day localDate, seconds utcOffset, Place place,
+                         const Settings& settings) {
+  SunTimes out;
+  if (out.error = PlaceError(place); !out.error.empty()) return out;
+  if (!localDate.ok()) {
+    out.error = "no such date";
+    return out;
+  }
+  const double start = JulianDay(sys_seconds{sys_days{localDate}} - utcOffset);
+  const double end = start + 1;
+  const Session session(settings);
+  // A day's searches may run past its end: a day's margin keeps them on one ephemeris.
+  const int32 ephemeris = Session::EphemerisFor(start, end + 1);
+  out.fromFiles = ephemeris == SEFLG_SWIEPH;
+  const int32 rule = settings.sunrise == SunriseRule::DiscCentre ? SE_BIT_HINDU_RISING : 0;
+  double geopos[3] = {place.longitudeEast, place.latitude, 0};
+
+  // The first event from the moment on, if it falls within the date; -2 is the library's
+  // answer for a Sun that does not cross the horizon (circumpolar).
+  const auto next = [&](double from, int32 event, std::optional<double>& when) {
+    char message[AS_MAXCH] = "";
+    double t = 0;
+    const int32 status = swe_rise_trans(from, SE_SUN, nullptr, ephemeris, event | rule, geopos,
+                                        kPressureHpa, kTemperatureC, &t, message);
+    if (status < 0 && status != -2) out.error = LibraryError("sunrise", message);
+    if (status == 0 && t < end) when = t;
+    return out.error.empty();
+  };
+  std::optional<double> rise, set;
+  if (!next(start, SE_CALC_RISE, rise) || !next(rise.value_or(start), SE_CALC_SET, set)) return out;
+  if (rise) out.sunrise = ToSysSeconds(*rise);
+  if (set) out.sunset = ToSysSeconds(*set);
+
+  if (rise && set) {
+    out.day = SunDay::RisesAndSets;
+  } else if (rise || set) {
+    out.day = rise ? SunDay::RisesOnly : SunDay::SetsOnly;
+  } else {
+    const bool up = SunUp(start + 0.5, ephemeris, geopos, settings.sunrise, out.error);
+    out.day = up ? SunDay::NeverSets : SunDay::NeverRises;
+  }
+  return out;
+}
+
+std::string LibraryVersion() {
+  char version[AS_MAXCH] = "";
+  swe_version(version);
+  return version;
+}
+
+}  // namespace swiss

@@ -1,0 +1,86 @@
+#pragma once
+// Positions and sunrise from the Swiss Ephemeris (Debian's libswe, AGPL-3.0), the second
+// calculation beside the built-in formulas. The files of swe-basic-data (compressed from
+// JPL's DE431; 1 January 1800 to 2399) serve where they cover the moment; elsewhere, or where
+// they cannot be read, the library's analytical Moshier ephemeris, and the results say which.
+// Measured against the files over 1800 to 2400, Moshier is within 1.3" for the Sun and the
+// planets, 4.2" for the Moon, 0.001" for the mean node and 61" for the true node.
+//
+// The library keeps its settings process-wide. Every call here takes one lock, sets the path
+// (once), the ayanamsa and the flags afresh, so no call inherits another's choices, and the
+// calls are safe from any thread. This header does not include the library's own header: a
+// caller needs only the link.
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "core/birth_record.h"
+
+namespace swiss {
+
+enum class Ayanamsa { Lahiri, Raman, Krishnamurti, TrueChitrapaksha };
+enum class Node { Mean, True };
+// LimbRefracted: the upper limb on the horizon with refraction (1013.25 hPa, 15 °C, sea level).
+// DiscCentre: the centre of the disc on the horizon, without refraction, ecliptic latitude
+// ignored (the rule of several Hindu almanacs).
+enum class SunriseRule { LimbRefracted, DiscCentre };
+
+struct Settings {
+  Ayanamsa ayanamsa = Ayanamsa::Lahiri;
+  Node node = Node::Mean;
+  SunriseRule sunrise = SunriseRule::LimbRefracted;
+  friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+struct Place {
+  double latitude = 0;       // degrees, north positive, -90..90
+  double longitudeEast = 0;  // degrees, east positive, -180..180
+};
+
+// The five planets whose speed decides retrograde motion, in body order 2..6.
+inline constexpr int kFirstPlanet = 2;
+inline constexpr int kPlanetCount = 5;
+
+struct Positions {
+  std::string error;  // empty when computed; otherwise what failed, and nothing else is valid
+  // Sidereal degrees in [0, 360), in core's body order: Sun, Moon, Mercury, Venus, Mars,
+  // Jupiter, Saturn, Rahu (the node itself), Ketu (opposite), ascendant.
+  std::array<double, core::kBodyCount> longitudes{};
+  // Sidereal longitude speeds of Mercury .. Saturn in degrees per day; below 0: retrograde.
+  std::array<double, kPlanetCount> speeds{};
+  bool fromFiles = false;  // false: the analytical ephemeris was used
+};
+
+// What the Sun did on a local civil date (from local midnight to the next).
+enum class SunDay {
+  RisesAndSets,
+  RisesOnly,   // rises and stays up past midnight (a midnight sun begins)
+  SetsOnly,    // sets and does not rise again before midnight (a midnight sun ends)
+  NeverSets,   // polar day: up from midnight to midnight
+  NeverRises,  // polar night
+};
+
+struct SunTimes {
+  std::string error;  // empty when computed
+  SunDay day = SunDay::RisesAndSets;
+  // Universal time to the nearest second. The sunrise is the first of the date; the sunset
+  // the first after that sunrise (after midnight when there is none), within the date.
+  std::optional<std::chrono::sys_seconds> sunrise, sunset;
+  bool fromFiles = false;
+};
+
+// The positions at a universal-time instant (proleptic Gregorian calendar, as std::chrono).
+Positions ComputePositions(std::chrono::sys_seconds universalTime, Place place,
+                           const Settings& settings);
+
+// Sunrise and sunset of a local civil date; utcOffset is local clock minus universal time
+// (+05:30 for India), daylight saving included.
+SunTimes ComputeSunTimes(std::chrono::year_month_day localDate, std::chrono::seconds utcOffset,
+                         Place place, const Settings& settings);
+
+// The library's version, for example "2.10.03-deb1".
+std::string LibraryVersion();
+
+}  // namespace swiss
