@@ -30,20 +30,21 @@ struct GeoAngle {
   friend bool operator==(const GeoAngle&, const GeoAngle&) = default;
 };
 
-// Where an offset came from: a row of the zone list and the daylight-saving box...
+// Where an offset came from: an exact offset decided for the birth moment, to the second, with
+// no row behind it (universal time itself by default)...
+struct ExactOrigin {
+  friend bool operator==(const ExactOrigin&, const ExactOrigin&) = default;
+};
+// ...or a row of the zone list and the daylight-saving box.
 struct ZoneRowOrigin {
   int row = 0;
   bool dst = false;
   friend bool operator==(const ZoneRowOrigin&, const ZoneRowOrigin&) = default;
 };
-// ...or an exact offset decided for the birth moment, to the second, with no row behind it.
-struct ExactOrigin {
-  friend bool operator==(const ExactOrigin&, const ExactOrigin&) = default;
-};
 
 struct UtcOffset {
   std::chrono::seconds east{0};  // local clock time less universal time
-  std::variant<ZoneRowOrigin, ExactOrigin> origin;
+  std::variant<ExactOrigin, ZoneRowOrigin> origin;
   friend bool operator==(const UtcOffset&, const UtcOffset&) = default;
 };
 
