@@ -7,6 +7,7 @@
 #include "core/birth_value.h"
 #include "core/entries_json.h"
 #include "core/form_entries.h"
+#include "core/form_fields.h"
 #include "places/clock_status.h"
 #include "places/coordinates.h"
 #include "places/zone_rows.h"
@@ -42,8 +43,8 @@ Question ParseQuestion(std::string_view line) {
     } else if (key == "later") {
       if (!value.is_boolean()) throw Malformed{"\"later\" must be true or false."};
       q.later = value.get<bool>();
-    } else if (key == "cboMonth" || key == "cboDate" || key == "cboYear" || key == "cboHH" ||
-               key == "cboMM" || key == "cboSS") {
+    } else if (const core::FormField* field = core::FieldByKey(key);
+               field && field->widget == core::FieldWidget::PickList) {  // the date and time
       if (auto error = core::ReadEntry(key, value, q.when)) throw Malformed{*error};
     } else {
       throw Malformed{"Unknown key \"" + key + "\"."};
