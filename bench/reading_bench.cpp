@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "chakra/vedha_reading.h"
+#include "ephemeris/birth_instant.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
 #include "reading-dump/dump_line.h"
-#include "reading/birth_instant.h"
 #include "reading/reading.h"
 #include "sky/retrogrades.h"
 #include "sky/sunrise_sunset.h"
@@ -93,7 +93,7 @@ BENCHMARK(BM_DumpLine);
 void BM_ComputeMoonAndRashi(benchmark::State& state) {
   core::BirthRecord record = ReadRecord();
   for (auto _ : state) {
-    ephemeris::ComputeMoonAndRashi(record, reading::BirthInstantOf(record));
+    ephemeris::ComputeMoonAndRashi(record, ephemeris::InstantOf(record.Birth));
     benchmark::DoNotOptimize(record.MoonLongitudeText);
   }
 }
@@ -102,7 +102,7 @@ BENCHMARK(BM_ComputeMoonAndRashi);
 void BM_ComputeAscendant(benchmark::State& state) {
   core::BirthRecord record = ReadRecord();
   for (auto _ : state) {
-    ephemeris::ComputeAscendant(record, reading::BirthInstantOf(record));
+    ephemeris::ComputeAscendant(record, ephemeris::InstantOf(record.Birth));
     benchmark::DoNotOptimize(record.AscendantText);
   }
 }
@@ -110,9 +110,9 @@ BENCHMARK(BM_ComputeAscendant);
 
 void BM_ComputePositionTable(benchmark::State& state) {
   core::BirthRecord record = ReadRecord();
-  ephemeris::ComputeAscendant(record, reading::BirthInstantOf(record));
+  ephemeris::ComputeAscendant(record, ephemeris::InstantOf(record.Birth));
   for (auto _ : state) {
-    ephemeris::ComputePositionTable(record, reading::BirthInstantOf(record));
+    ephemeris::ComputePositionTable(record, ephemeris::InstantOf(record.Birth));
     benchmark::DoNotOptimize(record.PositionTexts);
   }
 }
@@ -120,14 +120,13 @@ BENCHMARK(BM_ComputePositionTable);
 
 // Sunrise and sunset of the birth date and of the days before and after, as a reading asks.
 void BM_SunRiseSetThreeDays(benchmark::State& state) {
-  std::array<core::DateTime, 3> sunTimes;
+  using namespace std::chrono;
   for (auto _ : state) {
-    for (int day = 6; day <= 8; ++day) {
-      auto sunDay = sky::SunRiseSet(3, day, 1984, 10, 5, 28, 38, false, 77, 12, true, -5, -30,
-                                    false, sunTimes);
-      benchmark::DoNotOptimize(sunDay);
+    for (unsigned day = 6; day <= 8; ++day) {
+      auto events = sky::SunRiseSet(year{1984} / March / day, 28 + 38 / 60.0, 77 + 12 / 60.0,
+                                    hours{5} + minutes{30});
+      benchmark::DoNotOptimize(events);
     }
-    benchmark::DoNotOptimize(sunTimes);
   }
 }
 BENCHMARK(BM_SunRiseSetThreeDays);

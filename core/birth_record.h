@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
+#include "core/birth_value.h"
+
 namespace core {
 
-// A local civil date and time of the birth place, whole seconds, no zone attached.
-using LocalTime = std::chrono::local_seconds;
 // Empty until a reading first writes it (the record's start-up "zero" date-time).
 using DateTime = std::optional<LocalTime>;
 
@@ -23,6 +23,9 @@ inline constexpr int kMoon = 1;
 inline constexpr int kLagna = 9;
 
 struct BirthRecord {
+  // The birth the reading was made for; the fields below are filled from it.
+  BirthValue Birth;
+
   // Birth inputs, copied from the form by the reading.
   std::string PersonName;
   std::int16_t BirthMonth = 0;  // 1..12

@@ -1,5 +1,6 @@
 #include "core/entries_json.h"
 
+#include "core/form_fields.h"
 #include "core/zone_table.h"
 
 namespace core {
@@ -79,46 +80,42 @@ int ZonePick(const json& value) {
   return value.get<int>();
 }
 
+// The two option texts of a pair and the entry they set, the first text meaning true.
+struct OptionTexts {
+  std::string_view first, second;
+  bool FormEntries::*choice;
+};
+OptionTexts OptionsOf(std::string_view key) {
+  if (key == "optLong") return {"East", "West", &FormEntries::optLongEast};
+  return {"North", "South", &FormEntries::optLatNorth};
+}
+
 void ReadKey(const std::string& key, const json& value, FormEntries& e) {
-  if (key == "txtName")
-    e.txtName = Text(value, key);
-  else if (key == "cboMonth")
-    e.cboMonth = MonthPick(value);
-  else if (key == "cboDate")
-    e.cboDate = NumberPick(value, kDateList);
-  else if (key == "cboYear")
-    e.cboYear = NumberPick(value, kYearList);
-  else if (key == "cboHH")
-    e.cboHH = NumberPick(value, kHourList);
-  else if (key == "cboMM")
-    e.cboMM = NumberPick(value, kMinuteList);
-  else if (key == "cboSS")
-    e.cboSS = NumberPick(value, kSecondList);
-  else if (key == "txtMCity")
-    e.txtMCity = Text(value, key);
-  else if (key == "txtMState")
-    e.txtMState = Text(value, key);
-  else if (key == "txtMCountry")
-    e.txtMCountry = Text(value, key);
-  else if (key == "txtLonD")
-    e.txtLonD = Text(value, key);
-  else if (key == "txtLonM")
-    e.txtLonM = Text(value, key);
-  else if (key == "txtLatD")
-    e.txtLatD = Text(value, key);
-  else if (key == "txtLatM")
-    e.txtLatM = Text(value, key);
-  else if (key == "optLong")
-    e.optLongEast = Choice(value, key, "East", "West");
-  else if (key == "optLat")
-    e.optLatNorth = Choice(value, key, "North", "South");
-  else if (key == "chkDST") {
-    if (!value.is_boolean()) throw Malformed{"\"chkDST\" must be true or false."};
-    e.chkDST = value.get<bool>();
-  } else if (key == "cmbTimeZone")
-    e.cmbTimeZone = ZonePick(value);
-  else
-    throw Malformed{"Unknown key " + Quoted(key) + "."};
+  const FormField* field = FieldByKey(key);
+  if (!field) throw Malformed{"Unknown key " + Quoted(key) + "."};
+  switch (field->widget) {
+    case FieldWidget::TextBox:
+      e.*field->text = Text(value, key);
+      break;
+    case FieldWidget::PickList:
+      if (field->list)
+        e.*field->text = NumberPick(value, *field->list);
+      else
+        e.cboMonth = MonthPick(value);
+      break;
+    case FieldWidget::ZoneList:
+      e.cmbTimeZone = ZonePick(value);
+      break;
+    case FieldWidget::CheckBox:
+      if (!value.is_boolean()) throw Malformed{Quoted(key) + " must be true or false."};
+      e.chkDST = value.get<bool>();
+      break;
+    case FieldWidget::OptionPair: {
+      const OptionTexts options = OptionsOf(key);
+      e.*options.choice = Choice(value, key, options.first, options.second);
+      break;
+    }
+  }
 }
 
 }  // namespace
@@ -144,26 +141,30 @@ ParsedEntries EntriesFromJson(const json& object, FormEntries defaults) {
 }
 
 nlohmann::ordered_json EntriesToJson(const FormEntries& e) {
-  return {
-      {"txtName", e.txtName},
-      {"cboMonth", std::string(MonthName(e.cboMonth + 1))},
-      {"cboDate", e.cboDate},
-      {"cboYear", e.cboYear},
-      {"cboHH", e.cboHH},
-      {"cboMM", e.cboMM},
-      {"cboSS", e.cboSS},
-      {"txtMCity", e.txtMCity},
-      {"txtMState", e.txtMState},
-      {"txtMCountry", e.txtMCountry},
-      {"cmbTimeZone", e.cmbTimeZone},
-      {"chkDST", e.chkDST},
-      {"txtLonD", e.txtLonD},
-      {"txtLonM", e.txtLonM},
-      {"txtLatD", e.txtLatD},
-      {"txtLatM", e.txtLatM},
-      {"optLong", e.optLongEast ? "East" : "West"},
-      {"optLat", e.optLatNorth ? "North" : "South"},
-  };
+  nlohmann::ordered_json out = nlohmann::ordered_json::object();
+  for (const FormField& field : kFormFields) {
+    const std::string key(field.jsonKey);
+    switch (field.widget) {
+      case FieldWidget::TextBox:
+        out[key] = e.*field.text;
+        break;
+      case FieldWidget::PickList:
+        out[key] = field.text ? e.*field.text : std::string(MonthName(e.cboMonth + 1));
+        break;
+      case FieldWidget::ZoneList:
+        out[key] = e.cmbTimeZone;
+        break;
+      case FieldWidget::CheckBox:
+        out[key] = e.chkDST;
+        break;
+      case FieldWidget::OptionPair: {
+        const OptionTexts options = OptionsOf(key);
+        out[key] = std::string(e.*options.choice ? options.first : options.second);
+        break;
+      }
+    }
+  }
+  return out;
 }
 
 std::optional<std::string> ListEntryProblem(const FormEntries& e) {

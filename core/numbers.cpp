@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <climits>
@@ -19,6 +20,30 @@ std::size_t Digits(std::string_view s, std::size_t i) {
   while (i + n < s.size() && IsDigit(s[i + n])) ++n;
   return n;
 }
+// Whether a number that does not fit a double is below its range rather than above: its
+// first significant digit stands right of the decimal point once the exponent is applied
+// ("0.<400 zeros>1" as much as "1e-400").
+bool IsTiny(std::string_view number) {
+  const std::size_t e = number.find_first_of("eE");
+  const std::string_view mantissa = number.substr(0, e);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return true;  // zero
+  // Position of the first significant digit: 0 for the units, negative right of the point.
+  long long position = first < point ? static_cast<long long>(point - first) - 1
+                                     : -static_cast<long long>(first - point);
+  if (e != std::string_view::npos) {
+    std::string_view exponent = number.substr(e + 1);
+    const bool negative = !exponent.empty() && exponent.front() == '-';
+    if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+'))
+      exponent.remove_prefix(1);
+    long long value = 0;
+    for (const char c : exponent) value = std::min(value * 10 + (c - '0'), 1'000'000'000LL);
+    position += negative ? -value : value;
+  }
+  return position < 0;
+}
+
 }  // namespace
 
 std::string_view Trimmed(std::string_view text) {
@@ -55,12 +80,8 @@ std::optional<double> ParseNumber(std::string_view text) {
   const std::string_view digits = s.front() == '+' ? s.substr(1) : s;
   double value = 0.0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    // Too small to hold only with a negative exponent; too large otherwise.
-    const bool tiny =
-        digits.find("e-") != std::string_view::npos || digits.find("E-") != std::string_view::npos;
-    return tiny ? 0.0 : (s.front() == '-' ? -HUGE_VAL : HUGE_VAL);
-  }
+  if (error == std::errc::result_out_of_range)
+    return IsTiny(digits) ? 0.0 : (s.front() == '-' ? -HUGE_VAL : HUGE_VAL);
   if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
   return value;
 }

@@ -1,39 +1,36 @@
 #include "core/universal_time.h"
 
+#include "core/zone_table.h"
+
 namespace core {
 
 namespace {
-int DstHours(const BirthRecord& r) {
-  return r.IsDst ? 1 : 0;
+using namespace std::chrono;
+
+hh_mm_ss<seconds> ClockOf(LocalTime t) {
+  return hh_mm_ss{t - floor<days>(t)};
 }
 }  // namespace
 
-double UniversalHours(const BirthRecord& r) {
-  return r.BirthHour + r.BirthMinute / 60.0 + r.ZoneHours + r.ZoneMinutes / 60.0 - DstHours(r);
+double UniversalHours(const BirthValue& b) {
+  const auto clock = ClockOf(b.local);
+  const double hoursMinutes = clock.hours().count() + clock.minutes().count() / 60.0;
+  // A row's correction is added hours first, then minutes, then less the daylight-saving hour,
+  // each rounded in turn: the frozen positions depend on this order to the last bit.
+  if (const auto* row = std::get_if<ZoneRowOrigin>(&b.offset.origin)) {
+    const ZoneRow& z = ZoneTable()[static_cast<std::size_t>(row->row)];
+    return hoursMinutes + z.hours + z.minutes / 60.0 - (row->dst ? 1 : 0);
+  }
+  return hoursMinutes - static_cast<double>(b.offset.east.count()) / 3600.0;
 }
 
-CivilTime UniversalCivilTime(const BirthRecord& r) {
-  using namespace std::chrono;
-  const year_month_day date{year{r.BirthYear}, month{static_cast<unsigned>(r.BirthMonth)},
-                            day{static_cast<unsigned>(r.BirthDay)}};
-  const sys_days localDay{date};  // a date past the month's end rolls over, as civil carry does
-  const sys_seconds ut = localDay + hours{r.BirthHour} + minutes{r.BirthMinute} +
-                         hours{r.ZoneHours} + minutes{r.ZoneMinutes} - hours{DstHours(r)};
+CivilTime UniversalCivilTime(const BirthValue& b) {
+  const sys_seconds ut{floor<minutes>(b.local).time_since_epoch() - b.offset.east};
   const sys_days utDays = floor<days>(ut);
   const year_month_day utDate{utDays};
   const auto time = hh_mm_ss{ut - utDays};
   return {int(utDate.year()), int(unsigned(utDate.month())), int(unsigned(utDate.day())),
           int(time.hours().count()), int(time.minutes().count())};
-}
-
-double LongitudeEast(const BirthRecord& r) {
-  const double degrees = r.LongitudeDeg + r.LongitudeMin / 60.0;
-  return r.IsEast ? degrees : -degrees;
-}
-
-double SignedLatitude(const BirthRecord& r) {
-  const double degrees = r.LatitudeDeg + r.LatitudeMin / 60.0;
-  return r.IsSouth ? -degrees : degrees;
 }
 
 }  // namespace core

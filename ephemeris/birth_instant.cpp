@@ -1,9 +1,24 @@
 #include "ephemeris/birth_instant.h"
 
+#include "core/universal_time.h"
 #include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 
 namespace ephemeris {
+
+BirthInstant InstantOf(const core::BirthValue& birth) {
+  const std::chrono::year_month_day local{std::chrono::floor<std::chrono::days>(birth.local)};
+  const core::CivilTime ut = core::UniversalCivilTime(birth);
+  BirthInstant instant;
+  instant.localDate = {int(local.year()), int(unsigned(local.month())), int(unsigned(local.day()))};
+  instant.universalHours = core::UniversalHours(birth);
+  instant.universalDate = {ut.year, ut.month, ut.day};
+  instant.universalHour = ut.hour;
+  instant.universalMinute = ut.minute;
+  instant.longitudeEast = birth.longitude.Signed();
+  instant.latitude = birth.latitude.Signed();
+  return instant;
+}
 
 double CenturiesSince(const BirthInstant& instant, double epoch) {
   const CivilDate& d = instant.localDate;

@@ -1,6 +1,8 @@
 #pragma once
-// The birth instant and place as the ephemeris takes them. The caller applies the zone and
-// daylight-saving rule; the ephemeris only counts time from the figures given here.
+// The birth instant and place as the ephemeris takes them, made once from the birth value:
+// the zone rule is applied here, for every body; the ephemeris only counts time from these.
+
+#include "core/birth_value.h"
 
 namespace ephemeris {
 
@@ -21,6 +23,9 @@ struct BirthInstant {
   double longitudeEast = 0;  // degrees, east positive
   double latitude = 0;       // degrees, north positive
 };
+
+// The instant and place of the birth, the clock's seconds dropped.
+BirthInstant InstantOf(const core::BirthValue& birth);
 
 // Julian centuries from the epoch (a Julian date) to the instant, from the local date's day
 // number and the universal hours.

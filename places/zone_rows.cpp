@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/birth_value.h"
 #include "core/zone_table.h"
 
 namespace places {
@@ -43,8 +44,7 @@ std::optional<int> RowWithOffset(int offsetSeconds, std::string_view abbreviatio
 }  // namespace
 
 int RowOffsetSeconds(int row) {
-  const core::ZoneRow& r = core::ZoneTable()[static_cast<std::size_t>(row)];
-  return -(r.hours * kHour + r.minutes * 60);
+  return static_cast<int>(core::ZoneRowOffset(row, false).count());
 }
 
 std::string_view RowName(int row) {

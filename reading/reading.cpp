@@ -10,10 +10,11 @@
 #include "chakra/yamardha.h"
 #include "core/zone_table.h"
 #include "ephemeris/angles.h"
+#include "ephemeris/birth_instant.h"
 #include "ephemeris/calendar_angles.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
-#include "reading/birth_instant.h"
+#include "reading/parse_birth.h"
 #include "sky/retrogrades.h"
 #include "sky/sunrise_sunset.h"
 
@@ -23,7 +24,6 @@ using core::DateTime;
 using core::kBodyCount;
 using core::kLagna;
 using core::MonthName;
-using core::WholeNumber;
 
 namespace {
 
@@ -35,14 +35,6 @@ constexpr std::array<std::string_view, 7> kWeekdayNames = {
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 constexpr std::array<std::string_view, 10> kBodyNames = {
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
-
-// Stores a form text's whole number into an int16 field; a text that is not a number, or a
-// value that does not fit, leaves the field as it was.
-void StoreWhole(std::string_view text, std::int16_t& field) {
-  const auto value = WholeNumber(text);
-  if (value && *value >= INT16_MIN && *value <= INT16_MAX)
-    field = static_cast<std::int16_t>(*value);
-}
 
 std::optional<year_month_day> BirthDate(const BirthRecord& r) {
   const year_month_day date{year{r.BirthYear}, month{static_cast<unsigned>(r.BirthMonth)},
@@ -71,28 +63,44 @@ std::string HoursMinutes(std::int32_t seconds) {
   return Concat(seconds / 3600, ":", seconds % 3600 / 60);
 }
 
-void CopyEntries(const FormEntries& e, BirthRecord& r) {
-  r.PersonName = e.txtName;
-  core::Zone_Calculation(e.cmbTimeZone, r);
-  if (e.cboMonth >= 0 && e.cboMonth < 12) r.BirthMonth = static_cast<std::int16_t>(e.cboMonth + 1);
-  StoreWhole(e.cboDate, r.BirthDay);
-  StoreWhole(e.cboYear, r.BirthYear);
-  StoreWhole(e.cboHH, r.BirthHour);
-  StoreWhole(e.cboMM, r.BirthMinute);
+std::int16_t Short(long value) {
+  return static_cast<std::int16_t>(value);
+}
+
+// The record's birth fields, as the dump lists them, from the birth value.
+void CopyBirth(const core::BirthValue& b, BirthRecord& r) {
+  r.Birth = b;
+  r.PersonName = b.name;
+  if (const auto* row = std::get_if<core::ZoneRowOrigin>(&b.offset.origin)) {
+    core::Zone_Calculation(row->row, r);
+    r.IsDst = row->dst;
+  } else {  // the correction to universal time, minutes truncated toward zero
+    r.ZoneHours = Short(-b.offset.east.count() / 3600);
+    r.ZoneMinutes = Short(-b.offset.east.count() % 3600 / 60);
+    r.IsDst = false;
+  }
+  const auto day = floor<days>(b.local);
+  const year_month_day date{day};
+  const hh_mm_ss clock{b.local - day};
+  r.BirthMonth = Short(unsigned(date.month()));
+  r.BirthDay = Short(unsigned(date.day()));
+  r.BirthYear = Short(int(date.year()));
+  r.BirthHour = Short(clock.hours().count());
+  r.BirthMinute = Short(clock.minutes().count());
   r.ZoneHoursAbs = static_cast<std::int16_t>(std::abs(r.ZoneHours));
   r.ZoneMinutesAbs = static_cast<std::int16_t>(std::abs(r.ZoneMinutes));
-  StoreWhole(e.txtLonD, r.LongitudeDeg);
-  StoreWhole(e.txtLonM, r.LongitudeMin);
-  StoreWhole(e.txtLatD, r.LatitudeDeg);
-  StoreWhole(e.txtLatM, r.LatitudeMin);
-  r.IsEast = e.optLongEast;
-  r.IsSouth = !e.optLatNorth;
-  r.IsDst = e.chkDST;
+  r.LongitudeDeg = Short(b.longitude.degrees);
+  r.LongitudeMin = Short(b.longitude.minutes);
+  r.LatitudeDeg = Short(b.latitude.degrees);
+  r.LatitudeMin = Short(b.latitude.minutes);
+  r.IsEast = b.longitude.positive;
+  r.IsSouth = !b.latitude.positive;
+  r.BirthMoment = b.local;
   for (int k = 0; k < kBodyCount; ++k) r.BodyNames[k].assign(kBodyNames[k]);
 }
 
-void ComputeChart(BirthRecord& r, ResultSheet& sheet) {
-  const ephemeris::BirthInstant instant = BirthInstantOf(r);
+void ComputeChart(const core::BirthValue& b, BirthRecord& r, ResultSheet& sheet) {
+  const ephemeris::BirthInstant instant = ephemeris::InstantOf(b);
   ephemeris::ComputeAscendant(r, instant);
   ephemeris::ComputeMoonAndRashi(r, instant);
   ephemeris::ComputePositionTable(r, instant);
@@ -100,18 +108,18 @@ void ComputeChart(BirthRecord& r, ResultSheet& sheet) {
   chakra::FillPatakiChakra(r, sheet);
 }
 
-void WritePersonalDetails(const FormEntries& e, const BirthRecord& r, ResultSheet& sheet) {
+void WritePersonalDetails(const core::BirthValue& b, const BirthRecord& r, ResultSheet& sheet) {
   sheet.SetCaption(core::Slot("lblName"), r.PersonName);
   sheet.SetCaption(core::Slot("lblDOB"),
                    Concat(MonthName(r.BirthMonth), "/", r.BirthDay, "/", r.BirthYear));
   sheet.SetCaption(core::Slot("lblTOB"), Concat(r.BirthHour, ":", r.BirthMinute));
-  sheet.SetCaption(core::Slot("lblLatitude"),
-                   Concat(r.LatitudeDeg, "° ", r.LatitudeMin, "'", e.optLatNorth ? " N" : " S"));
-  sheet.SetCaption(core::Slot("lblLongitude"),
-                   Concat(r.LongitudeDeg, "° ", r.LongitudeMin, "'", e.optLongEast ? " E" : " W"));
-  sheet.SetCaption(core::Slot("lblCity"), e.txtMCity);
-  sheet.SetCaption(core::Slot("lblState"), e.txtMState);
-  sheet.SetCaption(core::Slot("lblCountry"), e.txtMCountry);
+  sheet.SetCaption(core::Slot("lblLatitude"), Concat(r.LatitudeDeg, "° ", r.LatitudeMin, "'",
+                                                     b.latitude.positive ? " N" : " S"));
+  sheet.SetCaption(core::Slot("lblLongitude"), Concat(r.LongitudeDeg, "° ", r.LongitudeMin, "'",
+                                                      b.longitude.positive ? " E" : " W"));
+  sheet.SetCaption(core::Slot("lblCity"), b.city);
+  sheet.SetCaption(core::Slot("lblState"), b.state);
+  sheet.SetCaption(core::Slot("lblCountry"), b.country);
 }
 
 void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
@@ -125,33 +133,23 @@ void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
 
 // Sunrise and sunset of the birth date and of its two neighbours; returns what the Sun did
 // on each (previous day, birth date, next day).
-std::array<SunDay, 3> ComputeSunTimes(BirthRecord& r) {
+std::array<SunDay, 3> ComputeSunTimes(const core::BirthValue& b, BirthRecord& r) {
   std::array<SunDay, 3> days{SunDay::RisesAndSets, SunDay::RisesAndSets, SunDay::RisesAndSets};
-  const auto date = BirthDate(r);
-  if (!date) return days;
+  const local_days birthDay = floor<std::chrono::days>(b.local);
   std::array<DateTime*, 6> targets{&r.PrevSunrise, &r.PrevSunset,  &r.Sunrise,
                                    &r.Sunset,      &r.NextSunrise, &r.NextSunset};
   for (int offset = -1; offset <= 1; ++offset) {
-    const year_month_day d{sys_days{*date} + std::chrono::days{offset}};
+    const year_month_day d{birthDay + std::chrono::days{offset}};
+    const auto events =
+        sky::SunRiseSet(d, b.latitude.Signed(), b.longitude.Signed(), b.offset.east);
+    if (!events) continue;
     const std::size_t i = static_cast<std::size_t>(offset + 1);
-    days[i] = sky::SunRiseSet(int(unsigned(d.month())), int(unsigned(d.day())), int(d.year()),
-                              r.BirthHour, r.BirthMinute, r.LatitudeDeg, r.LatitudeMin, r.IsSouth,
-                              r.LongitudeDeg, r.LongitudeMin, r.IsEast, r.ZoneHours, r.ZoneMinutes,
-                              r.IsDst, r.SunTimes);
-    *targets[2 * i] = r.SunTimes[0];
-    *targets[2 * i + 1] = r.SunTimes[1];
+    days[i] = events->day;
+    // The record's pair of slots keeps the last day computed, as the dump shows it.
+    r.SunTimes[0] = *targets[2 * i] = events->rise;
+    r.SunTimes[1] = *targets[2 * i + 1] = events->set;
   }
   return days;
-}
-
-void StoreBirthMoment(const FormEntries& e, BirthRecord& r) {
-  const auto d = WholeNumber(e.cboDate), y = WholeNumber(e.cboYear);
-  const auto h = WholeNumber(e.cboHH), m = WholeNumber(e.cboMM), s = WholeNumber(e.cboSS);
-  if (!d || !y || !h || !m || !s || e.cboMonth < 0 || e.cboMonth > 11) return;
-  const year_month_day date{year{*y}, month{static_cast<unsigned>(e.cboMonth + 1)},
-                            day{static_cast<unsigned>(*d)}};
-  if (!date.ok()) return;
-  r.BirthMoment = local_days{date} + hours{*h} + minutes{*m} + seconds{*s};
 }
 
 std::string SunTimeText(const DateTime& t, SunDay sunDay) {
@@ -207,20 +205,24 @@ std::string DateTimeText(LocalTime t) {
   return text;
 }
 
-std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSheet& sheet) {
-  if (auto refusal = ValidateEntries(e)) return refusal;
-  CopyEntries(e, r);
-  ComputeChart(r, sheet);
-  WritePersonalDetails(e, r, sheet);
+void RunReading(const core::BirthValue& birth, BirthRecord& r, ResultSheet& sheet) {
+  CopyBirth(birth, r);
+  ComputeChart(birth, r, sheet);
+  WritePersonalDetails(birth, r, sheet);
   WriteWeekday(r, sheet);
-  const auto sunDays = ComputeSunTimes(r);
-  StoreBirthMoment(e, r);
+  const auto sunDays = ComputeSunTimes(birth, r);
   FindPeriodLords(r, sheet, sunDays);
   sheet.SetCaption(core::Slot("blPeriodDisplay"), HoursMinutes(r.PeriodSeconds));
   sheet.SetCaption(core::Slot("lblYamradhaDisplay"),
                    HoursMinutes(chakra::RoundedShare(r.PeriodSeconds, 8)));
   StoreLagnaName(r);
   chakra::ComposeVedhaReading(r, sheet);
+}
+
+std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSheet& sheet) {
+  auto parsed = ParseBirth(e);
+  if (auto* refusal = std::get_if<Refusal>(&parsed)) return std::move(*refusal);
+  RunReading(std::get<core::BirthValue>(parsed), r, sheet);
   return std::nullopt;
 }
 

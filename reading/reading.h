@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/birth_record.h"
+#include "core/birth_value.h"
 #include "core/form_entries.h"
 #include "core/result_sheet.h"
 #include "reading/validate_entries.h"
@@ -19,8 +20,12 @@ using core::FormEntries;
 using core::LocalTime;
 using core::ResultSheet;
 
-// Runs one reading. On a refusal nothing in the record or the sheet changes and the refusal
-// is returned; otherwise the record holds the reading and the sheet the result window.
+// Runs one reading of the birth: the record holds the reading and the sheet the result window.
+void RunReading(const core::BirthValue& birth, BirthRecord& record, ResultSheet& sheet);
+
+// Reads the entries (ParseBirth) and runs their reading. On a refusal nothing in the record or the
+// sheet changes and the refusal is returned; otherwise the record holds the reading and the sheet
+// the result window.
 std::optional<Refusal> RunReading(const FormEntries& entries, BirthRecord& record,
                                   ResultSheet& sheet);
 

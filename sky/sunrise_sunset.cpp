@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 
 namespace sky {
 namespace {
@@ -40,12 +39,9 @@ double ReduceTurn(double x) {
   return x;
 }
 
-// Hours to add to the clock for universal time turned into the zone's offset east of
-// Greenwich; the sign is taken from the hours alone, daylight saving adds one hour.
-double ZoneOffsetHours(int zoneHours, int zoneMinutes, bool isDst) {
-  const double sign = zoneHours < 0 ? -1.0 : 1.0;
-  double z = -sign * (std::abs(zoneHours) + std::abs(zoneMinutes) / 60.0);
-  if (isDst) z += 1.0;
+// The offset in hours, as the model takes it.
+double ZoneOffsetHours(seconds utcOffset) {
+  double z = static_cast<double>(utcOffset.count()) / 3600.0;
   if (z == 13.0) z = -11.0;  // the one wrap the clock makes: +13 h reads as -11 h
   return z;
 }
@@ -100,23 +96,13 @@ int DayIndex(year_month_day date) {
   return static_cast<int>((sys_days{date} - sys_days{date.year() / January / 1}).count());
 }
 
-SunDay SunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/, int latitudeDeg,
-                  int latitudeMin, bool isSouth, int longitudeDeg, int longitudeMin, bool isEast,
-                  int zoneHours, int zoneMinutes, bool isDst,
-                  std::array<core::DateTime, 3>& sunTimes) {
-  const year_month_day date{std::chrono::year{year}, std::chrono::month{unsigned(month)},
-                            std::chrono::day{unsigned(day)}};
-  // An impossible date leaves the slots as they were (the reading passes only real dates).
-  if (month < 1 || month > 12 || day < 1 || day > 31 || !date.ok()) return SunDay::RisesAndSets;
+std::optional<SunEvents> SunRiseSet(year_month_day date, double latitude, double longitudeEast,
+                                    seconds utcOffset) {
+  if (!date.ok()) return std::nullopt;
   const local_days localDate{date};
-
-  double latitude = latitudeDeg + latitudeMin / 60.0;
-  if (isSouth) latitude = -latitude;
-  double longitude = longitudeDeg + longitudeMin / 60.0;
-  if (!isEast) longitude = -longitude;
   const double latitudeRad = latitude * kDegToRad;
-  const double longitudeRad = longitude * kDegToRad;
-  const double zoneRad = ZoneOffsetHours(zoneHours, zoneMinutes, isDst) * kHoursToRad;
+  const double longitudeRad = longitudeEast * kDegToRad;
+  const double zoneRad = ZoneOffsetHours(utcOffset) * kHoursToRad;
   const int n = DayIndex(date);
 
   const EventSolution rise = SolveEvent(kQuarterTurn, true, n, latitudeRad, longitudeRad, zoneRad);
@@ -126,21 +112,15 @@ SunDay SunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/, in
   // Polar day or night: the first event whose altitude is never crossed decides the day.
   const double polarX = std::abs(rise.x) >= 1 ? rise.x : set.x;
   if (std::abs(polarX) >= 1) {
-    if (polarX <= -1) {  // the Sun stays above the rise altitude all day
-      sunTimes[0] = localDate;
-      sunTimes[1] = localDate + days{1};
-      return SunDay::NeverSets;
-    }
-    sunTimes[0] = sunTimes[1] = localDate + hours{12};  // it stays below all day
-    return SunDay::NeverRises;
+    if (polarX <= -1)  // the Sun stays above the rise altitude all day
+      return SunEvents{SunDay::NeverSets, localDate, localDate + days{1}};
+    return SunEvents{SunDay::NeverRises, localDate + hours{12}, localDate + hours{12}};
   }
 
   const core::LocalTime sunrise = ClockTime(localDate, rise.local);
   core::LocalTime sunset = ClockTime(localDate, set.local);
   if (sunset <= sunrise) sunset += days{1};  // the clock has passed midnight before sunset
-  sunTimes[0] = sunrise;
-  sunTimes[1] = sunset;
-  return SunDay::RisesAndSets;
+  return SunEvents{SunDay::RisesAndSets, sunrise, sunset};
 }
 
 }  // namespace sky

@@ -3,10 +3,10 @@
 // model: the Sun's centre at the altitude whose sine is -0.0145439 (about 50' below the
 // horizon). Good to a few minutes between the polar circles.
 
-#include <array>
 #include <chrono>
+#include <optional>
 
-#include "core/birth_record.h"
+#include "core/birth_value.h"
 
 namespace sky {
 
@@ -14,13 +14,15 @@ namespace sky {
 // for the day: a whole day of daylight (00:00 to the next 00:00) or none (12:00 twice).
 enum class SunDay { RisesAndSets, NeverSets, NeverRises };
 
-// Writes sunTimes slot 0 (sunrise) and slot 1 (sunset) of the given date. The hour and
-// minute are the birth clock time (they take no part in the result). Zone hours and
-// minutes are the signed correction to UT; daylight saving adds one hour to the clock.
-SunDay SunRiseSet(int month, int day, int year, int hour, int minute, int latitudeDeg,
-                  int latitudeMin, bool isSouth, int longitudeDeg, int longitudeMin, bool isEast,
-                  int zoneHours, int zoneMinutes, bool isDst,
-                  std::array<core::DateTime, 3>& sunTimes);
+struct SunEvents {
+  SunDay day = SunDay::RisesAndSets;
+  core::LocalTime rise{}, set{};  // on the clock of the given offset
+};
+
+// Sunrise and sunset of the date at the place (signed degrees, north and east positive), on a
+// clock `utcOffset` ahead of universal time; empty for a date that does not exist.
+std::optional<SunEvents> SunRiseSet(std::chrono::year_month_day date, double latitude,
+                                    double longitudeEast, std::chrono::seconds utcOffset);
 
 // Day of the year counted from 0 (1 January) that the model takes as its day number.
 int DayIndex(std::chrono::year_month_day date);

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QStandardPaths>
 
+#include "core/birth_value.h"
 #include "core/entries_json.h"
 #include "core/numbers.h"
 #include "places/birth_clock.h"
@@ -111,19 +112,11 @@ std::optional<QString> BirthDetailsCommands::OffsetChange(const QString& path,
                                                           const core::BirthDetails& details) {
   if (!details.place) return std::nullopt;
   const core::FormEntries& e = details.entries;
-  const auto day = core::WholeNumber(e.cboDate), year = core::WholeNumber(e.cboYear);
-  const auto hour = core::WholeNumber(e.cboHH), minute = core::WholeNumber(e.cboMM);
-  const auto second = core::WholeNumber(e.cboSS);
   const auto lonD = core::WholeNumber(e.txtLonD), lonM = core::WholeNumber(e.txtLonM);
-  if (!day || !year || !hour || !minute || !second || !lonD || !lonM) return std::nullopt;
-  namespace chr = std::chrono;
-  const chr::year_month_day date{chr::year{*year}, chr::month{unsigned(e.cboMonth + 1)},
-                                 chr::day{unsigned(*day)}};
-  if (!date.ok()) return std::nullopt;
-  const auto local =
-      chr::local_days{date} + chr::hours{*hour} + chr::minutes{*minute} + chr::seconds{*second};
-  const double longitude = (*lonD + *lonM / 60.0) * (e.optLongEast ? 1 : -1);
-  const places::BirthClock clock = places::BirthClocks().At(details.place->zone, local, longitude);
+  const auto local = core::LocalBirthTime(e);
+  if (!local || !lonD || !lonM) return std::nullopt;
+  const double longitude = core::GeoAngle{*lonD, *lonM, e.optLongEast}.Signed();
+  const places::BirthClock clock = places::BirthClocks().At(details.place->zone, *local, longitude);
   if (!clock.error.empty() || !clock.offsetSeconds ||
       *clock.offsetSeconds == details.place->offsetSeconds)
     return std::nullopt;

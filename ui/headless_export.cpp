@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "reading/entry_rules.h"
 #include "reading/reading.h"
 #include "ui/birth_details_file.h"
 #include "ui/chart_picture.h"
@@ -32,7 +33,11 @@ int RunHeadlessExport(int& argc, char** argv, const ExportRequest& request) {
 
   const OpenedBirthDetails opened = ReadBirthDetailsFile(request.input);
   if (!opened.details) return Fail(opened.error);
-  KeptReading reading{opened.details->entries, {}, {}};
+  // The texts as the form would take them on Open: the same files are accepted and refused.
+  reading::TypedEntries typed = reading::AsTyped(opened.details->entries);
+  if (!typed.problem.empty())
+    return Fail(FileProblem(request.input, QString::fromStdString(typed.problem)));
+  KeptReading reading{std::move(typed.entries), {}, {}};
   if (auto refusal = reading::RunReading(reading.entries, reading.record, reading.sheet))
     return Fail(FileProblem(request.input, QString::fromStdString(refusal->message)));
 

@@ -4,20 +4,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "reading/entry_rules.h"
 #include "ui/services.h"
 
 namespace ui {
 
 namespace {
-
-bool IsAsciiLetter(QChar c) {
-  return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-         (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-}
-
-bool IsAsciiDigit(QChar c) {
-  return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
 
 bool IsEnter(const QKeyEvent& key) {
   return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
@@ -52,27 +44,18 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event) {
   const bool enter = IsEnter(key);
   if (!enter && TypesNoCharacter(key)) return false;
 
-  if (kind_ == KeyFilterKind::Digits) {
-    bool digits = !enter;
-    for (QChar c : key.text()) digits = digits && IsAsciiDigit(c);
-    if (digits) return false;
-    dialogs_.ShowMessage(box_, QStringLiteral("Only Numbers Are Accepted"),
-                         reading::MessageIcon::Error);
+  const core::KeyRule rule =
+      kind_ == KeyFilterKind::Digits ? core::KeyRule::Digits : core::KeyRule::Name;
+  const std::string keys = enter ? std::string("\r") : key.text().toStdString();
+  if (const auto refusal = reading::KeystrokeRefusal(rule, keys)) {
+    dialogs_.ShowMessage(box_, QString::fromStdString(refusal->message), refusal->icon);
     return true;
   }
-
   if (enter) return false;
-  bool letters = true;
-  for (QChar c : key.text()) letters = letters && (IsAsciiLetter(c) || c == QLatin1Char(' '));
-  if (!letters) {
-    dialogs_.ShowMessage(box_, QStringLiteral("Please Enter only Letters"),
-                         reading::MessageIcon::Information);
-    return true;
-  }
-  const QString upper = key.text().toUpper();
-  if (upper == key.text()) return false;
+  const QString shown = QString::fromStdString(reading::ShownAs(rule, keys));
+  if (shown == key.text()) return false;
   // Lower-case letters go in as their capitals: the box receives the keystroke again.
-  QKeyEvent capital(QEvent::KeyPress, key.key(), key.modifiers(), upper, key.isAutoRepeat(),
+  QKeyEvent capital(QEvent::KeyPress, key.key(), key.modifiers(), shown, key.isAutoRepeat(),
                     key.count());
   QCoreApplication::sendEvent(box_, &capital);
   return true;

@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/birth_value.h"
 #include "core/form_entries.h"
 #include "places/clock_status.h"
 #include "places/coordinates.h"
@@ -460,13 +461,14 @@ void PlacePicker::HandEdit(const QString& what) {
 }
 
 std::optional<chr::local_seconds> PlacePicker::BirthTime() const {
-  const chr::year_month_day ymd{chr::year(year_->currentText().toInt()),
-                                chr::month(static_cast<unsigned>(month_->currentIndex() + 1)),
-                                chr::day(date_->currentText().toUInt())};
-  if (!ymd.ok()) return std::nullopt;
-  return chr::local_days(ymd) + chr::hours(hour_->currentText().toInt()) +
-         chr::minutes(minute_->currentText().toInt()) +
-         chr::seconds(second_->currentText().toInt());
+  core::FormEntries lists;
+  lists.cboMonth = month_->currentIndex();
+  lists.cboDate = date_->currentText().toStdString();
+  lists.cboYear = year_->currentText().toStdString();
+  lists.cboHH = hour_->currentText().toStdString();
+  lists.cboMM = minute_->currentText().toStdString();
+  lists.cboSS = second_->currentText().toStdString();
+  return core::LocalBirthTime(lists);
 }
 
 void PlacePicker::SetBirthTime(chr::local_seconds local) {

@@ -54,7 +54,7 @@ QString Duration(std::int32_t seconds) {
 
 // "+05:30": the offset from universal time the reading used, daylight saving included.
 QString UtcOffset(const core::BirthRecord& r) {
-  const int minutes = -(r.ZoneHours * 60 + r.ZoneMinutes) + (r.IsDst ? 60 : 0);
+  const auto minutes = static_cast<int>(r.Birth.offset.east.count() / 60);
   return QStringLiteral("UTC%1%2:%3")
       .arg(minutes < 0 ? QChar(0x2212) : QChar('+'))
       .arg(std::abs(minutes) / 60, 2, 10, QChar('0'))

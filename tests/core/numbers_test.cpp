@@ -39,6 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"TrailingPoint", "3.", 3.0}, NumberCase{"Exponent", "1e2", 100.0},
         NumberCase{"SignedExponent", "25E-1", 2.5},
         NumberCase{"Huge", std::string(400, '9'), HUGE_VAL}, NumberCase{"Tiny", "1e-999", 0.0},
+        NumberCase{"TinyWithoutExponent", "0." + std::string(400, '0') + "1", 0.0},
+        NumberCase{"HugeDespiteNegativeExponent", "1" + std::string(400, '0') + "e-5", HUGE_VAL},
         NumberCase{"Empty", "", std::nullopt}, NumberCase{"OnlyBlanks", "   ", std::nullopt},
         NumberCase{"TrailingLetters", "12abc", std::nullopt},
         NumberCase{"TrailingX", "5x", std::nullopt}, NumberCase{"OnlyPoint", ".", std::nullopt},

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "core/zone_table.h"
@@ -20,20 +19,13 @@ struct UtCase {
   core::CivilTime civil;  // UniversalCivilTime
 };
 
-core::BirthRecord RecordFor(const UtCase& c) {
-  core::BirthRecord r;
-  core::Zone_Calculation(c.row, r);
-  r.ZoneHoursAbs = static_cast<std::int16_t>(std::abs(r.ZoneHours));
-  r.ZoneMinutesAbs = static_cast<std::int16_t>(std::abs(r.ZoneMinutes));
-  r.IsEast = c.east;
-  r.IsDst = c.dst;
-  r.LongitudeDeg = 77;
-  r.BirthYear = static_cast<std::int16_t>(c.year);
-  r.BirthMonth = static_cast<std::int16_t>(c.month);
-  r.BirthDay = static_cast<std::int16_t>(c.day);
-  r.BirthHour = static_cast<std::int16_t>(c.hour);
-  r.BirthMinute = static_cast<std::int16_t>(c.minute);
-  return r;
+core::BirthValue BirthFor(const UtCase& c) {
+  using namespace std::chrono;
+  core::BirthValue b;
+  b.offset = {core::ZoneRowOffset(c.row, c.dst), core::ZoneRowOrigin{c.row, c.dst}};
+  b.longitude = {77, 0, c.east};
+  b.local = local_days{year{c.year} / c.month / c.day} + hours{c.hour} + minutes{c.minute};
+  return b;
 }
 
 std::string Show(const core::CivilTime& t) {
@@ -45,7 +37,7 @@ class UniversalTimeTest : public testing::TestWithParam<UtCase> {};
 
 TEST_P(UniversalTimeTest, BothRulesGiveTheSameInstant) {
   const auto& c = GetParam();
-  const core::BirthRecord r = RecordFor(c);
+  const core::BirthValue r = BirthFor(c);
   EXPECT_DOUBLE_EQ(core::UniversalHours(r), c.hours) << c.name;
   const core::CivilTime got = core::UniversalCivilTime(r);
   EXPECT_EQ(got, c.civil) << c.name << ": got " << Show(got) << ", expected " << Show(c.civil);
@@ -75,17 +67,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SignedCoordinates, WestAndSouthAreNegative) {
-  core::BirthRecord r;
-  r.LongitudeDeg = 77;
-  r.LongitudeMin = 13;
-  r.LatitudeDeg = 28;
-  r.LatitudeMin = 39;
-  EXPECT_DOUBLE_EQ(core::LongitudeEast(r), -(77 + 13 / 60.0));
-  EXPECT_DOUBLE_EQ(core::SignedLatitude(r), 28 + 39 / 60.0);
-  r.IsEast = true;
-  r.IsSouth = true;
-  EXPECT_DOUBLE_EQ(core::LongitudeEast(r), 77 + 13 / 60.0);
-  EXPECT_DOUBLE_EQ(core::SignedLatitude(r), -(28 + 39 / 60.0));
+  EXPECT_DOUBLE_EQ((core::GeoAngle{77, 13, false}.Signed()), -(77 + 13 / 60.0));
+  EXPECT_DOUBLE_EQ((core::GeoAngle{28, 39, true}.Signed()), 28 + 39 / 60.0);
+}
+
+// An exact offset keeps its seconds in the instant; the clock's own seconds stay out.
+TEST(UniversalTime, ExactOffsetCountsToTheSecond) {
+  using namespace std::chrono;
+  core::BirthValue b;
+  b.local = local_days{1990y / May / 1} + hours{6} + seconds{59};
+  b.offset = {seconds{20700}, core::ExactOrigin{}};  // +5:45
+  EXPECT_DOUBLE_EQ(core::UniversalHours(b), 0.25);
+  EXPECT_EQ(core::UniversalCivilTime(b), (core::CivilTime{1990, 5, 1, 0, 15}));
 }
 
 }  // namespace

@@ -8,17 +8,17 @@
 #include "core/birth_record.h"
 #include "core/zone_table.h"
 #include "ephemeris/angles.h"
+#include "ephemeris/birth_instant.h"
 #include "ephemeris/calendar_angles.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
-#include "reading/birth_instant.h"
 
 namespace {
 
 using ephemeris::SignOfLongitude;
 
-void ComputeAll(core::BirthRecord& r) {
-  const ephemeris::BirthInstant instant = reading::BirthInstantOf(r);
+void ComputeAll(const core::BirthValue& b, core::BirthRecord& r) {
+  const ephemeris::BirthInstant instant = ephemeris::InstantOf(b);
   ephemeris::ComputeAscendant(r, instant);
   ephemeris::ComputeMoonAndRashi(r, instant);
   ephemeris::ComputePositionTable(r, instant);
@@ -35,23 +35,14 @@ struct Birth {
 };
 
 core::BirthRecord Chart(const Birth& b) {
+  using namespace std::chrono;
+  core::BirthValue birth;
+  birth.local = local_days{year{b.year} / b.month / b.day} + hours{b.hour} + minutes{b.minute};
+  birth.offset = {core::ZoneRowOffset(b.zoneRow, b.dst), core::ZoneRowOrigin{b.zoneRow, b.dst}};
+  birth.longitude = {b.lonDeg, b.lonMin, b.east};
+  birth.latitude = {b.latDeg, b.latMin, !b.south};
   core::BirthRecord r;
-  core::Zone_Calculation(b.zoneRow, r);
-  r.ZoneHoursAbs = static_cast<std::int16_t>(std::abs(r.ZoneHours));
-  r.ZoneMinutesAbs = static_cast<std::int16_t>(std::abs(r.ZoneMinutes));
-  r.BirthYear = static_cast<std::int16_t>(b.year);
-  r.BirthMonth = static_cast<std::int16_t>(b.month);
-  r.BirthDay = static_cast<std::int16_t>(b.day);
-  r.BirthHour = static_cast<std::int16_t>(b.hour);
-  r.BirthMinute = static_cast<std::int16_t>(b.minute);
-  r.LongitudeDeg = static_cast<std::int16_t>(b.lonDeg);
-  r.LongitudeMin = static_cast<std::int16_t>(b.lonMin);
-  r.IsEast = b.east;
-  r.LatitudeDeg = static_cast<std::int16_t>(b.latDeg);
-  r.LatitudeMin = static_cast<std::int16_t>(b.latMin);
-  r.IsSouth = b.south;
-  r.IsDst = b.dst;
-  ComputeAll(r);
+  ComputeAll(birth, r);
   return r;
 }
 
@@ -94,11 +85,9 @@ TEST(Chart, WritesNamesAndLeavesTheOtherSlotsAlone) {
   core::BirthRecord r;
   r.PositionTexts[10] = "keep";
   r.PositionTexts[13] = "keep";
-  core::Zone_Calculation(29, r);
-  r.BirthYear = 1980;
-  r.BirthMonth = 5;
-  r.BirthDay = 5;
-  ComputeAll(r);
+  core::BirthValue birth;
+  birth.local = std::chrono::local_days{std::chrono::year{1980} / 5 / 5};
+  ComputeAll(birth, r);
   const std::array<std::string, 11> names = {"Sun",  "Moon",    "Mercury",  "Venus",
                                              "Mars", "Jupiter", "Saturn",   "Rahu",
                                              "Ketu", "",        "Ascendant"};

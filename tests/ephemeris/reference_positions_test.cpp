@@ -14,10 +14,10 @@
 
 #include "core/birth_record.h"
 #include "core/zone_table.h"
+#include "ephemeris/birth_instant.h"
 #include "ephemeris/calendar_angles.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
-#include "reading/birth_instant.h"
 
 namespace {
 
@@ -75,24 +75,19 @@ json LoadReference() {
   return json::parse(in, nullptr, /*allow_exceptions=*/false);
 }
 
-core::BirthRecord RecordFor(const json& c) {
-  core::BirthRecord r;
-  core::Zone_Calculation(core::kDefaultZoneRow, r);  // Greenwich: local time is UT
-  r.ZoneHoursAbs = static_cast<std::int16_t>(std::abs(r.ZoneHours));
-  r.ZoneMinutesAbs = static_cast<std::int16_t>(std::abs(r.ZoneMinutes));
+// Greenwich: local time is UT.
+core::BirthValue BirthFor(const json& c) {
+  using namespace std::chrono;
   const json& ut = c["ut"];
-  r.BirthYear = ut["year"].get<std::int16_t>();
-  r.BirthMonth = ut["month"].get<std::int16_t>();
-  r.BirthDay = ut["day"].get<std::int16_t>();
-  r.BirthHour = ut["hour"].get<std::int16_t>();
-  r.BirthMinute = ut["minute"].get<std::int16_t>();
-  r.LatitudeDeg = c["latitude"]["deg"].get<std::int16_t>();
-  r.LatitudeMin = c["latitude"]["min"].get<std::int16_t>();
-  r.IsSouth = c["latitude"]["south"].get<bool>();
-  r.LongitudeDeg = c["longitude"]["deg"].get<std::int16_t>();
-  r.LongitudeMin = c["longitude"]["min"].get<std::int16_t>();
-  r.IsEast = c["longitude"]["east"].get<bool>();
-  return r;
+  core::BirthValue b;
+  b.local =
+      local_days{year{ut["year"].get<int>()} / ut["month"].get<int>() / ut["day"].get<int>()} +
+      hours{ut["hour"].get<int>()} + minutes{ut["minute"].get<int>()};
+  b.latitude = {c["latitude"]["deg"].get<int>(), c["latitude"]["min"].get<int>(),
+                !c["latitude"]["south"].get<bool>()};
+  b.longitude = {c["longitude"]["deg"].get<int>(), c["longitude"]["min"].get<int>(),
+                 c["longitude"]["east"].get<bool>()};
+  return b;
 }
 
 // What the user sees, back in degrees: the long texts for the Moon and the ascendant, the
@@ -117,8 +112,8 @@ TEST(ReferencePositions, AgreeWithHighPrecisionEphemerisWithinTolerance) {
   std::map<std::string, double> worst;
   for (const json& c : cases) {
     const std::string name = c["name"].get<std::string>();
-    core::BirthRecord r = RecordFor(c);
-    const ephemeris::BirthInstant instant = reading::BirthInstantOf(r);
+    core::BirthRecord r;
+    const ephemeris::BirthInstant instant = ephemeris::InstantOf(BirthFor(c));
     ephemeris::ComputeAscendant(r, instant);
     ephemeris::ComputeMoonAndRashi(r, instant);
     ephemeris::ComputePositionTable(r, instant);

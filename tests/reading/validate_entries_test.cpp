@@ -1,4 +1,4 @@
-// The input check: seven tests in order, the first failing one answers with its message.
+// The input check: eight tests in order, the first failing one answers with its message.
 #include "reading/validate_entries.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +42,8 @@ const Refusal kFebruaryDate{"Please Enter Correct Date Or Month!", MessageIcon::
                             std::nullopt};
 const Refusal kThirtyDayMonth{"Please Enter Correct Date Or Month !", MessageIcon::Information,
                               std::nullopt};
+
+const Refusal kNoZone{"Please Select Time Zone", MessageIcon::Information, "cmbTimeZone"};
 
 struct Case {
   const char* name;
@@ -163,7 +165,7 @@ TEST(InputCheck, ListsHoldOnlyTheirEntries) {
        ListRefusal("\"cboSS\" must be one of the list's entries \"0\" to \"59\".")},
       {"zone row 71", [](FormEntries& e) { e.cmbTimeZone = 71; },
        ListRefusal("\"cmbTimeZone\" must be a whole number from -1 to 70.")},
-      {"no zone row picked", [](FormEntries& e) { e.cmbTimeZone = -1; }, std::nullopt},
+      {"no zone row picked", [](FormEntries& e) { e.cmbTimeZone = -1; }, kNoZone},
       {"last entries of every list",
        [](FormEntries& e) {
          Date(kMarch, "31", "2050")(e);
@@ -199,6 +201,12 @@ TEST(InputCheck, FirstFailingTestWins) {
          Box(&FormEntries::txtLatD, "x")(e);
        },
        kLonM},
+      {"a bad date before no zone",
+       [](FormEntries& e) {
+         Date(kApril, "31", "1984")(e);
+         e.cmbTimeZone = -1;
+       },
+       kThirtyDayMonth},
   });
 }
 

@@ -4,8 +4,10 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "core/birth_value.h"
 #include "core/entries_json.h"
 #include "core/form_entries.h"
+#include "core/form_fields.h"
 #include "places/clock_status.h"
 #include "places/coordinates.h"
 #include "places/zone_rows.h"
@@ -41,8 +43,8 @@ Question ParseQuestion(std::string_view line) {
     } else if (key == "later") {
       if (!value.is_boolean()) throw Malformed{"\"later\" must be true or false."};
       q.later = value.get<bool>();
-    } else if (key == "cboMonth" || key == "cboDate" || key == "cboYear" || key == "cboHH" ||
-               key == "cboMM" || key == "cboSS") {
+    } else if (const core::FormField* field = core::FieldByKey(key);
+               field && field->widget == core::FieldWidget::PickList) {  // the date and time
       if (auto error = core::ReadEntry(key, value, q.when)) throw Malformed{*error};
     } else {
       throw Malformed{"Unknown key \"" + key + "\"."};
@@ -50,15 +52,6 @@ Question ParseQuestion(std::string_view line) {
   }
   if (!hasQuery) throw Malformed{"\"query\" is missing."};
   return q;
-}
-
-// The lists hold whole numbers only, checked by the parse.
-chr::local_seconds BirthTime(const core::FormEntries& e) {
-  const chr::year_month_day date{chr::year{std::stoi(e.cboYear)},
-                                 chr::month{static_cast<unsigned>(e.cboMonth + 1)},
-                                 chr::day{static_cast<unsigned>(std::stoi(e.cboDate))}};
-  return chr::local_days{date} + chr::hours{std::stoi(e.cboHH)} + chr::minutes{std::stoi(e.cboMM)} +
-         chr::seconds{std::stoi(e.cboSS)};
 }
 
 ordered_json MatchJson(const places::Place& p) {
@@ -143,7 +136,9 @@ std::string PlaceLookup::ProcessLine(std::string_view line) {
     if (matches.empty()) return Serialised(out);
 
     const places::Place& first = *matches.front();
-    const auto local = BirthTime(q.when);
+    const auto birthTime = core::LocalBirthTime(q.when);
+    if (!birthTime) throw Malformed{"The date does not exist."};
+    const auto local = *birthTime;
     const auto clock = clocks_.At(first.zone, local, first.longitude, q.later);
     const auto choice = places::ChooseRow(clock, local);
     if (clock.error.empty()) {
