@@ -9,8 +9,8 @@
 
 #include "core/birth_details.h"
 #include "reading/reading.h"
-#include "ui/chart_picture.h"
-#include "ui/reading_page.h"
+#include "ui/output/chart_picture.h"
+#include "ui/output/reading_page.h"
 
 namespace {
 

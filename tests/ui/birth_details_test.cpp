@@ -19,10 +19,10 @@
 #include "core/entries_json.h"
 #include "fakes.h"
 #include "file_fakes.h"
-#include "ui/birth_details_file.h"
-#include "ui/frm_main.h"
-#include "ui/place_picker.h"
-#include "ui/program.h"
+#include "ui/app/program.h"
+#include "ui/form/birth_form.h"
+#include "ui/form/place_picker.h"
+#include "ui/output/birth_details_file.h"
 
 using ui::testing::AnsweringFileDialogs;
 using ui::testing::RecordingDialogs;

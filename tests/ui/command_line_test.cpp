@@ -1,6 +1,6 @@
 // The command line as read before QApplication exists.
 
-#include "ui/command_line.h"
+#include "ui/app/command_line.h"
 
 #include <QtTest>
 

@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "ui/services.h"
+#include "ui/common/services.h"
 
 namespace ui::testing {
 

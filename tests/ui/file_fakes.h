@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/file_dialogs.h"
+#include "ui/output/file_dialogs.h"
 
 namespace ui::testing {
 

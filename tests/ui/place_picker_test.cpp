@@ -2,7 +2,7 @@
 // the person's own edits (never the program's filling) stop the atlas. Expected clocks are the
 // tz database's (Asia/Kolkata, America/New_York); coordinates are the atlas's rows, rounded.
 
-#include "ui/place_picker.h"
+#include "ui/form/place_picker.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -16,7 +16,7 @@
 #include <utility>
 
 #include "fakes.h"
-#include "ui/frm_main.h"
+#include "ui/form/birth_form.h"
 
 using ui::testing::RecordingDialogs;
 using ui::testing::RecordingLinks;

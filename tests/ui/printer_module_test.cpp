@@ -1,7 +1,7 @@
 // The printing module is found beside the program or where the package installs it; a missing
 // or foreign module gives a message instead.
 
-#include "ui/printer_module.h"
+#include "ui/output/printer_module.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The program's style draws as Fusion does and reads no image through the format plugins.
 
-#include "ui/program_style.h"
+#include "ui/app/program_style.h"
 
 #include <QFile>
 #include <QGroupBox>

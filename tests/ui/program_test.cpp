@@ -1,7 +1,7 @@
 // The two top-level windows taking turns: reading, Back, Exit, the frame's layout rule and
 // the about box.
 
-#include "ui/program.h"
+#include "ui/app/program.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,11 +23,11 @@
 #include "core/zone_table.h"
 #include "fakes.h"
 #include "reading/reading.h"
-#include "ui/frm_display.h"
-#include "ui/frm_main.h"
-#include "ui/look.h"
-#include "ui/mdi_frame.h"
-#include "ui/web_links.h"
+#include "ui/common/look.h"
+#include "ui/common/web_links.h"
+#include "ui/form/birth_form.h"
+#include "ui/result/result_frame.h"
+#include "ui/result/result_window.h"
 
 using ui::testing::RecordingDialogs;
 using ui::testing::RecordingLinks;

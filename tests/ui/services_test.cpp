@@ -1,6 +1,6 @@
 // The link addresses and the single-instance lock.
 
-#include "ui/services.h"
+#include "ui/common/services.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/web_links.h"
+#include "ui/common/web_links.h"
 
 class ServicesTest : public QObject {
   Q_OBJECT

@@ -1,0 +1,283 @@
+// The result window: its design state, and how it draws a result sheet.
+
+#include "ui/result/result_window.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QtTest>
+
+#include "core/result_sheet.h"
+#include "fakes.h"
+#include "reading/reading.h"
+#include "ui/common/look.h"
+#include "ui/common/web_links.h"
+#include "ui/result/fitted_labels.h"
+
+using ui::testing::RecordingLinks;
+
+namespace {
+
+QString Name(std::string_view name) {
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QColor Background(const QWidget* widget) {
+  return widget->palette().color(QPalette::Window);
+}
+
+}  // namespace
+
+class FrmDisplayTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RecordingLinks links;
+
+ private slots:
+  void everyWrittenWidgetExistsWithItsDesignCaption() {
+    ui::FrmDisplay window(links);
+    for (const core::WrittenWidget& w : core::WrittenWidgets()) {
+      auto* label = window.findChild<QLabel*>(Name(w.name));
+      QVERIFY2(label, w.name.data());
+      QCOMPARE(label->text(), Name(w.designCaption));
+      QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+  }
+
+  void designState() {
+    ui::FrmDisplay window(links);
+    QCOMPARE(window.objectName(), QStringLiteral("frmDisplay"));
+    QCOMPARE(window.size(), QSize(ui::Twips(14745), ui::Twips(8865)));
+    QCOMPARE(Background(&window), QColor(0, 64, 64));
+
+    auto* details = window.findChild<QTabWidget*>("SSTab2");
+    QCOMPARE(details->tabText(0), QStringLiteral("Planetary Position"));
+    QCOMPARE(details->tabText(1), QStringLiteral("Your Details"));
+    QCOMPARE(details->currentIndex(), 1);
+    QVERIFY(details->widget(0)->findChild<QWidget*>("fraWestern"));
+    QVERIFY(details->widget(1)->findChild<QWidget*>("Frame2"));
+    auto* reading = window.findChild<QTabWidget*>("SSTab1");
+    QCOMPARE(reading->tabText(0), QStringLiteral("Pataki Details"));
+    QCOMPARE(reading->tabText(1), QStringLiteral(" More About Vedha"));
+    QCOMPARE(reading->currentIndex(), 0);
+    QVERIFY(reading->widget(0)->findChild<QWidget*>("Frame1"));
+    QVERIFY(reading->widget(1)->findChild<QTextEdit*>("RTB")->isReadOnly());
+
+    const QStringList signs = {"Aries",       "Taurus",    "Gemini",   "Cancer",
+                               "Leo",         "Virgo",     "Libra",    "Scorpio",
+                               "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    for (int sign = 0; sign < 12; ++sign) {
+      auto* box = window.findChild<QFrame*>(Name(core::kSignPictureBoxes[sign]));
+      QVERIFY(box);
+      QCOMPARE(box->size(), QSize(ui::Twips(1965), ui::Twips(1680)));
+      QCOMPARE(Background(box), QColor(0, 64, 64));
+      QVERIFY(box->findChild<QLabel*>(Name(core::kSignContentLabels[sign])));
+      QCOMPARE(box->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(sign))->text(),
+               signs[sign]);
+    }
+    // Value labels in the value colour, caption labels in the caption colour.
+    QCOMPARE(window.findChild<QLabel*>("lblDOB")->palette().color(QPalette::WindowText),
+             QColor(255, 192, 128));
+    QCOMPARE(window.findChild<QLabel*>("Label14")->text(), QStringLiteral("Time of Birth :"));
+    QCOMPARE(window.findChild<QLabel*>("Label14")->palette().color(QPalette::WindowText),
+             QColor(0, 192, 0));
+    QCOMPARE(window.findChild<QLabel*>("PlanetName(16)")->text(), QStringLiteral("Asc/Lagna"));
+  }
+
+  void signBoxesFormTheRimOfAFiveByFiveGrid() {
+    ui::FrmDisplay window(links);
+    // Row and column of each sign from Aries, counter-clockwise from the top right.
+    const QPoint cells[12] = {{3, 0}, {2, 0}, {1, 0}, {0, 1}, {0, 2}, {0, 3},
+                              {1, 4}, {2, 4}, {3, 4}, {4, 3}, {4, 2}, {4, 1}};
+    for (int sign = 0; sign < 12; ++sign) {
+      const QPoint centre =
+          window.findChild<QFrame*>(Name(core::kSignPictureBoxes[sign]))->geometry().center();
+      const int column = centre.x() / ui::Twips(1965);
+      const int row = centre.y() / ui::Twips(1680);
+      QCOMPARE(QPoint(column, row), cells[sign]);
+    }
+  }
+
+  void rendersAHandMadeSheet() {
+    core::ResultSheet sheet;
+    sheet.SetCaption("lblName", "<b>ASHA</b> & RANI");
+    sheet.SetCaption("lblCancer", "Sun\r\nMoon (R) \r\nAsc");
+    sheet.SetCaption(core::PositionLabel(9), "12 Can 07");
+    sheet.SetCaption("noSuchWidget", "ignored");
+    for (int sign : {3, 6, 9, 11}) sheet.Highlight(sign);
+    sheet.AppendText("Lagna receives ", false, core::kReadingTextColour);
+    sheet.AppendText("vedha", true, core::Rgb{255, 0, 0});
+    sheet.AppendText(".\r\nNext line", false, core::kReadingTextColour);
+
+    ui::FrmDisplay window(links);
+    window.Render(sheet);
+
+    QCOMPARE(window.findChild<QLabel*>("lblName")->text(), QStringLiteral("<b>ASHA</b> & RANI"));
+    QCOMPARE(window.findChild<QLabel*>("lblCancer")->text(), QStringLiteral("Sun\nMoon (R) \nAsc"));
+    QCOMPARE(window.findChild<QLabel*>("planet(9)")->text(), QStringLiteral("12 Can 07"));
+    QCOMPARE(window.findChild<QLabel*>("lblDOB")->text(), QStringLiteral("lblDOB"));  // unwritten
+    for (int sign = 0; sign < 12; ++sign) {
+      const bool marked = sign == 3 || sign == 6 || sign == 9 || sign == 11;
+      QCOMPARE(Background(window.findChild<QFrame*>(Name(core::kSignPictureBoxes[sign]))),
+               marked ? QColor(0, 128, 128) : QColor(0, 64, 64));
+    }
+
+    auto* text = window.findChild<QTextEdit*>("RTB");
+    QCOMPARE(text->toPlainText(), QStringLiteral("Lagna receives vedha.\nNext line"));
+    const QTextBlock first = text->document()->firstBlock();
+    QList<QTextFragment> fragments;
+    for (auto it = first.begin(); !it.atEnd(); ++it) fragments << it.fragment();
+    QCOMPARE(fragments.size(), 3);
+    QCOMPARE(fragments[0].charFormat().fontWeight(), int(QFont::Normal));
+    QCOMPARE(fragments[0].charFormat().foreground().color(), QColor(0, 255, 0));
+    QCOMPARE(fragments[1].text(), QStringLiteral("vedha"));
+    QCOMPARE(fragments[1].charFormat().fontWeight(), int(QFont::Bold));
+    QCOMPARE(fragments[1].charFormat().foreground().color(), QColor(255, 0, 0));
+  }
+
+  // The longest captions a reading writes, in the fonts the build installs: each lies whole
+  // within its label, with 2 px to spare on either side, and covers no other label.
+  void captionsFitTheirLabels_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("caption");
+    for (int month = 1; month <= 12; ++month) {
+      using namespace std::chrono;
+      const QString when = QString::fromStdString(reading::DateTimeText(
+          local_days{year{1988} / month / 28} + hours{12} + minutes{58} + seconds{58}));
+      const QString monthName = Name(core::MonthName(month));
+      QTest::newRow(qPrintable("polar night, " + monthName))
+          << "lblSunRise" << when + " (the Sun did not rise this day)";
+      QTest::newRow(qPrintable("polar day, " + monthName))
+          << "lblSunSet" << when + " (the Sun did not set this day)";
+      QTest::newRow(qPrintable("date of birth, " + monthName))
+          << "lblDOB" << monthName + "/28/2000";
+    }
+    for (const char* day :
+         {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
+      QTest::newRow(day) << "lblVaar" << day;
+    for (int sign = 0; sign < 12; ++sign) {
+      // Rahu and Ketu stand opposite: at most nine bodies share a sign.
+      QTest::newRow(qPrintable(Name(core::kSignContentLabels[sign]) + " holding nine bodies"))
+          << Name(core::kSignContentLabels[sign])
+          << "\nSun\nMoon\nMercury (R) \nVenus (R) \nMars (R) \nJupiter (R) \nSaturn (R) "
+             "\nRahu\nAsc";
+      QTest::newRow(qPrintable(QStringLiteral("sign name %1").arg(sign)))
+          << QStringLiteral("Label1(%1)").arg(sign) << QString();
+    }
+    // A real crowded box: Delhi, 4 February 1962, 06:30 Indian time.
+    core::FormEntries delhi;
+    delhi.txtName = "DELHI";
+    delhi.cboMonth = 1;
+    delhi.cboDate = "4";
+    delhi.cboYear = "1962";
+    delhi.cboHH = "6";
+    delhi.cboMM = "30";
+    delhi.txtMCity = delhi.txtMState = delhi.txtMCountry = "Delhi";
+    delhi.cmbTimeZone = 34;
+    delhi.txtLonD = "77", delhi.txtLonM = "13", delhi.txtLatD = "28", delhi.txtLatM = "39";
+    core::BirthRecord record;
+    core::ResultSheet sheet;
+    QVERIFY(!reading::RunReading(delhi, record, sheet));
+    const QString capricorn =
+        QString::fromStdString(std::string(sheet.WrittenCaption("lblCapricorn")));
+    QCOMPARE(capricorn.count('\n'), 9);
+    QTest::newRow("Capricorn of Delhi 1962") << "lblCapricorn" << capricorn;
+  }
+  void captionsFitTheirLabels() {
+    QFETCH(QString, label);
+    QFETCH(QString, caption);
+    core::ResultSheet sheet;
+    if (!caption.isEmpty()) sheet.SetCaption(label.toStdString(), caption.toStdString());
+    ui::FrmDisplay window(links);
+    window.Render(sheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* shown = window.findChild<QLabel*>(label);
+    QVERIFY(shown->parentWidget()->rect().contains(shown->geometry()));
+    const QRect room = shown->contentsRect();
+    if (auto* signs = qobject_cast<ui::SignContents*>(shown)) {
+      const ui::SignContents::Arrangement drawn = signs->Arrange();
+      const QPoint corner = room.topLeft() + QPoint(signs->margin(), signs->margin());
+      QVERIFY2(shown->rect().contains(QRect(corner, drawn.size + QSize(4, 0))),
+               qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                              .arg(drawn.size.width())
+                              .arg(drawn.size.height())
+                              .arg(room.width())
+                              .arg(room.height())));
+      QVERIFY(drawn.font.pointSizeF() >= ui::SignContents::kSmallestPointSize);
+      return;
+    }
+    // Laid out 2 px narrower on each side, as it is drawn: nothing may stick out of the label.
+    const int flags = int(shown->alignment()) | (shown->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed =
+        shown->fontMetrics().boundingRect(room.adjusted(2, 0, -2, 0), flags, shown->text());
+    QVERIFY2(needed.width() + 4 <= room.width() && shown->rect().contains(needed),
+             qPrintable(QStringLiteral("needs %1x%2 at %3, has %4x%5")
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(needed.top())
+                            .arg(shown->width())
+                            .arg(shown->height())));
+    // Nothing else in the frame covers it.
+    for (auto* other : shown->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+      QVERIFY2(other == shown || !other->geometry().intersects(shown->geometry()),
+               qPrintable(other->objectName()));
+  }
+
+  // Text the person typed may be longer than its label: it ends in "…" where it is cut, and
+  // the whole text is at hand as the tooltip and the accessible description.
+  void typedTextsShowWhereTheyAreCut_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("long name") << "lblName"
+                               << "BALASUBRAMANIAM VENKATARAGHAVAN SRINIVASAN" << true;
+    QTest::newRow("long city") << "lblCity"
+                               << "Thiruvananthapuram Kanyakumari District" << true;
+    QTest::newRow("long state") << "lblState"
+                                << "Andaman and Nicobar Islands" << true;
+    QTest::newRow("long country") << "lblCountry"
+                                  << "Saint Vincent and the Grenadines" << true;
+    QTest::newRow("short name") << "lblName"
+                                << "ASHA RANI" << false;
+    QTest::newRow("short city") << "lblCity"
+                                << "Pune" << false;
+  }
+  void typedTextsShowWhereTheyAreCut() {
+    QFETCH(QString, label);
+    QFETCH(QString, typed);
+    QFETCH(bool, cut);
+    core::ResultSheet sheet;
+    sheet.SetCaption(label.toStdString(), typed.toStdString());
+    ui::FrmDisplay window(links);
+    window.Render(sheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* shown = window.findChild<ui::ElidedLabel*>(label);
+    QVERIFY(shown);
+    QCOMPARE(shown->text(), typed);
+    const QString drawn = shown->ShownText();
+    QVERIFY2(shown->fontMetrics().horizontalAdvance(drawn) <= shown->contentsRect().width(),
+             qPrintable(drawn));
+    QVERIFY(shown->fontMetrics().height() + 1 < shown->height());
+    QCOMPARE(drawn.endsWith(QChar(0x2026)), cut);
+    QCOMPARE(drawn == typed, !cut);
+    QCOMPARE(shown->toolTip(), cut ? typed : QString());
+    QCOMPARE(shown->accessibleDescription(), cut ? typed : QString());
+  }
+
+  void forumAddressOpensTheHomePage() {
+    ui::FrmDisplay window(links);
+    links.opened.clear();
+    auto* address = window.findChild<QLabel*>("Label6");
+    QVERIFY(address->text().startsWith(' '));
+    QTest::mouseClick(address, Qt::LeftButton);
+    QCOMPARE(links.opened, QList<QUrl>{ui::HomePage()});
+  }
+};
+
+QTEST_MAIN(FrmDisplayTest)
+#include "result_window_test.moc"

@@ -1,0 +1,75 @@
+#include <QApplication>
+#include <QIcon>
+#include <QPixmapCache>
+#include <QStyle>
+#include <cstdio>
+
+#include "ui/app/command_line.h"
+#include "ui/app/program.h"
+#include "ui/app/program_style.h"
+#include "ui/common/look.h"
+#include "ui/common/services.h"
+#include "ui/output/headless_export.h"
+
+namespace {
+
+constexpr int kPixmapCacheKiB = 64;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The command line is answered before QApplication exists, so --help and --version work
+  // without a display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const ui::CommandLine options = ui::ParseCommandLine(arguments);
+  if (!options.error.isEmpty()) {
+    std::fprintf(stderr, "orvel-pataki-chakra: %s\nTry 'orvel-pataki-chakra --help'.\n",
+                 options.error.toLocal8Bit().constData());
+    return 2;
+  }
+  if (options.help || options.version) {
+    std::fputs((options.help ? ui::HelpText() : ui::VersionText()).toLocal8Bit().constData(),
+               stdout);
+    return 0;
+  }
+  // --pdf and --png write a saved reading without a window, before any desktop is touched.
+  if (!options.pdfOut.isEmpty() || !options.pngOut.isEmpty()) {
+    const bool pdf = !options.pdfOut.isEmpty();
+    const ui::ExportRequest request{
+        pdf ? ui::ExportRequest::Kind::Pdf : ui::ExportRequest::Kind::Png,
+        pdf ? options.pdfOut : options.pngOut, options.file};
+    return ui::RunHeadlessExport(argc, argv, request);
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("orvel-pataki-chakra"));
+  QApplication::setDesktopFileName(QStringLiteral("com.orvelsoftware.patakichakra"));
+  // The style keeps every piece of a control it draws in Qt's pixmap cache (10 MiB at most),
+  // to draw it faster the next time. The windows are drawn whole once and then only in small
+  // parts, so a small cache is as fast and saves about 0.3 MiB.
+  QPixmapCache::setCacheLimit(kPixmapCacheKiB);
+  ui::UseScreenTextStrategy();
+  // Over the style the user or the desktop chose (-style, QT_STYLE_OVERRIDE, the platform).
+  QApplication::setStyle(new ui::ProgramStyle(QApplication::style()->name()));
+  QApplication::setWindowIcon(ui::ReadPng(QStringLiteral(":/icons/orvel-pataki-chakra.png")));
+  // The program ends on Exit or when either window is closed, not when the form is hidden.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  ui::MessageBoxDialogs dialogs;
+  ui::DesktopLinkOpener links;
+  ui::LockFileInstanceGuard guard;
+  if (guard.AnotherIsRunning()) {
+    dialogs.ShowMessage(nullptr, QStringLiteral("Application is already running"),
+                        reading::MessageIcon::Information);
+    return 0;
+  }
+
+  ui::Program program(dialogs, links);
+  QObject::connect(&program, &ui::Program::finished, &app, &QApplication::quit,
+                   Qt::QueuedConnection);
+  program.Start();
+  // A birth-details file named on the command line fills the form.
+  if (!options.file.isEmpty()) program.OpenBirthDetails(options.file);
+  return app.exec();
+}

@@ -1,0 +1,353 @@
+#include "ui/form/birth_form.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringListModel>
+#include <QVBoxLayout>
+
+#include "core/zone_table.h"
+#include "reading/reading.h"
+#include "ui/common/link_label.h"
+#include "ui/common/look.h"
+#include "ui/common/program_texts.h"
+#include "ui/common/services.h"
+#include "ui/common/web_links.h"
+#include "ui/form/key_filters.h"
+#include "ui/form/pick_list.h"
+#include "ui/form/place_picker.h"
+#include "ui/help/help_menu.h"
+
+namespace ui {
+
+namespace {
+
+template <typename W>
+W* Named(W* widget, const char* name, const QString& accessibleName = {}) {
+  widget->setObjectName(QLatin1String(name));
+  if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
+  return widget;
+}
+
+// A pick list with its object and accessible names; `sizing` is the widest entry or the number
+// of characters it is as wide as.
+template <typename Sizing>
+QComboBox* NamedPickList(QWidget* parent, const char* name, const QString& accessibleName,
+                         Sizing sizing) {
+  return Named(new PickList(parent, sizing), name, accessibleName);
+}
+
+// Each list's entries as one list of texts: a list's own model would keep an item with a
+// table of roles for each entry: 89 KiB for the form's 337 entries against 53 (heaptrack).
+void Fill(QComboBox* list, const QStringList& entries) {
+  list->setModel(new QStringListModel(entries, list));
+}
+
+void FillNumbers(QComboBox* list, int first, int last) {
+  QStringList numbers;
+  numbers.reserve(last - first + 1);
+  for (int n = first; n <= last; ++n) numbers << QString::number(n);
+  Fill(list, numbers);
+}
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  if (buddy) label->setBuddy(buddy);
+  return label;
+}
+
+}  // namespace
+
+// The two coordinate frames, alike but for their names and the degrees' digits.
+struct FrmMain::CoordinateFrame {
+  const char* title;
+  const char* frame;
+  const char* degrees;
+  const char* minutes;
+  int degreeDigits;
+  const char* option;  // the direction pair; its buttons are option + "0" and option + "1"
+  const char* first;
+  const char* second;
+};
+
+FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), links_(links) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(kWindowCaption);
+  setFont(AppFont(9));
+  BuildMenus();
+
+  auto* central = new QWidget(this);
+  auto* page = new QVBoxLayout(central);
+  page->setSpacing(10);
+
+  auto* description = new QLabel(kDescription, central);
+  description->setObjectName(QStringLiteral("lblDescription"));
+  description->setTextFormat(Qt::PlainText);
+  description->setWordWrap(true);
+  page->addWidget(description);
+
+  auto* details = new QHBoxLayout;
+  details->addWidget(BuildPersonalDetails(), 1);
+  details->addWidget(BuildPlaceDetails(), 1);
+  page->addLayout(details);
+
+  static constexpr CoordinateFrame kCoordinateFrames[2] = {
+      {"Longitude", "fraLongitude", "txtLonD", "txtLonM", 3, "optLong", "East", "West"},
+      {"Latitude", "fraLatitude", "txtLatD", "txtLatM", 2, "optLat", "North", "South"}};
+  auto* place = new QHBoxLayout;
+  place->addWidget(BuildZone(), 2);
+  place->addWidget(BuildCoordinates(kCoordinateFrames[0], longitude_), 1);
+  place->addWidget(BuildCoordinates(kCoordinateFrames[1], latitude_), 1);
+  page->addLayout(place);
+  // The offline atlas in the City box, and its status line across the form.
+  page->addWidget((new PlacePicker(*this, dialogs_))->StatusArea());
+
+  cmdRashi_ =
+      Named(new QPushButton(QStringLiteral("Get My Pataki Chakra Reading"), central), "cmdRashi");
+  cmdRashi_->setAutoDefault(false);
+  auto* buttonRow = new QHBoxLayout;
+  buttonRow->addStretch();
+  buttonRow->addWidget(cmdRashi_);
+  buttonRow->addStretch();
+  page->addLayout(buttonRow);
+  connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::readingRequested);
+
+  auto* forum = new LinkLabel(
+      QStringLiteral("Join our astrology discussion forum at ") + ForumAddress(), central);
+  forum->setObjectName(QStringLiteral("Label61"));
+  forum->setAlignment(Qt::AlignCenter);
+  SetTextColour(forum, QColor(0, 0, 192));
+  connect(forum, &LinkLabel::activated, this, [this] { OpenHomePage(links_); });
+  label61_ = forum;
+  page->addWidget(forum);
+
+  setCentralWidget(central);
+  FillLists();
+  SetTabOrder();
+  txtName_->setFocus();
+  // Qt opens a window no taller than two thirds of the screen; on a 600-pixel screen that
+  // squeezed the boxes of the form. It opens at its whole size instead.
+  resize(sizeHint());
+}
+
+void FrmMain::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* next = file->addAction(QStringLiteral("Get My Pataki Chakra Reading"));
+  next->setObjectName(QStringLiteral("mnuNext"));
+  connect(next, &QAction::triggered, this, &FrmMain::readingRequested);
+  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  exit->setObjectName(QStringLiteral("mnuExit"));
+  connect(exit, &QAction::triggered, this, &FrmMain::exitRequested);
+
+  AddHelpMenu(this, links_, "mnuHelp1", "mnuHelp2");
+}
+
+QWidget* FrmMain::BuildPersonalDetails() {
+  auto* box = Named(new QGroupBox(QStringLiteral("Personal Details")), "fraPersonal");
+  auto* grid = new QGridLayout(box);
+  txtName_ = Named(new QLineEdit(box), "txtName", QStringLiteral("Name"));
+  new KeystrokeFilter(KeyFilterKind::Name, dialogs_, txtName_);
+  grid->addWidget(Caption(QStringLiteral("Name"), txtName_, box), 0, 0);
+  grid->addWidget(txtName_, 0, 1, 1, 4);
+
+  // Digits are equally wide in the sans typefaces the form uses.
+  const QString twoDigits = QStringLiteral("00");
+  cboMonth_ =
+      NamedPickList(box, "cboMonth", QStringLiteral("Month of birth"), QStringLiteral("September"));
+  cboDate_ = NamedPickList(box, "cboDate", QStringLiteral("Day of birth"), twoDigits);
+  cboYear_ = NamedPickList(box, "cboYear", QStringLiteral("Year of birth"), QStringLiteral("0000"));
+  grid->addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth_, box), 1, 0);
+  grid->addWidget(cboMonth_, 1, 1);
+  grid->addWidget(cboDate_, 1, 2);
+  grid->addWidget(cboYear_, 1, 3);
+
+  cboHH_ = NamedPickList(box, "cboHH", QStringLiteral("Hour of birth"), twoDigits);
+  cboMM_ = NamedPickList(box, "cboMM", QStringLiteral("Minute of birth"), twoDigits);
+  cboSS_ = NamedPickList(box, "cboSS", QStringLiteral("Second of birth"), twoDigits);
+  grid->addWidget(Caption(QStringLiteral("Time of Birth"), cboHH_, box), 2, 0);
+  grid->addWidget(cboHH_, 2, 1);
+  grid->addWidget(cboMM_, 2, 2);
+  grid->addWidget(cboSS_, 2, 3);
+  grid->addWidget(Caption(QStringLiteral("HH:MM:SS"), nullptr, box), 2, 4);
+  grid->setColumnStretch(1, 1);
+  return box;
+}
+
+QWidget* FrmMain::BuildPlaceDetails() {
+  auto* box = Named(new QGroupBox(QStringLiteral("Place Details")), "fraPlace");
+  auto* grid = new QGridLayout(box);
+  txtMCity_ = Named(new QLineEdit(box), "txtMCity", QStringLiteral("City"));
+  txtMState_ = Named(new QLineEdit(box), "txtMState", QStringLiteral("State"));
+  txtMCountry_ = Named(new QLineEdit(box), "txtMCountry", QStringLiteral("Country"));
+  grid->addWidget(Caption(QStringLiteral("City"), txtMCity_, box), 0, 0);
+  grid->addWidget(txtMCity_, 0, 1);
+  grid->addWidget(Caption(QStringLiteral("State"), txtMState_, box), 1, 0);
+  grid->addWidget(txtMState_, 1, 1);
+  grid->addWidget(Caption(QStringLiteral("Country"), txtMCountry_, box), 2, 0);
+  grid->addWidget(txtMCountry_, 2, 1);
+  cmdBrowser_ =
+      Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), box), "cmdBrowser");
+  cmdBrowser_->setAutoDefault(false);
+  grid->addWidget(cmdBrowser_, 3, 1);
+  connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::LookUpCoordinates);
+  return box;
+}
+
+QWidget* FrmMain::BuildZone() {
+  auto* box = Named(new QGroupBox(QStringLiteral("Zone")), "fraZone");
+  auto* column = new QVBoxLayout(box);
+  cmbTimeZone_ = NamedPickList(box, "cmbTimeZone", QStringLiteral("Time zone"), 24);
+  chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), box), "chkDST");
+  column->addWidget(cmbTimeZone_);
+  column->addWidget(chkDST_);
+  column->addStretch();
+  return box;
+}
+
+QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& boxes) {
+  const QString title = QLatin1String(frame.title);
+  auto* box = Named(new QGroupBox(title), frame.frame);
+  auto* grid = new QGridLayout(box);
+
+  boxes.degrees = Named(new QLineEdit(box), frame.degrees, title + QStringLiteral(" degrees"));
+  boxes.degrees->setMaxLength(frame.degreeDigits);
+  boxes.minutes = Named(new QLineEdit(box), frame.minutes, title + QStringLiteral(" minutes"));
+  boxes.minutes->setMaxLength(2);
+  for (QLineEdit* edit : {boxes.degrees, boxes.minutes}) {
+    new KeystrokeFilter(KeyFilterKind::Digits, dialogs_, edit);
+    edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+  }
+  grid->addWidget(Caption(QStringLiteral("Deg"), boxes.degrees, box), 0, 0);
+  grid->addWidget(boxes.degrees, 0, 1);
+  grid->addWidget(Caption(QStringLiteral("Min"), boxes.minutes, box), 0, 2);
+  grid->addWidget(boxes.minutes, 0, 3);
+
+  const QString option = QLatin1String(frame.option);
+  auto* group = new QButtonGroup(box);
+  group->setObjectName(option);
+  group->setExclusive(true);
+  boxes.first = new QRadioButton(QLatin1String(frame.first), box);
+  boxes.first->setObjectName(option + QStringLiteral("0"));
+  boxes.second = new QRadioButton(QLatin1String(frame.second), box);
+  boxes.second->setObjectName(option + QStringLiteral("1"));
+  group->addButton(boxes.first, 0);
+  group->addButton(boxes.second, 1);
+  boxes.first->setChecked(true);
+  grid->addWidget(boxes.first, 1, 0, 1, 2);
+  grid->addWidget(boxes.second, 1, 2, 1, 2);
+  return box;
+}
+
+void FrmMain::FillLists() {
+  QStringList months, zones;
+  for (const std::string_view month : core::kMonthNames) months << FromUtf8(month);
+  for (const core::ZoneRow& row : core::ZoneTable()) zones << FromUtf8(row.text);
+  Fill(cboMonth_, months);
+  Fill(cmbTimeZone_, zones);
+  FillNumbers(cboDate_, 1, 31);
+  FillNumbers(cboYear_, 1901, 2050);
+  FillNumbers(cboHH_, 0, 23);
+  FillNumbers(cboMM_, 0, 59);
+  FillNumbers(cboSS_, 0, 59);
+  for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
+    list->setCurrentIndex(0);
+  cmbTimeZone_->setCurrentIndex(core::kDefaultZoneRow);
+}
+
+void FrmMain::SetTabOrder() {
+  const QList<QWidget*> order = {txtName_,
+                                 cboMonth_,
+                                 cboDate_,
+                                 cboYear_,
+                                 cboHH_,
+                                 cboMM_,
+                                 cboSS_,
+                                 txtMCity_,
+                                 txtMState_,
+                                 txtMCountry_,
+                                 cmdBrowser_,
+                                 cmbTimeZone_,
+                                 chkDST_,
+                                 longitude_.degrees,
+                                 longitude_.minutes,
+                                 longitude_.first,
+                                 longitude_.second,
+                                 latitude_.degrees,
+                                 latitude_.minutes,
+                                 latitude_.first,
+                                 latitude_.second,
+                                 cmdRashi_,
+                                 label61_};
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+core::FormEntries FrmMain::Entries() const {
+  core::FormEntries e;
+  e.txtName = txtName_->text().toStdString();
+  e.cboMonth = cboMonth_->currentIndex();
+  e.cboDate = cboDate_->currentText().toStdString();
+  e.cboYear = cboYear_->currentText().toStdString();
+  e.cboHH = cboHH_->currentText().toStdString();
+  e.cboMM = cboMM_->currentText().toStdString();
+  e.cboSS = cboSS_->currentText().toStdString();
+  e.txtMCity = txtMCity_->text().toStdString();
+  e.txtMState = txtMState_->text().toStdString();
+  e.txtMCountry = txtMCountry_->text().toStdString();
+  e.cmbTimeZone = cmbTimeZone_->currentIndex();
+  e.chkDST = chkDST_->checkState() != Qt::Unchecked;
+  e.txtLonD = longitude_.degrees->text().toStdString();
+  e.txtLonM = longitude_.minutes->text().toStdString();
+  e.txtLatD = latitude_.degrees->text().toStdString();
+  e.txtLatM = latitude_.minutes->text().toStdString();
+  e.optLongEast = longitude_.first->isChecked();
+  e.optLatNorth = latitude_.first->isChecked();
+  return e;
+}
+
+void FrmMain::ShowRefusal(const reading::Refusal& refusal) {
+  dialogs_.ShowMessage(this, QString::fromStdString(refusal.message), refusal.icon);
+  if (!refusal.focus) return;
+  if (auto* target = findChild<QWidget*>(QString::fromStdString(*refusal.focus)))
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::LookUpCoordinates() {
+  // Only a box with no characters at all counts as empty; blanks are a (poor) answer.
+  const struct {
+    QLineEdit* box;
+    const char* message;
+  } required[] = {{txtMCity_, "Please Enter City"},
+                  {txtMState_, "Please Enter State"},
+                  {txtMCountry_, "Please Enter Country"}};
+  for (const auto& [box, message] : required) {
+    if (!box->text().isEmpty()) continue;
+    dialogs_.ShowMessage(this, QString::fromLatin1(message), reading::MessageIcon::Information);
+    box->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  links_.Open(CoordinatesSearch(
+      CoordinatesQuery(txtMCity_->text(), txtMState_->text(), txtMCountry_->text())));
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit exitRequested();
+}
+
+}  // namespace ui

@@ -1,0 +1,75 @@
+#include "ui/form/form_filling.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "core/form_fields.h"
+#include "reading/entry_rules.h"
+#include "ui/form/birth_form.h"
+
+namespace ui {
+
+namespace {
+
+using core::FormEntries;
+
+template <typename W>
+W* Child(const FrmMain& form, const char* name) {
+  return form.findChild<W*>(QLatin1String(name));
+}
+
+QString FromStd(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
+  // The text boxes by the keystroke rules, as the headless export judges them too.
+  reading::TypedEntries texts = reading::AsTyped(entries);
+  TypedEntries typed{std::move(texts.entries), QString::fromStdString(texts.problem)};
+  if (!typed.problem.isEmpty()) return typed;
+  for (const core::FormField& f : core::kFormFields) {
+    if (!f.list) continue;
+    const QComboBox* list = Child<QComboBox>(form, f.objectName.data());
+    if (list->findText(FromStd(entries.*f.text), Qt::MatchFixedString | Qt::MatchCaseSensitive) <
+        0) {
+      typed.problem = QStringLiteral("The %1 list has no entry \"%2\".")
+                          .arg(list->accessibleName(), FromStd(entries.*f.text));
+      return typed;
+    }
+  }
+  const struct {
+    const char* name;
+    int index;
+    int first;  // -1 where the list may show no entry at all
+  } picks[] = {{"cboMonth", entries.cboMonth, 0}, {"cmbTimeZone", entries.cmbTimeZone, -1}};
+  for (const auto& pick : picks) {
+    const QComboBox* list = Child<QComboBox>(form, pick.name);
+    if (pick.index < pick.first || pick.index >= list->count()) {
+      typed.problem =
+          QStringLiteral("The %1 list has no row %2.").arg(list->accessibleName()).arg(pick.index);
+      return typed;
+    }
+  }
+  return typed;
+}
+
+void FillForm(FrmMain& form, const FormEntries& entries) {
+  for (const core::FormField& f : core::kFormFields) {
+    if (f.widget == core::FieldWidget::TextBox)
+      Child<QLineEdit>(form, f.objectName.data())->setText(FromStd(entries.*f.text));
+    if (!f.list) continue;
+    QComboBox* list = Child<QComboBox>(form, f.objectName.data());
+    list->setCurrentIndex(list->findText(FromStd(entries.*f.text)));
+  }
+  Child<QComboBox>(form, "cboMonth")->setCurrentIndex(entries.cboMonth);
+  Child<QComboBox>(form, "cmbTimeZone")->setCurrentIndex(entries.cmbTimeZone);
+  Child<QCheckBox>(form, "chkDST")->setChecked(entries.chkDST);
+  Child<QRadioButton>(form, entries.optLongEast ? "optLong0" : "optLong1")->setChecked(true);
+  Child<QRadioButton>(form, entries.optLatNorth ? "optLat0" : "optLat1")->setChecked(true);
+}
+
+}  // namespace ui

@@ -1,0 +1,87 @@
+#include "ui/help/about_box.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "places/birth_clock.h"
+#include "ui/common/link_label.h"
+#include "ui/common/look.h"
+#include "ui/common/program_texts.h"
+#include "ui/common/web_links.h"
+
+namespace ui {
+
+namespace {
+
+// The title's design width (2565 twips), widened so the bold caption with its version shows
+// whole in the system's sans as well as in Verdana.
+constexpr int kTitleWidth = 2565 + 1200;
+
+QLabel* PlainLabel(const QString& text, const char* name, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(name));
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+}  // namespace
+
+FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmAbout"));
+  setWindowTitle(kWindowCaption);
+  setModal(true);
+  setFont(AppFont(8));
+  Paint(this, kBackground, kValueColour);
+  setFixedSize(Twips(6555), Twips(3840));
+
+  auto* icon = PlainLabel({}, "picIcon", this);
+  icon->setPixmap(windowIcon().pixmap(Twips(480), Twips(480)));
+  icon->setGeometry(TwipsRect(240, 120, 480, 480));
+
+  auto* title = PlainLabel(kWindowCaption, "Label2", this);
+  title->setFont(AppFont(8, true));
+  title->setGeometry(TwipsRect(840, 240, kTitleWidth, 240));
+
+  auto* description = PlainLabel(kDescription, "Label1", this);
+  description->setWordWrap(true);
+  Paint(description, QColor(255, 255, 128), kCaptionColour);
+  description->setGeometry(TwipsRect(120, 720, 6315, 975));
+
+  auto* homePage =
+      new LinkLabel(QStringLiteral("Click here to visit ") + HomePage().toString(), this);
+  homePage->setObjectName(QStringLiteral("lblHomePage"));
+  homePage->setGeometry(TwipsRect(2250, 1950, 4050, 195));
+  connect(homePage, &LinkLabel::activated, this, [&links] { OpenHomePage(links); });
+
+  // The atlas's licence asks for this credit; the tz release tells which clocks were used.
+  auto* credits = PlainLabel(
+      QStringLiteral("Birth places from GeoNames (www.geonames.org), licensed under CC BY 4.0. "
+                     "Clocks of the birth places from the tz database, release %1.")
+          .arg(QString::fromStdString(places::TzDataVersion())),
+      "lblCredits", this);
+  credits->setWordWrap(true);
+  credits->setAccessibleName(QStringLiteral("Credits"));
+  credits->setGeometry(TwipsRect(120, 2310, 6315, 840));
+
+  auto* line = new QFrame(this);
+  line->setObjectName(QStringLiteral("Line1(0)"));
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Plain);
+  line->setLineWidth(2);
+  line->setGeometry(TwipsRect(120, 3255, 6195, 30));
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("cmdOK"));
+  ok->setGeometry(TwipsRect(5070, 3360, 1260, 345));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ShowAbout(QWidget* parent, LinkOpener& links) {
+  FrmAbout box(links, parent);
+  box.exec();
+}
+
+}  // namespace ui

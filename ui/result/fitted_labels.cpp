@@ -1,0 +1,87 @@
+#include "ui/result/fitted_labels.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// Where a label draws its text: inside its contents and its margin (QLabel keeps the margin
+// apart from the contents margins).
+QRect TextRect(const QLabel& label) {
+  const int m = label.margin();
+  return label.contentsRect().adjusted(m, m, -m, -m);
+}
+
+}  // namespace
+
+QString ElidedLabel::ShownText() const {
+  return fontMetrics().elidedText(text(), Qt::ElideRight, TextRect(*this).width());
+}
+
+void ElidedLabel::ExplainIfCut() {
+  const QString whole = ShownText() == text() ? QString() : text();
+  setToolTip(whole);
+  setAccessibleDescription(whole);
+}
+
+void ElidedLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  style()->drawItemText(&painter, TextRect(*this),
+                        QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                        isEnabled(), ShownText(), foregroundRole());
+}
+
+SignContents::Arrangement SignContents::Arrange() const {
+  QStringList lines = text().split(QLatin1Char('\n'));
+  Arrangement a;
+  while (a.leadingBlanks < lines.size() && lines[a.leadingBlanks].isEmpty()) ++a.leadingBlanks;
+  lines = lines.mid(a.leadingBlanks);
+  const QSize room = TextRect(*this).size();
+  a.font = font();
+  for (qreal size = font().pointSizeF();; size -= 0.5) {
+    a.font.setPointSizeF(size);
+    const QFontMetrics metrics(a.font);
+    for (a.columns = 1; a.columns <= 2; ++a.columns) {
+      a.rows = (static_cast<int>(lines.size()) + a.columns - 1) / a.columns;
+      a.columnWidths.clear();
+      for (int column = 0; column < a.columns; ++column) {
+        int widest = 0;
+        for (const QString& line : lines.mid(column * a.rows, a.rows))
+          widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
+        a.columnWidths << widest;
+      }
+      int width = (a.columns - 1) * kColumnGap;
+      for (int w : a.columnWidths) width += w;
+      a.size = QSize(width, (a.leadingBlanks + a.rows) * metrics.lineSpacing());
+      if (a.size.width() <= room.width() && a.size.height() <= room.height()) return a;
+    }
+    a.columns = 2;
+    if (size - 0.5 < kSmallestPointSize) return a;  // as small as stays readable
+  }
+}
+
+void SignContents::paintEvent(QPaintEvent*) {
+  const Arrangement a = Arrange();
+  const QStringList lines = text().split(QLatin1Char('\n')).mid(a.leadingBlanks);
+  QPainter painter(this);
+  painter.setFont(a.font);
+  const int lineHeight = QFontMetrics(a.font).lineSpacing();
+  const QRect room = TextRect(*this);
+  int left = room.left();
+  for (int column = 0; column < a.columnWidths.size(); ++column) {
+    for (int row = 0; row < a.rows; ++row) {
+      const qsizetype line = column * a.rows + row;
+      if (line >= lines.size()) break;
+      const QRect place(left, room.top() + (a.leadingBlanks + row) * lineHeight,
+                        a.columnWidths[column] + kColumnGap, lineHeight);
+      style()->drawItemText(&painter, place, Qt::AlignLeft | Qt::AlignVCenter, palette(),
+                            isEnabled(), lines[line], foregroundRole());
+    }
+    left += a.columnWidths[column] + kColumnGap;
+  }
+}
+
+}  // namespace ui

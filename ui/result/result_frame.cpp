@@ -1,0 +1,164 @@
+#include "ui/result/result_frame.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/common/look.h"
+#include "ui/common/program_texts.h"
+#include "ui/help/help_menu.h"
+#include "ui/result/result_window.h"
+
+namespace ui {
+
+namespace {
+
+// The frame's design in twips: the title strip above the result window, the button strip
+// below it, and the frame's own size.
+constexpr int kTopStripHeight = 795;
+constexpr int kBottomStripHeight = 585;
+constexpr int kDesignWidth = 11880;
+constexpr int kDesignHeight = 8190;
+
+QAction* AddItem(QMenu* menu, const QString& text, const char* name) {
+  QAction* item = menu->addAction(text);
+  item->setObjectName(QLatin1String(name));
+  return item;
+}
+
+QPushButton* StripButton(const QString& text, const char* name, QWidget* strip) {
+  auto* button = new QPushButton(text, strip);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);
+  button->setGeometry(TwipsRect(0, 120, 1335, 400));
+  return button;
+}
+
+}  // namespace
+
+int ResultWindowLeft(int screenWidth, int windowWidth, int clientWidth) {
+  return std::clamp((screenWidth - windowWidth) / 2, 0, std::max(0, clientWidth - windowWidth));
+}
+
+MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* parent)
+    : QMainWindow(parent) {
+  setObjectName(QStringLiteral("MDI"));
+  setWindowTitle(kWindowCaption);
+  setFont(AppFont(8));
+  BuildMenus(links);
+
+  auto* client = new QWidget(this);
+  Paint(client, kBackground, kValueColour);
+  auto* column = new QVBoxLayout(client);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  auto* top = new QWidget(client);
+  top->setObjectName(QStringLiteral("picTop"));
+  top->setFixedHeight(Twips(kTopStripHeight));
+  auto* title = new QLabel(QStringLiteral("Orvel Pataki Chakra Chart"), top);
+  title->setObjectName(QStringLiteral("Label2"));
+  title->setTextFormat(Qt::PlainText);
+  title->setFont(AppFont(16, true));
+  title->setGeometry(TwipsRect(360, 120, 5715, 525));
+  column->addWidget(top);
+
+  area_ = new QMdiArea(client);
+  area_->setObjectName(QStringLiteral("mdiArea"));
+  area_->setBackground(kBackground);
+  area_->setFrameShape(QFrame::NoFrame);
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  display_ = new FrmDisplay(links);
+  display_->Render(sheet);
+  // The result window can be neither closed nor minimised on its own: it goes with the frame.
+  subWindow_ =
+      area_->addSubWindow(display_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  subWindow_->setWindowIcon(windowIcon());
+  subWindow_->setSystemMenu(nullptr);
+  subWindow_->installEventFilter(this);
+  subWindow_->adjustSize();
+  subWindow_->move(0, 0);
+  subWindow_->show();
+  area_->viewport()->installEventFilter(this);
+  column->addWidget(area_, 1);
+
+  auto* bottom = new QWidget(client);
+  bottom->setObjectName(QStringLiteral("Picture1"));
+  bottom->setFixedHeight(Twips(kBottomStripHeight));
+  cmdBack_ = StripButton(QStringLiteral("&Back"), "cmdBack", bottom);
+  cmdExit_ = StripButton(QStringLiteral("E&xit"), "cmdExit", bottom);
+  connect(cmdBack_, &QPushButton::clicked, this, &MdiFrame::backRequested);
+  connect(cmdExit_, &QPushButton::clicked, this, &MdiFrame::exitRequested);
+  setTabOrder(cmdBack_, cmdExit_);
+  column->addWidget(bottom);
+
+  setCentralWidget(client);
+  resize(Twips(kDesignWidth), Twips(kDesignHeight));
+}
+
+void MdiFrame::BuildMenus(LinkOpener& links) {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  connect(AddItem(file, QStringLiteral("&Back"), "mnuBack"), &QAction::triggered, this,
+          &MdiFrame::backRequested);
+  connect(AddItem(file, QStringLiteral("E&xit"), "mnuExit"), &QAction::triggered, this,
+          &MdiFrame::exitRequested);
+  AddHelpMenu(this, links, "mnuHelpSep1", "mnuHelpSep2");
+}
+
+void MdiFrame::ShowFitted() {
+  // Room for the whole result window between the strips, and never less than the design size.
+  const QSize window = subWindow_->frameGeometry().size();
+  QSize wanted(
+      std::max(Twips(kDesignWidth), window.width()),
+      std::max(Twips(kDesignHeight), menuBar()->sizeHint().height() + Twips(kTopStripHeight) +
+                                         window.height() + Twips(kBottomStripHeight)));
+  const QRect available = screen() ? screen()->availableGeometry() : QRect(QPoint(), wanted);
+  // Leave room for the window manager's title bar and borders.
+  const QSize room = available.size() - QSize(16, 48);
+  if (wanted.width() > room.width() || wanted.height() > room.height()) {
+    showMaximized();
+    return;
+  }
+  resize(wanted);
+  move(available.center() - QPoint(wanted.width() / 2, wanted.height() / 2 + 16));
+  show();
+}
+
+void MdiFrame::ApplyResizeRule() {
+  const int screenWidth = screen() ? screen()->geometry().width() : width();
+  subWindow_->move(ResultWindowLeft(screenWidth, subWindow_->width(), area_->viewport()->width()),
+                   subWindow_->y());
+  const int exitLeft = width() - cmdExit_->width() - Twips(300);
+  cmdExit_->move(exitLeft, cmdExit_->y());
+  cmdBack_->move(exitLeft - cmdExit_->width() - Twips(100), cmdBack_->y());
+}
+
+void MdiFrame::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ApplyResizeRule();
+}
+
+bool MdiFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == area_->viewport() && event->type() == QEvent::Resize) ApplyResizeRule();
+  // Ctrl+F4 and the like would close the result window alone and leave an empty frame.
+  if (watched == subWindow_ && event->type() == QEvent::Close) {
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MdiFrame::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit exitRequested();
+}
+
+}  // namespace ui

@@ -1,0 +1,298 @@
+#include "ui/result/result_window.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <QtMath>
+
+#include "ui/common/chart_layout.h"
+#include "ui/common/link_label.h"
+#include "ui/common/look.h"
+#include "ui/common/program_texts.h"
+#include "ui/common/web_links.h"
+#include "ui/result/fitted_labels.h"
+
+namespace ui {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Texts of a reading break their lines with CR LF; Qt breaks them with LF.
+QString Lines(std::string_view text) {
+  return FromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+}
+
+// Labels show names the user typed, so they never interpret text as markup.
+template <typename Label = QLabel>
+Label* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
+                const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+  auto* label = new Label(text, parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(alignment);
+  label->setGeometry(place);
+  SetTextColour(label, colour);
+  return label;
+}
+
+QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption) {
+  auto* frame = new QGroupBox(caption, parent);
+  frame->setObjectName(QLatin1String(name));
+  SetTextColour(frame, kCaptionColour);
+  return frame;
+}
+
+// The height a line of text takes as drawn: the font's line spacing, rounded up rather than
+// to the nearest pixel (a label of the rounded height can cut the descenders).
+int LineHeight(const QFontMetrics& metrics) {
+  return qCeil(QFontMetricsF(metrics).lineSpacing());
+}
+
+// A tab page that the frame on it fills completely.
+QWidget* Page(QWidget* content) {
+  auto* page = new QWidget;
+  Paint(page, kBackground, kValueColour);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(content);
+  return page;
+}
+
+using chart::kCentreLines;
+using chart::kCentreShapes;
+using chart::kSignPlaces;
+using chart::Line;
+using chart::SignPlace;
+
+constexpr int kBoxBorder = 1;  // pixels of a sign box's frame line
+
+// Draws the centre figure beneath the sign boxes; it shows no data.
+class ChartDrawing : public QWidget {
+ public:
+  explicit ChartDrawing(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ChartDrawing"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kValueColour, 2));
+    for (const Line& l : kCentreLines)
+      painter.drawLine(Twips(l.x1), Twips(l.y1), Twips(l.x2), Twips(l.y2));
+    for (const auto& shape : kCentreShapes)
+      painter.drawRect(TwipsRect(shape.left, shape.top, shape.width, shape.height));
+  }
+};
+
+}  // namespace
+
+FrmDisplay::FrmDisplay(LinkOpener& links, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frmDisplay"));
+  setWindowTitle(kWindowCaption);
+  setFont(AppFont(8));
+  Paint(this, kBackground, kValueColour);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Button, kBackground.lighter(150));
+  palette.setColor(QPalette::ButtonText, kValueColour);
+  setPalette(palette);
+  setFixedSize(Twips(14745), Twips(8865));
+
+  BuildChart();
+  BuildDetailsPanel();
+  BuildReadingPanel();
+  BuildForumLabels(links);
+  ShowDesignCaptions();
+}
+
+void FrmDisplay::BuildChart() {
+  QGroupBox* chart = AddFrame(this, "fraBirthchart", QStringLiteral("Hora"));
+  chart->setGeometry(TwipsRect(0, 240, 10035, 8625));
+  new ChartDrawing(chart);
+  chart->findChild<QWidget*>(QStringLiteral("ChartDrawing"))->setGeometry(chart->rect());
+
+  // The sign's name sits at the foot of its box, a whole line of its font high (descenders
+  // included) and a pixel more; the bodies take the room above it.
+  const QSize boxSize = TwipsRect(0, 0, 1965, 1680).size();
+  const int nameHeight = LineHeight(fontMetrics()) + 1;
+  const int nameTop = boxSize.height() - kBoxBorder - nameHeight;
+  for (int sign = 0; sign < 12; ++sign) {
+    const SignPlace& place = kSignPlaces[sign];
+    auto* box = new QFrame(chart);
+    box->setObjectName(FromUtf8(core::kSignPictureBoxes[sign]));
+    box->setGeometry(QRect(QPoint(Twips(place.left), Twips(place.top)), boxSize));
+    box->setFrameShape(QFrame::Box);
+    box->setFrameShadow(QFrame::Plain);
+    box->setLineWidth(kBoxBorder);
+    Paint(box, kBackground, kValueColour);
+    signBoxes_[sign] = box;
+
+    auto* content = AddLabel<SignContents>(box, FromUtf8(core::kSignContentLabels[sign]), {},
+                                           QRect(0, 0, boxSize.width(), nameTop), kValueColour);
+    content->setMargin(3);
+    const int inset = Twips(place.captionInset);
+    AddLabel(box, QStringLiteral("Label1(%1)").arg(sign), QLatin1String(place.name),
+             QRect(inset, nameTop, boxSize.width() - inset - kBoxBorder, nameHeight),
+             kCaptionColour)
+        ->setIndent(3);
+  }
+}
+
+void FrmDisplay::BuildDetailsPanel() {
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("SSTab2"));
+  tabs->setDocumentMode(true);
+  tabs->setGeometry(TwipsRect(10080, 480, 4575, 3240));
+
+  QGroupBox* western = AddFrame(nullptr, "fraWestern", QStringLiteral("Vedic Planetary Position"));
+  const struct {
+    int element;
+    const char* caption;
+  } planets[10] = {{0, "Surya/Sun"},    {1, "Chandra/Moon"},     {2, "Budha/Mercury"},
+                   {3, "Shukra/Venus"}, {4, "Mangala/Mars"},     {5, "Guru/Jupiter"},
+                   {6, "Shani/Saturn"}, {10, "Rahu/North Node"}, {11, "Ketu/South node"},
+                   {16, "Asc/Lagna"}};
+  for (int k = 0; k < 10; ++k) {
+    const int top = 360 + 240 * k;
+    AddLabel(western, QStringLiteral("PlanetName(%1)").arg(planets[k].element),
+             QLatin1String(planets[k].caption), TwipsRect(120, top, 1785, 270), kCaptionColour);
+    AddLabel(western, FromUtf8(core::PositionLabel(k)), {}, TwipsRect(1920, top, 2535, 270),
+             kValueColour);
+  }
+
+  QGroupBox* personal = AddFrame(nullptr, "Frame2", QStringLiteral("Personal Details"));
+  AddLabel<ElidedLabel>(personal, QStringLiteral("lblName"), {}, TwipsRect(240, 240, 3285, 240),
+                        kValueColour);
+  // Name, city, state and country are typed by the person and may be longer than their label:
+  // the values are cut with "…" where they do not fit (the computed ones always fit).
+  const struct {
+    const char* caption;
+    const char* label;
+    const char* value;
+  } rows[7] = {{"Date of Birth :", "Label1(12)", "lblDOB"},
+               {"Time of Birth :", "Label14", "lblTOB"},
+               {"Longitude :", "Label13", "lblLongitude"},
+               {"Latitude   :", "Label7", "lblLatitude"},
+               {"City :", "Label17", "lblCity"},
+               {"State :", "Label15", "lblState"},
+               {"Country :", "Label16", "lblCountry"}};
+  // A line of text and some room below it: the design's 195 twips are exactly one line of
+  // 8 pt text and leave the descenders no ink to spare.
+  constexpr int kDetailHeight = 240;
+  for (int row = 0; row < 7; ++row) {
+    const int top = 600 + 300 * row;
+    AddLabel(personal, QLatin1String(rows[row].label), QLatin1String(rows[row].caption),
+             TwipsRect(240, top, 1320, kDetailHeight), kCaptionColour);
+    AddLabel<ElidedLabel>(personal, QLatin1String(rows[row].value), {},
+                          TwipsRect(1560, top, 2055, kDetailHeight), kValueColour);
+  }
+
+  tabs->addTab(Page(western), QStringLiteral("Planetary Position"));
+  tabs->addTab(Page(personal), QStringLiteral("Your Details"));
+  tabs->setCurrentIndex(1);
+}
+
+void FrmDisplay::BuildReadingPanel() {
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("SSTab1"));
+  tabs->setDocumentMode(true);
+  tabs->setGeometry(TwipsRect(10080, 3840, 4575, 4935));
+
+  QGroupBox* details = AddFrame(nullptr, "Frame1", QStringLiteral("Pataki Chakra Details"));
+  const struct {
+    const char* heading;
+    const char* label;
+    const char* value;
+  } items[9] = {{"Vaar/Day of Birth", "Label2", "lblVaar"},
+                {"Sun Rise", "Label3", "lblSunRise"},
+                {"Sun Set", "Label4", "lblSunSet"},
+                {"", "lblPeriod", "blPeriodDisplay"},
+                {"Yamaradha", "Label8", "lblYamradhaDisplay"},
+                {"Yamardhapati", "Label9", "lblYamardhapati"},
+                {"Dandadhipati", "Label10", "lblDandadhipati"},
+                {"Lagna", "Label11", "lblLagna"},
+                {"Rashi", "Label12", "lblRashi"}};
+  // Heading above value, the items spread evenly down the frame, each label a whole line high.
+  // A value wraps where it is too wide: a sunrise of a polar day or night carries a note and
+  // takes two lines.
+  auto* column = new QVBoxLayout(details);
+  column->setContentsMargins(Twips(135), 0, Twips(135), 0);
+  column->setSpacing(0);
+  for (const auto& item : items) {
+    auto* heading = AddLabel(details, QLatin1String(item.label), QLatin1String(item.heading), {},
+                             kCaptionColour, Qt::AlignCenter);
+    auto* value =
+        AddLabel(details, QLatin1String(item.value), {}, {}, kValueColour, Qt::AlignCenter);
+    value->setWordWrap(true);
+    for (QLabel* label : {heading, value}) {
+      label->setMinimumHeight(LineHeight(fontMetrics()));
+      column->addWidget(label);
+    }
+    column->addStretch(1);
+  }
+
+  auto* text = new QTextEdit;
+  text->setObjectName(QStringLiteral("RTB"));
+  text->setReadOnly(true);
+  text->setAcceptRichText(false);
+  Paint(text, kBackground, kValueColour);
+
+  tabs->addTab(Page(details), QStringLiteral("Pataki Details"));
+  tabs->addTab(Page(text), QStringLiteral(" More About Vedha"));
+  tabs->setCurrentIndex(0);
+}
+
+void FrmDisplay::BuildForumLabels(LinkOpener& links) {
+  AddLabel(this, QStringLiteral("Label5"),
+           QStringLiteral("Discuss your chart in our astrology forum"),
+           TwipsRect(10680, 0, 3690, 240), kCaptionColour);
+  auto* address = new LinkLabel(QStringLiteral(" ") + ForumAddress(), this);
+  address->setObjectName(QStringLiteral("Label6"));
+  // Wider than at design, up to the window's edge, so the whole address shows.
+  address->setGeometry(TwipsRect(11400, 240, 3285, 240));
+  SetTextColour(address, kValueColour);
+  connect(address, &LinkLabel::activated, this, [&links] { OpenHomePage(links); });
+}
+
+void FrmDisplay::ShowDesignCaptions() {
+  for (const core::WrittenWidget& widget : core::WrittenWidgets())
+    if (auto* label = findChild<QLabel*>(FromUtf8(widget.name)))
+      label->setText(FromUtf8(widget.designCaption));
+}
+
+void FrmDisplay::Render(const core::ResultSheet& sheet) {
+  for (std::size_t i = 0; i < sheet.captions.size(); ++i) {
+    if (!sheet.captions[i]) continue;
+    if (auto* label = findChild<QLabel*>(FromUtf8(core::WrittenWidgets()[i].name)))
+      label->setText(Lines(*sheet.captions[i]));
+  }
+  for (ElidedLabel* typed : findChildren<ElidedLabel*>()) typed->ExplainIfCut();
+
+  for (int sign = 0; sign < 12; ++sign) {
+    if (!sheet.highlighted[static_cast<std::size_t>(sign)]) continue;
+    Paint(signBoxes_[sign], kHighlight, kValueColour);
+    // Green on the highlight is hard to read; the sign's name takes the value colour there.
+    if (auto* name = signBoxes_[sign]->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(sign)))
+      SetTextColour(name, kValueColour);
+  }
+
+  auto* text = findChild<QTextEdit*>(QStringLiteral("RTB"));
+  QTextCursor cursor(text->document());
+  cursor.movePosition(QTextCursor::End);
+  for (const core::TextRun& run : sheet.RTB) {
+    QTextCharFormat format;
+    format.setFontWeight(run.emphasis ? QFont::Bold : QFont::Normal);
+    format.setForeground(QColor(run.colour.r, run.colour.g, run.colour.b));
+    cursor.insertText(Lines(run.text), format);
+  }
+}
+
+}  // namespace ui
