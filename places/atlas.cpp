@@ -294,12 +294,12 @@ std::vector<Match> Atlas::Find(std::string_view query, std::size_t limit) const 
         keys_.begin(), keys_.end(), spelling,
         [&](const Key& k, const std::string& p) { return KeyText(k.offset, k.length) < p; });
     for (; key != keys_.end() && StartsWith(KeyText(key->offset, key->length), spelling); ++key) {
-      const std::string_view name =
-          key->other == 0 ? places_[key->place].name : otherNames_[key->other - 1].name;
-      const Rank rank{key->wordMatch, places_[key->place].population, key->place,
-                      !StartsAsTyped(name, typed), key->other};
+      Rank rank{key->wordMatch, places_[key->place].population, key->place, false, key->other};
       if (best.size() == limit && !(rank < best.back())) continue;
       if (!qualifiers.empty() && !Qualifies(key->place, qualifiers)) continue;
+      const std::string_view name =
+          rank.other == 0 ? places_[rank.place].name : otherNames_[rank.other - 1].name;
+      rank.unlike = !StartsAsTyped(name, typed);
       const auto same = std::find_if(best.begin(), best.end(),
                                      [&](const Rank& r) { return r.place == rank.place; });
       if (same != best.end()) {
