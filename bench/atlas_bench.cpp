@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "places/atlas.h"
@@ -35,5 +36,17 @@ void BM_AtlasSearch(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AtlasSearch)->DenseRange(0, kQueries.size() - 1)->Unit(benchmark::kMicrosecond);
+
+// A pasted text of 10,000 qualifiers: the search reads only the start of it.
+void BM_AtlasSearchLongQuery(benchmark::State& state) {
+  static const places::Atlas atlas = places::Atlas::Load();
+  std::string query = "london";
+  for (int i = 0; i < 10000; ++i) query += ", united kingdom";
+  for (auto _ : state) {
+    auto found = atlas.Search(query, 10);
+    benchmark::DoNotOptimize(found.data());
+  }
+}
+BENCHMARK(BM_AtlasSearchLongQuery)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

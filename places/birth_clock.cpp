@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QTimeZone>
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <vector>
 
 namespace places {
@@ -15,11 +18,32 @@ namespace {
 constexpr qint64 kHistoryStart = -2208988800;  // 1900-01-01 00:00 UTC
 constexpr qint64 kHistoryEnd = 2556144000;     // 2051-01-01 00:00 UTC
 
+// Qt marks "no data" with the smallest int (QTimeZonePrivate::invalidSeconds()).
+constexpr int kInvalidSeconds = std::numeric_limits<int>::min();
+
 RawPeriod ToRaw(qint64 startUtc, const QTimeZone::OffsetData& d) {
   return {.startUtc = startUtc,
           .offsetSeconds = d.offsetFromUtc,
           .daylightSeconds = d.daylightTimeOffset,
           .abbreviation = d.abbreviation.toStdString()};
+}
+
+// The clock in force at `at`. For a zone without transitions ("UTC" of Qt's own fixed-offset
+// zones) Qt 6.4's offsetData() answers "no data" (every offset the smallest int); its plain
+// offset functions still answer.
+RawPeriod RawAt(const QTimeZone& zone, const QDateTime& at) {
+  RawPeriod raw = ToRaw(at.toSecsSinceEpoch(), zone.offsetData(at));
+  if (raw.offsetSeconds == kInvalidSeconds || raw.daylightSeconds == kInvalidSeconds)
+    raw = {.startUtc = at.toSecsSinceEpoch(),
+           .offsetSeconds = zone.offsetFromUtc(at),
+           .daylightSeconds = zone.daylightTimeOffset(at),
+           .abbreviation = zone.abbreviation(at).toStdString()};
+  return raw;
+}
+
+bool Plausible(const RawPeriod& p) {
+  constexpr int kDay = 86400;
+  return std::abs(p.offsetSeconds) < kDay && std::abs(p.daylightSeconds) < kDay;
 }
 
 // The first transition after `at`. Qt 6.4.2 answers "none" when asked from the very instant of
@@ -39,7 +63,7 @@ QTimeZone::OffsetData NextTransition(const QTimeZone& zone, const QDateTime& at)
 std::vector<RawPeriod> ReadHistory(const QTimeZone& zone) {
   std::vector<RawPeriod> raw;
   QDateTime at = QDateTime::fromSecsSinceEpoch(kHistoryStart, Qt::UTC);
-  raw.push_back(ToRaw(kHistoryStart, zone.offsetData(at)));
+  raw.push_back(RawAt(zone, at));
   for (;;) {
     const QTimeZone::OffsetData next = NextTransition(zone, at);
     if (!next.atUtc.isValid()) break;
@@ -48,11 +72,15 @@ std::vector<RawPeriod> ReadHistory(const QTimeZone& zone) {
     raw.push_back(ToRaw(start, next));
     at = next.atUtc;
   }
+  // A history with an offset Qt could not give is no history: the caller says the data
+  // cannot be read rather than show an offset of minus 68 years.
+  if (!std::all_of(raw.begin(), raw.end(), Plausible)) raw.clear();
   return raw;
 }
 
 }  // namespace
 
+// Only for an id the database lists (BirthClocks::At checks first).
 const ZoneTimeline& BirthClocks::Timeline(std::string_view zoneId) {
   if (auto it = timelines_.find(zoneId); it != timelines_.end()) return it->second;
   const QTimeZone zone(QByteArray(zoneId.data(), static_cast<qsizetype>(zoneId.size())));
@@ -62,11 +90,18 @@ const ZoneTimeline& BirthClocks::Timeline(std::string_view zoneId) {
 
 BirthClock BirthClocks::At(std::string_view zoneId, std::chrono::local_seconds local,
                            double longitudeEast, bool later) {
+  if (!zones_) zones_ = ZoneList::Read(zoneinfoDir_);
+  BirthClock failed;
+  if (const ZoneCheck check = zones_->Check(zoneId); check != ZoneCheck::Known) {
+    failed.error = ZoneProblem(check, zoneId, zoneinfoDir_);
+    failed.tzDataUnreadable = check == ZoneCheck::TzDataUnreadable;
+    return failed;
+  }
   const ZoneTimeline& timeline = Timeline(zoneId);
   if (timeline.empty()) {
-    BirthClock unknown;
-    unknown.error = "unknown time zone \"" + std::string(zoneId) + "\"";
-    return unknown;
+    failed.error = "the tz data for \"" + std::string(zoneId) + "\" cannot be read";
+    failed.tzDataUnreadable = true;
+    return failed;
   }
   return timeline.At(local, longitudeEast, later);
 }

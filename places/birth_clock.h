@@ -6,9 +6,12 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "places/zone_list.h"
 #include "places/zone_timeline.h"
 
 namespace places {
@@ -18,16 +21,25 @@ namespace places {
 // share between threads; each owner keeps its own.
 class BirthClocks {
  public:
+  // `zoneinfoDir` holds the list of zone ids checked before a zone is read (tests point it
+  // elsewhere; QtCore reads the zones themselves from the system's folder).
+  explicit BirthClocks(std::string zoneinfoDir = std::string(kZoneinfoDir))
+      : zoneinfoDir_(std::move(zoneinfoDir)) {}
+
   // The clock of zone `zoneId` (an IANA id such as "Asia/Kolkata") at the local civil time
   // `local`, 1901-2050. Local mean time in the database becomes the place's own mean time at
   // `longitudeEast` (east positive degrees). For a repeated clock time, `later` picks the
-  // second instance (after the clocks went back); the default is the first.
+  // second instance (after the clocks went back); the default is the first. A zone the
+  // database does not list is never opened: its error says it is unknown, or that the tz data
+  // cannot be read when the list itself cannot (`tzDataUnreadable`).
   BirthClock At(std::string_view zoneId, std::chrono::local_seconds local, double longitudeEast,
                 bool later = false);
 
  private:
   const ZoneTimeline& Timeline(std::string_view zoneId);
 
+  std::string zoneinfoDir_;
+  std::optional<ZoneList> zones_;  // read at the first question
   std::map<std::string, ZoneTimeline, std::less<>> timelines_;
 };
 

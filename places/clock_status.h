@@ -1,6 +1,7 @@
 #pragma once
-// The one status sentence that tells what clock a birth time was read on and which zone row
-// shows it; shared by the form and the command-line lookup.
+// The status sentence that tells, in the words people use for clocks, what clock a birth time
+// was read on and on what that rests; and the short form of it for the result and the page.
+// Shared by the form and the command-line lookup.
 
 #include <chrono>
 #include <string>
@@ -12,17 +13,29 @@
 namespace places {
 
 struct ClockQuestion {
-  std::string_view place;  // as the user knows it: "Delhi"
+  std::string_view place;  // as the user knows it: "Delhi", "Bombay"
   std::chrono::local_seconds local;
   std::string_view zoneId;     // "Asia/Kolkata"
   std::string_view tzVersion;  // TzDataVersion()
   double longitudeEast = 0.0;
+  double latitudeNorth = 0.0;  // which half of the year is summer
 };
 
-// E.g. "Delhi, 1 June 1943 12:00, per Asia/Kolkata (tz 2026f): UTC+6:30, summer clock:
-// Indian Time with Daylight Saving Time". Short enough for two lines of the form.
-std::string ClockStatus(const ClockQuestion& question, const BirthClock& clock,
-                        const RowChoice& choice);
+// E.g. "Delhi, 15 December 1943 12:00: clocks were UTC+6:30 (war time, kept all year); tz
+// database 2026f, Asia/Kolkata". A time that did not exist says between which clock times the
+// clocks jumped and the moment most likely meant; a repeated one that it happened twice and
+// which was taken. No row, box or abbreviation is named.
+std::string ClockStatus(const ClockQuestion& question, const BirthClock& clock);
+
+// Kept while the form still passes its row choice; the choice no longer changes the text.
+inline std::string ClockStatus(const ClockQuestion& question, const BirthClock& clock,
+                               const RowChoice&) {
+  return ClockStatus(question, clock);
+}
+
+// The clock used, for the result's details and the page: "UTC+6:30, war time, Asia/Kolkata",
+// "UTC+5:41:17, local mean time, Asia/Kathmandu". Empty for a skipped time or an error.
+std::string ClockSummary(const ClockQuestion& question, const BirthClock& clock);
 
 // "UTC+5:30", "UTC-5:00", "UTC+5:21:10".
 std::string UtcOffsetText(int offsetSeconds);

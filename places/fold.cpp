@@ -192,4 +192,16 @@ std::string FoldKey(std::string_view utf8) {
   return key;
 }
 
+std::string SearchKey(std::string_view utf8) {
+  std::string key = FoldKey(utf8);
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    key[out++] = key[i];
+    const char c = key[i];
+    if ((c == 'u' || c == 'o' || c == 'a') && i + 1 < key.size() && key[i + 1] == 'e') ++i;
+  }
+  key.resize(out);
+  return key;
+}
+
 }  // namespace places

@@ -12,4 +12,9 @@ namespace places {
 // so a Cyrillic name still matches itself. Malformed UTF-8 bytes separate words.
 std::string FoldKey(std::string_view utf8);
 
+// FoldKey, with "ue", "oe" and "ae" read as the umlauts they spell out in German, so that
+// "Muenchen" and "München" meet at "munchen". Applied alike to names and queries, it keeps
+// every prefix match of FoldKey (a query that starts a name still starts it).
+std::string SearchKey(std::string_view utf8);
+
 }  // namespace places

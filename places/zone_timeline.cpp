@@ -50,14 +50,17 @@ ClockPeriod Decide(const std::vector<RawPeriod>& raw, std::size_t i) {
                   .ahead = false,
                   .abbreviation = p.abbreviation,
                   .standardAbbreviation = NameOrEmpty(p.abbreviation)};
+  out.behind = p.daylightSeconds < 0;
   if (p.daylightSeconds > 0) {
     out.ahead = true;
+    out.aheadSeconds = p.daylightSeconds;
     out.standardAbbreviation = StandardNameNear(raw, i, p.offsetSeconds - p.daylightSeconds);
   } else if (p.daylightSeconds == 0) {
     for (std::size_t k : {i - 1, i + 1}) {  // i - 1 wraps past the end when i is 0
       if (k >= raw.size()) continue;
       if (raw[k].daylightSeconds < 0 && raw[k].offsetSeconds < p.offsetSeconds) {
         out.ahead = true;
+        out.aheadSeconds = p.offsetSeconds - raw[k].offsetSeconds;
         out.standardAbbreviation = NameOrEmpty(raw[k].abbreviation);
         break;
       }
@@ -74,6 +77,39 @@ int MeanTimeNear(int meanTime, int databaseMeanTime) {
   return meanTime;
 }
 
+// A clock kept ahead for this long was kept through a winter: summer time lasts at most about
+// eight months (Chile 2011-12, 250 days).
+constexpr std::int64_t kAllYear = 300 * kDay;
+
+// Changes of clock in these years were the Second World War's (war time in India, the United
+// States, Britain's summer time kept through the winters).
+constexpr std::int64_t SysSeconds(chr::year_month_day date) {
+  return chr::sys_days(date).time_since_epoch() / chr::seconds(1);
+}
+constexpr std::int64_t kWarFrom = SysSeconds(chr::year(1939) / 9 / 1);
+constexpr std::int64_t kWarTo = SysSeconds(chr::year(1946) / 1 / 1);
+
+// Marks each run of periods with the clock ahead: how long it lasted, and whether it began in
+// war time.
+void MarkRuns(std::vector<ClockPeriod>& periods) {
+  for (std::size_t i = 0; i < periods.size();) {
+    if (!periods[i].ahead) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < periods.size() && periods[end].ahead) ++end;
+    const std::int64_t until =
+        end < periods.size() ? periods[end].startUtc : std::numeric_limits<std::int64_t>::max();
+    const bool allYear = until - periods[i].startUtc >= kAllYear;
+    const bool war = periods[i].startUtc >= kWarFrom && periods[i].startUtc < kWarTo;
+    for (; i < end; ++i) {
+      periods[i].keptAllYear = allYear;
+      periods[i].warTime = war;
+    }
+  }
+}
+
 bool SameClock(const RawPeriod& a, const RawPeriod& b) {
   return a.offsetSeconds == b.offsetSeconds && a.daylightSeconds == b.daylightSeconds &&
          a.abbreviation == b.abbreviation;
@@ -87,6 +123,7 @@ ZoneTimeline::ZoneTimeline(const std::vector<RawPeriod>& raw) {
     if (merged.empty() || !SameClock(merged.back(), p)) merged.push_back(p);
   periods_.reserve(merged.size());
   for (std::size_t i = 0; i < merged.size(); ++i) periods_.push_back(Decide(merged, i));
+  MarkRuns(periods_);
 }
 
 int MeanTimeOffsetSeconds(double longitudeEast) {
@@ -140,6 +177,7 @@ BirthClock ZoneTimeline::At(chr::local_seconds local, double longitudeEast, bool
     if (beforeGap) {
       clock.offsetBeforeSeconds = offsetOf(*beforeGap);
       clock.offsetAfterSeconds = offsetOf(*beforeGap + 1);
+      clock.changeUtc = endOf(*beforeGap);
     }
     return clock;
   }
@@ -148,6 +186,7 @@ BirthClock ZoneTimeline::At(chr::local_seconds local, double longitudeEast, bool
     clock.later = later;
     clock.offsetBeforeSeconds = offsetOf(hits[0]);
     clock.offsetAfterSeconds = offsetOf(hits[hitCount - 1]);
+    clock.changeUtc = periods_[hits[hitCount - 1]].startUtc;
   }
   const std::size_t chosen = clock.later ? hits[hitCount - 1] : hits[0];
   const ClockPeriod& p = periods_[chosen];
@@ -156,6 +195,10 @@ BirthClock ZoneTimeline::At(chr::local_seconds local, double longitudeEast, bool
   clock.abbreviation = p.abbreviation;
   clock.standardAbbreviation = p.standardAbbreviation;
   clock.localMeanTime = p.localMeanTime;
+  clock.aheadSeconds = p.aheadSeconds;
+  clock.keptAllYear = p.keptAllYear;
+  clock.warTime = p.warTime;
+  clock.behind = p.behind;
   return clock;
 }
 

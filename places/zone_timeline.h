@@ -23,10 +23,17 @@ struct BirthClock {
   std::string abbreviation;          // of the clock in force, as the tz database names it
   std::string standardAbbreviation;  // of the clock not ahead (EST, IST, AEST); empty if unnamed
   bool localMeanTime = false;        // the place's own mean time (longitude / 15 hours)
+  int aheadSeconds = 0;              // how far the clock ran ahead of the standard one
+  bool keptAllYear = false;          // ahead without a break of a year or more (war time)
+  bool warTime = false;              // ahead from a change of clock in 1939-1945
+  bool behind = false;               // the database's daylight flag on the lower clock:
+                                     //   Dublin's winter, Casablanca in Ramadan
   bool later = false;                // Repeated: the second instance was taken
+  std::int64_t changeUtc = 0;        // Skipped and Repeated: the instant of the change
   int offsetBeforeSeconds = 0;       // Skipped and Repeated: the offsets either side of the
   int offsetAfterSeconds = 0;        //   change of clock
   std::string error;                 // unknown zone, bad longitude, date outside 1901..2050
+  bool tzDataUnreadable = false;     // the error is the tz data's, not the zone id's
 };
 
 // A span of time with one clock; it lasts until the next period's start.
@@ -35,6 +42,10 @@ struct ClockPeriod {
   int offsetSeconds = 0;      // as the tz database gives it (for LMT: the database's city)
   bool localMeanTime = false;
   bool ahead = false;
+  int aheadSeconds = 0;  // as BirthClock's fields of the same names
+  bool keptAllYear = false;
+  bool warTime = false;
+  bool behind = false;
   std::string abbreviation;
   std::string standardAbbreviation;
 };

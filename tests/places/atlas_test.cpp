@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -181,8 +182,9 @@ constexpr char kRepeated[] =
 constexpr char kBadLatitude[] = "Aa\tX\tAA\tAland\tEtc/UTC\t91\t2\t3\n";
 constexpr char kSevenFields[] = "Aa\tX\tAA\tAland\tEtc/UTC\t1\t2\n";
 constexpr char kUnterminated[] = "Aa\tX\tAA\tAland\tEtc/UTC\t1\t2\t3";
-constexpr char kOtherOk[] = "Ab\tBb\tBB\n";
-constexpr char kOtherLost[] = "Ab\tBb\tAA\n";
+constexpr char kOtherOk[] = "Ab\tBb\tBB\tformer\n";
+constexpr char kOtherLost[] = "Ab\tBb\tAA\tother\n";
+constexpr char kOtherNoKind[] = "Ab\tBb\tBB\n";
 
 const data::RowBlock kNone{"", 0};
 
@@ -207,17 +209,105 @@ TEST_P(AtlasLoadTest, RefusesBadRows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, AtlasLoadTest,
-    testing::Values(LoadCase{"Good", {kTwo, 2}, kNone, {kOtherOk, 1}, nullptr},
-                    LoadCase{"CountTooHigh", {kTwo, 3}, kNone, kNone, "expected 3 rows, found 2"},
-                    LoadCase{"CountTooLow", {kTwo, 1}, kNone, kNone, "expected 1 rows, found 2"},
-                    LoadCase{"OutOfOrder", {kSwapped, 2}, kNone, kNone, "row 2 is out of order"},
-                    LoadCase{"Repeated", {kRepeated, 2}, kNone, kNone, "row 2 is out of order"},
-                    LoadCase{"AdditionsUnordered", kNone, {kSwapped, 2}, kNone, nullptr},
-                    LoadCase{"BadLatitude", {kBadLatitude, 1}, kNone, kNone, "row 1 is malformed"},
-                    LoadCase{"MissingField", {kSevenFields, 1}, kNone, kNone, "malformed"},
-                    LoadCase{"NoLineEnd", {kUnterminated, 1}, kNone, kNone, "no line end"},
-                    LoadCase{"OtherNameLost", {kTwo, 2}, kNone, {kOtherLost, 1}, "names no place"}),
+    testing::Values(
+        LoadCase{"Good", {kTwo, 2}, kNone, {kOtherOk, 1}, nullptr},
+        LoadCase{"CountTooHigh", {kTwo, 3}, kNone, kNone, "expected 3 rows, found 2"},
+        LoadCase{"CountTooLow", {kTwo, 1}, kNone, kNone, "expected 1 rows, found 2"},
+        LoadCase{"OutOfOrder", {kSwapped, 2}, kNone, kNone, "row 2 is out of order"},
+        LoadCase{"Repeated", {kRepeated, 2}, kNone, kNone, "row 2 is out of order"},
+        LoadCase{"AdditionsUnordered", kNone, {kSwapped, 2}, kNone, nullptr},
+        LoadCase{"BadLatitude", {kBadLatitude, 1}, kNone, kNone, "row 1 is malformed"},
+        LoadCase{"MissingField", {kSevenFields, 1}, kNone, kNone, "malformed"},
+        LoadCase{"NoLineEnd", {kUnterminated, 1}, kNone, kNone, "no line end"},
+        LoadCase{"OtherNameLost", {kTwo, 2}, kNone, {kOtherLost, 1}, "names no place"},
+        LoadCase{"OtherNameNoKind", {kTwo, 2}, kNone, {kOtherNoKind, 1}, "malformed other name"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A place found through another name keeps that name for the City box, and the list says
+// which place it is now.
+TEST(AtlasFindTest, KeepsTheNameSearchedBy) {
+  struct Case {
+    const char* query;
+    const char* city;
+    const char* text;
+  };
+  for (const Case& c : {Case{"Bombay", "Bombay", "Bombay (now Mumbai), Maharashtra, India"},
+                        Case{"madras", "Madras", "Madras (now Chennai), Tamil Nadu, India"},
+                        Case{"Zürich", "Zürich", "Zürich (Zurich), Canton of Zurich, Switzerland"},
+                        Case{"Muenchen", "München", "München (Munich), Bavaria, Germany"},
+                        Case{"mumbai", "Mumbai", "Mumbai, Maharashtra, India"},
+                        Case{"zurich", "Zurich", "Zurich, Canton of Zurich, Switzerland"},
+                        Case{"gibraltar", "Gibraltar", "Gibraltar, Gibraltar"}}) {
+    const auto found = Shared().Find(c.query, 1);
+    ASSERT_EQ(found.size(), 1u) << c.query;
+    EXPECT_EQ(MatchCity(found.front()), c.city) << c.query;
+    EXPECT_EQ(MatchText(found.front()), c.text) << c.query;
+  }
+}
+
+std::string Names(const std::vector<const Place*>& places) {
+  std::string text;
+  for (const Place* p : places)
+    text += std::string(p->name) + "/" + std::string(p->countryCode) + " ";
+  return text;
+}
+
+// Folded spellings find more; what the literal spelling found stays, in the same order (the
+// lists of the build before folded spellings, place-lookup of commit 284256d).
+TEST(AtlasFindTest, FoldedSpellingsAddToLiteralOnes) {
+  struct Case {
+    const char* query;
+    const char* names;
+  };
+  for (const Case& c :
+       {Case{"st",
+             "Stockholm/SE Volgograd/RU Stuttgart/DE Staten Island/US Stoke-on-Trent/GB "
+             "Stavropol/RU St Louis/US Stockton/US Strasbourg/FR Sterlitamak/RU "},
+        Case{"buenos aires", "Buenos Aires/AR "},
+        Case{"puerto",
+             "Puerto Cruz/VE Puerto Princesa City/PH Puerto Vallarta/MX Puerto "
+             "Cabello/VE Puerto Plata/DO Puerto Ayacucho/VE Puerto Padre/CU Puerto "
+             "Madryn/AR Puerto Limón/CR Puerto Peñasco/MX "},
+        Case{"queens",
+             "Queenstown/ZA Queens Village/US Queensbury/US Queensdale/ZA Borough of "
+             "Queens/US "},
+        Case{"manuel", "Manuel Ojinaga/MX São Manuel/BR "},
+        Case{"raphael", "Saint-Raphaël/HT Saint-Raphaël/FR "}})
+    EXPECT_EQ(Names(Shared().Search(c.query)), c.names) << c.query;
+
+  struct Finds {
+    const char* query;
+    const char* name;
+    const char* code;
+  };
+  for (const Finds& f :
+       {Finds{"St. Petersburg", "Saint Petersburg", "RU"},
+        Finds{"St. Petersburg", "St. Petersburg", "US"},
+        Finds{"st petersb", "Saint Petersburg", "RU"}, Finds{"Mt. Vernon", "Mount Vernon", "US"},
+        Finds{"Ste Foy", "Sainte-Foy-lès-Lyon", "FR"}, Finds{"muenchen", "Munich", "DE"},
+        Finds{"Koeln", "Cologne", "DE"}, Finds{"aalen, baden-wuerttemberg", "Aalen", "DE"},
+        Finds{"dubai, ae", "Dubai", "AE"}}) {
+    const auto found = Shared().Search(f.query, 50);
+    EXPECT_TRUE(
+        std::any_of(found.begin(), found.end(),
+                    [&](const Place* p) { return p->name == f.name && p->countryCode == f.code; }))
+        << f.query << " -> " << Names(found);
+  }
+}
+
+// A pasted query reads no further than kMaxQueryBytes: 10,000 qualifiers took 22 ms.
+TEST(AtlasFindTest, LongQueriesAreCapped) {
+  std::string query = "london";
+  for (int i = 0; i < 10000; ++i) query += ", united kingdom";
+  const auto start = std::chrono::steady_clock::now();
+  const auto found = Shared().Search(query);
+  const auto took = std::chrono::steady_clock::now() - start;
+  ASSERT_FALSE(found.empty());
+  EXPECT_EQ(found.front()->countryCode, "GB");
+  EXPECT_LT(took, std::chrono::milliseconds(1));
+  // A cut inside a letter keeps the letters before it.
+  EXPECT_EQ(Shared().Search(std::string(kMaxQueryBytes - 1, 'z') + "\u00fc").size(), 0u);
+}
 
 TEST(AtlasLoadTest, CompiledInDataPassesItsCheck) {
   const Atlas& atlas = Shared();

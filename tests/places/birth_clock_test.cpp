@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 
-#include "places/clock_status.h"
 #include "places/zone_rows.h"
 
 namespace {
@@ -201,46 +200,5 @@ TEST(TzDataVersion, ReadsTheFirstLine) {
   EXPECT_EQ(places::TzDataVersion(path), "2026f");
   EXPECT_EQ(places::TzDataVersion(path + ".missing"), "unknown");
 }
-
-struct StatusCase {
-  const char* name;
-  const char* place;
-  const char* zone;
-  chr::local_seconds local;
-  bool later;
-  const char* text;  // after "<place>, <date>, per <zone> (tz 2026f): "
-};
-
-class ClockStatusTest : public testing::TestWithParam<StatusCase> {};
-
-TEST_P(ClockStatusTest, Sentence) {
-  const StatusCase& c = GetParam();
-  places::BirthClocks clocks;
-  const places::BirthClock clock = clocks.At(c.zone, c.local, 77.2, c.later);
-  const std::string text = places::ClockStatus({c.place, c.local, c.zone, "2026f", 77.2}, clock,
-                                               places::ChooseRow(clock, c.local));
-  EXPECT_EQ(text.substr(text.find("): ") + 3), c.text) << text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Phrases, ClockStatusTest,
-    testing::Values(
-        StatusCase{"SummerClock", "Delhi", "Asia/Kolkata", At(1943, 6, 1, 12, 0), false,
-                   "UTC+6:30, summer clock: Indian Time with Daylight Saving Time"},
-        StatusCase{"Skipped", "New York", "America/New_York", At(2021, 3, 14, 2, 30), false,
-                   "this clock time did not exist there that day (clocks went forward from "
-                   "UTC-5:00 to UTC-4:00)"},
-        StatusCase{"RepeatedSecond", "New York", "America/New_York", At(2021, 11, 7, 1, 30), true,
-                   "happened twice (clocks went back from UTC-4:00 to "
-                   "UTC-5:00); the second: UTC-5:00 EST, standard clock: Eastern "
-                   "Standard Time"},
-        StatusCase{"NoRowSecondsDropped", "Madras", "Asia/Kolkata", At(1903, 3, 5, 10, 5), false,
-                   "UTC+5:21:10 MMT, no zone row shows this clock; 10:05:00 here is 10:13:50 "
-                   "Indian Time (the chart drops the seconds)"},
-        StatusCase{"LocalMeanTime", "Mecca", "Asia/Riyadh", At(1930, 5, 1, 12, 0), false,
-                   "UTC+5:08:48, local mean time at 77.20\u00b0 E, no zone row shows this clock; "
-                   "12:00:00 here "
-                   "is 11:51:12 USSR Zone 4 (the chart drops the seconds)"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
