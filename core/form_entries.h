@@ -3,6 +3,7 @@
 // state of its options, exactly as the user left them. The reading starts from these.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ struct FormEntries {
   std::string txtMCity, txtMState, txtMCountry;
   int cmbTimeZone = 29;  // selected zone row, -1 when nothing is selected
   bool chkDST = false;
+  // The birth moment's exact offset from universal time, seconds east, where the place's clock
+  // was none of the zone rows (decided by the atlas); when present, the row and box are not used.
+  std::optional<int> utcOffsetSeconds;
   std::string txtLonD, txtLonM, txtLatD, txtLatM;
   bool optLongEast = true;  // optLong index 0 ("East") selected, else "West"
   bool optLatNorth = true;  // optLat index 0 ("North") selected, else "South"
