@@ -16,11 +16,11 @@ using NameTable = std::array<std::pair<Enum, std::string_view>, N>;
 
 constexpr NameTable<EphemerisChoice, 2> kEphemerisNames = {
     {{EphemerisChoice::Builtin, "builtin"}, {EphemerisChoice::Swiss, "swiss"}}};
-constexpr NameTable<Ayanamsa, 4> kAyanamsaNames = {{{Ayanamsa::Lahiri, "lahiri"},
-                                                    {Ayanamsa::Raman, "raman"},
-                                                    {Ayanamsa::Krishnamurti, "krishnamurti"},
-                                                    {Ayanamsa::TrueChitrapaksha,
-                                                     "true-chitrapaksha"}}};
+constexpr NameTable<Ayanamsa, 4> kAyanamsaNames = {
+    {{Ayanamsa::Lahiri, "lahiri"},
+     {Ayanamsa::Raman, "raman"},
+     {Ayanamsa::Krishnamurti, "krishnamurti"},
+     {Ayanamsa::TrueChitrapaksha, "true-chitrapaksha"}}};
 constexpr NameTable<Node, 2> kNodeNames = {{{Node::Mean, "mean"}, {Node::True, "true"}}};
 constexpr NameTable<SunriseRule, 2> kSunriseNames = {
     {{SunriseRule::LimbRefracted, "limb-refracted"}, {SunriseRule::DiscCentre, "disc-centre"}}};
@@ -46,7 +46,9 @@ bool ReadMember(const json& value, std::string_view member, const NameTable<Enum
   }
   error = "\"calculation\" member \"" + std::string(member) + "\" must be one of";
   for (std::size_t k = 0; k < N; ++k)
-    error += std::string(k == 0 ? " \"" : k + 1 == N ? " or \"" : ", \"") +
+    error += std::string(k == 0       ? " \""
+                         : k + 1 == N ? " or \""
+                                      : ", \"") +
              std::string(table[k].second) + "\"";
   error += ".";
   return false;

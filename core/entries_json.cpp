@@ -106,7 +106,8 @@ void ReadKey(const std::string& key, const json& value, FormEntries& e) {
       break;
     case FieldWidget::PickList:
       if (field->list)  // the year list as wide as the calculation read before it
-        e.*field->text = NumberPick(value, field->list == &kYearList ? YearListOf(e) : *field->list);
+        e.*field->text =
+            NumberPick(value, field->list == &kYearList ? YearListOf(e) : *field->list);
       else
         e.cboMonth = MonthPick(value);
       break;

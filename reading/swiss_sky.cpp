@@ -29,9 +29,12 @@ struct LocalSun {
 
 std::optional<LocalSun> SunOf(local_days date, const core::BirthValue& b,
                               const core::SwissSettings& settings) {
-  const auto sun = swiss::ComputeSunTimes(year_month_day{date}, b.offset.east, PlaceOf(b), settings);
+  const auto sun =
+      swiss::ComputeSunTimes(year_month_day{date}, b.offset.east, PlaceOf(b), settings);
   if (!sun.error.empty()) return std::nullopt;
-  const auto local = [&](sys_seconds t) { return core::LocalTime{t.time_since_epoch() + b.offset.east}; };
+  const auto local = [&](sys_seconds t) {
+    return core::LocalTime{t.time_since_epoch() + b.offset.east};
+  };
   const core::LocalTime midnight{date}, nextMidnight{date + days{1}};
   LocalSun out;
   out.fromFiles = sun.fromFiles;
@@ -68,8 +71,8 @@ bool SwissPositions(const core::BirthValue& b, const core::SwissSettings& settin
   return true;
 }
 
-std::array<SunDay, 3> SwissSunTimes(const core::BirthValue& b,
-                                    const core::SwissSettings& settings, core::BirthRecord& r) {
+std::array<SunDay, 3> SwissSunTimes(const core::BirthValue& b, const core::SwissSettings& settings,
+                                    core::BirthRecord& r) {
   std::array<SunDay, 3> days{SunDay::RisesAndSets, SunDay::RisesAndSets, SunDay::RisesAndSets};
   const std::array<DateTime*, 6> targets{&r.PrevSunrise, &r.PrevSunset,  &r.Sunrise,
                                          &r.Sunset,      &r.NextSunrise, &r.NextSunset};

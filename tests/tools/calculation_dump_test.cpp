@@ -35,7 +35,8 @@ TEST(CalculationDump, KeysAreCheckedAndNamed) {
   const Row rows[] = {
       {"swiss defaults", R"(, "calculation": {"ephemeris": "swiss"})", nullptr},
       {"every choice", R"(, "calculation": {"ephemeris": "swiss", "ayanamsa": "true-chitrapaksha",
-         "node": "true", "sunrise": "disc-centre"})", nullptr},
+         "node": "true", "sunrise": "disc-centre"})",
+       nullptr},
       {"builtin alone", R"(, "calculation": {})", nullptr},
       {"unknown member", R"(, "calculation": {"house": "equal"})", "\"house\""},
       {"unknown value", R"(, "calculation": {"ayanamsa": "fagan"})", "\"ayanamsa\""},
@@ -110,8 +111,8 @@ TEST(CalculationDump, IndependenceDashaFromEachMoon) {
                       {"builtin", "", 26.1}};
   for (const auto& c : calculations) {
     core::BirthRecord record;
-    const json out = Process(Independence(c.calculation + R"(, "extras": ["nakshatra", "dasha"])"),
-                             record);
+    const json out =
+        Process(Independence(c.calculation + R"(, "extras": ["nakshatra", "dasha"])"), record);
     ASSERT_TRUE(out.value("accepted", false)) << c.name;
     const json& moon = out["nakshatras"][1];
     EXPECT_EQ(moon["nakshatra"], "Pushya") << c.name;

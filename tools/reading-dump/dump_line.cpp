@@ -78,8 +78,7 @@ struct Extras {
 };
 
 Extras ReadExtras(const json& value) {
-  const char* const kMessage =
-      "\"extras\" must be a list of \"nakshatra\", \"dasha\" or both.";
+  const char* const kMessage = "\"extras\" must be a list of \"nakshatra\", \"dasha\" or both.";
   Extras extras;
   if (!value.is_array() || value.empty()) throw Malformed{kMessage};
   for (const json& item : value) {
