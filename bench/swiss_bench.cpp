@@ -1,9 +1,10 @@
-// One reading's worth of the Swiss Ephemeris: the positions at the birth moment and sunrise
-// and sunset of the birth date and its two neighbours.
+// The Swiss Ephemeris alone (the positions and six rise and set searches) and one reading made
+// with it, which searches only the sunrise and sunset its birth's day or night needs.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 
+#include "reading/reading.h"
 #include "swiss/swiss_ephemeris.h"
 
 namespace {
@@ -11,7 +12,7 @@ namespace {
 using namespace std::chrono;
 
 // New Delhi, 7 March 1984, 10:05:30 Indian Standard Time, the default settings.
-void BM_SwissReading(benchmark::State& state) {
+void BM_SwissPositionsAndSixSunTimes(benchmark::State& state) {
   const swiss::Place delhi{28.0 + 38.0 / 60, 77.0 + 12.0 / 60};
   const seconds offset = hours{5} + minutes{30};
   const local_seconds birth = local_days{1984y / 3 / 7} + hours{10} + minutes{5} + seconds{30};
@@ -27,6 +28,33 @@ void BM_SwissReading(benchmark::State& state) {
     }
   }
 }
-BENCHMARK(BM_SwissReading)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SwissPositionsAndSixSunTimes)->Unit(benchmark::kMicrosecond);
+
+// New Delhi, 7 March 1984, Indian Standard Time, Lahiri: at 10:05:30 (argument 0, a day birth:
+// the birth date's sunrise and sunset) and at 22:05:30 (argument 1, a night birth: the next
+// date's too).
+void BM_SwissReading(benchmark::State& state) {
+  core::FormEntries entries{.txtName = "ASHA",
+                            .cboMonth = 2,
+                            .cboDate = "7",
+                            .cboYear = "1984",
+                            .cboHH = state.range(0) == 0 ? "10" : "22",
+                            .cboMM = "5",
+                            .cboSS = "30",
+                            .cmbTimeZone = 34,
+                            .txtLonD = "77",
+                            .txtLonM = "12",
+                            .txtLatD = "28",
+                            .txtLatM = "38"};
+  entries.calculation = core::Calculation{core::EphemerisChoice::Swiss, {}};
+  core::BirthRecord record;
+  for (auto _ : state) {
+    core::ResultSheet sheet;
+    auto refusal = reading::RunReading(entries, record, sheet);
+    benchmark::DoNotOptimize(refusal);
+    benchmark::DoNotOptimize(sheet);
+  }
+}
+BENCHMARK(BM_SwissReading)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

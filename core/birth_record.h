@@ -62,6 +62,9 @@ struct BirthRecord {
   std::string RashiName;
   std::string AscendantText;
   double AyanamsaValue = 0.0;  // negative degrees
+  // With the Swiss Ephemeris: whether its files served every position and sun time (false:
+  // its analytical ephemeris did, for some or all). False with the built-in formulas.
+  bool EphemerisFiles = false;
 
   // Sunrise, sunset and the birth moment, local civil time.
   std::array<DateTime, 3> SunTimes;

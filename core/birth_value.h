@@ -8,6 +8,7 @@
 #include <string>
 #include <variant>
 
+#include "core/calculation.h"
 #include "core/form_entries.h"
 
 namespace core {
@@ -54,6 +55,8 @@ struct BirthValue {
   UtcOffset offset;
   GeoAngle latitude, longitude;
   std::string city, state, country;
+  // The calculation the entries chose; empty: the built-in formulas, not chosen explicitly.
+  std::optional<Calculation> calculation;
 };
 
 // The offset of a zone row, one hour more with daylight saving: the one place where a row's

@@ -1,5 +1,6 @@
 #include "core/entries_json.h"
 
+#include "core/calculation_json.h"
 #include "core/form_fields.h"
 #include "core/zone_table.h"
 
@@ -91,6 +92,12 @@ OptionTexts OptionsOf(std::string_view key) {
 }
 
 void ReadKey(const std::string& key, const json& value, FormEntries& e) {
+  if (key == "calculation") {
+    ParsedCalculation parsed = CalculationFromJson(value);
+    if (!parsed.error.empty()) throw Malformed{std::move(parsed.error)};
+    e.calculation = parsed.calculation;
+    return;
+  }
   const FormField* field = FieldByKey(key);
   if (!field) throw Malformed{"Unknown key " + Quoted(key) + "."};
   switch (field->widget) {
@@ -98,8 +105,9 @@ void ReadKey(const std::string& key, const json& value, FormEntries& e) {
       e.*field->text = Text(value, key);
       break;
     case FieldWidget::PickList:
-      if (field->list)
-        e.*field->text = NumberPick(value, *field->list);
+      if (field->list)  // the year list as wide as the calculation read before it
+        e.*field->text =
+            NumberPick(value, field->list == &kYearList ? YearListOf(e) : *field->list);
       else
         e.cboMonth = MonthPick(value);
       break;
@@ -164,13 +172,14 @@ nlohmann::ordered_json EntriesToJson(const FormEntries& e) {
       }
     }
   }
+  if (e.calculation) out["calculation"] = CalculationToJson(*e.calculation);
   return out;
 }
 
 std::optional<std::string> ListEntryProblem(const FormEntries& e) {
   if (e.cboMonth < 0 || e.cboMonth > 11) return kMonthMessage;
   const std::pair<const std::string*, const NumberList*> lists[] = {{&e.cboDate, &kDateList},
-                                                                    {&e.cboYear, &kYearList},
+                                                                    {&e.cboYear, &YearListOf(e)},
                                                                     {&e.cboHH, &kHourList},
                                                                     {&e.cboMM, &kMinuteList},
                                                                     {&e.cboSS, &kSecondList}};

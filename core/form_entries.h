@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/calculation.h"
+
 namespace core {
 
 // The month list of the form, January first.
@@ -27,6 +29,8 @@ struct NumberList {
 };
 inline constexpr NumberList kDateList{"cboDate", 1, 31};
 inline constexpr NumberList kYearList{"cboYear", 1901, 2050};
+// The Swiss Ephemeris's years: those of its files (1 January 1800 to 2399).
+inline constexpr NumberList kSwissYearList{"cboYear", 1800, 2399};
 inline constexpr NumberList kHourList{"cboHH", 0, 23};
 inline constexpr NumberList kMinuteList{"cboMM", 0, 59};
 inline constexpr NumberList kSecondList{"cboSS", 0, 59};
@@ -48,6 +52,16 @@ struct FormEntries {
   std::string txtLonD, txtLonM, txtLatD, txtLatM;
   bool optLongEast = true;  // optLong index 0 ("East") selected, else "West"
   bool optLatNorth = true;  // optLat index 0 ("North") selected, else "South"
+  // The calculation chosen; empty: the built-in formulas, and nothing of the choice is shown.
+  std::optional<Calculation> calculation;
 };
+
+// The year list while the entries' calculation is chosen: the built-in formulas keep 1901 to
+// 2050, the Swiss Ephemeris widens it to its files' years.
+constexpr const NumberList& YearListOf(const FormEntries& entries) {
+  return entries.calculation && entries.calculation->ephemeris == EphemerisChoice::Swiss
+             ? kSwissYearList
+             : kYearList;
+}
 
 }  // namespace core

@@ -29,6 +29,7 @@ std::variant<core::BirthValue, Refusal> ParseBirth(const core::FormEntries& e) {
   birth.city = e.txtMCity;
   birth.state = e.txtMState;
   birth.country = e.txtMCountry;
+  birth.calculation = e.calculation;
   return birth;
 }
 

@@ -15,6 +15,7 @@
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
 #include "reading/parse_birth.h"
+#include "reading/swiss_sky.h"
 #include "sky/retrogrades.h"
 #include "sky/sunrise_sunset.h"
 
@@ -99,7 +100,18 @@ void CopyBirth(const core::BirthValue& b, BirthRecord& r) {
   for (int k = 0; k < kBodyCount; ++k) r.BodyNames[k].assign(kBodyNames[k]);
 }
 
+// The Swiss Ephemeris's settings when the birth chose it.
+const core::SwissSettings* SwissChoice(const core::BirthValue& b) {
+  const auto& c = b.calculation;
+  return c && c->ephemeris == core::EphemerisChoice::Swiss ? &c->swiss : nullptr;
+}
+
 void ComputeChart(const core::BirthValue& b, BirthRecord& r, ResultSheet& sheet) {
+  if (const auto* swiss = SwissChoice(b)) {
+    if (SwissPositions(b, *swiss, r)) chakra::FillPatakiChakra(r, sheet);
+    return;
+  }
+  r.EphemerisFiles = false;
   const ephemeris::BirthInstant instant = ephemeris::InstantOf(b);
   ephemeris::ComputeAscendant(r, instant);
   ephemeris::ComputeMoonAndRashi(r, instant);
@@ -134,6 +146,7 @@ void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
 // Sunrise and sunset of the birth date and of its two neighbours; returns what the Sun did
 // on each (previous day, birth date, next day).
 std::array<SunDay, 3> ComputeSunTimes(const core::BirthValue& b, BirthRecord& r) {
+  if (const auto* swiss = SwissChoice(b)) return SwissSunTimes(b, *swiss, r);
   std::array<SunDay, 3> days{SunDay::RisesAndSets, SunDay::RisesAndSets, SunDay::RisesAndSets};
   const local_days birthDay = floor<std::chrono::days>(b.local);
   std::array<DateTime*, 6> targets{&r.PrevSunrise, &r.PrevSunset,  &r.Sunrise,

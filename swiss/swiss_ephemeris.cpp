@@ -148,6 +148,8 @@ Positions ComputePositions(sys_seconds universalTime, Place place, const Setting
     return out;
   }
   out.longitudes[core::kLagna] = ephemeris::NormalizedDegrees(ascmc[0]);
+  if (swe_get_ayanamsa_ex_ut(jd, ephemeris, &out.ayanamsa, message) < 0)
+    out.error = LibraryError("ayanamsa", message);
   return out;
 }
 

@@ -17,22 +17,15 @@
 #include <string>
 
 #include "core/birth_record.h"
+#include "core/calculation.h"
 
 namespace swiss {
 
-enum class Ayanamsa { Lahiri, Raman, Krishnamurti, TrueChitrapaksha };
-enum class Node { Mean, True };
-// LimbRefracted: the upper limb on the horizon with refraction (1013.25 hPa, 15 °C, sea level).
-// DiscCentre: the centre of the disc on the horizon, without refraction, ecliptic latitude
-// ignored (the rule of several Hindu almanacs).
-enum class SunriseRule { LimbRefracted, DiscCentre };
-
-struct Settings {
-  Ayanamsa ayanamsa = Ayanamsa::Lahiri;
-  Node node = Node::Mean;
-  SunriseRule sunrise = SunriseRule::LimbRefracted;
-  friend bool operator==(const Settings&, const Settings&) = default;
-};
+// The choices, as the birth carries them (core/calculation.h).
+using Ayanamsa = core::Ayanamsa;
+using Node = core::Node;
+using SunriseRule = core::SunriseRule;
+using Settings = core::SwissSettings;
 
 struct Place {
   double latitude = 0;       // degrees, north positive, -90..90
@@ -50,6 +43,7 @@ struct Positions {
   std::array<double, core::kBodyCount> longitudes{};
   // Sidereal longitude speeds of Mercury .. Saturn in degrees per day; below 0: retrograde.
   std::array<double, kPlanetCount> speeds{};
+  double ayanamsa = 0;     // degrees, nutation included, taken off the tropical longitudes
   bool fromFiles = false;  // false: the analytical ephemeris was used
 };
 

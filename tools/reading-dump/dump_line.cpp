@@ -12,6 +12,8 @@
 #include "core/result_sheet.h"
 #include "reading-dump/json_out.h"
 #include "reading/reading.h"
+#include "reading/timing.h"
+#include "swiss/swiss_ephemeris.h"
 
 namespace dump {
 
@@ -70,20 +72,54 @@ class EntryCollector : public nlohmann::json_sax<json> {
   int depth_ = 0;
 };
 
+// What a line asks beside the reading: the "extras" key.
+struct Extras {
+  bool nakshatra = false, dasha = false;
+};
+
+Extras ReadExtras(const json& value) {
+  const char* const kMessage = "\"extras\" must be a list of \"nakshatra\", \"dasha\" or both.";
+  Extras extras;
+  if (!value.is_array() || value.empty()) throw Malformed{kMessage};
+  for (const json& item : value) {
+    if (item == "nakshatra")
+      extras.nakshatra = true;
+    else if (item == "dasha")
+      extras.dasha = true;
+    else
+      throw Malformed{kMessage};
+  }
+  return extras;
+}
+
+struct LineEntries {
+  core::FormEntries entries;
+  Extras extras;
+};
+
 // The entries of one line. Keys are read in key order and a repeated key counts once with
 // its last value, as a parsed JSON object holds them.
-core::FormEntries ParseEntries(std::string_view line) {
+LineEntries ParseEntries(std::string_view line) {
   EntryCollector collector;
   if (!json::sax_parse(line, &collector)) throw Malformed{"The line is not valid JSON."};
   if (!collector.isObject) throw Malformed{"The line is not a JSON object."};
   auto& entries = collector.entries;
   std::stable_sort(entries.begin(), entries.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  core::FormEntries e;
+  LineEntries e;
+  std::optional<json> document;  // parsed whole only for the keys that hold an object or list
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (i + 1 < entries.size() && entries[i + 1].first == entries[i].first) continue;
-    if (auto error = core::ReadEntry(entries[i].first, entries[i].second, e))
-      throw Malformed{std::move(*error)};
+    auto& [key, value] = entries[i];
+    if ((key == "calculation" || key == "extras") && value.is_structured()) {
+      if (!document) document = json::parse(line);
+      value = (*document)[key];
+    }
+    if (key == "extras") {
+      e.extras = ReadExtras(value);
+      continue;
+    }
+    if (auto error = core::ReadEntry(key, value, e.entries)) throw Malformed{std::move(*error)};
   }
   return e;
 }
@@ -141,7 +177,27 @@ void Flags(JsonOut& out, const std::array<bool, N>& flags) {
 }
 
 // The record's fields in key order, as the dump has always listed them.
-void RecordOut(JsonOut& out, const core::BirthRecord& r) {
+void CalculationOut(JsonOut& out, const core::BirthRecord& r) {
+  const core::Calculation c = r.Birth.calculation.value_or(core::Calculation{});
+  const bool swiss = c.ephemeris == core::EphemerisChoice::Swiss;
+  const auto choice = [&](std::string_view name) { swiss ? out.String(name) : out.Null(); };
+  out.BeginObject().Key("ayanamsa");
+  choice(core::AyanamsaName(c.swiss.ayanamsa));
+  out.Key("ephemeris").String(core::EphemerisName(c.ephemeris));
+  out.Key("files").Bool(r.EphemerisFiles);
+  out.Key("library");
+  static const std::string version = swiss::LibraryVersion();
+  choice(version);
+  out.Key("node");
+  choice(core::NodeName(c.swiss.node));
+  out.Key("sunrise");
+  choice(core::SunriseName(c.swiss.sunrise));
+  out.EndObject();
+}
+
+// The record's fields in key order, as the dump has always listed them; with a calculation
+// chosen, also the longitudes and the calculation.
+void RecordOut(JsonOut& out, const core::BirthRecord& r, bool withCalculation) {
   out.BeginObject();
   out.Key("AscendantText").String(r.AscendantText);
   out.Key("AyanamsaValue").Double(r.AyanamsaValue);
@@ -155,6 +211,10 @@ void RecordOut(JsonOut& out, const core::BirthRecord& r) {
   out.Key("BirthYear").Int(r.BirthYear);
   out.Key("BodyNames");
   Strings(out, r.BodyNames);
+  if (withCalculation) {
+    out.Key("Calculation");
+    CalculationOut(out, r);
+  }
   out.Key("ChartTexts");
   Strings(out, r.ChartTexts);
   out.Key("DandaFlags");
@@ -169,6 +229,11 @@ void RecordOut(JsonOut& out, const core::BirthRecord& r) {
   out.Key("LatitudeMin").Int(r.LatitudeMin);
   out.Key("LongitudeDeg").Int(r.LongitudeDeg);
   out.Key("LongitudeMin").Int(r.LongitudeMin);
+  if (withCalculation) {
+    out.Key("Longitudes").BeginArray();
+    for (const double longitude : r.Longitudes) out.Double(longitude);
+    out.EndArray();
+  }
   out.Key("MoonLongitudeText").String(r.MoonLongitudeText);
   out.Key("NextSunrise");
   DateTimeOut(out, r.NextSunrise);
@@ -232,6 +297,58 @@ void WindowOut(JsonOut& out, const core::ResultSheet& sheet) {
   out.EndArray().EndObject();
 }
 
+void DateOut(JsonOut& out, std::chrono::year_month_day date) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", int(date.year()), unsigned(date.month()),
+                unsigned(date.day()));
+  out.String(text);
+}
+
+void PeriodOut(JsonOut& out, const dasha::Period& p) {
+  out.Key("end");
+  DateOut(out, p.endDate);
+  out.Key("lord").String(dasha::LordName(p.lord)).Key("start");
+  DateOut(out, p.startDate);
+}
+
+void DashaOut(JsonOut& out, const std::optional<dasha::Vimshottari>& d) {
+  if (!d) {
+    out.Null();
+    return;
+  }
+  const dasha::Balance& b = d->balance;
+  out.BeginObject().Key("balance").BeginObject();
+  out.Key("days").Int(b.days).Key("lord").String(dasha::LordName(b.lord));
+  out.Key("months").Int(b.months).Key("years").Int(b.years).EndObject();
+  out.Key("mahadashas").BeginArray();
+  for (const dasha::Mahadasha& m : d->mahadashas) {
+    out.BeginObject().Key("antardashas").BeginArray();
+    for (const dasha::Period& a : m.antardashas) {
+      out.BeginObject();
+      PeriodOut(out, a);
+      out.EndObject();
+    }
+    out.EndArray();
+    PeriodOut(out, m.period);
+    out.EndObject();
+  }
+  out.EndArray().Key("yearDays").Double(d->yearDays).EndObject();
+}
+
+void NakshatrasOut(JsonOut& out, const reading::Timing& timing) {
+  out.BeginArray();
+  for (const auto& n : timing.nakshatras) {
+    if (!n) {
+      out.Null();
+      continue;
+    }
+    out.BeginObject().Key("lord").String(dasha::LordName(n->lord));
+    out.Key("nakshatra").String(dasha::NakshatraName(n->number));
+    out.Key("number").Int(n->number).Key("pada").Int(n->pada).EndObject();
+  }
+  out.EndArray();
+}
+
 std::string_view IconName(reading::MessageIcon icon) {
   return icon == reading::MessageIcon::Error ? "error" : "information";
 }
@@ -246,14 +363,20 @@ std::string ErrorLine(std::string_view message) {
 
 std::string ProcessLine(std::string_view line, core::BirthRecord& record) {
   try {
-    const core::FormEntries entries = ParseEntries(line);
+    const auto [entries, extras] = ParseEntries(line);
     core::ResultSheet sheet;
     const auto refusal = reading::RunReading(entries, record, sheet);
     std::string text;
     text.reserve(4096);
     JsonOut out(text);
-    out.BeginObject().Key("accepted").Bool(!refusal).Key("record");
-    RecordOut(out, record);
+    out.BeginObject().Key("accepted").Bool(!refusal);
+    if (!refusal && (extras.dasha || extras.nakshatra)) {
+      const reading::Timing timing = reading::TimingOf(record);
+      if (extras.dasha) DashaOut(out.Key("dasha"), timing.dasha);
+      if (extras.nakshatra) NakshatrasOut(out.Key("nakshatras"), timing);
+    }
+    out.Key("record");
+    RecordOut(out, record, entries.calculation.has_value());
     out.Key("refusal");
     if (refusal) {
       out.BeginObject().Key("focus");
