@@ -30,7 +30,7 @@ CivilTime UniversalCivilTime(const BirthValue& b) {
   const year_month_day utDate{utDays};
   const auto time = hh_mm_ss{ut - utDays};
   return {int(utDate.year()), int(unsigned(utDate.month())), int(unsigned(utDate.day())),
-          int(time.hours().count()), int(time.minutes().count())};
+          int(time.hours().count()), int(time.minutes().count()), int(time.seconds().count())};
 }
 
 }  // namespace core
