@@ -66,6 +66,10 @@ ParsedBirthDetails ParseBirthDetails(std::string_view text) {
   const auto entries = document.find("entries");
   if (entries == document.end() || !entries->is_object())
     return Failed("The file has no \"entries\" object.");
+  // Version 1 has no exact offset: its copies of the program refuse the key, and so do we.
+  if (version->get<std::int64_t>() == 1 && entries->contains(kUtcOffsetKey))
+    return Failed("In \"entries\": Unknown key \"" + std::string(kUtcOffsetKey) +
+                  "\" (it needs format version 2).");
   ParsedEntries parsed = EntriesFromJson(*entries);
   if (!parsed.error.empty()) return Failed("In \"entries\": " + parsed.error);
 
@@ -79,9 +83,11 @@ ParsedBirthDetails ParseBirthDetails(std::string_view text) {
 }
 
 std::string BirthDetailsText(const BirthDetails& details) {
+  FormEntries entries = details.entries;
+  if (entries.utcOffsetSeconds) entries.cmbTimeZone = -1;  // the offset stands in for a row
   nlohmann::ordered_json document = {{"format", kBirthDetailsFormat},
-                                     {"version", kBirthDetailsVersion},
-                                     {"entries", EntriesToJson(details.entries)}};
+                                     {"version", entries.utcOffsetSeconds ? 2 : 1},
+                                     {"entries", EntriesToJson(entries)}};
   if (details.place)
     document["place"] = {{"zone", details.place->zone},
                          {"offsetSeconds", details.place->offsetSeconds}};

@@ -36,7 +36,8 @@ nlohmann::ordered_json EntriesToJson(const FormEntries& entries);
 
 // The first list entry that no list of the form holds (a month outside January..December, a
 // day, year, hour, minute or second outside its list, a zone row outside -1..70, an exact
-// offset outside UTC-12:00..UTC+14:00), as a message naming the list; empty when every list holds its entry.
+// offset outside UTC-12:00..UTC+14:00), as a message naming the list; empty when every list holds
+// its entry.
 std::optional<std::string> ListEntryProblem(const FormEntries& entries);
 
 }  // namespace core
