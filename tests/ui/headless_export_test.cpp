@@ -109,6 +109,29 @@ class HeadlessExportTest : public QObject {
     QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
   }
 
+  // A version 2 file's exact offset (Nepal, +5:45) is the clock of the page: sunrise on the
+  // place's own clock (05:26; on Greenwich's it would be 23:41 the day before).
+  void anExactOffsetIsTheClockOfThePage() {
+    const QString input = dir.filePath("kathmandu.opc.json");
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "orvel-pataki-chakra/birth-details", "version": 2,
+      "entries": {"txtName": "A", "cboMonth": "May", "cboDate": "1", "cboYear": "1990",
+                  "cboHH": "6", "txtMCity": "Kathmandu", "cmbTimeZone": -1,
+                  "utcOffsetSeconds": 20700, "txtLonD": "85", "txtLonM": "19",
+                  "txtLatD": "27", "txtLatM": "42"},
+      "place": {"zone": "Asia/Kathmandu", "offsetSeconds": 20700}})");
+    file.close();
+    const QString pdf = dir.filePath("kathmandu.pdf");
+    const Run run = Export({"--pdf", pdf, input});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const Run text = Execute("pdftotext", {"-layout", pdf, "-"});
+    for (const QString& pattern :
+         {QStringLiteral("UTC\\+05:45 used"), QStringLiteral("Sunrise\\s+1 May 1990 05:26:00")})
+      QVERIFY2(text.out.contains(QRegularExpression(pattern)),
+               qPrintable(pattern + "\n" + text.out));
+  }
+
   void aFileItCannotUseWritesNothing_data() {
     QTest::addColumn<QByteArray>("contents");  // empty: no such file
     QTest::addColumn<QString>("message");
