@@ -66,6 +66,13 @@ ParsedBirthDetails ParseBirthDetails(std::string_view text) {
   const auto entries = document.find("entries");
   if (entries == document.end() || !entries->is_object())
     return Failed("The file has no \"entries\" object.");
+  // Version 1 has neither an exact offset nor a calculation: its copies of the program refuse
+  // those keys, and so do we.
+  for (const std::string_view key : {kUtcOffsetKey, std::string_view("calculation")}) {
+    if (version->get<std::int64_t>() == 1 && entries->contains(key))
+      return Failed("In \"entries\": Unknown key \"" + std::string(key) +
+                    "\" (it needs format version 2).");
+  }
   ParsedEntries parsed = EntriesFromJson(*entries);
   if (!parsed.error.empty()) return Failed("In \"entries\": " + parsed.error);
 
@@ -79,9 +86,11 @@ ParsedBirthDetails ParseBirthDetails(std::string_view text) {
 }
 
 std::string BirthDetailsText(const BirthDetails& details) {
+  FormEntries entries = details.entries;
+  if (entries.utcOffsetSeconds) entries.cmbTimeZone = -1;  // the offset stands in for a row
   nlohmann::ordered_json document = {{"format", kBirthDetailsFormat},
-                                     {"version", kBirthDetailsVersion},
-                                     {"entries", EntriesToJson(details.entries)}};
+                                     {"version", entries.utcOffsetSeconds || entries.calculation ? 2 : 1},
+                                     {"entries", EntriesToJson(entries)}};
   if (details.place)
     document["place"] = {{"zone", details.place->zone},
                          {"offsetSeconds", details.place->offsetSeconds}};

@@ -17,7 +17,10 @@
 namespace core {
 
 inline constexpr std::string_view kBirthDetailsFormat = "orvel-pataki-chakra/birth-details";
-inline constexpr int kBirthDetailsVersion = 1;
+// Version 1 keeps a zone row and the daylight-saving box; version 2 adds the birth moment's
+// exact offset, entries.utcOffsetSeconds, for a clock no row shows (its row is then -1). A
+// birth without an exact offset is still written as version 1, which every copy reads.
+inline constexpr int kBirthDetailsVersion = 2;
 
 // The zone the atlas found for the birth place, and its offset from universal time at the
 // birth moment (east positive), kept so a later reading need not ask the atlas again.
@@ -37,11 +40,13 @@ struct ParsedBirthDetails {
   std::string error;  // why there are no details; empty when there are
 };
 
-// Reads a file's text. The entries follow reading-dump's rules for its input keys, except
-// that absent keys keep the defaults of FormEntries; unknown top-level keys are ignored.
+// Reads a file's text, of version 1 or 2. The entries follow reading-dump's rules for its
+// input keys, except that absent keys keep the defaults of FormEntries and that a version 1
+// file has no exact offset; unknown top-level keys are ignored.
 ParsedBirthDetails ParseBirthDetails(std::string_view text);
 
 // The file's text, indented, ending in a newline; reads back through ParseBirthDetails.
+// Version 2, with no zone row, when the entries carry an exact offset; else version 1.
 std::string BirthDetailsText(const BirthDetails& details);
 
 }  // namespace core

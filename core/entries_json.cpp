@@ -63,6 +63,24 @@ const char* const kMonthMessage =
     "\"cboMonth\" must be a month name from \"January\" to \"December\".";
 const char* const kZoneMessage = "\"cmbTimeZone\" must be a whole number from -1 to 70.";
 
+// The offsets a birth may be read on, seconds east: UTC-12:00 to UTC+14:00, as the tz database
+// has them (places::kMinOffsetSeconds..kMaxOffsetSeconds, which the atlas decides within).
+constexpr long long kMinOffset = -12 * 3600, kMaxOffset = 14 * 3600;
+const char* const kOffsetMessage =
+    "\"utcOffsetSeconds\" must be a whole number of seconds from -43200 to 50400.";
+
+bool OffsetInRange(long long seconds) {
+  return seconds >= kMinOffset && seconds <= kMaxOffset;
+}
+
+int OffsetPick(const json& value) {
+  const bool inRange = value.is_number_unsigned()
+                           ? value.get<unsigned long long>() <= kMaxOffset
+                           : value.is_number_integer() && OffsetInRange(value.get<long long>());
+  if (!inRange) throw Malformed{kOffsetMessage};
+  return value.get<int>();
+}
+
 int MonthPick(const json& value) {
   const std::string text = Text(value, "cboMonth");
   for (int m = 1; m <= 12; ++m)
@@ -96,6 +114,10 @@ void ReadKey(const std::string& key, const json& value, FormEntries& e) {
     ParsedCalculation parsed = CalculationFromJson(value);
     if (!parsed.error.empty()) throw Malformed{std::move(parsed.error)};
     e.calculation = parsed.calculation;
+    return;
+  }
+  if (key == kUtcOffsetKey) {  // no widget of its own: the zone list's extra entry
+    e.utcOffsetSeconds = OffsetPick(value);
     return;
   }
   const FormField* field = FieldByKey(key);
@@ -173,6 +195,7 @@ nlohmann::ordered_json EntriesToJson(const FormEntries& e) {
     }
   }
   if (e.calculation) out["calculation"] = CalculationToJson(*e.calculation);
+  if (e.utcOffsetSeconds) out[std::string(kUtcOffsetKey)] = *e.utcOffsetSeconds;
   return out;
 }
 
@@ -186,6 +209,7 @@ std::optional<std::string> ListEntryProblem(const FormEntries& e) {
   for (const auto& [text, list] : lists)
     if (!InList(*text, *list)) return ListRangeMessage(*list);
   if (e.cmbTimeZone < -1 || e.cmbTimeZone >= kZoneCount) return kZoneMessage;
+  if (e.utcOffsetSeconds && !OffsetInRange(*e.utcOffsetSeconds)) return kOffsetMessage;
   return std::nullopt;
 }
 

@@ -29,8 +29,8 @@ CivilTime UniversalCivilTime(const BirthValue& b) {
   const sys_days utDays = floor<days>(ut);
   const year_month_day utDate{utDays};
   const auto time = hh_mm_ss{ut - utDays};
-  return {int(utDate.year()), int(unsigned(utDate.month())), int(unsigned(utDate.day())),
-          int(time.hours().count()), int(time.minutes().count())};
+  return {int(utDate.year()),        int(unsigned(utDate.month())), int(unsigned(utDate.day())),
+          int(time.hours().count()), int(time.minutes().count()),   int(time.seconds().count())};
 }
 
 }  // namespace core

@@ -14,10 +14,12 @@ double UniversalHours(const BirthValue& birth);
 
 struct CivilTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+  int second = 0;  // only an exact offset's own seconds; the clock's are dropped
   friend bool operator==(const CivilTime&, const CivilTime&) = default;
 };
 
-// The universal calendar date and clock time of birth (seconds dropped), with full
+// The universal calendar date and clock time of birth (the clock's seconds dropped, an exact
+// offset's kept), with full
 // Gregorian carry. Used by the Sun, the planets and the nodes.
 CivilTime UniversalCivilTime(const BirthValue& birth);
 

@@ -15,6 +15,7 @@ BirthInstant InstantOf(const core::BirthValue& birth) {
   instant.universalDate = {ut.year, ut.month, ut.day};
   instant.universalHour = ut.hour;
   instant.universalMinute = ut.minute;
+  instant.universalSecond = ut.second;
   instant.longitudeEast = birth.longitude.Signed();
   instant.latitude = birth.latitude.Signed();
   return instant;

@@ -16,10 +16,11 @@ struct BirthInstant {
   // when the zone moves the birth to the day before or after. The Moon and the ascendant
   // count the day number of the local date plus this, as they always have.
   double universalHours = 0;
-  // The same instant as a universal calendar date and clock time, seconds dropped, as the
-  // Sun, the planets and the nodes count it.
+  // The same instant as a universal calendar date and clock time, as the Sun, the planets and
+  // the nodes count it: the clock's seconds dropped, an exact offset's seconds kept (a zone
+  // row's offset has none).
   CivilDate universalDate;
-  int universalHour = 0, universalMinute = 0;
+  int universalHour = 0, universalMinute = 0, universalSecond = 0;
   double longitudeEast = 0;  // degrees, east positive
   double latitude = 0;       // degrees, north positive
 };

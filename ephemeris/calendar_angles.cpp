@@ -84,10 +84,11 @@ double JulianDayNumber(int month, int day, int year) {
 }
 
 // Short day count without the century correction: exact from 1 March 1900 to 28 February 2100.
-double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
+double DaysSinceJ2000(int year, int month, int day, int hour, int minute, int second) {
   const double y = year, m = month;
+  // Adding 0 seconds leaves the sum's bits as they were without them.
   return 367 * y - FloorDiv(7 * (y + FloorDiv(m + 9, 12)), 4) + FloorDiv(275 * m, 9) + day -
-         730531.5 + (hour + minute / 60.0) / 24;
+         730531.5 + (hour + minute / 60.0 + second / 3600.0) / 24;
 }
 
 // From 360 on there is no sign: the text ends with the blank that would precede it.

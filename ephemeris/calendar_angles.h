@@ -23,7 +23,7 @@ int SignIndex(std::string_view abbreviation);
 // including day number 2299171, Gregorian after it.
 double JulianDayNumber(int month, int day, int year);
 // Days from 2000 January 1, 12:00 UT; exact from 1 March 1900 to 28 February 2100.
-double DaysSinceJ2000(int year, int month, int day, int hour, int minute);
+double DaysSinceJ2000(int year, int month, int day, int hour, int minute, int second = 0);
 
 // "15° 30' 0\" Tau": degrees within the sign, minutes, seconds (all truncated), sign.
 std::string LongitudeText(double longitude);

@@ -159,7 +159,7 @@ void ComputePositionTable(core::BirthRecord& record, const ephemeris::BirthInsta
 
   const ephemeris::CivilDate& date = instant.universalDate;
   const double d = ephemeris::DaysSinceJ2000(date.year, date.month, date.day, instant.universalHour,
-                                             instant.universalMinute);
+                                             instant.universalMinute, instant.universalSecond);
   const double ayanamsa = std::fabs(record.AyanamsaValue);
 
   // The orbits give longitudes on the equinox of J2000.0; precess them to the date before

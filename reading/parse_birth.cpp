@@ -22,8 +22,12 @@ std::variant<core::BirthValue, Refusal> ParseBirth(const core::FormEntries& e) {
   core::BirthValue birth;
   birth.name = e.txtName;
   birth.local = *local;
-  birth.offset = {core::ZoneRowOffset(e.cmbTimeZone, e.chkDST),
-                  core::ZoneRowOrigin{e.cmbTimeZone, e.chkDST}};
+  // An exact offset stands in for the row and box, which are then not read.
+  if (e.utcOffsetSeconds)
+    birth.offset = {std::chrono::seconds{*e.utcOffsetSeconds}, core::ExactOrigin{}};
+  else
+    birth.offset = {core::ZoneRowOffset(e.cmbTimeZone, e.chkDST),
+                    core::ZoneRowOrigin{e.cmbTimeZone, e.chkDST}};
   birth.latitude = AngleOf(e.txtLatD, e.txtLatM, e.optLatNorth);
   birth.longitude = AngleOf(e.txtLonD, e.txtLonM, e.optLongEast);
   birth.city = e.txtMCity;

@@ -76,8 +76,9 @@ std::optional<Refusal> ValidateEntries(const FormEntries& e) {
     return Refusal{"Please Enter Correct Date Or Month!", MessageIcon::Information, std::nullopt};
   if (IsThirtyDayMonth(e.cboMonth) && *day == 31)
     return Refusal{"Please Enter Correct Date Or Month !", MessageIcon::Information, std::nullopt};
-  // Without a zone there is no universal time to compute from.
-  if (e.cmbTimeZone < 0)
+  // Without a zone there is no universal time to compute from, unless the birth carries its
+  // exact offset.
+  if (e.cmbTimeZone < 0 && !e.utcOffsetSeconds)
     return Refusal{"Please Select Time Zone", MessageIcon::Information, std::string("cmbTimeZone")};
   return std::nullopt;
 }

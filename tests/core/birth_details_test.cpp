@@ -27,6 +27,28 @@ TEST(BirthDetails, WhatIsWrittenReadsBackWithItsPlace) {
   }
 }
 
+// An exact offset makes a version 2 file with no zone row; without one the file stays version 1,
+// which copies that know no exact offset still open.
+TEST(BirthDetails, AnExactOffsetIsWrittenAsVersionTwoWithoutARow) {
+  BirthDetails details;
+  details.entries.cmbTimeZone = 34;
+  details.entries.chkDST = true;
+  details.entries.utcOffsetSeconds = 20700;
+  details.place = core::AtlasPlace{"Asia/Kathmandu", 20700};
+  const std::string text = core::BirthDetailsText(details);
+  EXPECT_NE(text.find("\"version\": 2"), std::string::npos) << text;
+  const auto back = ParseBirthDetails(text);
+  ASSERT_TRUE(back.details) << back.error;
+  EXPECT_EQ(back.details->entries.utcOffsetSeconds, 20700);
+  EXPECT_EQ(back.details->entries.cmbTimeZone, -1);
+
+  details.entries.utcOffsetSeconds.reset();
+  const std::string rowText = core::BirthDetailsText(details);
+  EXPECT_NE(rowText.find("\"version\": 1"), std::string::npos);
+  EXPECT_EQ(rowText.find("utcOffsetSeconds"), std::string::npos);
+  EXPECT_EQ(ParseBirthDetails(rowText).details->entries.cmbTimeZone, 34);
+}
+
 TEST(BirthDetails, AbsentEntriesTakeTheDefaultsAndUnknownTopLevelKeysAreIgnored) {
   const auto parsed = ParseBirthDetails(
       R"({"format": "orvel-pataki-chakra/birth-details", "version": 1, "comment": [1, 2],
@@ -54,8 +76,14 @@ TEST(BirthDetails, EachKindOfBadFileIsRefusedWithItsReason) {
       {"another format", R"({"format": "x/y", "version": 1, "entries": {}})",
        "not a birth-details file"},
       {"newer version",
-       R"({"format": "orvel-pataki-chakra/birth-details", "version": 2, "entries": {}})",
-       "newer version of the program (format version 2)"},
+       R"({"format": "orvel-pataki-chakra/birth-details", "version": 3, "entries": {}})",
+       "newer version of the program (format version 3)"},
+      {"exact offset in version 1", head + R"("entries": {"utcOffsetSeconds": 20700}})",
+       "needs format version 2"},
+      {"exact offset beyond +14:00",
+       R"({"format": "orvel-pataki-chakra/birth-details", "version": 2,
+           "entries": {"utcOffsetSeconds": 50460}})",
+       "\"utcOffsetSeconds\" must be"},
       {"huge version",
        R"({"format": "orvel-pataki-chakra/birth-details", "version": 18446744073709551615,
            "entries": {}})",

@@ -8,6 +8,7 @@
 #include "core/entries_json.h"
 #include "core/form_entries.h"
 #include "core/form_fields.h"
+#include "places/clock_decision.h"
 #include "places/clock_status.h"
 #include "places/coordinates.h"
 #include "places/zone_rows.h"
@@ -64,8 +65,9 @@ ordered_json MatchJson(const places::Place& p) {
           {"population", p.population}};
 }
 
-// The boxes a pick fills, under reading-dump's input keys.
-ordered_json Fill(const places::Place& p, const places::RowChoice& choice) {
+// The boxes a pick fills, under reading-dump's input keys: the zone row and box where one
+// shows the clock, else the clock's exact offset.
+ordered_json Fill(const places::Place& p, const places::ClockDecision& decision) {
   const auto lon = places::ToDegreesMinutes(p.longitude, 179);
   const auto lat = places::ToDegreesMinutes(p.latitude, 89);
   ordered_json fill = {{"txtMCity", p.name},
@@ -77,25 +79,13 @@ ordered_json Fill(const places::Place& p, const places::RowChoice& choice) {
                        {"txtLatD", std::to_string(lat.degrees)},
                        {"txtLatM", std::to_string(lat.minutes)},
                        {"optLat", lat.positive ? "North" : "South"}};
-  if (choice.fit) {
-    fill["cmbTimeZone"] = choice.fit->row;
-    fill["chkDST"] = choice.fit->dst;
+  if (decision.fit) {
+    fill["cmbTimeZone"] = decision.fit->row;
+    fill["chkDST"] = decision.fit->dst;
+  } else if (decision.exact) {
+    fill[std::string(core::kUtcOffsetKey)] = decision.exact->offsetSeconds;
   }
   return fill;
-}
-
-ordered_json ConversionJson(const std::optional<places::Conversion>& c) {
-  if (!c || c->outOfRange) return nullptr;
-  const auto day = chr::floor<chr::days>(c->local);
-  const chr::year_month_day date{day};
-  const chr::hh_mm_ss time{c->local - day};
-  return {{"cmbTimeZone", c->row},
-          {"cboYear", std::to_string(int(date.year()))},
-          {"cboMonth", std::string(core::MonthName(int(unsigned(date.month()))))},
-          {"cboDate", std::to_string(unsigned(date.day()))},
-          {"cboHH", std::to_string(time.hours().count())},
-          {"cboMM", std::to_string(time.minutes().count())},
-          {"cboSS", std::to_string(time.seconds().count())}};
 }
 
 const char* ClockName(places::ClockKind kind) {
@@ -146,8 +136,8 @@ std::string PlaceLookup::ProcessLine(std::string_view line) {
       if (clock.offsetSeconds) out["offsetSeconds"] = *clock.offsetSeconds;
       if (clock.ahead) out["daylightSaving"] = *clock.ahead;
     }
-    out["fill"] = Fill(first, choice);
-    out["conversion"] = ConversionJson(choice.conversion);
+    out["fill"] = Fill(first, places::DecideClock(clock, first.name));
+    // "conversion" stays for readers of the line; the exact offset answers what it offered.
     out["status"] = places::ClockStatus(
         {first.name, local, first.zone, tzVersion_, first.longitude}, clock, choice);
     return Serialised(out);

@@ -27,7 +27,8 @@ bool SamePlace(const core::FormEntries& a, const core::FormEntries& b) {
   return a.txtMCity == b.txtMCity && a.txtMState == b.txtMState && a.txtMCountry == b.txtMCountry &&
          a.txtLonD == b.txtLonD && a.txtLonM == b.txtLonM && a.txtLatD == b.txtLatD &&
          a.txtLatM == b.txtLatM && a.optLongEast == b.optLongEast &&
-         a.optLatNorth == b.optLatNorth && a.cmbTimeZone == b.cmbTimeZone && a.chkDST == b.chkDST;
+         a.optLatNorth == b.optLatNorth && a.cmbTimeZone == b.cmbTimeZone && a.chkDST == b.chkDST &&
+         a.utcOffsetSeconds == b.utcOffsetSeconds;
 }
 
 QAction* NamedAction(const QString& text, const char* name, const QKeySequence& keys,
@@ -122,12 +123,14 @@ std::optional<QString> BirthDetailsCommands::OffsetChange(const QString& path,
     return std::nullopt;
   return QStringLiteral(
              "%1 was saved with %2 for %3 at the birth time; the tz data in use "
-             "(%4) gives %5. The form keeps the zone and daylight saving of the file.")
+             "(%4) gives %5. The form keeps the %6 of the file.")
       .arg(QFileInfo(path).fileName(),
            QString::fromStdString(places::UtcOffsetText(details.place->offsetSeconds)),
            QString::fromStdString(details.place->zone),
            QString::fromStdString(places::TzDataVersion()),
-           QString::fromStdString(places::UtcOffsetText(*clock.offsetSeconds)));
+           QString::fromStdString(places::UtcOffsetText(*clock.offsetSeconds)),
+           e.utcOffsetSeconds ? QStringLiteral("offset")
+                              : QStringLiteral("zone and daylight saving"));
 }
 
 void BirthDetailsCommands::Save(QWidget* parent, const core::FormEntries& entries) {

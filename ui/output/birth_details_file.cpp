@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "places/zone_list.h"
 #include "ui/output/save_whole.h"
 
 namespace ui {
@@ -23,18 +24,32 @@ OpenedBirthDetails ReadBirthDetailsFile(const QString& path) {
   const auto failed = [&path](const QString& why) {
     return OpenedBirthDetails{std::nullopt, FileProblem(path, why)};
   };
-  if (QFileInfo(path).isDir()) return failed(QStringLiteral("This is a folder, not a file."));
+  const QFileInfo info(path);
+  if (info.isDir()) return failed(QStringLiteral("This is a folder, not a file."));
+  // A device or a pipe (/dev/zero, a FIFO) may never end, and opening a FIFO waits for a
+  // writer: only a regular file is opened, and never more than the limit is read.
+  const QString notRegular = QStringLiteral("This is not a regular file.");
+  if (info.exists() && !info.isFile()) return failed(notRegular);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return failed(QStringLiteral("The file cannot be read (%1).").arg(file.errorString()));
-  if (file.size() > kLargestFile)
-    return failed(QStringLiteral("The file is too large to hold birth details."));
-  const QByteArray text = file.readAll();
+  if (file.isSequential()) return failed(notRegular);  // replaced since it was looked at
+  const QByteArray text = file.read(kLargestFile + 1);
   if (file.error() != QFileDevice::NoError)
     return failed(QStringLiteral("The file cannot be read (%1).").arg(file.errorString()));
+  if (text.size() > kLargestFile)
+    return failed(QStringLiteral("The file is too large to hold birth details."));
   core::ParsedBirthDetails parsed =
       core::ParseBirthDetails(std::string_view(text.constData(), static_cast<size_t>(text.size())));
   if (!parsed.details) return failed(QString::fromStdString(parsed.error));
+  // The zone is read from the tz database's folder by its id: only an id the database lists
+  // may reach it ("../../../dev/zero" would name a file outside).
+  if (const auto& place = parsed.details->place) {
+    const places::ZoneCheck check = places::CheckZone(place->zone);
+    if (check != places::ZoneCheck::Known)
+      return failed(QStringLiteral("The place's zone cannot be used: %1.")
+                        .arg(QString::fromStdString(places::ZoneProblem(check, place->zone))));
+  }
   return {std::move(parsed.details), {}};
 }
 

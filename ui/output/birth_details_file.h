@@ -17,6 +17,8 @@ struct OpenedBirthDetails {
   QString error;  // names the file and what is wrong with it; empty with details
 };
 
+// Reads a regular file of at most 1 MiB (never more than that is read) and checks it, the zone
+// of its place against the tz database's list included.
 OpenedBirthDetails ReadBirthDetailsFile(const QString& path);
 
 // Why the file could not be written (naming it), or nothing when it was.

@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "places/birth_clock.h"
+#include "places/clock_decision.h"
+#include "places/clock_status.h"
 #include "reading/entry_rules.h"
 #include "reading/reading.h"
 #include "ui/output/birth_details_file.h"
@@ -17,6 +20,20 @@ namespace {
 int Fail(const QString& message) {
   std::fprintf(stderr, "orvel-pataki-chakra: %s\n", message.toLocal8Bit().constData());
   return 1;
+}
+
+// A birth time the clocks of the file's zone skipped (put forward) names no moment; there is
+// no one to ask which was meant, so the file is refused with what the clocks did. A time that
+// happened twice needs no question: the file's row and box (or exact offset) say which.
+std::optional<QString> SkippedTimeProblem(const core::BirthValue& birth,
+                                          const std::optional<core::AtlasPlace>& place) {
+  if (!place) return std::nullopt;
+  const double longitude = birth.longitude.Signed();
+  const places::BirthClock clock = places::BirthClocks().At(place->zone, birth.local, longitude);
+  if (!places::SkippedTimeOf(clock, birth.local)) return std::nullopt;
+  const std::string tz = places::TzDataVersion();
+  return QString::fromStdString(places::ClockStatus(
+      {birth.city, birth.local, place->zone, tz, longitude, birth.latitude.Signed()}, clock));
 }
 
 }  // namespace
@@ -40,6 +57,8 @@ int RunHeadlessExport(int& argc, char** argv, const ExportRequest& request) {
   KeptReading reading{std::move(typed.entries), {}, {}};
   if (auto refusal = reading::RunReading(reading.entries, reading.record, reading.sheet))
     return Fail(FileProblem(request.input, QString::fromStdString(refusal->message)));
+  if (const auto skipped = SkippedTimeProblem(reading.record.Birth, opened.details->place))
+    return Fail(FileProblem(request.input, *skipped));
 
   const auto error =
       pdf ? WriteReadingPdf(request.output, reading) : WriteChartPng(request.output, reading);

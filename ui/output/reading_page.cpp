@@ -52,13 +52,18 @@ QString Duration(std::int32_t seconds) {
       .arg(seconds % 3600 / 60, 2, 10, QChar('0'));
 }
 
-// "+05:30": the offset from universal time the reading used, daylight saving included.
+// "+05:30": the offset from universal time the reading used, daylight saving included; an
+// exact offset's seconds where it has them ("+05:21:10").
 QString UtcOffset(const core::BirthRecord& r) {
-  const auto minutes = static_cast<int>(r.Birth.offset.east.count() / 60);
-  return QStringLiteral("UTC%1%2:%3")
-      .arg(minutes < 0 ? QChar(0x2212) : QChar('+'))
-      .arg(std::abs(minutes) / 60, 2, 10, QChar('0'))
-      .arg(std::abs(minutes) % 60, 2, 10, QChar('0'));
+  const auto seconds = static_cast<int>(r.Birth.offset.east.count());
+  const int minutes = seconds / 60;
+  QString text = QStringLiteral("UTC%1%2:%3")
+                     .arg(seconds < 0 ? QChar(0x2212) : QChar('+'))
+                     .arg(std::abs(minutes) / 60, 2, 10, QChar('0'))
+                     .arg(std::abs(minutes) % 60, 2, 10, QChar('0'));
+  if (seconds % 60 != 0)
+    text += QStringLiteral(":%1").arg(std::abs(seconds) % 60, 2, 10, QChar('0'));
+  return text;
 }
 
 QString Degrees(double value) {
@@ -197,9 +202,11 @@ void PageLayout::Header(const KeptReading& reading) {
               r.BirthMoment ? FromUtf8(reading::DateTimeText(*r.BirthMoment)) : QString()},
              QStringLiteral(", "));
   const QString zone =
-      QStringLiteral("%1 · daylight saving %2 · %3 used")
-          .arg(ZoneRowText(reading.entries.cmbTimeZone),
-               r.IsDst ? QStringLiteral("on") : QStringLiteral("off"), UtcOffset(r));
+      std::holds_alternative<core::ExactOrigin>(r.Birth.offset.origin)
+          ? QStringLiteral("the place's own clock · %1 used").arg(UtcOffset(r))
+          : QStringLiteral("%1 · daylight saving %2 · %3 used")
+                .arg(ZoneRowText(reading.entries.cmbTimeZone),
+                     r.IsDst ? QStringLiteral("on") : QStringLiteral("off"), UtcOffset(r));
   const QString place = Joined(
       {Joined({Written(sheet, "lblCity"), Written(sheet, "lblState"), Written(sheet, "lblCountry")},
               QStringLiteral(", ")),
