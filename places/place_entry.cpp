@@ -116,8 +116,12 @@ std::optional<ZoneShown> PlaceEntry::Decide(std::optional<chr::local_seconds> lo
   status_ = ClockStatus(Question(*local), clock_);
   if (skippedAnswer_ == *local) {
     if (const auto skipped = SkippedTimeOf(clock_, *local)) {
-      decision_ =
-          DecideOffset(skipped->offsetSeconds, false, clock_.standardAbbreviation, picked_->city);
+      // The clock before the change names the row: Eastern Standard Time, not Central
+      // Daylight Time of the same offset.
+      const BirthClock before =
+          clocks_.At(picked_->zone, skipped->from - chr::seconds(1), picked_->longitude);
+      decision_ = DecideOffset(skipped->offsetSeconds, before.ahead.value_or(false),
+                               before.standardAbbreviation, picked_->city);
       status_ += "; read as " + TimeText(skipped->onNewClock) + " as you answered";
     }
   } else {

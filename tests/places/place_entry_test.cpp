@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "core/zone_table.h"
+
 namespace {
 
 namespace chr = std::chrono;
@@ -104,6 +106,8 @@ TEST_F(PlaceEntryTest, SkippedTimeIsAskedAndReadOnTheClockBeforeTheChange) {
   const auto shown = Decide(At(1970, 4, 26, 2, 30));
   ASSERT_TRUE(shown && !shown->exact);
   EXPECT_FALSE(shown->dst);  // the Eastern row on standard time: 07:30 UT, as 03:30 EDT is
+  EXPECT_EQ(core::ZoneTable()[static_cast<std::size_t>(shown->zone)].text.substr(0, 9),
+            "Eastern S");
   EXPECT_EQ(entry.Decided(form)->offsetSeconds, -5 * 3600);
   EXPECT_FALSE(entry.Pending(form));
   // Another time is a new question.
