@@ -196,10 +196,14 @@ void PageLayout::Header(const KeptReading& reading) {
       Joined({Written(sheet, "lblVaar"),
               r.BirthMoment ? FromUtf8(reading::DateTimeText(*r.BirthMoment)) : QString()},
              QStringLiteral(", "));
+  // The clock the atlas decided, in words; else the row and box as the person set them.
   const QString zone =
-      QStringLiteral("%1 · daylight saving %2 · %3 used")
-          .arg(ZoneRowText(reading.entries.cmbTimeZone),
-               r.IsDst ? QStringLiteral("on") : QStringLiteral("off"), UtcOffset(r));
+      !reading.clock.empty()
+          ? FromUtf8(reading.clock)
+          : QStringLiteral("%1 · daylight saving %2 · %3 used")
+                .arg(reading.entries.utcOffsetSeconds ? QStringLiteral("an exact offset")
+                                                      : ZoneRowText(reading.entries.cmbTimeZone),
+                     r.IsDst ? QStringLiteral("on") : QStringLiteral("off"), UtcOffset(r));
   const QString place = Joined(
       {Joined({Written(sheet, "lblCity"), Written(sheet, "lblState"), Written(sheet, "lblCountry")},
               QStringLiteral(", ")),
