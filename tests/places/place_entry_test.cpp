@@ -1,8 +1,9 @@
 // The decisions behind the form's place boxes, without widgets: one clock decision for the zone
-// list, the box and the exact offset; the questions before a reading; names as the person knew
-// them. Clocks are the tz database's (Asia/Kolkata: Madras time +5:21:10 until 1906, war time
-// +6:30 in 1943; Asia/Kathmandu +5:45 since 1986; America/New_York: 26 April 1970 02:00 went to
-// 03:00, 25 October 1970 02:00 back to 01:00; zdump -v).
+// list, the box and the exact offset; a time that did not exist asked before a reading. Clocks are
+// the tz database's (Asia/Kolkata: Madras time +5:21:10 until 1906, war time +6:30 in 1943;
+// Asia/Kathmandu +5:45 since 1986; America/New_York: 26 April 1970 02:00 went to 03:00; zdump -v).
+// The form's tests (tests/ui/place_picker_test.cpp) drive the same cases through the widgets, with
+// the repeated time and a City retyped over a picked place.
 #include "places/place_entry.h"
 
 #include <gtest/gtest.h>
@@ -62,33 +63,40 @@ class PlaceEntryTest : public ::testing::Test {
   }
 };
 
-TEST_F(PlaceEntryTest, ExactOffsetWhereNoRowShowsTheClock) {
-  // A fresh start (GMT row) and Kathmandu, 1 May 1990 06:00: +5:45, the extra entry.
-  const auto shown = Pick(kKathmandu, At(1990, 5, 1, 6, 0));
-  ASSERT_TRUE(shown && shown->exact);
-  EXPECT_EQ(shown->zone, places::ExactEntryIndex());
-  EXPECT_FALSE(shown->dst);
-  EXPECT_EQ(shown->exact->entryText, "Kathmandu clock, UTC+5:45");
-  EXPECT_EQ(shown->exact->offsetSeconds, 20700);
-  EXPECT_EQ(entry.Decided(form)->offsetSeconds, 20700);
-  EXPECT_EQ(entry.Summary(form), "UTC+5:45, standard time, Asia/Kathmandu");
-  EXPECT_FALSE(entry.Pending(form));
-}
-
+// One decision gives the zone, the box and the exact offset: Kathmandu from a fresh start, and
+// Chennai from war time (Indian row, box ticked) to Madras time and back.
 TEST_F(PlaceEntryTest, ZoneBoxAndExactOffsetComeFromOneDecision) {
-  const auto war = Pick(kChennai, At(1943, 6, 1, 10, 5));
-  ASSERT_TRUE(war && !war->exact);
-  EXPECT_TRUE(war->dst);  // the Indian row, box ticked: +6:30
-  EXPECT_EQ(entry.Summary(form), "UTC+6:30, war time, Asia/Kolkata");
-  const auto madras = Decide(At(1905, 6, 1, 10, 5));
-  ASSERT_TRUE(madras && madras->exact);
-  EXPECT_FALSE(madras->dst);  // the box clears with the same decision
-  EXPECT_EQ(madras->exact->entryText, "Chennai clock, UTC+5:21:10");
-  EXPECT_EQ(entry.Decided(form)->offsetSeconds, 5 * 3600 + 21 * 60 + 10);
-  // And back: the extra entry goes, the row comes back.
-  const auto again = Decide(At(1943, 6, 1, 10, 5));
-  ASSERT_TRUE(again && !again->exact);
-  EXPECT_FALSE(entry.Exact());
+  struct Row {
+    const places::Place* place;
+    int year;
+    bool dst;
+    const char* entry;  // the extra entry; none for a row
+    const char* summary;
+  };
+  const Row rows[] = {{&kKathmandu, 1990, false, "Kathmandu clock, UTC+5:45",
+                       "UTC+5:45, standard time, Asia/Kathmandu"},
+                      {&kChennai, 1943, true, nullptr, "UTC+6:30, war time, Asia/Kolkata"},
+                      {&kChennai, 1905, false, "Chennai clock, UTC+5:21:10",
+                       "UTC+5:21:10, standard time, Asia/Kolkata"},
+                      {&kChennai, 1943, true, nullptr, "UTC+6:30, war time, Asia/Kolkata"}};
+  const places::Place* picked = nullptr;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.year);
+    const auto local = At(row.year, 6, 1, 10, 5);
+    const auto shown = row.place == picked ? Decide(local) : Pick(*row.place, local);
+    picked = row.place;
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->dst, row.dst);
+    EXPECT_EQ(shown->exact.has_value(), row.entry != nullptr);
+    EXPECT_EQ(entry.Exact().has_value(), row.entry != nullptr);
+    if (row.entry) {
+      EXPECT_EQ(shown->zone, places::ExactEntryIndex());
+      EXPECT_EQ(shown->exact->entryText, row.entry);
+      EXPECT_EQ(entry.Decided(form)->offsetSeconds, shown->exact->offsetSeconds);
+    }
+    EXPECT_EQ(entry.Summary(form), row.summary);
+    EXPECT_FALSE(entry.Pending(form));
+  }
 }
 
 TEST_F(PlaceEntryTest, SkippedTimeIsAskedAndReadOnTheClockBeforeTheChange) {
@@ -113,84 +121,6 @@ TEST_F(PlaceEntryTest, SkippedTimeIsAskedAndReadOnTheClockBeforeTheChange) {
   // Another time is a new question.
   Decide(At(1970, 4, 26, 2, 45));
   EXPECT_TRUE(entry.Pending(form));
-}
-
-TEST_F(PlaceEntryTest, RepeatedTimeIsAskedOnceWhenAsked) {
-  Pick(kNewYork, At(1970, 10, 25, 1, 30));
-  EXPECT_TRUE(form.dst) << "the first instance, until answered";
-  // Deciding asks nothing; the question waits for the reading or for leaving the lists.
-  const auto question = entry.Pending(form, true);
-  ASSERT_TRUE(question);
-  EXPECT_EQ(question->kind, EntryQuestion::Kind::Repeated);
-  EXPECT_EQ(question->options,
-            (std::vector<std::string>{"The first (UTC-4:00 EDT, still summer time)",
-                                      "The second (UTC-5:00 EST)"}));
-  entry.Answer(*question, 1, form);
-  const auto shown = Decide(At(1970, 10, 25, 1, 30));
-  ASSERT_TRUE(shown);
-  EXPECT_FALSE(shown->dst);
-  EXPECT_FALSE(entry.Pending(form));
-}
-
-TEST_F(PlaceEntryTest, AnotherCityUnderAFilledPlaceIsAsked) {
-  struct Row {
-    const char* name;
-    int option;
-    places::AfterAnswer after;
-    EntryMode mode;
-  };
-  for (const Row& row : {Row{"keep", 0, places::AfterAnswer::Redecide, EntryMode::Atlas},
-                         Row{"clear", 1, places::AfterAnswer::ClearPlace, EntryMode::Hand}}) {
-    SCOPED_TRACE(row.name);
-    form = Fresh();
-    Pick(kKathmandu, At(1990, 5, 1, 6, 0));
-    form.city = "Patan";
-    entry.CityEdited(form);
-    EXPECT_NE(entry.status().find("still those of Kathmandu, Bagmati Province, Nepal"),
-              std::string::npos);
-    const auto question = entry.Pending(form);
-    ASSERT_TRUE(question);
-    EXPECT_EQ(question->kind, EntryQuestion::Kind::CityChanged);
-    EXPECT_EQ(entry.Answer(*question, row.option, form), row.after);
-    EXPECT_EQ(entry.mode(), row.mode);
-    EXPECT_EQ(entry.Exact().has_value(), row.mode == EntryMode::Atlas);
-    EXPECT_FALSE(entry.Pending(form));
-  }
-}
-
-TEST_F(PlaceEntryTest, HandEditsAndChangesElsewhereStopTheAtlas) {
-  Pick(kKathmandu, At(1990, 5, 1, 6, 0));
-  form.lonD = "86";  // a file read in
-  EXPECT_FALSE(entry.Decide(At(1990, 5, 1, 7, 0), form));
-  EXPECT_EQ(entry.mode(), EntryMode::Hand);
-  EXPECT_FALSE(entry.Exact());
-  EXPECT_FALSE(entry.Decided(form));
-  EXPECT_EQ(entry.status().find("The place was changed elsewhere: the atlas no longer sets the "
-                                "clock"),
-            0u);
-  EXPECT_FALSE(entry.Pending(form));
-}
-
-TEST(PlaceEntryNames, APickKeepsTheNameThePersonKnew) {
-  const places::Atlas atlas = places::Atlas::Load();
-  places::BirthClocks clocks;
-  struct Row {
-    const char* query;
-    const char* city;
-  };
-  for (const Row& row : {Row{"Bombay", "Bombay"}, Row{"Madras", "Madras"}, Row{"Zürich", "Zürich"},
-                         Row{"Mumbai", "Mumbai"}}) {
-    SCOPED_TRACE(row.query);
-    const auto found = atlas.Find(row.query, 1);
-    ASSERT_EQ(found.size(), 1u);
-    places::PlaceEntry entry(clocks, "test");
-    EXPECT_EQ(entry.Pick(found[0], {}).city, row.city);
-  }
-  places::PlaceEntry entry(clocks, "test");
-  FormPlace form = entry.Pick(atlas.Find("Madras", 1)[0], {});
-  const auto shown = entry.Decide(At(1905, 6, 1, 10, 5), form);
-  ASSERT_TRUE(shown && shown->exact);
-  EXPECT_EQ(shown->exact->entryText, "Madras clock, UTC+5:21:10");
 }
 
 }  // namespace
