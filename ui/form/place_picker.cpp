@@ -274,6 +274,7 @@ void PlacePicker::CityEdited() {
 bool PlacePicker::Ask(bool leavingTimeLists) {
   if (!entry_ || asking_) return !asking_;
   asking_ = true;
+  Redecide();  // a file read in since the last decision stops the atlas: no stale question
   bool go = true;
   while (const auto question = entry_->Pending(Read(), leavingTimeLists)) {
     QStringList options;
