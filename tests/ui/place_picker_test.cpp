@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QtTest>
+#include <optional>
 #include <utility>
 
 #include "fakes.h"
@@ -97,11 +99,11 @@ class PlacePickerTest : public QObject {
     QTest::newRow("Delhi 1943 on war time")
         << "Delhi" << QDate(1943, 6, 1) << QStringList{"77", "14", "28", "39"} << true
         << "Indian Time, IST, +5.3"
-        << "Delhi, 1 June 1943 12:00, per Asia/Kolkata (tz ";
+        << "Delhi, 1 June 1943 12:00: clocks were UTC+6:30 (war time, kept all year); tz ";
     QTest::newRow("New York July 1970")
         << "New York" << QDate(1970, 7, 1) << QStringList{"74", "0", "40", "43"} << false
         << "Eastern Standard Time,EST,-5.0"
-        << "UTC-4:00 EDT, summer clock: Eastern Standard Time with Daylight Saving Time";
+        << "New York, 1 July 1970 12:00: clocks were UTC-4:00 (summer time); tz database ";
   }
   void pickingFillsEveryBox() {
     QFETCH(QString, query);
@@ -158,59 +160,172 @@ class PlacePickerTest : public QObject {
     SetList("cboYear", 1950);  // India kept no summer clock in 1950
     QCOMPARE(Dst(), !followsDate);
     QCOMPARE(Zone(), zone);
-    QCOMPARE(Status().contains(QStringLiteral("the atlas no longer sets the zone")), !followsDate);
+    QCOMPARE(Status().contains(QStringLiteral("the atlas no longer sets the clock")), !followsDate);
   }
 
-  void noRowOffersAConversionAndChangesNothingUntilTaken() {
-    SetBirth(1905, 6, 1, 10, 5);  // Madras time, UTC+5:21:10
-    picker->Pick(At("Chennai", "Asia/Kolkata", 13.08784, 80.27847));
-    auto* offer = Child<QPushButton>("cmdUseZoneRow");
-    QVERIFY(offer->isVisible());
-    QCOMPARE(offer->text(), QStringLiteral("Use 10:13:50 IST"));
-    QCOMPARE(Zone(), QStringLiteral("Greenwich Mean Time,GMT,0.0"));
-    QCOMPARE(Child<QComboBox>("cboMM")->currentText(), QStringLiteral("5"));
-    offer->click();
-    QStringList time;
-    for (const char* list : {"cboHH", "cboMM", "cboSS"})
-      time << Child<QComboBox>(list)->currentText();
-    QCOMPARE(time, (QStringList{"10", "13", "50"}));
-    QCOMPARE(Zone(), QStringLiteral("Indian Time, IST, +5.3"));
-    QVERIFY(!Dst() && !offer->isVisible());
-    QVERIFY(Status().contains(QStringLiteral("drops the seconds")));
-    const QString status = Status();
-    SetList("cboHH", 11);
-    QCOMPARE(Status(), status);  // the atlas has stopped
+  // Kathmandu from a fresh start, and Chennai from war time back to Madras time: the clock no
+  // row shows is the zone list's extra entry, selected with the box cleared by the same
+  // decision; the birth time stays as typed and the entries carry the offset, no row.
+  void clockNoRowShowsIsTheExtraEntry_data() {
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<int>("firstYear");  // 0: the fresh form's GMT row
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("offset");
+    QTest::newRow("Kathmandu, fresh start")
+        << "Kathmandu" << 0 << 1990 << "Kathmandu clock, UTC+5:45" << 20700;
+    QTest::newRow("Chennai 1943 (war time, box ticked), then 1905")
+        << "Chennai" << 1943 << 1905 << "Chennai clock, UTC+5:21:10" << 19270;
+  }
+  void clockNoRowShowsIsTheExtraEntry() {
+    QFETCH(QString, place);
+    QFETCH(int, firstYear);
+    QFETCH(int, year);
+    QFETCH(QString, entry);
+    QFETCH(int, offset);
+    const places::Place kathmandu = At("Kathmandu", "Asia/Kathmandu", 27.70169, 85.3206);
+    const places::Place chennai = At("Chennai", "Asia/Kolkata", 13.08784, 80.27847);
+    auto* zone = Child<QComboBox>("cmbTimeZone");
+    SetBirth(firstYear ? firstYear : year, 5, 1, 6, 0);
+    picker->Pick(place == "Kathmandu" ? kathmandu : chennai);
+    if (firstYear) {
+      QVERIFY(Dst());
+      QCOMPARE(zone->count(), 71);
+      SetList("cboYear", year);
+    }
+    QCOMPARE(zone->count(), 72);
+    QCOMPARE(zone->currentIndex(), 71);
+    QCOMPARE(Zone(), entry);
+    QVERIFY(!Dst());
+    QVERIFY(!form->findChild<QPushButton*>("cmdUseZoneRow"));  // no conversion offered
+    const core::FormEntries entries = form->Entries();
+    QCOMPARE(entries.cmbTimeZone, -1);
+    QCOMPARE(entries.utcOffsetSeconds, std::optional<int>(offset));
+    QCOMPARE(
+        (QStringList{QString::fromStdString(entries.cboHH), QString::fromStdString(entries.cboMM),
+                     QString::fromStdString(entries.cboSS)}),
+        (QStringList{"6", "0", "0"}));  // as typed
+    QVERIFY(form->ClockSummary().startsWith(entry.mid(entry.indexOf("UTC"))));
+    // A row chosen by hand takes the extra entry away.
+    zone->setFocus();
+    QTest::keyClick(zone, Qt::Key_Up);
+    QCOMPARE(zone->count(), 71);
+    QVERIFY(!form->Entries().utcOffsetSeconds);
   }
 
-  void clockTimeSkippedOrRepeated_data() {
-    QTest::addColumn<int>("day");  // 26 April 1970: skipped; 25 October 1970: repeated
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("answer");  // -1: not asked (skipped) or cancelled
-    QTest::addColumn<QString>("zone");
+  // No doubtful reading without an answer: each question comes when the reading is asked for,
+  // Cancel changes nothing and runs no reading.
+  void questionsComeBeforeTheReading_data() {
+    QTest::addColumn<int>("month");   // 1970, New York: 4: 26 April 02:30, 10: 25 October 01:30
+    QTest::addColumn<int>("answer");  // -1: Cancel
+    QTest::addColumn<bool>("reading");
     QTest::addColumn<bool>("dst");
-    const QString gmt = "Greenwich Mean Time,GMT,0.0", est = "Eastern Standard Time,EST,-5.0";
-    QTest::newRow("skipped: zone and box left") << 26 << 4 << -1 << gmt << false;
-    QTest::newRow("repeated, first: summer") << 25 << 10 << 0 << est << true;
-    QTest::newRow("repeated, second: standard") << 25 << 10 << 1 << est << false;
-    QTest::newRow("repeated, unanswered") << 25 << 10 << -1 << gmt << false;
+    QTest::newRow("skipped, cancelled") << 4 << -1 << false << false;
+    QTest::newRow("skipped, likely moment taken") << 4 << 0 << true << false;
+    QTest::newRow("repeated, cancelled") << 10 << -1 << false << true;
+    QTest::newRow("repeated, first") << 10 << 0 << true << true;
+    QTest::newRow("repeated, second") << 10 << 1 << true << false;
   }
-  void clockTimeSkippedOrRepeated() {
-    QFETCH(int, day);
+  void questionsComeBeforeTheReading() {
     QFETCH(int, month);
     QFETCH(int, answer);
-    QFETCH(QString, zone);
+    QFETCH(bool, reading);
     QFETCH(bool, dst);
-    SetBirth(1970, month, day, month == 4 ? 2 : 1, 30);
-    dialogs.answers = {answer};
+    SetBirth(1970, month, month == 4 ? 26 : 25, month == 4 ? 2 : 1, 30);
     picker->Pick(At("New York", "America/New_York", 40.71427, -74.00597));
-    QCOMPARE(Text("txtLatD"), QStringLiteral("40"));
-    QCOMPARE(dialogs.questions.size(), month == 4 ? 0 : 1);
-    if (month == 4)
-      QVERIFY(Status().contains(QStringLiteral("did not exist there that day")));
-    else
-      QVERIFY(dialogs.questions[0].first.contains(QStringLiteral("happened twice")));
-    QCOMPARE(Zone(), zone);
+    QVERIFY(dialogs.questions.isEmpty());
+    const QString zone = Zone();
+    QSignalSpy requested(form, &ui::FrmMain::readingRequested);
+    dialogs.answers = {answer};
+    Child<QPushButton>("cmdRashi")->click();
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(dialogs.questions[0].first.contains(month == 4
+                                                    ? QStringLiteral("so 02:30 did not exist there")
+                                                    : QStringLiteral("happened twice")));
+    QCOMPARE(requested.size(), reading ? 1 : 0);
     QCOMPARE(Dst(), dst);
+    if (month == 4)
+      QCOMPARE(Zone(), reading ? QStringLiteral("Eastern Standard Time,EST,-5.0") : zone);
+    QCOMPARE(Child<QComboBox>("cboHH")->currentText(), QString::number(month == 4 ? 2 : 1));
+  }
+
+  // Arrowing through the hours of a night with a repeated hour asks nothing; leaving the lists
+  // asks once.
+  void steppingThroughTheHoursAsksNothing() {
+    SetBirth(1970, 10, 25, 0, 30);
+    picker->Pick(At("New York", "America/New_York", 40.71427, -74.00597));
+    auto* hours = Child<QComboBox>("cboHH");
+    hours->setFocus();
+    for (int step = 0; step < 3; ++step) QTest::keyClick(hours, Qt::Key_Down);
+    QTest::keyClick(hours, Qt::Key_Up);
+    QTest::keyClick(hours, Qt::Key_Up);
+    QCOMPARE(hours->currentText(), QStringLiteral("1"));
+    QVERIFY(dialogs.questions.isEmpty());
+    dialogs.answers = {1};
+    Child("txtName")->setFocus();
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(!Dst());
+    QSignalSpy requested(form, &ui::FrmMain::readingRequested);
+    Child<QPushButton>("cmdRashi")->click();
+    QCOMPARE(dialogs.questions.size(), 1);  // answered already
+    QCOMPARE(requested.size(), 1);
+  }
+
+  // Another city typed over a picked one: the reading asks whether the filled place stays.
+  void anotherCityOverAPickedPlace_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("reading");
+    QTest::addColumn<QString>("state");
+    QTest::newRow("cancelled") << -1 << false << "Bagmati Province";
+    QTest::newRow("kept") << 0 << true << "Bagmati Province";
+    QTest::newRow("cleared") << 1 << false << "";
+  }
+  void anotherCityOverAPickedPlace() {
+    QFETCH(int, answer);
+    QFETCH(bool, reading);
+    QFETCH(QString, state);
+    SetBirth(1990, 5, 1, 6, 0);
+    places::Place kathmandu = At("Kathmandu", "Asia/Kathmandu", 27.70169, 85.3206);
+    kathmandu.division = "Bagmati Province";
+    picker->Pick(kathmandu);
+    auto* city = Child<QLineEdit>("txtMCity");
+    city->selectAll();
+    QTest::keyClicks(city, QStringLiteral("Qqqzx"));
+    QVERIFY(Status().contains(QStringLiteral("still those of Kathmandu")));
+    QSignalSpy requested(form, &ui::FrmMain::readingRequested);
+    dialogs.answers = {answer};
+    Child<QPushButton>("cmdRashi")->click();
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(dialogs.questions[0].first.contains(QStringLiteral("The City reads \"Qqqzx\"")));
+    QCOMPARE(requested.size(), reading ? 1 : 0);
+    QCOMPARE(Text("txtMState"), state);
+    QCOMPARE(Text("txtLonD").isEmpty(), answer == 1);
+    QCOMPARE(form->Entries().utcOffsetSeconds.has_value(), answer != 1);
+  }
+
+  // A pick through a former or other name keeps that name; the list says what it is now.
+  void namesAsThePersonKnewThem_data() {
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("row");
+    QTest::newRow("Bombay") << "Bombay"
+                            << "Bombay (now Mumbai), Maharashtra, India";
+    QTest::newRow("Madras") << "Madras"
+                            << "Madras (now Chennai), Tamil Nadu, India";
+    QTest::newRow("Zürich") << "Zürich"
+                            << "Zürich";
+  }
+  void namesAsThePersonKnewThem() {
+    QFETCH(QString, query);
+    QFETCH(QString, row);
+    SetBirth(1944, 6, 1, 12, 0);
+    for (const QChar letter : query)  // keyClicks takes ASCII only
+      QTest::sendKeyEvent(QTest::Click, Child("txtMCity"), Qt::Key_unknown, QString(letter),
+                          Qt::NoModifier);
+    const QString first = picker->Completer()->completionModel()->index(0, 0).data().toString();
+    QVERIFY2(first.startsWith(row), qPrintable(first));
+    QTest::keyClick(picker->Completer()->popup(), Qt::Key_Return);
+    QCOMPARE(Text("txtMCity"), query);
+    QVERIFY2(Status().startsWith(query + QStringLiteral(", 1 June 1944")), qPrintable(Status()));
   }
 
   void listClosesWithoutPicking_data() {

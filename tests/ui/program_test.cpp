@@ -26,6 +26,7 @@
 #include "ui/common/look.h"
 #include "ui/common/web_links.h"
 #include "ui/form/birth_form.h"
+#include "ui/form/place_picker.h"
 #include "ui/result/result_frame.h"
 #include "ui/result/result_window.h"
 
@@ -148,6 +149,24 @@ class ProgramTest : public QObject {
     QVERIFY(window->isVisible());
     QCOMPARE(window->findChild<QLabel*>("lblName")->text(), QStringLiteral("ASHA RANI"));
     QCOMPARE(window->findChild<QLabel*>("lblTOB")->text(), QStringLiteral("10:5"));
+    CheckShows(window, expected);
+    QVERIFY(!window->findChild<QLabel*>("lblClockUsed")->isVisible());  // set by hand: no line
+  }
+
+  // The clock the atlas decided is named under the details, outside the reading's own captions.
+  void clockTheAtlasDecidedIsShown() {
+    EnterBirth("ASHA RANI", 10);
+    FormChild<QComboBox>("cboYear")->setCurrentText("1943");
+    const places::Place delhi{"New Delhi",    "Delhi",  "India",  "IN",
+                              "Asia/Kolkata", 28.63576, 77.22445, 0};
+    program->Form()->findChild<ui::PlacePicker*>()->Pick(delhi);
+    const core::ResultSheet expected = ExpectedSheet();
+    FormChild<QPushButton>("cmdRashi")->click();
+    QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->Texts().join('|')));
+    ui::FrmDisplay* window = program->Frame()->Display();
+    auto* clock = window->findChild<QLabel*>("lblClockUsed");
+    QVERIFY(clock->isVisible());
+    QCOMPARE(clock->text(), QStringLiteral("UTC+6:30, war time, Asia/Kolkata"));
     CheckShows(window, expected);
   }
 

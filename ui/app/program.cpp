@@ -8,6 +8,7 @@
 #include "ui/form/birth_form.h"
 #include "ui/output/file_dialogs.h"
 #include "ui/result/result_frame.h"
+#include "ui/result/result_window.h"
 
 namespace ui {
 
@@ -71,7 +72,10 @@ void Program::RunReading() {
       Qt::QueuedConnection);
   DropFrame();
   frame_ = std::make_unique<MdiFrame>(sheet, links_);
-  AddReadingCommands(*frame_, {form_->Entries(), record_, sheet}, dialogs_, files_, *details_);
+  const std::string clock = form_->ClockSummary().toStdString();
+  frame_->Display()->ShowClock(QString::fromStdString(clock));
+  AddReadingCommands(*frame_, {form_->Entries(), record_, sheet, clock}, dialogs_, files_,
+                     *details_);
   connect(frame_.get(), &MdiFrame::backRequested, this, &Program::Back);
   connect(frame_.get(), &MdiFrame::exitRequested, this, &Program::Exit);
   frame_->ShowFitted();

@@ -115,7 +115,8 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   place->addWidget(BuildCoordinates(kCoordinateFrames[1], latitude_), 1);
   page->addLayout(place);
   // The offline atlas in the City box, and its status line across the form.
-  page->addWidget((new PlacePicker(*this, dialogs_))->StatusArea());
+  picker_ = new PlacePicker(*this, dialogs_);
+  page->addWidget(picker_->StatusArea());
 
   cmdRashi_ =
       Named(new QPushButton(QStringLiteral("Get My Pataki Chakra Reading"), central), "cmdRashi");
@@ -125,7 +126,7 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   buttonRow->addWidget(cmdRashi_);
   buttonRow->addStretch();
   page->addLayout(buttonRow);
-  connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::readingRequested);
+  connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RequestReading);
 
   auto* forum = new LinkLabel(
       QStringLiteral("Join our astrology discussion forum at ") + ForumAddress(), central);
@@ -150,7 +151,7 @@ void FrmMain::BuildMenus() {
   file->setObjectName(QStringLiteral("mnuFile"));
   QAction* next = file->addAction(QStringLiteral("Get My Pataki Chakra Reading"));
   next->setObjectName(QStringLiteral("mnuNext"));
-  connect(next, &QAction::triggered, this, &FrmMain::readingRequested);
+  connect(next, &QAction::triggered, this, &FrmMain::RequestReading);
   QAction* exit = file->addAction(QStringLiteral("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, &FrmMain::exitRequested);
@@ -310,6 +311,11 @@ core::FormEntries FrmMain::Entries() const {
   e.txtMState = txtMState_->text().toStdString();
   e.txtMCountry = txtMCountry_->text().toStdString();
   e.cmbTimeZone = cmbTimeZone_->currentIndex();
+  // The extra entry after the rows: the exact offset the atlas decided, no row.
+  if (e.cmbTimeZone >= core::kZoneCount) {
+    e.cmbTimeZone = -1;
+    e.utcOffsetSeconds = picker_->ExactOffsetSeconds();
+  }
   e.chkDST = chkDST_->checkState() != Qt::Unchecked;
   e.txtLonD = longitude_.degrees->text().toStdString();
   e.txtLonM = longitude_.minutes->text().toStdString();
@@ -318,6 +324,14 @@ core::FormEntries FrmMain::Entries() const {
   e.optLongEast = longitude_.first->isChecked();
   e.optLatNorth = latitude_.first->isChecked();
   return e;
+}
+
+QString FrmMain::ClockSummary() const {
+  return picker_->ClockSummary();
+}
+
+void FrmMain::RequestReading() {
+  if (picker_->ConfirmForReading()) emit readingRequested();
 }
 
 void FrmMain::ShowRefusal(const reading::Refusal& refusal) {

@@ -17,6 +17,7 @@ namespace ui {
 
 class Dialogs;
 class LinkOpener;
+class PlacePicker;
 
 class FrmMain : public QMainWindow {
   Q_OBJECT
@@ -25,6 +26,9 @@ class FrmMain : public QMainWindow {
 
   // The entries exactly as the user left them.
   core::FormEntries Entries() const;
+  // The clock the reading uses, where the atlas decided it: "UTC+6:30, war time,
+  // Asia/Kolkata"; empty otherwise.
+  QString ClockSummary() const;
   // Tells the user why the entries were refused and moves the focus where the fault is.
   void ShowRefusal(const reading::Refusal& refusal);
 
@@ -52,6 +56,8 @@ class FrmMain : public QMainWindow {
   void FillLists();
   void SetTabOrder();
   void LookUpCoordinates();
+  // The reading button and menu: the place's open questions first.
+  void RequestReading();
 
   Dialogs& dialogs_;
   LinkOpener& links_;
@@ -65,6 +71,7 @@ class FrmMain : public QMainWindow {
   Coordinate longitude_, latitude_;
   QPushButton* cmdRashi_ = nullptr;
   QWidget* label61_ = nullptr;
+  PlacePicker* picker_ = nullptr;
 };
 
 }  // namespace ui

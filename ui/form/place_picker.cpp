@@ -1,30 +1,24 @@
 #include "ui/form/place_picker.h"
 
 #include <QAbstractItemView>
-#include <QAbstractListModel>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTextLayout>
 #include <algorithm>
-#include <cctype>
-#include <cmath>
 #include <utility>
 #include <vector>
 
 #include "core/birth_value.h"
 #include "core/form_entries.h"
-#include "places/clock_status.h"
-#include "places/coordinates.h"
 #include "ui/common/services.h"
+#include "ui/form/place_list.h"
+#include "ui/form/two_line_label.h"
 
 namespace ui {
 
@@ -34,11 +28,12 @@ namespace {
 
 constexpr int kMaxRows = 10;
 
-const QString kHandNote =
-    QStringLiteral(": the atlas no longer sets the zone and box; pick the city again to let it.");
-
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Utf8(const QLineEdit* box) {
+  return box->text().toStdString();
 }
 
 template <typename W>
@@ -48,131 +43,7 @@ W* Find(QWidget& form, const char* name) {
   return widget;
 }
 
-// "1 June 1943".
-QString DateText(chr::local_days day) {
-  const chr::year_month_day ymd(day);
-  return QStringLiteral("%1 %2 %3")
-      .arg(static_cast<unsigned>(ymd.day()))
-      .arg(Text(core::MonthName(static_cast<int>(static_cast<unsigned>(ymd.month())))))
-      .arg(static_cast<int>(ymd.year()));
-}
-
-// "10:05", or "10:13:50" when the seconds are not zero.
-QString TimeText(chr::local_seconds time) {
-  const chr::hh_mm_ss hms(time - chr::floor<chr::days>(time));
-  QString text = QStringLiteral("%1:%2")
-                     .arg(hms.hours().count(), 2, 10, QLatin1Char('0'))
-                     .arg(hms.minutes().count(), 2, 10, QLatin1Char('0'));
-  if (hms.seconds().count() != 0)
-    text += QStringLiteral(":%1").arg(hms.seconds().count(), 2, 10, QLatin1Char('0'));
-  return text;
-}
-
-// The converted time, with its date only where the date changed.
-QString ConvertedText(chr::local_seconds from, chr::local_seconds to) {
-  const auto day = chr::floor<chr::days>(to);
-  if (chr::floor<chr::days>(from) == day) return TimeText(to);
-  return DateText(day) + QLatin1Char(' ') + TimeText(to);
-}
-
-// "UTC-4:00 EDT"; numeric abbreviations ("+0530") add nothing to the offset.
-QString ClockName(const places::BirthClock& clock) {
-  QString text = Text(places::UtcOffsetText(clock.offsetSeconds.value_or(0)));
-  if (!clock.abbreviation.empty() &&
-      std::isalpha(static_cast<unsigned char>(clock.abbreviation[0])))
-    text += QLatin1Char(' ') + Text(clock.abbreviation);
-  return text;
-}
-
-// The status sentence in at most two lines of the label's width; a longer one ends in "…" and
-// is shown whole as the tooltip.
-class TwoLineLabel final : public QLabel {
- public:
-  using QLabel::QLabel;
-  void SetSentence(const QString& sentence) {
-    sentence_ = sentence;
-    setToolTip(sentence);
-    setAccessibleDescription(sentence);
-    Fit();
-  }
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    QLabel::resizeEvent(event);
-    Fit();
-  }
-
- private:
-  void Fit() {
-    QTextLayout layout(sentence_, font());
-    layout.beginLayout();
-    QStringList lines;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-      line.setLineWidth(contentsRect().width());
-      if (lines.size() == 1) {  // the second line takes the rest, cut to fit
-        lines << fontMetrics().elidedText(sentence_.mid(line.textStart()), Qt::ElideRight,
-                                          contentsRect().width());
-        break;
-      }
-      lines << sentence_.mid(line.textStart(), line.textLength()).trimmed();
-    }
-    layout.endLayout();
-    setText(lines.join(QLatin1Char('\n')));
-  }
-
-  QString sentence_;
-};
-
 }  // namespace
-
-// The completer's rows: "City, State, Country" shown, the city's name completed. Rebuilt on each
-// keystroke from at most ten places, so what the popup asks is answered from stored texts.
-class PlaceList final : public QAbstractListModel {
- public:
-  using QAbstractListModel::QAbstractListModel;
-
-  void Show(std::vector<const places::Place*> found) {
-    beginResetModel();
-    places_ = std::move(found);
-    names_.clear();
-    shown_.clear();
-    for (const places::Place* place : places_) {
-      names_ << Text(place->name);
-      QString shown = names_.back();
-      for (std::string_view part : {place->division, place->country})
-        if (!part.empty()) shown += QStringLiteral(", ") + Text(part);
-      shown_ << shown;
-    }
-    endResetModel();
-  }
-
-  const places::Place* At(int row) const {
-    return row >= 0 && row < rowCount({}) ? places_[static_cast<std::size_t>(row)] : nullptr;
-  }
-
-  int rowCount(const QModelIndex& parent) const override {
-    return parent.isValid() ? 0 : static_cast<int>(places_.size());
-  }
-
-  QVariant data(const QModelIndex& index, int role) const override {
-    if (!At(index.row())) return {};
-    switch (role) {
-      case Qt::DisplayRole:
-      case Qt::AccessibleTextRole:
-        return shown_[index.row()];
-      case Qt::EditRole:  // what the completer writes into the City box
-        return names_[index.row()];
-      case Qt::UserRole:
-        return index.row();
-      default:
-        return {};
-    }
-  }
-
- private:
-  std::vector<const places::Place*> places_;
-  QStringList names_, shown_;
-};
 
 PlacePicker::PlacePicker(QWidget& form, Dialogs& dialogs)
     : QObject(&form),
@@ -217,6 +88,7 @@ PlacePicker::PlacePicker(QWidget& form, Dialogs& dialogs)
   connect(city_, &QLineEdit::textEdited, this, &PlacePicker::Search);
   for (QComboBox* list : {month_, date_, year_, hour_, minute_, second_})
     connect(list, &QComboBox::currentIndexChanged, this, &PlacePicker::Redecide);
+  connect(qApp, &QApplication::focusChanged, this, &PlacePicker::LeftWidget);
 }
 
 PlacePicker::~PlacePicker() = default;
@@ -234,14 +106,7 @@ void PlacePicker::BuildStatusArea(QWidget& form) {
   // Two lines, always: the form does not jump as the sentence changes.
   status_->setFixedHeight(status_->fontMetrics().lineSpacing() * 2 + 2);
   status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  offer_ = new QPushButton(statusArea_);
-  offer_->setObjectName(QStringLiteral("cmdUseZoneRow"));
-  offer_->setAccessibleName(QStringLiteral("Convert the birth time to the zone row's clock"));
-  offer_->setAutoDefault(false);
-  offer_->hide();
-  connect(offer_, &QPushButton::clicked, this, &PlacePicker::AcceptConversion);
   row->addWidget(status_, 1);
-  row->addWidget(offer_, 0, Qt::AlignVCenter);
   SetStatus(QStringLiteral(
       "Type the city of birth to choose it from the offline atlas: its coordinates, zone and "
       "daylight saving then follow from the birth date and time."));
@@ -249,11 +114,12 @@ void PlacePicker::BuildStatusArea(QWidget& form) {
 
 // Only signals that fire on the person's own action: the program's filling never counts.
 void PlacePicker::ConnectHandEdits() {
+  // The City may change under a kept place; the reading asks about it.
+  connect(city_, &QLineEdit::textEdited, this, &PlacePicker::CityEdited);
   const std::pair<QLineEdit*, QString> boxes[] = {
-      {city_, QStringLiteral("City")},       {state_, QStringLiteral("State")},
-      {country_, QStringLiteral("Country")}, {lonD_, QStringLiteral("Longitude")},
-      {lonM_, QStringLiteral("Longitude")},  {latD_, QStringLiteral("Latitude")},
-      {latM_, QStringLiteral("Latitude")}};
+      {state_, QStringLiteral("State")},    {country_, QStringLiteral("Country")},
+      {lonD_, QStringLiteral("Longitude")}, {lonM_, QStringLiteral("Longitude")},
+      {latD_, QStringLiteral("Latitude")},  {latM_, QStringLiteral("Latitude")}};
   for (const auto& [box, what] : boxes)
     connect(box, &QLineEdit::textEdited, this,
             [this, what] { HandEdit(what + QStringLiteral(" entered by hand")); });
@@ -265,8 +131,9 @@ void PlacePicker::ConnectHandEdits() {
   for (const auto& [button, what] : buttons)
     connect(button, &QAbstractButton::clicked, this,
             [this, what] { HandEdit(what + QStringLiteral(" set by hand")); });
-  connect(zone_, &QComboBox::activated, this,
-          [this] { HandEdit(QStringLiteral("Time zone chosen by hand")); });
+  connect(zone_, &QComboBox::activated, this, [this](int index) {
+    if (index != places::ExactEntryIndex()) HandEdit(QStringLiteral("Time zone chosen by hand"));
+  });
 }
 
 void PlacePicker::Search(const QString& text) {
@@ -281,7 +148,7 @@ void PlacePicker::Search(const QString& text) {
   }
   if (!atlas_->ok()) return;
   const QByteArray query = text.toUtf8();
-  list_->Show(atlas_->Search(
+  list_->Show(atlas_->Find(
       std::string_view(query.constData(), static_cast<std::size_t>(query.size())), kMaxRows));
   FitListWidth();
 }
@@ -322,142 +189,133 @@ void PlacePicker::KeepListOverForm() {
 }
 
 void PlacePicker::PickRow(int row) {
-  if (const places::Place* place = list_->At(row)) Pick(*place);
+  if (const places::Match* match = list_->At(row)) Pick(*match);
 }
 
-void PlacePicker::Pick(const places::Place& place) {
-  picked_ =
-      Picked{std::string(place.name), std::string(place.zone), place.latitude, place.longitude};
-  answered_.reset();
-  typed_ = Text(place.name);
+void PlacePicker::Pick(const places::Match& match) {
+  if (!entry_) entry_.emplace(clocks_, places::TzDataVersion());
+  const places::FormPlace boxes = entry_->Pick(match, Read());
+  typed_ = Text(boxes.city);
   city_->setText(typed_);
-  state_->setText(Text(place.division));
-  country_->setText(Text(place.country));
+  state_->setText(Text(boxes.state));
+  country_->setText(Text(boxes.country));
   for (QLineEdit* box : {state_, country_}) box->setCursorPosition(0);  // the start of a long name
-  const auto lon = places::ToDegreesMinutes(place.longitude, 179);
-  const auto lat = places::ToDegreesMinutes(place.latitude, 89);
-  lonD_->setText(QString::number(lon.degrees));
-  lonM_->setText(QString::number(lon.minutes));
-  latD_->setText(QString::number(lat.degrees));
-  latM_->setText(QString::number(lat.minutes));
-  (lon.positive ? east_ : west_)->setChecked(true);
-  (lat.positive ? north_ : south_)->setChecked(true);
-  mode_ = Mode::Atlas;
+  lonD_->setText(Text(boxes.lonD));
+  lonM_->setText(Text(boxes.lonM));
+  latD_->setText(Text(boxes.latD));
+  latM_->setText(Text(boxes.latM));
+  (boxes.east ? east_ : west_)->setChecked(true);
+  (boxes.north ? north_ : south_)->setChecked(true);
   Decide();
 }
 
 void PlacePicker::Redecide() {
-  if (mode_ != Mode::Atlas) return;
-  // Someone else (a file read in, say) wrote into the boxes: theirs stands.
-  if (Read() != filled_) return HandEdit(QStringLiteral("The place was changed elsewhere"));
-  Decide();
+  if (entry_ && entry_->mode() == places::EntryMode::Atlas) Decide();
+}
+
+// One decision gives the zone, the box and the extra entry together.
+void PlacePicker::Decide() {
+  const std::optional<places::ZoneShown> shown = entry_->Decide(BirthTime(), Read());
+  ShowExactEntry();
+  if (shown) {
+    zone_->setCurrentIndex(shown->zone);
+    dst_->setChecked(shown->dst);
+  }
+  if (entry_->mode() == places::EntryMode::Atlas) entry_->Filled(Read());
+  SetStatus(Text(entry_->status()));
+}
+
+// The extra entry after the zone rows is there only while the atlas decides an exact offset;
+// where it goes while selected, no zone is selected.
+void PlacePicker::ShowExactEntry() {
+  const std::optional<places::ExactOffset> exact = entry_->Exact();
+  const int index = places::ExactEntryIndex();
+  const bool present = zone_->count() > index;
+  if (exact) {
+    if (present)
+      zone_->setItemText(index, Text(exact->entryText));
+    else
+      zone_->addItem(Text(exact->entryText));
+  } else if (present) {
+    const bool selected = zone_->currentIndex() == index;
+    zone_->removeItem(index);
+    if (selected) zone_->setCurrentIndex(-1);
+  }
 }
 
 std::optional<PlacePicker::AtlasClock> PlacePicker::DecidedClock() const {
-  if (mode_ != Mode::Atlas || !picked_ || !fittedOffset_ || Read() != filled_) return std::nullopt;
-  return AtlasClock{picked_->zone, *fittedOffset_};
+  if (!entry_) return std::nullopt;
+  return entry_->Decided(Read());
 }
 
-void PlacePicker::Decide() {
-  ClearOffer();
-  fittedOffset_.reset();
-  const Picked& p = *picked_;
-  const QString name = Text(p.name);
-  const std::optional<chr::local_seconds> local = BirthTime();
-  if (!local) {
-    SetStatus(name + QStringLiteral(": the birth date is not a date of the calendar; the zone "
-                                    "and box are left as they are."));
-    filled_ = Read();
-    return;
-  }
-  if (tzVersion_.empty()) tzVersion_ = places::TzDataVersion();
-  places::BirthClock clock = clocks_.At(p.zone, *local, p.longitude);
-  if (clock.error.empty() && clock.kind == places::ClockKind::Repeated) {
-    const std::optional<bool> later = AskWhichInstance(*local);
-    if (!later) {
-      SetStatus(QStringLiteral("%1, %2 %3: this clock time happened twice; the zone and box are "
-                               "left as they are until you say which (pick the city again).")
-                    .arg(name, DateText(chr::floor<chr::days>(*local)), TimeText(*local)));
-      filled_ = Read();
-      return;
-    }
-    if (*later) clock = clocks_.At(p.zone, *local, p.longitude, true);
-  }
-  const places::RowChoice choice = places::ChooseRow(clock, *local);
-  if (choice.fit) {
-    zone_->setCurrentIndex(choice.fit->row);
-    dst_->setChecked(choice.fit->dst);
-    fittedOffset_ = clock.offsetSeconds;
-  } else if (choice.conversion && !choice.conversion->outOfRange) {
-    conversion_ = choice.conversion;
-    convertedFrom_ = *local;
-    convertedFromOffset_ = clock.offsetSeconds.value_or(0);
-    offer_->setToolTip(QStringLiteral("Convert the birth time to %1 %2")
-                           .arg(ConvertedText(*local, conversion_->local),
-                                Text(places::RowName(conversion_->row))));
-    offer_->setText(QStringLiteral("Use %1 %2")
-                        .arg(ConvertedText(*local, conversion_->local),
-                             Text(places::RowAbbreviation(conversion_->row))));
-    offer_->show();
-  }
-  SetStatus(
-      Text(places::ClockStatus({p.name, *local, p.zone, tzVersion_, p.longitude}, clock, choice)));
-  filled_ = Read();
+std::optional<int> PlacePicker::ExactOffsetSeconds() const {
+  if (!entry_ || zone_->currentIndex() != places::ExactEntryIndex()) return std::nullopt;
+  if (const auto exact = entry_->Exact()) return exact->offsetSeconds;
+  return std::nullopt;
 }
 
-std::optional<bool> PlacePicker::AskWhichInstance(chr::local_seconds local) {
-  if (answered_ && answered_->first == local) return answered_->second;
-  const Picked& p = *picked_;
-  const places::BirthClock first = clocks_.At(p.zone, local, p.longitude, false);
-  const places::BirthClock second = clocks_.At(p.zone, local, p.longitude, true);
-  const QString text =
-      QStringLiteral(
-          "In %1, %2 on %3 happened twice: the clocks went back from %4 to %5. "
-          "Which of the two was the birth?")
-          .arg(Text(p.name), TimeText(local), DateText(chr::floor<chr::days>(local)),
-               Text(places::UtcOffsetText(first.offsetBeforeSeconds)),
-               Text(places::UtcOffsetText(first.offsetAfterSeconds)));
-  const QStringList options = {
-      QStringLiteral("The first (%1%2)")
-          .arg(ClockName(first), first.ahead.value_or(false)
-                                     ? QStringLiteral(", still on the summer clock")
-                                     : QString()),
-      QStringLiteral("The second (%1)").arg(ClockName(second))};
-  const int answer = dialogs_.AskChoice(form_, text, options);
-  if (answer != 0 && answer != 1) return std::nullopt;
-  answered_ = std::pair(local, answer == 1);
-  return answer == 1;
-}
-
-void PlacePicker::AcceptConversion() {
-  if (!conversion_) return;
-  const places::Conversion c = *conversion_;
-  ClearOffer();
-  const int year = static_cast<int>(chr::year_month_day(chr::floor<chr::days>(c.local)).year());
-  if (c.outOfRange || year_->findText(QString::number(year)) < 0) {
-    dialogs_.ShowMessage(form_,
-                         QStringLiteral("The converted time falls outside the years the form "
-                                        "offers; the birth time is left as it is."),
-                         reading::MessageIcon::Information);
-    return;
-  }
-  mode_ = Mode::Hand;  // first, so the lists filled below do not re-decide
-  SetBirthTime(c.local);
-  zone_->setCurrentIndex(c.row);
-  dst_->setChecked(false);
-  QString text =
-      QStringLiteral("Birth time converted: %1 at %2 is %3 %4")
-          .arg(TimeText(convertedFrom_), Text(places::UtcOffsetText(convertedFromOffset_)),
-               ConvertedText(convertedFrom_, c.local), Text(places::RowName(c.row)));
-  if (c.secondsDropped) text += QStringLiteral(" (the chart drops the seconds)");
-  SetStatus(text + kHandNote);
+QString PlacePicker::ClockSummary() const {
+  return entry_ ? Text(entry_->Summary(Read())) : QString();
 }
 
 void PlacePicker::HandEdit(const QString& what) {
-  if (mode_ != Mode::Atlas) return;
-  mode_ = Mode::Hand;
-  ClearOffer();
-  SetStatus(what + kHandNote);
+  if (!entry_ || entry_->mode() != places::EntryMode::Atlas) return;
+  entry_->HandEdit(what.toStdString());
+  ShowExactEntry();
+  SetStatus(Text(entry_->status()));
+}
+
+void PlacePicker::CityEdited() {
+  if (!entry_ || entry_->mode() != places::EntryMode::Atlas) return;
+  entry_->CityEdited(Read());
+  SetStatus(Text(entry_->status()));
+}
+
+bool PlacePicker::Ask(bool leavingTimeLists) {
+  if (!entry_ || asking_) return !asking_;
+  asking_ = true;
+  Redecide();  // a file read in since the last decision stops the atlas: no stale question
+  bool go = true;
+  while (const auto question = entry_->Pending(Read(), leavingTimeLists)) {
+    QStringList options;
+    for (const std::string& option : question->options) options << Text(option);
+    const int answer = dialogs_.AskChoice(form_, Text(question->text), options);
+    if (answer < 0 || answer >= options.size()) {
+      go = false;  // Cancel: nothing changes
+      break;
+    }
+    if (entry_->Answer(*question, answer, Read()) == places::AfterAnswer::ClearPlace) {
+      ClearPlace();
+      go = false;
+      break;
+    }
+    Decide();
+  }
+  asking_ = false;
+  return go;
+}
+
+// The person cleared what the atlas filled under another City: the place boxes and the clock.
+void PlacePicker::ClearPlace() {
+  for (QLineEdit* box : {state_, country_, lonD_, lonM_, latD_, latM_}) box->clear();
+  east_->setChecked(true);
+  north_->setChecked(true);
+  ShowExactEntry();
+  zone_->setCurrentIndex(-1);
+  dst_->setChecked(false);
+  SetStatus(Text(entry_->status()));
+  state_->setFocus(Qt::OtherFocusReason);
+}
+
+// Leaving the date and time lists for another widget of the form asks which of a repeated
+// clock time was meant; stepping through a list asks nothing.
+void PlacePicker::LeftWidget(QWidget* old, QWidget* now) {
+  const auto timeList = [this](QWidget* widget) {
+    for (QWidget* list : {month_, date_, year_, hour_, minute_, second_})
+      if (widget == list) return true;
+    return false;
+  };
+  if (timeList(old) && now && !timeList(now) && now->window() == form_->window()) Ask(true);
 }
 
 std::optional<chr::local_seconds> PlacePicker::BirthTime() const {
@@ -471,34 +329,14 @@ std::optional<chr::local_seconds> PlacePicker::BirthTime() const {
   return core::LocalBirthTime(lists);
 }
 
-void PlacePicker::SetBirthTime(chr::local_seconds local) {
-  const auto day = chr::floor<chr::days>(local);
-  const chr::year_month_day ymd(day);
-  const chr::hh_mm_ss hms(local - day);
-  const auto pick = [](QComboBox* list, long long value) {
-    list->setCurrentIndex(list->findText(QString::number(value)));
-  };
-  pick(year_, static_cast<int>(ymd.year()));
-  month_->setCurrentIndex(static_cast<int>(static_cast<unsigned>(ymd.month())) - 1);
-  pick(date_, static_cast<unsigned>(ymd.day()));
-  pick(hour_, hms.hours().count());
-  pick(minute_, hms.minutes().count());
-  pick(second_, hms.seconds().count());
-}
-
-PlacePicker::Filled PlacePicker::Read() const {
-  return {city_->text(),       state_->text(),        country_->text(), lonD_->text(),
-          lonM_->text(),       latD_->text(),         latM_->text(),    east_->isChecked(),
+places::FormPlace PlacePicker::Read() const {
+  return {Utf8(city_),         Utf8(state_),          Utf8(country_),   Utf8(lonD_),
+          Utf8(lonM_),         Utf8(latD_),           Utf8(latM_),      east_->isChecked(),
           north_->isChecked(), zone_->currentIndex(), dst_->isChecked()};
 }
 
 void PlacePicker::SetStatus(const QString& text) {
-  static_cast<TwoLineLabel*>(status_)->SetSentence(text);
-}
-
-void PlacePicker::ClearOffer() {
-  conversion_.reset();
-  offer_->hide();
+  status_->SetSentence(text);
 }
 
 }  // namespace ui

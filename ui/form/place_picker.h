@@ -1,9 +1,10 @@
 #pragma once
 // The City box's offline atlas. As the person types, the atlas offers places; picking one fills
-// the place, its coordinates, and the zone row and daylight-saving box from the clock the place
-// kept at the birth date and time (places/birth_clock.h, places/zone_rows.h). A status line
-// says what was decided and on what it rests. The atlas is loaded on the first keystroke, so it
-// adds nothing to start-up.
+// the place and its coordinates, and the zone list and daylight-saving box from the clock the
+// place kept at the birth date and time; a clock no zone row shows is an extra entry of the zone
+// list. A status line says what was decided and on what it rests. The decisions are
+// places::PlaceEntry's; this class reads and writes the widgets. The atlas is loaded on the
+// first keystroke, so it adds nothing to start-up.
 
 #include <QObject>
 #include <QString>
@@ -14,14 +15,12 @@
 
 #include "places/atlas.h"
 #include "places/birth_clock.h"
-#include "places/zone_rows.h"
+#include "places/place_entry.h"
 
 class QCheckBox;
 class QComboBox;
 class QCompleter;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -29,6 +28,7 @@ namespace ui {
 
 class Dialogs;
 class PlaceList;
+class TwoLineLabel;
 
 class PlacePicker : public QObject {
   Q_OBJECT
@@ -38,7 +38,7 @@ class PlacePicker : public QObject {
   PlacePicker(QWidget& form, Dialogs& dialogs);
   ~PlacePicker() override;
 
-  // The status line (lblPlaceStatus) and the button that offers a conversion.
+  // The status line (lblPlaceStatus).
   QWidget* StatusArea() const { return statusArea_; }
   QCompleter* Completer() const { return completer_; }
 
@@ -47,36 +47,29 @@ class PlacePicker : public QObject {
   bool AtlasLoaded() const { return atlas_.has_value(); }
 
   // Fills the form from a place exactly as picking it from the list does.
-  void Pick(const places::Place& place);
+  void Pick(const places::Match& match);
+  void Pick(const places::Place& place) { Pick(places::Match{&place, {}, false}); }
 
-  // The zone and UTC offset behind the form's zone and box while the atlas sets them (a place
-  // picked, a zone row fitting its clock, nothing changed by hand since); empty otherwise.
-  struct AtlasClock {
-    std::string zone;
-    int offsetSeconds;
-  };
+  // The zone and UTC offset behind the form's clock while the atlas sets it (a place picked,
+  // nothing changed by hand since); empty otherwise.
+  using AtlasClock = places::PlaceEntry::AtlasClock;
   std::optional<AtlasClock> DecidedClock() const;
+  // The offset of the zone list's extra entry while it is selected.
+  std::optional<int> ExactOffsetSeconds() const;
+  // The clock used, for the result and the page ("UTC+6:30, war time, Asia/Kolkata"); empty
+  // unless the atlas decided it.
+  QString ClockSummary() const;
+
+  // Puts the questions the person must answer before a reading (a repeated or skipped clock
+  // time, a City that no longer names the filled place); false when one was cancelled or its
+  // answer asks for more entries.
+  bool ConfirmForReading() { return Ask(false); }
 
  protected:
   // Tab and Escape close the list without picking (QCompleter would pick on Tab).
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Who sets the zone and box: nobody yet, the atlas (from the picked place), or the person.
-  enum class Mode { None, Atlas, Hand };
-  // What the program last wrote into the place's boxes; a difference means someone else did.
-  struct Filled {
-    QString city, state, country, lonD, lonM, latD, latM;
-    bool east, north;
-    int zone;
-    bool dst;
-    bool operator==(const Filled&) const = default;
-  };
-  struct Picked {
-    std::string name, zone;
-    double latitude, longitude;
-  };
-
   void BuildStatusArea(QWidget& form);
   void ConnectHandEdits();
   void Search(const QString& text);
@@ -85,14 +78,15 @@ class PlacePicker : public QObject {
   void PickRow(int row);
   void Decide();
   void Redecide();
-  std::optional<bool> AskWhichInstance(std::chrono::local_seconds local);
-  void AcceptConversion();
   void HandEdit(const QString& what);
+  void CityEdited();
+  bool Ask(bool leavingTimeLists);
+  void LeftWidget(QWidget* old, QWidget* now);
+  void ShowExactEntry();
+  void ClearPlace();
   std::optional<std::chrono::local_seconds> BirthTime() const;
-  void SetBirthTime(std::chrono::local_seconds local);
-  Filled Read() const;
+  places::FormPlace Read() const;
   void SetStatus(const QString& text);
-  void ClearOffer();
 
   Dialogs& dialogs_;
   QWidget* form_;
@@ -102,8 +96,7 @@ class PlacePicker : public QObject {
   QRadioButton *east_, *west_, *north_, *south_;
 
   QWidget* statusArea_ = nullptr;
-  QLabel* status_ = nullptr;
-  QPushButton* offer_ = nullptr;
+  TwoLineLabel* status_ = nullptr;
   PlaceList* list_ = nullptr;
   QCompleter* completer_ = nullptr;
   QString typed_;  // what the person typed, restored when the list is dismissed
@@ -111,17 +104,8 @@ class PlacePicker : public QObject {
   std::function<places::Atlas()> loader_ = &places::Atlas::Load;
   std::optional<places::Atlas> atlas_;
   places::BirthClocks clocks_;
-  std::string tzVersion_;
-
-  Mode mode_ = Mode::None;
-  std::optional<Picked> picked_;
-  Filled filled_{};
-  // The answer to "which of the two", for the clock time it was given for.
-  std::optional<std::pair<std::chrono::local_seconds, bool>> answered_;
-  std::optional<places::Conversion> conversion_;
-  std::optional<int> fittedOffset_;  // the offset of the row the atlas last set
-  std::chrono::local_seconds convertedFrom_{};
-  int convertedFromOffset_ = 0;
+  std::optional<places::PlaceEntry> entry_;  // made at the first pick, with the tz version
+  bool asking_ = false;
 };
 
 }  // namespace ui

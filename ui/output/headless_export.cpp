@@ -54,7 +54,7 @@ int RunHeadlessExport(int& argc, char** argv, const ExportRequest& request) {
   reading::TypedEntries typed = reading::AsTyped(opened.details->entries);
   if (!typed.problem.empty())
     return Fail(FileProblem(request.input, QString::fromStdString(typed.problem)));
-  KeptReading reading{std::move(typed.entries), {}, {}};
+  KeptReading reading{std::move(typed.entries), {}, {}, {}};
   if (auto refusal = reading::RunReading(reading.entries, reading.record, reading.sheet))
     return Fail(FileProblem(request.input, QString::fromStdString(refusal->message)));
   if (const auto skipped = SkippedTimeProblem(reading.record.Birth, opened.details->place))

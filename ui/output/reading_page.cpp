@@ -201,8 +201,11 @@ void PageLayout::Header(const KeptReading& reading) {
       Joined({Written(sheet, "lblVaar"),
               r.BirthMoment ? FromUtf8(reading::DateTimeText(*r.BirthMoment)) : QString()},
              QStringLiteral(", "));
+  // The clock the atlas decided, in words; else the row and box as the person set them.
   const QString zone =
-      std::holds_alternative<core::ExactOrigin>(r.Birth.offset.origin)
+      !reading.clock.empty()
+          ? FromUtf8(reading.clock)
+      : std::holds_alternative<core::ExactOrigin>(r.Birth.offset.origin)
           ? QStringLiteral("the place's own clock · %1 used").arg(UtcOffset(r))
           : QStringLiteral("%1 · daylight saving %2 · %3 used")
                 .arg(ZoneRowText(reading.entries.cmbTimeZone),

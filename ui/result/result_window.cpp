@@ -195,9 +195,27 @@ void FrmDisplay::BuildDetailsPanel() {
                           TwipsRect(1560, top, 2055, kDetailHeight), kValueColour);
   }
 
+  // Not one of the sheet's slots: the reading's own captions stay as they are.
+  const int clockTop = 600 + 300 * 7;
+  AddLabel(personal, QStringLiteral("lblClockCaption"), QStringLiteral("Clock :"),
+           TwipsRect(240, clockTop, 1320, kDetailHeight), kCaptionColour)
+      ->hide();
+  auto* clock = AddLabel<ElidedLabel>(personal, QStringLiteral("lblClockUsed"), {},
+                                      TwipsRect(1560, clockTop, 2055, kDetailHeight), kValueColour);
+  clock->setAccessibleName(QStringLiteral("Clock used"));
+  clock->hide();
+
   tabs->addTab(Page(western), QStringLiteral("Planetary Position"));
   tabs->addTab(Page(personal), QStringLiteral("Your Details"));
   tabs->setCurrentIndex(1);
+}
+
+void FrmDisplay::ShowClock(const QString& clock) {
+  auto* value = findChild<ElidedLabel*>(QStringLiteral("lblClockUsed"));
+  value->setText(clock);
+  value->ExplainIfCut();
+  value->setVisible(!clock.isEmpty());
+  findChild<QWidget*>(QStringLiteral("lblClockCaption"))->setVisible(!clock.isEmpty());
 }
 
 void FrmDisplay::BuildReadingPanel() {

@@ -21,6 +21,9 @@ class FrmDisplay : public QWidget {
 
   // Writes the sheet's captions, sign-box highlights and reading text into the window.
   void Render(const core::ResultSheet& sheet);
+  // The clock the birth time was read on ("UTC+6:30, war time, Asia/Kolkata"), shown under
+  // the details where the atlas decided it; an empty text hides the line.
+  void ShowClock(const QString& clock);
 
  private:
   void BuildChart();

@@ -1,0 +1,245 @@
+#include "places/place_entry.h"
+
+#include <cctype>
+#include <cstdio>
+
+#include "core/form_entries.h"
+#include "core/zone_table.h"
+#include "places/clock_status.h"
+#include "places/coordinates.h"
+
+namespace places {
+
+namespace chr = std::chrono;
+
+namespace {
+
+// "26 April 1970".
+std::string DateText(chr::local_seconds t) {
+  const chr::year_month_day ymd(chr::floor<chr::days>(t));
+  return std::to_string(static_cast<unsigned>(ymd.day())) + " " +
+         std::string(core::MonthName(static_cast<int>(static_cast<unsigned>(ymd.month())))) + " " +
+         std::to_string(static_cast<int>(ymd.year()));
+}
+
+// "02:30", or "02:30:15" when the seconds are not zero.
+std::string TimeText(chr::local_seconds t) {
+  const chr::hh_mm_ss hms(t - chr::floor<chr::days>(t));
+  char text[16];
+  if (hms.seconds().count() != 0)
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(hms.hours().count()),
+                  static_cast<int>(hms.minutes().count()), static_cast<int>(hms.seconds().count()));
+  else
+    std::snprintf(text, sizeof text, "%02d:%02d", static_cast<int>(hms.hours().count()),
+                  static_cast<int>(hms.minutes().count()));
+  return text;
+}
+
+// "UTC-4:00 EDT"; a numeric abbreviation ("+0530") adds nothing to the offset.
+std::string ClockName(const BirthClock& clock) {
+  std::string text = UtcOffsetText(clock.offsetSeconds.value_or(0));
+  if (!clock.abbreviation.empty() &&
+      std::isalpha(static_cast<unsigned char>(clock.abbreviation[0])))
+    text += " " + clock.abbreviation;
+  return text;
+}
+
+std::string Joined(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (std::string_view part : parts) {
+    if (part.empty()) continue;
+    if (!text.empty()) text += ", ";
+    text += part;
+  }
+  return text;
+}
+
+// The place boxes only: the zone and box are the decision's.
+bool SamePlace(const FormPlace& a, const FormPlace& b) {
+  return a.state == b.state && a.country == b.country && a.lonD == b.lonD && a.lonM == b.lonM &&
+         a.latD == b.latD && a.latM == b.latM && a.east == b.east && a.north == b.north;
+}
+
+}  // namespace
+
+int ExactEntryIndex() {
+  return core::kZoneCount;
+}
+
+FormPlace PlaceEntry::Pick(const Match& match, const FormPlace& now) {
+  const Place& place = *match.place;
+  picked_ =
+      Picked{std::string(MatchCity(match)), Joined({place.name, place.division, place.country}),
+             std::string(place.zone), place.latitude, place.longitude};
+  repeatedAnswer_.reset();
+  skippedAnswer_.reset();
+  cityKept_ = false;
+  mode_ = EntryMode::Atlas;
+  const DegreesMinutes lon = ToDegreesMinutes(place.longitude, 179);
+  const DegreesMinutes lat = ToDegreesMinutes(place.latitude, 89);
+  filled_ = FormPlace{picked_->city,
+                      std::string(place.division),
+                      std::string(place.country),
+                      std::to_string(lon.degrees),
+                      std::to_string(lon.minutes),
+                      std::to_string(lat.degrees),
+                      std::to_string(lat.minutes),
+                      lon.positive,
+                      lat.positive,
+                      now.zone,
+                      now.dst};
+  return filled_;
+}
+
+ClockQuestion PlaceEntry::Question(chr::local_seconds local) const {
+  return {picked_->city, local, picked_->zone, tzVersion_, picked_->longitude, picked_->latitude};
+}
+
+std::optional<ZoneShown> PlaceEntry::Decide(std::optional<chr::local_seconds> local,
+                                            const FormPlace& now) {
+  if (mode_ != EntryMode::Atlas) return std::nullopt;
+  // Someone else (a file read in, say) wrote into the boxes: theirs stands.
+  if (now != filled_) {
+    HandEdit("The place was changed elsewhere");
+    return std::nullopt;
+  }
+  local_ = local;
+  decision_ = {};
+  clock_ = {};
+  if (!local) {
+    status_ = picked_->city +
+              ": the birth date is not a date of the calendar; the clock is left as it is.";
+    return std::nullopt;
+  }
+  const bool later = repeatedAnswer_ && repeatedAnswer_->first == *local && repeatedAnswer_->second;
+  clock_ = clocks_.At(picked_->zone, *local, picked_->longitude, later);
+  status_ = ClockStatus(Question(*local), clock_);
+  if (skippedAnswer_ == *local) {
+    if (const auto skipped = SkippedTimeOf(clock_, *local)) {
+      // The clock before the change names the row: Eastern Standard Time, not Central
+      // Daylight Time of the same offset.
+      const BirthClock before =
+          clocks_.At(picked_->zone, skipped->from - chr::seconds(1), picked_->longitude);
+      decision_ = DecideOffset(skipped->offsetSeconds, before.ahead.value_or(false),
+                               before.standardAbbreviation, picked_->city);
+      status_ += "; read as " + TimeText(skipped->onNewClock) + " as you answered";
+    }
+  } else {
+    decision_ = DecideClock(clock_, picked_->city);
+  }
+  if (decision_.fit) return ZoneShown{decision_.fit->row, decision_.fit->dst, std::nullopt};
+  if (decision_.exact) return ZoneShown{ExactEntryIndex(), false, decision_.exact};
+  return std::nullopt;
+}
+
+std::string PlaceEntry::HandNote(std::string_view what) const {
+  return std::string(what) + ": the atlas no longer sets the clock; pick the city again to let it.";
+}
+
+void PlaceEntry::HandEdit(std::string_view what) {
+  if (mode_ != EntryMode::Atlas) return;
+  mode_ = EntryMode::Hand;
+  decision_ = {};
+  status_ = HandNote(what);
+}
+
+void PlaceEntry::CityEdited(const FormPlace& now) {
+  if (mode_ != EntryMode::Atlas) return;
+  filled_.city = now.city;
+  cityKept_ = false;
+  if (now.city == picked_->city) {
+    if (local_) status_ = ClockStatus(Question(*local_), clock_);
+    return;
+  }
+  status_ = "City changed by hand: the state, country, coordinates and clock are still those of " +
+            picked_->placeText + "; the reading will ask whether to keep them.";
+}
+
+std::optional<ExactOffset> PlaceEntry::Exact() const {
+  if (mode_ != EntryMode::Atlas) return std::nullopt;
+  return decision_.exact;
+}
+
+std::optional<PlaceEntry::AtlasClock> PlaceEntry::Decided(const FormPlace& now) const {
+  if (mode_ != EntryMode::Atlas || !picked_ || now != filled_) return std::nullopt;
+  if (decision_.exact) return AtlasClock{picked_->zone, decision_.exact->offsetSeconds};
+  if (!decision_.fit) return std::nullopt;
+  if (clock_.offsetSeconds) return AtlasClock{picked_->zone, *clock_.offsetSeconds};
+  return AtlasClock{picked_->zone, RowOffsetSeconds(decision_.fit->row) +
+                                       (decision_.fit->dst ? 3600 : 0)};  // a skipped time taken
+}
+
+std::string PlaceEntry::Summary(const FormPlace& now) const {
+  const auto decided = Decided(now);
+  if (!decided || !local_) return {};
+  std::string summary = ClockSummary(Question(*local_), clock_);
+  if (summary.empty())  // a time that did not exist, read on the clock before the change
+    summary =
+        UtcOffsetText(decided->offsetSeconds) + ", the clock before the change, " + picked_->zone;
+  return summary;
+}
+
+std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
+                                                 bool leavingTimeLists) const {
+  if (mode_ != EntryMode::Atlas || !picked_) return std::nullopt;
+  const std::string& city = picked_->city;
+  if (local_ && clock_.error.empty() && clock_.kind == ClockKind::Skipped &&
+      skippedAnswer_ != *local_ && !leavingTimeLists) {
+    const auto skipped = SkippedTimeOf(clock_, *local_);
+    const std::string before = UtcOffsetText(clock_.offsetBeforeSeconds);
+    const std::string after = UtcOffsetText(clock_.offsetAfterSeconds);
+    return EntryQuestion{EntryQuestion::Kind::Skipped,
+                         "In " + city + " on " + DateText(*local_) + " the clocks jumped from " +
+                             TimeText(skipped->from) + " to " + TimeText(skipped->to) + ", so " +
+                             TimeText(*local_) + " did not exist there. Most likely it means " +
+                             TimeText(skipped->onNewClock) + " on the new clock (" + after +
+                             "), the moment the " + "clock before the change (" + before +
+                             ") would have shown as " + TimeText(*local_) +
+                             ". The birth time stays as you typed it.",
+                         {"Take " + TimeText(skipped->onNewClock) + " " + after}};
+  }
+  if (local_ && clock_.error.empty() && clock_.kind == ClockKind::Repeated &&
+      !(repeatedAnswer_ && repeatedAnswer_->first == *local_)) {
+    const BirthClock first = clocks_.At(picked_->zone, *local_, picked_->longitude, false);
+    const BirthClock second = clocks_.At(picked_->zone, *local_, picked_->longitude, true);
+    return EntryQuestion{EntryQuestion::Kind::Repeated,
+                         "In " + city + ", " + TimeText(*local_) + " on " + DateText(*local_) +
+                             " happened twice: the clocks went back from " +
+                             UtcOffsetText(first.offsetBeforeSeconds) + " to " +
+                             UtcOffsetText(first.offsetAfterSeconds) +
+                             ". Which of the two was the birth?",
+                         {"The first (" + ClockName(first) +
+                              (first.ahead.value_or(false) ? ", still summer time)" : ")"),
+                          "The second (" + ClockName(second) + ")"}};
+  }
+  if (!leavingTimeLists && !cityKept_ && now.city != city && SamePlace(now, filled_))
+    return EntryQuestion{EntryQuestion::Kind::CityChanged,
+                         "The City reads \"" + now.city +
+                             "\", but the state, country, coordinates and clock are those of " +
+                             picked_->placeText + ". Keep them for " + now.city + "?",
+                         {"Keep them", "Clear them"}};
+  return std::nullopt;
+}
+
+AfterAnswer PlaceEntry::Answer(const EntryQuestion& question, int option, const FormPlace& now) {
+  switch (question.kind) {
+    case EntryQuestion::Kind::Repeated:
+      if (local_) repeatedAnswer_ = std::pair(*local_, option == 1);
+      return AfterAnswer::Redecide;
+    case EntryQuestion::Kind::Skipped:
+      skippedAnswer_ = local_;
+      return AfterAnswer::Redecide;
+    case EntryQuestion::Kind::CityChanged:
+      if (option == 0) {
+        cityKept_ = true;
+        return AfterAnswer::Redecide;
+      }
+      HandEdit("City entered by hand");
+      status_ = "Enter the state, country, coordinates and time zone of " + now.city +
+                ", or pick it from the atlas.";
+      return AfterAnswer::ClearPlace;
+  }
+  return AfterAnswer::Redecide;
+}
+
+}  // namespace places

@@ -1,0 +1,126 @@
+// The decisions behind the form's place boxes, without widgets: one clock decision for the zone
+// list, the box and the exact offset; a time that did not exist asked before a reading. Clocks are
+// the tz database's (Asia/Kolkata: Madras time +5:21:10 until 1906, war time +6:30 in 1943;
+// Asia/Kathmandu +5:45 since 1986; America/New_York: 26 April 1970 02:00 went to 03:00; zdump -v).
+// The form's tests (tests/ui/place_picker_test.cpp) drive the same cases through the widgets, with
+// the repeated time and a City retyped over a picked place.
+#include "places/place_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/zone_table.h"
+
+namespace {
+
+namespace chr = std::chrono;
+using places::EntryMode;
+using places::EntryQuestion;
+using places::FormPlace;
+
+chr::local_seconds At(int y, unsigned mo, unsigned d, int h, int mi) {
+  return chr::local_days(chr::year(y) / mo / d) + chr::hours(h) + chr::minutes(mi);
+}
+
+const places::Place kKathmandu{"Kathmandu",      "Bagmati Province", "Nepal", "NP",
+                               "Asia/Kathmandu", 27.70169,           85.3206, 0};
+const places::Place kChennai{"Chennai",      "Tamil Nadu", "India",  "IN",
+                             "Asia/Kolkata", 13.08784,     80.27847, 0};
+const places::Place kNewYork{"New York",         "New York", "United States", "US",
+                             "America/New_York", 40.71427,   -74.00597,       0};
+
+constexpr int kGmtRow = 29;
+
+// A fresh form: the Greenwich row selected, the boxes empty.
+FormPlace Fresh() {
+  FormPlace form;
+  form.zone = kGmtRow;
+  return form;
+}
+
+// The form's side: what the boxes hold, written as a form writes a decision.
+class PlaceEntryTest : public ::testing::Test {
+ protected:
+  places::BirthClocks clocks;
+  places::PlaceEntry entry{clocks, "test"};
+  FormPlace form = Fresh();
+
+  std::optional<places::ZoneShown> Pick(const places::Place& place, chr::local_seconds local) {
+    form = entry.Pick({&place, {}, false}, form);
+    return Decide(local);
+  }
+  std::optional<places::ZoneShown> Decide(chr::local_seconds local) {
+    const auto shown = entry.Decide(local, form);
+    if (shown) {
+      form.zone = shown->zone;
+      form.dst = shown->dst;
+    } else if (!entry.Exact() && form.zone == places::ExactEntryIndex()) {
+      form.zone = -1;
+    }
+    if (entry.mode() == EntryMode::Atlas) entry.Filled(form);
+    return shown;
+  }
+};
+
+// One decision gives the zone, the box and the exact offset: Kathmandu from a fresh start, and
+// Chennai from war time (Indian row, box ticked) to Madras time and back.
+TEST_F(PlaceEntryTest, ZoneBoxAndExactOffsetComeFromOneDecision) {
+  struct Row {
+    const places::Place* place;
+    int year;
+    bool dst;
+    const char* entry;  // the extra entry; none for a row
+    const char* summary;
+  };
+  const Row rows[] = {{&kKathmandu, 1990, false, "Kathmandu clock, UTC+5:45",
+                       "UTC+5:45, standard time, Asia/Kathmandu"},
+                      {&kChennai, 1943, true, nullptr, "UTC+6:30, war time, Asia/Kolkata"},
+                      {&kChennai, 1905, false, "Chennai clock, UTC+5:21:10",
+                       "UTC+5:21:10, standard time, Asia/Kolkata"},
+                      {&kChennai, 1943, true, nullptr, "UTC+6:30, war time, Asia/Kolkata"}};
+  const places::Place* picked = nullptr;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.year);
+    const auto local = At(row.year, 6, 1, 10, 5);
+    const auto shown = row.place == picked ? Decide(local) : Pick(*row.place, local);
+    picked = row.place;
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->dst, row.dst);
+    EXPECT_EQ(shown->exact.has_value(), row.entry != nullptr);
+    EXPECT_EQ(entry.Exact().has_value(), row.entry != nullptr);
+    if (row.entry) {
+      EXPECT_EQ(shown->zone, places::ExactEntryIndex());
+      EXPECT_EQ(shown->exact->entryText, row.entry);
+      EXPECT_EQ(entry.Decided(form)->offsetSeconds, shown->exact->offsetSeconds);
+    }
+    EXPECT_EQ(entry.Summary(form), row.summary);
+    EXPECT_FALSE(entry.Pending(form));
+  }
+}
+
+TEST_F(PlaceEntryTest, SkippedTimeIsAskedAndReadOnTheClockBeforeTheChange) {
+  EXPECT_FALSE(Pick(kNewYork, At(1970, 4, 26, 2, 30)));  // nothing decided in silence
+  EXPECT_FALSE(entry.Decided(form));
+  EXPECT_FALSE(entry.Pending(form, true)) << "leaving the time lists asks only a repeated time";
+  const auto question = entry.Pending(form);
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->kind, EntryQuestion::Kind::Skipped);
+  EXPECT_NE(question->text.find("jumped from 02:00 to 03:00, so 02:30 did not exist"),
+            std::string::npos)
+      << question->text;
+  ASSERT_EQ(question->options, std::vector<std::string>{"Take 03:30 UTC-4:00"});
+  EXPECT_EQ(entry.Answer(*question, 0, form), places::AfterAnswer::Redecide);
+  const auto shown = Decide(At(1970, 4, 26, 2, 30));
+  ASSERT_TRUE(shown && !shown->exact);
+  EXPECT_FALSE(shown->dst);  // the Eastern row on standard time: 07:30 UT, as 03:30 EDT is
+  EXPECT_EQ(core::ZoneTable()[static_cast<std::size_t>(shown->zone)].text.substr(0, 9),
+            "Eastern S");
+  EXPECT_EQ(entry.Decided(form)->offsetSeconds, -5 * 3600);
+  EXPECT_FALSE(entry.Pending(form));
+  // Another time is a new question.
+  Decide(At(1970, 4, 26, 2, 45));
+  EXPECT_TRUE(entry.Pending(form));
+}
+
+}  // namespace
