@@ -36,24 +36,24 @@ inline constexpr NumberList kMinuteList{"cboMM", 0, 59};
 inline constexpr NumberList kSecondList{"cboSS", 0, 59};
 
 struct FormEntries {
-  std::string txtName;
+  std::string txtName{};
   int cboMonth = 0;           // position in the month list, 0 = January
   std::string cboDate = "1";  // selected texts of the pick-only lists
   std::string cboYear = "1901";
   std::string cboHH = "0";
   std::string cboMM = "0";
   std::string cboSS = "0";
-  std::string txtMCity, txtMState, txtMCountry;
+  std::string txtMCity{}, txtMState{}, txtMCountry{};
   int cmbTimeZone = 29;  // selected zone row, -1 when nothing is selected
   bool chkDST = false;
   // The birth moment's exact offset from universal time, seconds east, where the place's clock
   // was none of the zone rows (decided by the atlas); when present, the row and box are not used.
-  std::optional<int> utcOffsetSeconds;
-  std::string txtLonD, txtLonM, txtLatD, txtLatM;
+  std::optional<int> utcOffsetSeconds{};
+  std::string txtLonD{}, txtLonM{}, txtLatD{}, txtLatM{};
   bool optLongEast = true;  // optLong index 0 ("East") selected, else "West"
   bool optLatNorth = true;  // optLat index 0 ("North") selected, else "South"
   // The calculation chosen; empty: the built-in formulas, and nothing of the choice is shown.
-  std::optional<Calculation> calculation;
+  std::optional<Calculation> calculation{};
 };
 
 // The year list while the entries' calculation is chosen: the built-in formulas keep 1901 to

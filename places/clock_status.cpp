@@ -8,11 +8,8 @@
 
 namespace places {
 
-namespace {
-
 namespace chr = std::chrono;
 
-// "1 June 1943".
 std::string DateText(chr::local_days day) {
   const chr::year_month_day ymd(day);
   return std::to_string(static_cast<unsigned>(ymd.day())) + " " +
@@ -20,7 +17,6 @@ std::string DateText(chr::local_days day) {
          std::to_string(static_cast<int>(ymd.year()));
 }
 
-// "12:00", or "12:00:30" when the seconds are not zero.
 std::string TimeText(chr::local_seconds t) {
   const chr::hh_mm_ss hms(t - chr::floor<chr::days>(t));
   char buf[16];
@@ -33,6 +29,8 @@ std::string TimeText(chr::local_seconds t) {
   }
   return text;
 }
+
+namespace {
 
 // Winter is October to March north of the equator, April to September south of it.
 bool InWinter(chr::local_seconds t, double latitudeNorth) {

@@ -40,4 +40,9 @@ std::string ClockSummary(const ClockQuestion& question, const BirthClock& clock)
 // "UTC+5:30", "UTC-5:00", "UTC+5:21:10".
 std::string UtcOffsetText(int offsetSeconds);
 
+// "1 June 1943".
+std::string DateText(std::chrono::local_days day);
+// "12:00", or "12:00:30" when the seconds are not zero.
+std::string TimeText(std::chrono::local_seconds t);
+
 }  // namespace places

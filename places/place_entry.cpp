@@ -14,27 +14,6 @@ namespace chr = std::chrono;
 
 namespace {
 
-// "26 April 1970".
-std::string DateText(chr::local_seconds t) {
-  const chr::year_month_day ymd(chr::floor<chr::days>(t));
-  return std::to_string(static_cast<unsigned>(ymd.day())) + " " +
-         std::string(core::MonthName(static_cast<int>(static_cast<unsigned>(ymd.month())))) + " " +
-         std::to_string(static_cast<int>(ymd.year()));
-}
-
-// "02:30", or "02:30:15" when the seconds are not zero.
-std::string TimeText(chr::local_seconds t) {
-  const chr::hh_mm_ss hms(t - chr::floor<chr::days>(t));
-  char text[16];
-  if (hms.seconds().count() != 0)
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(hms.hours().count()),
-                  static_cast<int>(hms.minutes().count()), static_cast<int>(hms.seconds().count()));
-  else
-    std::snprintf(text, sizeof text, "%02d:%02d", static_cast<int>(hms.hours().count()),
-                  static_cast<int>(hms.minutes().count()));
-  return text;
-}
-
 // "UTC-4:00 EDT"; a numeric abbreviation ("+0530") adds nothing to the offset.
 std::string ClockName(const BirthClock& clock) {
   std::string text = UtcOffsetText(clock.offsetSeconds.value_or(0));
@@ -189,7 +168,7 @@ std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
     const std::string before = UtcOffsetText(clock_.offsetBeforeSeconds);
     const std::string after = UtcOffsetText(clock_.offsetAfterSeconds);
     return EntryQuestion{EntryQuestion::Kind::Skipped,
-                         "In " + city + " on " + DateText(*local_) + " the clocks jumped from " +
+                         "In " + city + " on " + DateText(chr::floor<chr::days>(*local_)) + " the clocks jumped from " +
                              TimeText(skipped->from) + " to " + TimeText(skipped->to) + ", so " +
                              TimeText(*local_) + " did not exist there. Most likely it means " +
                              TimeText(skipped->onNewClock) + " on the new clock (" + after +
@@ -203,7 +182,7 @@ std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
     const BirthClock first = clocks_.At(picked_->zone, *local_, picked_->longitude, false);
     const BirthClock second = clocks_.At(picked_->zone, *local_, picked_->longitude, true);
     return EntryQuestion{EntryQuestion::Kind::Repeated,
-                         "In " + city + ", " + TimeText(*local_) + " on " + DateText(*local_) +
+                         "In " + city + ", " + TimeText(*local_) + " on " + DateText(chr::floor<chr::days>(*local_)) +
                              " happened twice: the clocks went back from " +
                              UtcOffsetText(first.offsetBeforeSeconds) + " to " +
                              UtcOffsetText(first.offsetAfterSeconds) +
