@@ -74,6 +74,24 @@ QString ZoneRowText(int row) {
   return FromUtf8(core::ZoneTable()[static_cast<std::size_t>(row)].text);
 }
 
+// How many of the first `most` characters of `text` fit in `room` (at least one). Starts are
+// measured at most twice as long as the answer, so a long word is cut in near-linear time.
+qsizetype FittingStart(const QFontMetricsF& metrics, const QString& text, qsizetype most,
+                       qreal room) {
+  const auto fitsIn = [&](qsizetype n) { return metrics.horizontalAdvance(text.left(n)) <= room; };
+  qsizetype fits = 1, over = 2;  // `fits` characters fit (or are the one taken), `over` do not
+  while (over <= most && fitsIn(over)) {
+    fits = over;
+    over *= 2;
+  }
+  over = std::min(over, most + 1);
+  while (over - fits > 1) {
+    const qsizetype middle = fits + (over - fits) / 2;
+    (fitsIn(middle) ? fits : over) = middle;
+  }
+  return fits;
+}
+
 struct Span {
   QString text;
   bool bold = false;
@@ -155,13 +173,16 @@ void PageLayout::Flow(const Paragraph& paragraph, qreal left, qreal width, qreal
       QString word = it.next().captured();
       if (x > 0 && x + metrics.horizontalAdvance(word.trimmed()) > width) newLine();
       if (x == 0 && word.trimmed().isEmpty()) continue;
-      // A word wider than the line is cut where it must be.
-      while (metrics.horizontalAdvance(word.trimmed()) > width && word.size() > 1) {
-        qsizetype fits = word.size() - 1;
-        while (fits > 1 && metrics.horizontalAdvance(word.left(fits)) > width - x) --fits;
-        pages_.back().pieces.push_back({{left + x, y_ + ascent}, word.left(fits), font});
-        word = word.mid(fits);
-        newLine();
+      // A word wider than the line is cut where it must be, each line as full as it goes.
+      if (metrics.horizontalAdvance(word.trimmed()) > width) {
+        for (;;) {
+          const qsizetype letters = word.trimmed().size();
+          const qsizetype fits = FittingStart(metrics, word, letters, width - x);
+          if (fits >= letters || word.size() <= 1) break;
+          pages_.back().pieces.push_back({{left + x, y_ + ascent}, word.left(fits), font});
+          word = word.mid(fits);
+          newLine();
+        }
       }
       pages_.back().pieces.push_back({{left + x, y_ + ascent}, word, font});
       x += metrics.horizontalAdvance(word);

@@ -1,16 +1,25 @@
 #include "ui/output/save_whole.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
+#include <sys/stat.h>
+
 namespace ui {
+
+namespace {
+
+QString CouldNotWrite(const QString& path, const QString& why) {
+  return QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+}  // namespace
 
 std::optional<QString> SaveWhole(const QString& path,
                                  const std::function<bool(QIODevice&)>& write) {
   QSaveFile file(path);
-  const auto failed = [&path](const QString& why) {
-    return QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
-  };
+  const auto failed = [&path](const QString& why) { return CouldNotWrite(path, why); };
   if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
   // A short write (a full disk, a file-size limit) may leave no error on the device, but the
   // flush fails: checked before the commit, so the target is never replaced by a part.
@@ -22,6 +31,17 @@ std::optional<QString> SaveWhole(const QString& path,
     return failed(why);
   }
   if (!file.commit()) return failed(file.errorString());
+  return std::nullopt;
+}
+
+std::optional<QString> UnfitTarget(const QString& path, const QString& source) {
+  struct stat target {}, read {};
+  // Through symlinks, as the file is written: a link to a regular file writes that file.
+  if (::stat(QFile::encodeName(path).constData(), &target) != 0) return std::nullopt;
+  if (!S_ISREG(target.st_mode)) return CouldNotWrite(path, QStringLiteral("it is not a regular file."));
+  if (::stat(QFile::encodeName(source).constData(), &read) == 0 && read.st_dev == target.st_dev &&
+      read.st_ino == target.st_ino)
+    return CouldNotWrite(path, QStringLiteral("it is the file being read."));
   return std::nullopt;
 }
 
