@@ -197,9 +197,11 @@ void PageLayout::Row(const QString& label, const QString& value, qreal left, qre
   Flow({{label, true}}, left, labelWidth, points, false);
   const qreal labelBottom = y_;
   y_ = top;
+  // A value longer than the page (a name as long as the box takes) goes on to the next.
+  const std::size_t page = pages_.size();
   Flow({{value.isEmpty() ? QStringLiteral("–") : value, false}}, left + labelWidth,
-       width - labelWidth, points, false);
-  y_ = std::max(y_, labelBottom);
+       width - labelWidth, points, true);
+  if (pages_.size() == page) y_ = std::max(y_, labelBottom);
 }
 
 void PageLayout::Header(const KeptReading& reading) {
@@ -210,7 +212,7 @@ void PageLayout::Header(const KeptReading& reading) {
   const QString kind = QStringLiteral("Pataki Chakra");
   const qreal kindWidth = Metrics(subtitle).horizontalAdvance(kind);
   pages_.back().pieces.push_back({{width_ - kindWidth, baseline}, kind, subtitle});
-  Flow({{FromUtf8(r.PersonName), true}}, 0, width_ - kindWidth - Pt(12), 18, false);
+  Flow({{FromUtf8(r.PersonName), true}}, 0, width_ - kindWidth - Pt(12), 18, true);
   y_ += Pt(4);
 
   const QString born =

@@ -4,7 +4,11 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace ui {
 
@@ -12,6 +16,17 @@ namespace {
 
 QString CouldNotWrite(const QString& path, const QString& why) {
   return QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+// Why writing failed, in the system's words. A write the system cuts short (a full disk, the
+// file-size limit) leaves Qt without its reason ("Unknown error"); one more byte written where
+// the file stopped asks the system again. The file is given up afterwards either way.
+QString WriteFailure(QSaveFile& file) {
+  const char byte = 0;
+  if (file.handle() >= 0 && ::write(file.handle(), &byte, 1) < 0)
+    return QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.');
+  return file.error() != QFileDevice::NoError ? file.errorString()
+                                              : QStringLiteral("not all of it could be written.");
 }
 
 }  // namespace
@@ -24,9 +39,7 @@ std::optional<QString> SaveWhole(const QString& path,
   // A short write (a full disk, a file-size limit) may leave no error on the device, but the
   // flush fails: checked before the commit, so the target is never replaced by a part.
   if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
-    const QString why = file.error() != QFileDevice::NoError
-                            ? file.errorString()
-                            : QStringLiteral("not all of it could be written.");
+    const QString why = WriteFailure(file);
     file.cancelWriting();
     return failed(why);
   }
