@@ -222,7 +222,7 @@ void LockFileInstanceGuard::ListenForFiles(std::function<void(const QString&)> o
   // A socket left by a copy that crashed; this copy holds the lock, so no live copy uses it.
   ::unlink(address.sun_path);
   // Made owner-only from the start: the folder is the user's own, the socket no one else's.
-  const mode_t mask = ::umask(077);
+  const mode_t mask = ::umask(0177);
   const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
   ::umask(mask);
   if (!bound || ::listen(fd, 8) != 0) {
