@@ -1,6 +1,9 @@
 // The program run without a window on what could spoil a file or never end: outputs it may
 // not replace, an empty output name, the longest texts the boxes hold, the file-size limit.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,12 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <cerrno>
 #include <cstring>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -70,12 +69,18 @@ class ExportFaultsTest : public QObject {
   void anOutputItMayNotReplaceIsRefused_data() {
     QTest::addColumn<QString>("output");  // "@": the input itself
     QTest::addColumn<QString>("why");
-    QTest::newRow("the input") << "@" << "it is the file being read.";
-    QTest::newRow("the input by another path") << "@/./" << "it is the file being read.";
-    QTest::newRow("the input by a hard link") << "hard link" << "it is the file being read.";
-    QTest::newRow("a FIFO") << "fifo" << "it is not a regular file.";
-    QTest::newRow("a device") << "/dev/null" << "it is not a regular file.";
-    QTest::newRow("a folder") << "folder" << "it is not a regular file.";
+    QTest::newRow("the input") << "@"
+                               << "it is the file being read.";
+    QTest::newRow("the input by another path") << "@/./"
+                                               << "it is the file being read.";
+    QTest::newRow("the input by a hard link") << "hard link"
+                                              << "it is the file being read.";
+    QTest::newRow("a FIFO") << "fifo"
+                            << "it is not a regular file.";
+    QTest::newRow("a device") << "/dev/null"
+                              << "it is not a regular file.";
+    QTest::newRow("a folder") << "folder"
+                              << "it is not a regular file.";
   }
   void anOutputItMayNotReplaceIsRefused() {
     QFETCH(QString, output);
@@ -147,7 +152,8 @@ class ExportFaultsTest : public QObject {
     QVERIFY(text.waitForFinished(60000));
     const QByteArray words = text.readAllStandardOutput();
     // Nothing is cut off at the bottom of a page.
-    for (const char letter : {'B', 'C', 'D'}) QVERIFY2(words.count(letter) >= 32767, QByteArray(1, letter).constData());
+    for (const char letter : {'B', 'C', 'D'})
+      QVERIFY2(words.count(letter) >= 32767, QByteArray(1, letter).constData());
   }
 
   void aWriteOverTheFileSizeLimitSaysSo() {

@@ -2,6 +2,8 @@
 
 #include "ui/common/services.h"
 
+#include <sys/stat.h>
+
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,8 +13,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <future>
-
-#include <sys/stat.h>
 
 #include "ui/common/web_links.h"
 
@@ -183,7 +183,8 @@ class ServicesTest : public QObject {
     ui::LockFileInstanceGuard second(path);
     QVERIFY(second.AnotherIsRunning());
     const QString file = QStringLiteral("/home/a b/Asha Rani ü.opc.json");
-    auto handed = std::async(std::launch::async, [&second, &file] { return second.HandOver(file); });
+    auto handed =
+        std::async(std::launch::async, [&second, &file] { return second.HandOver(file); });
     QTRY_COMPARE(opened, QStringList{file});
     QVERIFY(handed.get());
   }

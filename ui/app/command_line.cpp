@@ -70,8 +70,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   }
   for (const QCommandLineOption* output : {&options.pdf, &options.png}) {
     if (line.error.isEmpty() && parser.isSet(*output) && parser.value(*output).isEmpty())
-      line.error = QStringLiteral("--%1 needs the name of the file to write.")
-                       .arg(output->names().front());
+      line.error =
+          QStringLiteral("--%1 needs the name of the file to write.").arg(output->names().front());
   }
   if (line.error.isEmpty() && line.file.isEmpty() &&
       (parser.isSet(options.pdf) || parser.isSet(options.png))) {

@@ -1,5 +1,11 @@
 #include "ui/common/services.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -12,12 +18,6 @@
 #include <QTimer>
 #include <cerrno>
 #include <map>
-
-#include <poll.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include "ui/common/program_texts.h"
 
@@ -96,8 +96,8 @@ bool IsOwnPrivateFolder(const QString& path) {
   return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
-// Accepts the connections of later copies; each sends one path ending in a newline and is
-// answered "y" once the path is read.
+// Accepts the connections of later copies; each sends one path ending in a zero byte (which
+// no path holds) and is answered "y" once the path is read.
 class LockFileInstanceGuard::Listener : public QObject {
  public:
   Listener(int fd, std::function<void(const QString&)> open)
@@ -105,7 +105,11 @@ class LockFileInstanceGuard::Listener : public QObject {
     QObject::connect(&notifier_, &QSocketNotifier::activated, this, [this] { Accept(); });
   }
   ~Listener() override {
-    for (auto& [fd, connection] : connections_) ::close(fd);
+    for (auto& [fd, connection] : connections_) {
+      connection.notifier.reset();
+      ::close(fd);
+    }
+    notifier_.setEnabled(false);
     ::close(fd_);
   }
 
@@ -136,7 +140,7 @@ class LockFileInstanceGuard::Listener : public QObject {
     char buffer[4096];
     ssize_t got = 0;
     while ((got = ::read(fd, buffer, sizeof buffer)) > 0) connection.received.append(buffer, got);
-    const qsizetype end = connection.received.indexOf('\n');
+    const qsizetype end = connection.received.indexOf('\0');
     const bool open = end > 0;
     const bool finished = open || got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR) ||
                           connection.received.size() > kLongestMessage;
@@ -200,7 +204,7 @@ bool LockFileInstanceGuard::HandOver(const QString& path) {
   ::setsockopt(socket.fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
   if (::connect(socket.fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
     return false;
-  const QByteArray message = path.toUtf8() + '\n';
+  const QByteArray message = path.toUtf8() + '\0';
   for (qsizetype sent = 0; sent < message.size();) {
     const ssize_t n = ::send(socket.fd, message.constData() + sent,
                              static_cast<std::size_t>(message.size() - sent), MSG_NOSIGNAL);

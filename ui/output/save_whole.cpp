@@ -1,14 +1,13 @@
 #include "ui/output/save_whole.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-
 #include <cerrno>
 #include <cstring>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace ui {
 
@@ -48,10 +47,12 @@ std::optional<QString> SaveWhole(const QString& path,
 }
 
 std::optional<QString> UnfitTarget(const QString& path, const QString& source) {
-  struct stat target {}, read {};
+  struct stat target {
+  }, read{};
   // Through symlinks, as the file is written: a link to a regular file writes that file.
   if (::stat(QFile::encodeName(path).constData(), &target) != 0) return std::nullopt;
-  if (!S_ISREG(target.st_mode)) return CouldNotWrite(path, QStringLiteral("it is not a regular file."));
+  if (!S_ISREG(target.st_mode))
+    return CouldNotWrite(path, QStringLiteral("it is not a regular file."));
   if (::stat(QFile::encodeName(source).constData(), &read) == 0 && read.st_dev == target.st_dev &&
       read.st_ino == target.st_ino)
     return CouldNotWrite(path, QStringLiteral("it is the file being read."));
