@@ -26,6 +26,8 @@ class CommandLineTest : public QObject {
                                 << "0|0|||a.opc.json";
     QTest::newRow("pdf without file") << QStringList{"--pdf", "o.pdf"} << "error";
     QTest::newRow("pdf without value") << QStringList{"a.opc.json", "--pdf"} << "error";
+    QTest::newRow("pdf with an empty name") << QStringList{"--pdf", "", "a.opc.json"} << "error";
+    QTest::newRow("png with an empty name") << QStringList{"--png=", "a.opc.json"} << "error";
     QTest::newRow("two files") << QStringList{"a.opc.json", "b.opc.json"} << "error";
     QTest::newRow("unknown option") << QStringList{"--colour"} << "error";
   }

@@ -42,4 +42,20 @@ class RecordingLinks final : public LinkOpener {
   QList<QUrl> opened;
 };
 
+// Another copy runs (or not) and takes the files handed to it (or not).
+class FakeInstanceGuard final : public InstanceGuard {
+ public:
+  bool AnotherIsRunning() override { return running; }
+  bool HandOver(const QString& path) override {
+    handed << path;
+    return takes;
+  }
+  void ListenForFiles(std::function<void(const QString&)> open) override {
+    listening = std::move(open);
+  }
+  bool running = false, takes = true;
+  QStringList handed;
+  std::function<void(const QString&)> listening;
+};
+
 }  // namespace ui::testing

@@ -2,12 +2,17 @@
 
 #include "ui/common/services.h"
 
+#include <sys/stat.h>
+
 #include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <future>
 
 #include "ui/common/web_links.h"
 
@@ -108,6 +113,92 @@ class ServicesTest : public QObject {
 
   void windowIconIsBuiltIn() {
     QVERIFY(QFile::exists(QStringLiteral(":/icons/orvel-pataki-chakra.png")));
+  }
+
+  // Where the lock belongs, something no copy made and none can take over.
+  void aLockThatCannotBeUsedDoesNotStopTheProgram_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a dangling symlink") << "dangling";
+    QTest::newRow("a symlink loop") << "loop";
+    QTest::newRow("a directory") << "directory";
+  }
+  void aLockThatCannotBeUsedDoesNotStopTheProgram() {
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("opc.lock");
+    if (kind == "dangling") QVERIFY(QFile::link(dir.filePath("gone"), path));
+    if (kind == "loop") QVERIFY(QFile::link(path, path));
+    if (kind == "directory") QVERIFY(QDir().mkdir(path));
+    ui::LockFileInstanceGuard guard(path);
+    QVERIFY(!guard.AnotherIsRunning());
+    ui::LockFileInstanceGuard again(path);
+    QVERIFY(!again.AnotherIsRunning());
+  }
+
+  void theLockFolderIsTheUsersOwn_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("own");
+    QTest::newRow("made now") << "absent" << true;
+    QTest::newRow("owner only") << "0700" << true;
+    QTest::newRow("open to all, as /tmp") << "1777" << false;
+    QTest::newRow("a symlink to an own folder") << "symlink" << false;
+    QTest::newRow("a file") << "file" << false;
+  }
+  void theLockFolderIsTheUsersOwn() {
+    QFETCH(QString, kind);
+    QFETCH(bool, own);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("folder");
+    const QByteArray name = QFile::encodeName(path);
+    if (kind.startsWith('0') || kind.startsWith('1')) {
+      QVERIFY(QDir().mkdir(path));
+      QCOMPARE(::chmod(name.constData(), kind.toUInt(nullptr, 8)), 0);
+    }
+    if (kind == "symlink") QVERIFY(QFile::link(dir.path(), path));
+    if (kind == "file") QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    QCOMPARE(ui::IsOwnPrivateFolder(path), own);
+    struct stat info {};
+    if (kind == "absent")
+      QVERIFY(::lstat(name.constData(), &info) == 0 && (info.st_mode & 0777) == 0700);
+  }
+
+  // Two guards on one lock, as two starts of the program: the second hands a file over a
+  // real socket to the first, which answers from its event loop.
+  void aFileIsHandedToTheCopyHoldingTheLock() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("opc.lock");
+    ui::LockFileInstanceGuard first(path);
+    QVERIFY(!first.AnotherIsRunning());
+    // A socket left behind by a copy that crashed is replaced.
+    QVERIFY(QFile(first.SocketPath()).open(QIODevice::WriteOnly));
+    QStringList opened;
+    first.ListenForFiles([&opened](const QString& file) { opened << file; });
+    struct stat info {};
+    QVERIFY(::lstat(QFile::encodeName(first.SocketPath()).constData(), &info) == 0);
+    QVERIFY(S_ISSOCK(info.st_mode));
+    QCOMPARE(info.st_mode & 0777, 0600u);
+
+    ui::LockFileInstanceGuard second(path);
+    QVERIFY(second.AnotherIsRunning());
+    const QString file = QStringLiteral("/home/a b/Asha Rani ü.opc.json");
+    auto handed =
+        std::async(std::launch::async, [&second, &file] { return second.HandOver(file); });
+    QTRY_COMPARE(opened, QStringList{file});
+    QVERIFY(handed.get());
+  }
+
+  void aHandOverNobodyAnswersFails() {
+    QTemporaryDir dir;
+    ui::LockFileInstanceGuard second(dir.filePath("opc.lock"));
+    QVERIFY(!second.HandOver("/a.opc.json"));  // no socket
+    // A socket that is bound but never answered: refused within about two seconds.
+    ui::LockFileInstanceGuard first(dir.filePath("opc.lock"));
+    QVERIFY(!first.AnotherIsRunning());
+    first.ListenForFiles([](const QString&) {});
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!second.HandOver("/a.opc.json"));  // this thread runs no event loop
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
   }
 
   void unwritableLockPlaceDoesNotStopTheProgram() {

@@ -68,6 +68,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (line.error.isEmpty() && parser.isSet(options.pdf) && parser.isSet(options.png)) {
     line.error = QStringLiteral("Give --pdf or --png, not both.");
   }
+  for (const QCommandLineOption* output : {&options.pdf, &options.png}) {
+    if (line.error.isEmpty() && parser.isSet(*output) && parser.value(*output).isEmpty())
+      line.error =
+          QStringLiteral("--%1 needs the name of the file to write.").arg(output->names().front());
+  }
   if (line.error.isEmpty() && line.file.isEmpty() &&
       (parser.isSet(options.pdf) || parser.isSet(options.png))) {
     line.error = QStringLiteral("--pdf and --png need a birth-details FILE to read.");

@@ -2,11 +2,13 @@
 #include <QIcon>
 #include <QPixmapCache>
 #include <QStyle>
+#include <csignal>
 #include <cstdio>
 
 #include "ui/app/command_line.h"
 #include "ui/app/program.h"
 #include "ui/app/program_style.h"
+#include "ui/app/single_copy.h"
 #include "ui/common/look.h"
 #include "ui/common/services.h"
 #include "ui/output/headless_export.h"
@@ -20,6 +22,9 @@ constexpr int kPixmapCacheKiB = 64;
 int main(int argc, char** argv) {
   // The command line is answered before QApplication exists, so --help and --version work
   // without a display.
+  // A write over the file-size limit (ulimit -f) then fails with a message like any other,
+  // instead of ending the program without a word.
+  std::signal(SIGXFSZ, SIG_IGN);
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const ui::CommandLine options = ui::ParseCommandLine(arguments);
@@ -59,13 +64,11 @@ int main(int argc, char** argv) {
   ui::MessageBoxDialogs dialogs;
   ui::DesktopLinkOpener links;
   ui::LockFileInstanceGuard guard;
-  if (guard.AnotherIsRunning()) {
-    dialogs.ShowMessage(nullptr, QStringLiteral("Application is already running"),
-                        reading::MessageIcon::Information);
-    return 0;
-  }
+  if (!ui::ClaimOrHandOver(guard, dialogs, options.file)) return 0;
 
   ui::Program program(dialogs, links);
+  // A file opened by a later start (a double click in the file manager) comes here.
+  guard.ListenForFiles([&program](const QString& path) { program.OpenHandedOver(path); });
   QObject::connect(&program, &ui::Program::finished, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   program.Start();

@@ -44,6 +44,16 @@ bool Program::OpenBirthDetails(const QString& path) {
   return details_->OpenFile(*form_, path);
 }
 
+void Program::OpenHandedOver(const QString& path) {
+  if (exiting_) return;
+  Back();
+  form_->setWindowState(form_->windowState() & ~Qt::WindowMinimized);
+  form_->show();
+  form_->raise();
+  form_->activateWindow();
+  OpenBirthDetails(path);
+}
+
 Program::~Program() {
   exiting_ = true;  // windows destroyed now must not ask to exit again
   frame_.reset();

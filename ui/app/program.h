@@ -28,6 +28,9 @@ class Program : public QObject {
   void Start();
   // Fills the form from a birth-details file; a file it cannot take is reported and ignored.
   bool OpenBirthDetails(const QString& path);
+  // A file another start of the program handed over: opened as Open does, over the form
+  // (which comes back first if the result window is up), and the form comes to the front.
+  void OpenHandedOver(const QString& path);
   FrmMain* Form() const { return form_.get(); }
   MdiFrame* Frame() const { return frame_.get(); }
   const core::BirthRecord& Record() const { return record_; }

@@ -1,13 +1,23 @@
 #include "ui/common/services.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <QSocketNotifier>
 #include <QSysInfo>
+#include <QTimer>
+#include <cerrno>
+#include <map>
 
 #include "ui/common/program_texts.h"
 
@@ -39,8 +49,120 @@ namespace {
 // lock whose owner still cannot be read this long after its last change was left half-written
 // by a crash.
 constexpr qint64 kUnwrittenLockMs = 5000;
+// How long a second copy waits for the running one to take its file.
+constexpr int kHandOverMs = 2000;
+// A path longer than this is no path a copy would send.
+constexpr qsizetype kLongestMessage = 64 * 1024;
+const QString kLockName = QStringLiteral("orvel-pataki-chakra.lock");
+
+bool IsRegularFileOrAbsent(const QString& path) {
+  struct stat info {};
+  if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return errno == ENOENT;
+  return S_ISREG(info.st_mode);
+}
+
+// The socket's address, or false when the path does not fit in one.
+bool SocketAddress(const QString& path, sockaddr_un& address) {
+  const QByteArray name = QFile::encodeName(path);
+  address = {};
+  address.sun_family = AF_UNIX;
+  if (name.isEmpty() || static_cast<std::size_t>(name.size()) >= sizeof address.sun_path)
+    return false;
+  std::copy(name.begin(), name.end(), address.sun_path);
+  return true;
+}
+
+// Closes a descriptor when it goes out of scope.
+struct Descriptor {
+  int fd = -1;
+  explicit Descriptor(int d) : fd(d) {}
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+};
 
 }  // namespace
+
+bool IsOwnPrivateFolder(const QString& path) {
+  if (path.isEmpty()) return false;
+  const QByteArray name = QFile::encodeName(path);
+  struct stat info {};
+  if (::lstat(name.constData(), &info) != 0) {
+    if (errno != ENOENT || ::mkdir(name.constData(), 0700) != 0) return false;
+    if (::lstat(name.constData(), &info) != 0) return false;
+  }
+  return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+// Accepts the connections of later copies; each sends one path ending in a zero byte (which
+// no path holds) and is answered "y" once the path is read.
+class LockFileInstanceGuard::Listener : public QObject {
+ public:
+  Listener(int fd, std::function<void(const QString&)> open)
+      : fd_(fd), open_(std::move(open)), notifier_(fd, QSocketNotifier::Read) {
+    QObject::connect(&notifier_, &QSocketNotifier::activated, this, [this] { Accept(); });
+  }
+  ~Listener() override {
+    for (auto& [fd, connection] : connections_) {
+      connection.notifier.reset();
+      ::close(fd);
+    }
+    notifier_.setEnabled(false);
+    ::close(fd_);
+  }
+
+ private:
+  struct Connection {
+    std::unique_ptr<QSocketNotifier> notifier;
+    QByteArray received;
+  };
+
+  void Accept() {
+    for (int fd; (fd = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0;) {
+      // Only this user's own copies may hand over a file.
+      ucred peer{};
+      socklen_t size = sizeof peer;
+      if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::geteuid()) {
+        ::close(fd);
+        continue;
+      }
+      auto& connection = connections_[fd];
+      connection.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+      QObject::connect(connection.notifier.get(), &QSocketNotifier::activated, this,
+                       [this, fd] { Read(fd); });
+    }
+  }
+
+  void Read(int fd) {
+    Connection& connection = connections_[fd];
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) connection.received.append(buffer, got);
+    const qsizetype end = connection.received.indexOf('\0');
+    const bool open = end > 0;
+    const bool finished = open || got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR) ||
+                          connection.received.size() > kLongestMessage;
+    if (!finished) return;
+    if (open) {
+      const QString path = QString::fromUtf8(connection.received.left(end));
+      (void)!::send(fd, "y", 1, MSG_NOSIGNAL);
+      // Opened once this copy is back in its event loop: the file may bring up a message box.
+      QTimer::singleShot(0, this, [this, path] { open_(path); });
+    }
+    // The notifier is inside its own signal: deleted once control is back in the event loop.
+    connection.notifier->setEnabled(false);
+    connection.notifier.release()->deleteLater();
+    ::close(fd);
+    connections_.erase(fd);
+  }
+
+  int fd_;
+  std::function<void(const QString&)> open_;
+  QSocketNotifier notifier_;
+  std::map<int, Connection> connections_;
+};
 
 LockFileInstanceGuard::LockFileInstanceGuard(const QString& lockPath) : lock_(lockPath) {
   // Only a dead owner makes a lock stale; a copy left running for days keeps its claim. (Qt
@@ -48,14 +170,70 @@ LockFileInstanceGuard::LockFileInstanceGuard(const QString& lockPath) : lock_(lo
   lock_.setStaleLockTime(0);
 }
 
+LockFileInstanceGuard::~LockFileInstanceGuard() {
+  if (listener_) ::unlink(QFile::encodeName(SocketPath()).constData());
+}
+
 bool LockFileInstanceGuard::AnotherIsRunning() {
-  if (lock_.isLocked() || lock_.tryLock(0)) return false;
+  if (lock_.isLocked()) return false;
+  // A directory or a symlink where the lock belongs can never be taken over: the program
+  // starts without a lock rather than never.
+  if (lock_.fileName().isEmpty() || !IsRegularFileOrAbsent(lock_.fileName())) return false;
+  if (lock_.tryLock(0)) return false;
   // A lock that cannot be written at all (no such directory, no permission) must not keep
   // the program from starting; only a lock held by a live copy counts.
   if (lock_.error() != QLockFile::LockFailedError) return false;
   if (!Abandoned()) return true;
   // Removal fails while a live owner holds the file's system lock, so a live copy is safe.
   return !(lock_.removeStaleLockFile() && lock_.tryLock(0));
+}
+
+QString LockFileInstanceGuard::SocketPath() const {
+  QString path = lock_.fileName();
+  if (path.endsWith(QStringLiteral(".lock"))) path.chop(5);
+  return path + QStringLiteral(".socket");
+}
+
+bool LockFileInstanceGuard::HandOver(const QString& path) {
+  sockaddr_un address{};
+  if (!SocketAddress(SocketPath(), address)) return false;
+  const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  if (socket.fd < 0) return false;
+  // Connecting and sending share the wait with the answer: about two seconds in all.
+  constexpr timeval wait{kHandOverMs / 2 / 1000, kHandOverMs / 2 % 1000 * 1000};
+  ::setsockopt(socket.fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
+  if (::connect(socket.fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+    return false;
+  const QByteArray message = path.toUtf8() + '\0';
+  for (qsizetype sent = 0; sent < message.size();) {
+    const ssize_t n = ::send(socket.fd, message.constData() + sent,
+                             static_cast<std::size_t>(message.size() - sent), MSG_NOSIGNAL);
+    if (n <= 0) return false;
+    sent += n;
+  }
+  pollfd answer{socket.fd, POLLIN, 0};
+  char reply = 0;
+  return ::poll(&answer, 1, kHandOverMs / 2) == 1 && ::read(socket.fd, &reply, 1) == 1 &&
+         reply == 'y';
+}
+
+void LockFileInstanceGuard::ListenForFiles(std::function<void(const QString&)> open) {
+  if (!lock_.isLocked() || listener_) return;
+  sockaddr_un address{};
+  if (!SocketAddress(SocketPath(), address)) return;
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  if (fd < 0) return;
+  // A socket left by a copy that crashed; this copy holds the lock, so no live copy uses it.
+  ::unlink(address.sun_path);
+  // Made owner-only from the start: the folder is the user's own, the socket no one else's.
+  const mode_t mask = ::umask(0177);
+  const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  ::umask(mask);
+  if (!bound || ::listen(fd, 8) != 0) {
+    ::close(fd);
+    return;
+  }
+  listener_ = std::make_unique<Listener>(fd, std::move(open));
 }
 
 bool LockFileInstanceGuard::Abandoned() const {
@@ -69,10 +247,12 @@ bool LockFileInstanceGuard::Abandoned() const {
 }
 
 QString LockFileInstanceGuard::DefaultLockPath() {
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (dir.isEmpty()) dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-  if (dir.isEmpty()) dir = QDir::tempPath();
-  return QDir(dir).filePath(QStringLiteral("orvel-pataki-chakra.lock"));
+  // Never the shared temporary folder itself: there one user's lock would block another.
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (IsOwnPrivateFolder(runtime)) return QDir(runtime).filePath(kLockName);
+  const QString own =
+      QDir(QDir::tempPath()).filePath(QStringLiteral("orvel-pataki-chakra-%1").arg(::geteuid()));
+  return IsOwnPrivateFolder(own) ? QDir(own).filePath(kLockName) : QString();
 }
 
 }  // namespace ui

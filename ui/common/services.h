@@ -1,12 +1,15 @@
 #pragma once
 // The three places where the program touches the desktop: message boxes, opening a web
-// address, and the test for a copy that is already running. The windows talk to these
-// interfaces only, so the Qt tests record what would be shown or opened instead of blocking.
+// address, and the copy that is already running (the test for it, and handing it a file). The
+// windows talk to these interfaces only, so the Qt tests record what would be shown or opened
+// instead of blocking.
 
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
+#include <memory>
 
 #include "reading/validate_entries.h"
 
@@ -34,6 +37,11 @@ class InstanceGuard {
  public:
   virtual ~InstanceGuard() = default;
   virtual bool AnotherIsRunning() = 0;
+  // Gives the running copy a file to open (an absolute path); true once it has taken it.
+  virtual bool HandOver(const QString& path) = 0;
+  // In the copy that holds the lock: `open` runs, from the event loop, with each file another
+  // copy hands over.
+  virtual void ListenForFiles(std::function<void(const QString&)> open) = 0;
 };
 
 class MessageBoxDialogs final : public Dialogs {
@@ -51,16 +59,32 @@ class DesktopLinkOpener final : public LinkOpener {
 // taken over: one whose process is gone, one naming another host (a home directory shared
 // between machines), and one whose owner cannot be read (a crash while it was written) once it
 // is a few seconds old, since a copy starting at the same moment may not have written it yet.
+// A lock that cannot be used (no folder of the user's own for it, a path that is not a
+// regular file: a directory, a dangling symlink) lets the program start, alone.
+// Files are handed over through a Unix socket beside the lock, owner-only, listened on by the
+// copy that holds the lock.
 class LockFileInstanceGuard final : public InstanceGuard {
  public:
   explicit LockFileInstanceGuard(const QString& lockPath = DefaultLockPath());
+  ~LockFileInstanceGuard() override;
   bool AnotherIsRunning() override;
+  bool HandOver(const QString& path) override;
+  void ListenForFiles(std::function<void(const QString&)> open) override;
+  // In the user's runtime folder, else in a per-user folder of the temporary folder; empty
+  // when neither is a folder of the user's own.
   static QString DefaultLockPath();
+  QString SocketPath() const;
 
  private:
   bool Abandoned() const;
 
   QLockFile lock_;
+  class Listener;
+  std::unique_ptr<Listener> listener_;
 };
+
+// True when `path` is a folder (not a symlink) that this user owns and no one else may
+// enter; one that does not exist is made so.
+bool IsOwnPrivateFolder(const QString& path);
 
 }  // namespace ui

@@ -12,6 +12,7 @@
 #include "ui/output/birth_details_file.h"
 #include "ui/output/chart_picture.h"
 #include "ui/output/reading_page.h"
+#include "ui/output/save_whole.h"
 
 namespace ui {
 
@@ -48,6 +49,7 @@ int RunHeadlessExport(int& argc, char** argv, const ExportRequest& request) {
                     .arg(pdf ? QStringLiteral("--pdf") : QStringLiteral("--png"),
                          pdf ? QStringLiteral(".pdf") : QStringLiteral(".png")));
 
+  if (const auto unfit = UnfitTarget(request.output, request.input)) return Fail(*unfit);
   const OpenedBirthDetails opened = ReadBirthDetailsFile(request.input);
   if (!opened.details) return Fail(opened.error);
   // The texts as the form would take them on Open: the same files are accepted and refused.

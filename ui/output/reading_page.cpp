@@ -79,6 +79,24 @@ QString ZoneRowText(int row) {
   return FromUtf8(core::ZoneTable()[static_cast<std::size_t>(row)].text);
 }
 
+// How many of the first `most` characters of `text` fit in `room` (at least one). Starts are
+// measured at most twice as long as the answer, so a long word is cut in near-linear time.
+qsizetype FittingStart(const QFontMetricsF& metrics, const QString& text, qsizetype most,
+                       qreal room) {
+  const auto fitsIn = [&](qsizetype n) { return metrics.horizontalAdvance(text.left(n)) <= room; };
+  qsizetype fits = 1, over = 2;  // `fits` characters fit (or are the one taken), `over` do not
+  while (over <= most && fitsIn(over)) {
+    fits = over;
+    over *= 2;
+  }
+  over = std::min(over, most + 1);
+  while (over - fits > 1) {
+    const qsizetype middle = fits + (over - fits) / 2;
+    (fitsIn(middle) ? fits : over) = middle;
+  }
+  return fits;
+}
+
 struct Span {
   QString text;
   bool bold = false;
@@ -160,13 +178,16 @@ void PageLayout::Flow(const Paragraph& paragraph, qreal left, qreal width, qreal
       QString word = it.next().captured();
       if (x > 0 && x + metrics.horizontalAdvance(word.trimmed()) > width) newLine();
       if (x == 0 && word.trimmed().isEmpty()) continue;
-      // A word wider than the line is cut where it must be.
-      while (metrics.horizontalAdvance(word.trimmed()) > width && word.size() > 1) {
-        qsizetype fits = word.size() - 1;
-        while (fits > 1 && metrics.horizontalAdvance(word.left(fits)) > width - x) --fits;
-        pages_.back().pieces.push_back({{left + x, y_ + ascent}, word.left(fits), font});
-        word = word.mid(fits);
-        newLine();
+      // A word wider than the line is cut where it must be, each line as full as it goes.
+      if (metrics.horizontalAdvance(word.trimmed()) > width) {
+        for (;;) {
+          const qsizetype letters = word.trimmed().size();
+          const qsizetype fits = FittingStart(metrics, word, letters, width - x);
+          if (fits >= letters || word.size() <= 1) break;
+          pages_.back().pieces.push_back({{left + x, y_ + ascent}, word.left(fits), font});
+          word = word.mid(fits);
+          newLine();
+        }
       }
       pages_.back().pieces.push_back({{left + x, y_ + ascent}, word, font});
       x += metrics.horizontalAdvance(word);
@@ -181,9 +202,11 @@ void PageLayout::Row(const QString& label, const QString& value, qreal left, qre
   Flow({{label, true}}, left, labelWidth, points, false);
   const qreal labelBottom = y_;
   y_ = top;
+  // A value longer than the page (a name as long as the box takes) goes on to the next.
+  const std::size_t page = pages_.size();
   Flow({{value.isEmpty() ? QStringLiteral("–") : value, false}}, left + labelWidth,
-       width - labelWidth, points, false);
-  y_ = std::max(y_, labelBottom);
+       width - labelWidth, points, true);
+  if (pages_.size() == page) y_ = std::max(y_, labelBottom);
 }
 
 void PageLayout::Header(const KeptReading& reading) {
@@ -194,7 +217,7 @@ void PageLayout::Header(const KeptReading& reading) {
   const QString kind = QStringLiteral("Pataki Chakra");
   const qreal kindWidth = Metrics(subtitle).horizontalAdvance(kind);
   pages_.back().pieces.push_back({{width_ - kindWidth, baseline}, kind, subtitle});
-  Flow({{FromUtf8(r.PersonName), true}}, 0, width_ - kindWidth - Pt(12), 18, false);
+  Flow({{FromUtf8(r.PersonName), true}}, 0, width_ - kindWidth - Pt(12), 18, true);
   y_ += Pt(4);
 
   const QString born =

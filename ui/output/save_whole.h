@@ -15,4 +15,9 @@ namespace ui {
 // be written (naming it), or nothing when it was.
 std::optional<QString> SaveWhole(const QString& path, const std::function<bool(QIODevice&)>& write);
 
+// Why `path` may not take what is made from the file `source`: it is that very file (by another
+// path or a hard link as well), or no regular file (a device, a FIFO, a folder), which a
+// replacement would turn into one. Nothing for a regular file or a new name.
+std::optional<QString> UnfitTarget(const QString& path, const QString& source);
+
 }  // namespace ui
