@@ -4,11 +4,13 @@
 // its own beyond drawing a result sheet: every caption a reading writes lands in the child
 // widget of that name.
 
+#include <QHash>
 #include <QWidget>
 
 #include "core/result_sheet.h"
 
 class QFrame;
+class QLabel;
 
 namespace ui {
 
@@ -28,8 +30,12 @@ class FrmDisplay : public QWidget {
   void BuildReadingPanel();
   void BuildForumLabels(LinkOpener& links);
   void ShowDesignCaptions();
+  // Names each value after its caption ("Sun Rise, 06:41:00"), so a screen reader says what
+  // the value is.
+  void NameValues();
 
   QFrame* signBoxes_[12] = {};
+  QHash<QLabel*, QLabel*> captions_;  // value label to its caption
 };
 
 }  // namespace ui
