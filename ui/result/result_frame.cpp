@@ -1,6 +1,8 @@
 #include "ui/result/result_frame.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
@@ -44,6 +46,37 @@ class ScaledView : public QGraphicsView {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
 };
+
+// A screen reader finds the result window under the view as it found it under the sub-window.
+// (Qt makes an interface for the view while it is being built, before it has a name or a
+// scene, so the window drawn is looked up on every question.)
+class AccessibleScaledView : public QAccessibleWidget {
+ public:
+  explicit AccessibleScaledView(QGraphicsView* view) : QAccessibleWidget(view, QAccessible::Client) {}
+  int childCount() const override { return Content() ? 1 : 0; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 && Content() ? QAccessible::queryAccessibleInterface(Content()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child && Content() && child->object() == Content() ? 0 : -1;
+  }
+
+ private:
+  QWidget* Content() const {
+    auto* view = static_cast<QGraphicsView*>(object());
+    if (!view || !view->scene()) return nullptr;
+    for (QGraphicsItem* item : view->scene()->items())
+      if (auto* proxy = dynamic_cast<QGraphicsProxyWidget*>(item); proxy && proxy->widget())
+        return proxy->widget();
+    return nullptr;
+  }
+};
+
+// The program's only plain graphics view is the scaled result window.
+QAccessibleInterface* ScaledViewFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String("QGraphicsView") || !object) return nullptr;
+  return new AccessibleScaledView(static_cast<QGraphicsView*>(object));
+}
 
 // The frame's design in twips: the title strip above the result window, the button strip
 // below it, and the frame's own size.
@@ -132,6 +165,10 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
   connect(cmdBack_, &QPushButton::clicked, this, &MdiFrame::backRequested);
   connect(cmdExit_, &QPushButton::clicked, this, &MdiFrame::exitRequested);
   setTabOrder(cmdBack_, cmdExit_);
+  // From the result window's last control on to the buttons below it, and back.
+  connect(display_, &FrmDisplay::tabbedOut, this, [this](bool forward) {
+    (forward ? cmdBack_ : cmdExit_)->setFocus(Qt::TabFocusReason);
+  });
   column->addWidget(bottom);
 
   setCentralWidget(client);
@@ -149,6 +186,11 @@ void MdiFrame::BuildMenus(LinkOpener& links) {
 }
 
 void MdiFrame::DrawAt(double scale) {
+  static const bool installed = [] {
+    QAccessible::installFactory(ScaledViewFactory);
+    return true;
+  }();
+  (void)installed;
   scale_ = scale;
   subWindow_->setWidget(nullptr);  // hands the result window back, unparented
   auto* view = new ScaledView(display_, scale);
@@ -211,6 +253,16 @@ bool MdiFrame::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool MdiFrame::focusNextPrevChild(bool next) {
+  // From the buttons on into the result window, at its first control or its last.
+  if (focusWidget() == (next ? cmdExit_ : cmdBack_)) {
+    subWindow_->widget()->setFocus(Qt::OtherFocusReason);  // the view, where it is scaled
+    display_->FocusEnd(next);
+    return true;
+  }
+  return QMainWindow::focusNextPrevChild(next);
 }
 
 void MdiFrame::closeEvent(QCloseEvent* event) {

@@ -45,6 +45,7 @@ class MdiFrame : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void BuildMenus(LinkOpener& links);

@@ -111,6 +111,10 @@ FrmDisplay::FrmDisplay(LinkOpener& links, QWidget* parent) : QWidget(parent) {
   BuildReadingPanel();
   BuildForumLabels(links);
   ShowDesignCaptions();
+  // Tab reads the window as the eye does: the forum's address at the top, the details, the
+  // Pataki Chakra tabs and the reading text under them.
+  for (const char* name : {"Label6", "SSTab2", "SSTab1", "RTB"})
+    tabOrder_ << findChild<QWidget*>(QLatin1String(name));
 }
 
 void FrmDisplay::BuildChart() {
@@ -270,6 +274,35 @@ void FrmDisplay::BuildForumLabels(LinkOpener& links) {
   address->setGeometry(TwipsRect(11400, 240, 3285, 240));
   SetTextColour(address, kValueColour);
   connect(address, &LinkLabel::activated, this, [&links] { OpenHomePage(links); });
+}
+
+QList<QWidget*> FrmDisplay::TabStops() const {
+  QList<QWidget*> stops;
+  for (QWidget* w : tabOrder_) {
+    while (w->focusProxy()) w = w->focusProxy();  // a tab widget's focus is its tab bar's
+    if (w->isVisibleTo(this) && w->isEnabled()) stops << w;
+  }
+  return stops;
+}
+
+void FrmDisplay::FocusEnd(bool first) {
+  const QList<QWidget*> stops = TabStops();
+  if (!stops.isEmpty())
+    (first ? stops.first() : stops.last())
+        ->setFocus(first ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+bool FrmDisplay::focusNextPrevChild(bool next) {
+  const QList<QWidget*> stops = TabStops();
+  const qsizetype at = stops.indexOf(focusWidget());
+  if (at < 0) return QWidget::focusNextPrevChild(next);
+  const qsizetype to = at + (next ? 1 : -1);
+  if (to < 0 || to >= stops.size()) {
+    emit tabbedOut(next);
+    return true;
+  }
+  stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 void FrmDisplay::ShowDesignCaptions() {

@@ -5,6 +5,7 @@
 // widget of that name.
 
 #include <QHash>
+#include <QList>
 #include <QWidget>
 
 #include "core/result_sheet.h"
@@ -23,6 +24,16 @@ class FrmDisplay : public QWidget {
 
   // Writes the sheet's captions, sign-box highlights and reading text into the window.
   void Render(const core::ResultSheet& sheet);
+  // Puts the focus on the window's first control in reading order, or its last.
+  void FocusEnd(bool first);
+
+ signals:
+  // Tab on the window's last control, or Shift+Tab on its first: the focus leaves the window
+  // (it would go round inside it otherwise, as the window is a window of its own).
+  void tabbedOut(bool forward);
+
+ protected:
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void BuildChart();
@@ -30,12 +41,14 @@ class FrmDisplay : public QWidget {
   void BuildReadingPanel();
   void BuildForumLabels(LinkOpener& links);
   void ShowDesignCaptions();
+  QList<QWidget*> TabStops() const;
   // Names each value after its caption ("Sun Rise, 06:41:00"), so a screen reader says what
   // the value is.
   void NameValues();
 
   QFrame* signBoxes_[12] = {};
   QHash<QLabel*, QLabel*> captions_;  // value label to its caption
+  QList<QWidget*> tabOrder_;          // the controls in reading order
 };
 
 }  // namespace ui
