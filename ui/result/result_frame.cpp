@@ -38,7 +38,10 @@ class ScaledView : public QGraphicsView {
                    QPainter::SmoothPixmapTransform);
     setBackgroundBrush(kBackground);
     auto* scene = new QGraphicsScene(this);
-    scene->addWidget(content);
+    // A plain item, not a window with a title bar of its own.
+    QGraphicsProxyWidget* proxy = scene->addWidget(content, Qt::Widget);
+    proxy->setWindowFlags(Qt::Widget);
+    proxy->setPos(0, 0);
     scene->setSceneRect(QRectF(QPointF(), content->size()));
     setScene(scene);
     setTransform(QTransform::fromScale(scale, scale));
@@ -195,6 +198,7 @@ void MdiFrame::DrawAt(double scale) {
   subWindow_->setWidget(nullptr);  // hands the result window back, unparented
   auto* view = new ScaledView(display_, scale);
   subWindow_->setWidget(view);
+  subWindow_->setWindowTitle(display_->windowTitle());
   subWindow_->adjustSize();
   subWindow_->move(0, 0);
   view->setFocus();
