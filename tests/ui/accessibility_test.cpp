@@ -218,6 +218,20 @@ class AccessibilityTest : public QObject {
     QCOMPARE(visited, QStringList({"Label6", "SSTab2", "SSTab1", "cmdBack", "cmdExit", "Label6"}));
   }
 
+  // The forum link shows the keyboard's focus, as the boxes and buttons do.
+  void linksShowTheirFocus() {
+    ui::FrmMain form(dialogs, links);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QWidget* link = Child<QWidget>(&form, "Label61");
+    QWidget* button = Child<QWidget>(&form, "cmdRashi");
+    button->setFocus(Qt::TabFocusReason);
+    const QImage without = link->grab().toImage();
+    QTest::keyClick(button, Qt::Key_Tab);  // the style shows the focus once the keyboard moves it
+    QVERIFY(link->hasFocus());
+    QVERIFY(link->grab().toImage() != without);
+  }
+
   void everyMenuHasDistinctAccessKeys() {
     Windows w = Start();
     EnterDelhi(w.form);
