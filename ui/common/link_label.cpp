@@ -40,6 +40,11 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
   QStylePainter painter(this);
   QStyleOptionFocusRect option;
   option.initFrom(this);
+  // Around the address, not the whole width the layout gives the label.
+  option.rect = style()
+                    ->itemTextRect(fontMetrics(), contentsRect(), alignment(), isEnabled(), text())
+                    .adjusted(-2, 0, 2, 0)
+                    .intersected(rect());
   option.backgroundColor = palette().color(backgroundRole());
   painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
