@@ -8,9 +8,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class PrinterModuleTest : public QObject {
@@ -72,7 +72,8 @@ class PrinterModuleTest : public QObject {
       room = preview->screen()->availableGeometry().size();
       preview->reject();
     });
-    (*printer)->Preview(nullptr, [](QPagedPaintDevice&) {}, [](QPagedPaintDevice&) {});
+    (*printer)->Preview(
+        nullptr, [](QPagedPaintDevice&) {}, [](QPagedPaintDevice&) {});
     QVERIFY2(firstActions.join(",").contains("Print"), qPrintable(firstActions.join(",")));
     QVERIFY(size.width() <= room.width() && size.height() <= room.height());
   }

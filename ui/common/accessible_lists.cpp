@@ -28,7 +28,9 @@ void InstallAccessibleLists() {
 
 AccessibleList::AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
-QComboBox* AccessibleList::List() const { return static_cast<QComboBox*>(object()); }
+QComboBox* AccessibleList::List() const {
+  return static_cast<QComboBox*>(object());
+}
 
 QString AccessibleList::text(QAccessible::Text t) const {
   switch (t) {
@@ -45,7 +47,9 @@ QString AccessibleList::text(QAccessible::Text t) const {
 
 // The list's one child is its popup list. It is built on the first question only (a form's
 // lists are mostly never opened), and its current item follows the list's current entry.
-int AccessibleList::childCount() const { return 1; }
+int AccessibleList::childCount() const {
+  return 1;
+}
 
 QAccessibleInterface* AccessibleList::child(int index) const {
   if (index != 0) return nullptr;

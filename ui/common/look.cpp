@@ -54,8 +54,7 @@ double Luminance(const QColor& colour) {
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
   };
   const QColor rgb = colour.toRgb();
-  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
-         0.0722 * linear(rgb.blueF());
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
 }  // namespace

@@ -46,8 +46,9 @@ void DesktopLinkOpener::Open(const QUrl& address) {
 }
 
 QString DesktopLinkOpener::UnopenedMessage(const QUrl& address) {
-  return QStringLiteral("No web browser could be started for this page. To visit it, copy its "
-                        "address into a browser:\n\n%1")
+  return QStringLiteral(
+             "No web browser could be started for this page. To visit it, copy its "
+             "address into a browser:\n\n%1")
       .arg(address.toString());
 }
 

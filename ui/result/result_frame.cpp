@@ -55,7 +55,8 @@ class ScaledView : public QGraphicsView {
 // scene, so the window drawn is looked up on every question.)
 class AccessibleScaledView : public QAccessibleWidget {
  public:
-  explicit AccessibleScaledView(QGraphicsView* view) : QAccessibleWidget(view, QAccessible::Client) {}
+  explicit AccessibleScaledView(QGraphicsView* view)
+      : QAccessibleWidget(view, QAccessible::Client) {}
   int childCount() const override { return Content() ? 1 : 0; }
   QAccessibleInterface* child(int index) const override {
     return index == 0 && Content() ? QAccessible::queryAccessibleInterface(Content()) : nullptr;
@@ -75,9 +76,12 @@ class AccessibleScaledView : public QAccessibleWidget {
   }
 };
 
-// The program's only plain graphics view is the scaled result window.
+// The program's only plain graphics view is the scaled result window (views of their own class,
+// such as the print preview's, keep Qt's interface).
 QAccessibleInterface* ScaledViewFactory(const QString& className, QObject* object) {
-  if (className != QLatin1String("QGraphicsView") || !object) return nullptr;
+  if (className != QLatin1String("QGraphicsView") || !object ||
+      object->metaObject() != &QGraphicsView::staticMetaObject)
+    return nullptr;
   return new AccessibleScaledView(static_cast<QGraphicsView*>(object));
 }
 
@@ -169,9 +173,8 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
   connect(cmdExit_, &QPushButton::clicked, this, &MdiFrame::exitRequested);
   setTabOrder(cmdBack_, cmdExit_);
   // From the result window's last control on to the buttons below it, and back.
-  connect(display_, &FrmDisplay::tabbedOut, this, [this](bool forward) {
-    (forward ? cmdBack_ : cmdExit_)->setFocus(Qt::TabFocusReason);
-  });
+  connect(display_, &FrmDisplay::tabbedOut, this,
+          [this](bool forward) { (forward ? cmdBack_ : cmdExit_)->setFocus(Qt::TabFocusReason); });
   column->addWidget(bottom);
 
   setCentralWidget(client);
@@ -208,9 +211,9 @@ void MdiFrame::ShowFitted() {
   const QRect screenRoom = screen() ? screen()->availableGeometry() : QRect();
   // Leave room for the window manager's title bar and borders.
   const QSize roomForFrame = screenRoom.size() - QSize(16, 48);
-  const QSize around = subWindow_->frameGeometry().size() - display_->size() +
-                       QSize(0, menuBar()->sizeHint().height() + Twips(kTopStripHeight) +
-                                    Twips(kBottomStripHeight));
+  const QSize around =
+      subWindow_->frameGeometry().size() - display_->size() +
+      QSize(0, menuBar()->sizeHint().height() + Twips(kTopStripHeight) + Twips(kBottomStripHeight));
   if (screen()) {
     const double scale = ResultScale(display_->size(), around, roomForFrame);
     if (scale < 1) DrawAt(scale);

@@ -201,9 +201,9 @@ void FrmDisplay::BuildDetailsPanel() {
     QLabel* caption =
         AddLabel(personal, QLatin1String(rows[row].label), QLatin1String(rows[row].caption),
                  TwipsRect(240, top, 1320, kDetailHeight), kCaptionColour);
-    captions_.insert(AddLabel<ElidedLabel>(personal, QLatin1String(rows[row].value), {},
-                                           TwipsRect(1560, top, kDetailsRight - 1560, kDetailHeight),
-                                           kValueColour),
+    captions_.insert(AddLabel<ElidedLabel>(
+                         personal, QLatin1String(rows[row].value), {},
+                         TwipsRect(1560, top, kDetailsRight - 1560, kDetailHeight), kValueColour),
                      caption);
   }
 

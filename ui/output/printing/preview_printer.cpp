@@ -2,10 +2,10 @@
 // library is loaded only when the user prints (see ui/output/printer_module.h).
 #include <QAction>
 #include <QObject>
-#include <QScreen>
-#include <QToolBar>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QToolBar>
 
 #include "ui/output/printer_module.h"
 
