@@ -44,18 +44,10 @@ void Walk(QAccessibleInterface* root, QList<QAccessibleInterface*>& found) {
 }
 
 bool IsControl(QAccessible::Role role) {
-  switch (role) {
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::PageTab:
-    case QAccessible::Link:
-      return true;
-    default:
-      return false;
-  }
+  return QList{QAccessible::ComboBox, QAccessible::EditableText, QAccessible::PushButton,
+               QAccessible::CheckBox, QAccessible::RadioButton,  QAccessible::PageTab,
+               QAccessible::Link}
+      .contains(role);
 }
 
 QString Describe(QAccessibleInterface* a) {
@@ -73,13 +65,8 @@ const QWidget* Ground(const QWidget* widget) {
 }
 
 QPalette DarkPalette() {
-  QPalette dark;
-  dark.setColor(QPalette::Window, QColor(53, 53, 53));
-  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  QPalette dark(QColor(53, 53, 53));  // buttons and windows; text and the rest derived
   dark.setColor(QPalette::Base, QColor(35, 35, 35));
-  dark.setColor(QPalette::Text, QColor(230, 230, 230));
-  dark.setColor(QPalette::Button, QColor(53, 53, 53));
-  dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
   return dark;
 }
 

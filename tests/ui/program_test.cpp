@@ -324,23 +324,6 @@ class ProgramTest : public QObject {
     QCOMPARE(ui::ResultWindowLeft(screen, window, client), left);
   }
 
-  // The result window (983 x 591) with 8 x 138 pixels around it, on the screens people have.
-  void resultScale_data() {
-    QTest::addColumn<QSize>("room");
-    QTest::addColumn<double>("scale");
-    QTest::newRow("1920 x 1080: the design size") << QSize(1904, 1032) << 1.0;
-    QTest::newRow("just room enough") << QSize(991, 729) << 1.0;
-    QTest::newRow("1366 x 768 less a panel") << QSize(1350, 690) << 552.0 / 591;
-    QTest::newRow("1024 x 600: height decides") << QSize(1008, 552) << 414.0 / 591;
-    QTest::newRow("narrow and tall: width decides") << QSize(600, 1000) << 592.0 / 983;
-    QTest::newRow("a postage stamp: a fifth at least") << QSize(100, 100) << 0.2;
-  }
-  void resultScale() {
-    QFETCH(QSize, room);
-    QFETCH(double, scale);
-    QCOMPARE(ui::ResultScale(QSize(983, 591), QSize(8, 138), room), scale);
-  }
-
   // Where the screen is too small, the frame fits it and shows the whole result window drawn
   // smaller, in proportion (the offscreen screen is 800 pixels square).
   void resultWindowFitsASmallScreen() {
