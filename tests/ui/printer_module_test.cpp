@@ -3,8 +3,14 @@
 
 #include "ui/output/printer_module.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
 class PrinterModuleTest : public QObject {
@@ -47,6 +53,29 @@ class PrinterModuleTest : public QObject {
       QVERIFY2(message->startsWith("Printing is not available") && message->contains(problem),
                qPrintable(*message));
     }
+  }
+
+  // On a small screen the preview keeps Print in sight: first on its tool bar, where "»"
+  // never hides it, and the dialog no larger than the screen.
+  void previewKeepsPrintInSight() {
+    const auto module = ui::LoadPrinterModule({QFileInfo(OPC_PRINTER_MODULE).absolutePath()});
+    auto* const* printer = std::get_if<ui::PrinterModule*>(&module);
+    QVERIFY(printer);
+    QStringList firstActions;
+    QSize size, room;
+    QTimer::singleShot(0, [&] {
+      auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!preview) return;
+      if (auto* bar = preview->findChild<QToolBar*>())
+        for (QAction* action : bar->actions().mid(0, 2)) firstActions << action->text();
+      size = preview->size();
+      room = preview->screen()->availableGeometry().size();
+      preview->reject();
+    });
+    (*printer)->Preview(
+        nullptr, [](QPagedPaintDevice&) {}, [](QPagedPaintDevice&) {});
+    QVERIFY2(firstActions.join(",").contains("Print"), qPrintable(firstActions.join(",")));
+    QVERIFY(size.width() <= room.width() && size.height() <= room.height());
   }
 };
 

@@ -343,6 +343,28 @@ class ProgramTest : public QObject {
     QCOMPARE(ui::ResultWindowLeft(screen, window, client), left);
   }
 
+  // Where the screen is too small, the frame fits it and shows the whole result window drawn
+  // smaller, in proportion (the offscreen screen is 800 pixels square).
+  void resultWindowFitsASmallScreen() {
+    EnterBirth("ASHA RANI", 10);
+    FormChild<QPushButton>("cmdRashi")->click();
+    ui::MdiFrame* frame = program->Frame();
+    QVERIFY(frame);
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    const QSize room = frame->screen()->availableGeometry().size();
+    QVERIFY(frame->frameGeometry().width() <= room.width());
+    QVERIFY(frame->frameGeometry().height() <= room.height());
+    QVERIFY(frame->Scale() < 1);
+    auto* sub = frame->findChild<QMdiSubWindow*>();
+    auto* area = frame->findChild<QWidget*>("mdiArea");
+    QVERIFY(area->rect().contains(sub->geometry()));
+    const QSize shown = sub->widget()->size();
+    const QSize design = frame->Display()->size();
+    QVERIFY(qAbs(shown.width() * design.height() - shown.height() * design.width()) <
+            design.width() + design.height());
+    QCOMPARE(sub->windowTitle(), frame->Display()->windowTitle());
+  }
+
   void aboutBoxIsModalAndClosesWithOk() {
     bool checked = false;
     QTimer::singleShot(0, this, [&] {

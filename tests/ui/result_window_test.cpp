@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -138,6 +139,22 @@ class FrmDisplayTest : public QObject {
     QCOMPARE(fragments[1].charFormat().foreground().color(), QColor(255, 0, 0));
   }
 
+  // A reading far longer than its box opens at its heading, not scrolled to its end.
+  void readingTextOpensAtItsTop() {
+    core::ResultSheet sheet;
+    for (int line = 0; line < 200; ++line)
+      sheet.RTB.push_back({"Line " + std::to_string(line) + "\r\n", false, {255, 192, 128}});
+    ui::FrmDisplay window(links);
+    window.Render(sheet);
+    window.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* text = window.findChild<QTextEdit*>("RTB");
+    QVERIFY(text->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(text->verticalScrollBar()->value(), 0);
+    QCOMPARE(text->textCursor().position(), 0);
+  }
+
   // The longest captions a reading writes, in the fonts the build installs: each lies whole
   // within its label, with 2 px to spare on either side, and covers no other label.
   void captionsFitTheirLabels_data() {
@@ -238,9 +255,14 @@ class FrmDisplayTest : public QObject {
     QTest::newRow("long city") << "lblCity"
                                << "Thiruvananthapuram Kanyakumari District" << true;
     QTest::newRow("long state") << "lblState"
-                                << "Andaman and Nicobar Islands" << true;
+                                << "Andaman and Nicobar Islands Union Territory" << true;
     QTest::newRow("long country") << "lblCountry"
-                                  << "Saint Vincent and the Grenadines" << true;
+                                  << "Saint Vincent and the Grenadines, West Indies" << true;
+    // Texts that were cut although the frame had room beside them.
+    QTest::newRow("state up to the frame's edge") << "lblState"
+                                                  << "National Capital Territory of Delhi" << false;
+    QTest::newRow("country up to the frame's edge") << "lblCountry"
+                                                    << "United States of America" << false;
     QTest::newRow("short name") << "lblName"
                                 << "ASHA RANI" << false;
     QTest::newRow("short city") << "lblCity"
@@ -263,6 +285,7 @@ class FrmDisplayTest : public QObject {
     QVERIFY2(shown->fontMetrics().horizontalAdvance(drawn) <= shown->contentsRect().width(),
              qPrintable(drawn));
     QVERIFY(shown->fontMetrics().height() + 1 < shown->height());
+    QVERIFY(shown->geometry().right() <= shown->parentWidget()->contentsRect().right());
     QCOMPARE(drawn.endsWith(QChar(0x2026)), cut);
     QCOMPARE(drawn == typed, !cut);
     QCOMPARE(shown->toolTip(), cut ? typed : QString());

@@ -201,6 +201,24 @@ class ServicesTest : public QObject {
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
   }
 
+  // Without a browser the person is told, with the address to copy; with one, nothing is said.
+  void linkThatCannotBeOpenedIsExplained() {
+    for (const bool opens : {false, true}) {
+      QList<QUrl> asked;
+      QStringList told;
+      ui::DesktopLinkOpener links(
+          [&](const QUrl& address) {
+            asked << address;
+            return opens;
+          },
+          [&](const QString& message) { told << message; });
+      links.Open(ui::HomePage());
+      QCOMPARE(asked, QList<QUrl>{ui::HomePage()});
+      QCOMPARE(told.size(), opens ? 0 : 1);
+      if (!opens) QVERIFY2(told[0].contains(ui::HomePage().toString()), qPrintable(told[0]));
+    }
+  }
+
   void unwritableLockPlaceDoesNotStopTheProgram() {
     ui::LockFileInstanceGuard guard("/nonexistent-directory/opc.lock");
     QVERIFY(!guard.AnotherIsRunning());

@@ -61,7 +61,7 @@ void BirthDetailsCommands::AddToForm(FrmMain& form) {
 
 void BirthDetailsCommands::AddSaveItem(QMenu& menu, QAction* before, QWidget* parent,
                                        const core::FormEntries& entries) {
-  QAction* save = NamedAction(QStringLiteral("Save &Birth Details..."), "mnuSaveDetails",
+  QAction* save = NamedAction(QStringLiteral("Save Birth &Details..."), "mnuSaveDetails",
                               QKeySequence::Save, &menu);
   connect(save, &QAction::triggered, this, [this, parent, entries] { Save(parent, entries); });
   menu.insertAction(before, save);

@@ -2,6 +2,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+#include "ui/common/look.h"
 
 namespace ui {
 
@@ -28,6 +32,37 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     default:
       QLabel::keyPressEvent(event);
   }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  // Around the address, not the whole width the layout gives the label.
+  option.rect = style()
+                    ->itemTextRect(fontMetrics(), contentsRect(), alignment(), isEnabled(), text())
+                    .adjusted(-2, 0, 2, 0)
+                    .intersected(rect());
+  option.backgroundColor = palette().color(backgroundRole());
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void LinkLabel::SetOwnColour(const QColor& colour) {
+  ownColour_ = colour;
+  ApplyOwnColour();
+}
+
+void LinkLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) ApplyOwnColour();
+}
+
+void LinkLabel::ApplyOwnColour() {
+  if (!ownColour_.isValid()) return;
+  const QColor shown = ReadableOn(ownColour_, palette().color(QPalette::Window));
+  if (palette().color(QPalette::WindowText) != shown) SetTextColour(this, shown);
 }
 
 }  // namespace ui

@@ -1,6 +1,8 @@
 #pragma once
-// A label that opens a web page: by mouse click, or from the keyboard with Space or Enter.
+// A label that opens a web page: by mouse click, or from the keyboard with Space or Enter. It
+// shows the keyboard focus with the style's focus frame.
 
+#include <QColor>
 #include <QLabel>
 
 namespace ui {
@@ -9,6 +11,9 @@ class LinkLabel : public QLabel {
   Q_OBJECT
  public:
   LinkLabel(const QString& text, QWidget* parent);
+  // The link's own colour, on whatever background the desktop's palette gives it: made lighter
+  // or darker where it would not read there (a dark blue on a dark theme).
+  void SetOwnColour(const QColor& colour);
 
  signals:
   void activated();
@@ -16,6 +21,13 @@ class LinkLabel : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void ApplyOwnColour();
+
+  QColor ownColour_;
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QWidget>
+#include <cmath>
 
 namespace ui {
 
@@ -43,6 +44,40 @@ void SetTextColour(QWidget* widget, const QColor& text) {
   palette.setColor(QPalette::WindowText, text);
   palette.setColor(QPalette::Text, text);
   widget->setPalette(palette);
+}
+
+namespace {
+
+// Relative luminance (WCAG 2.1): the sRGB channels made linear and weighted.
+double Luminance(const QColor& colour) {
+  const auto linear = [](double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const QColor rgb = colour.toRgb();
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& text, const QColor& background) {
+  if (ContrastRatio(text, background) >= kReadableContrast) return text;
+  // Mid-grey's luminance is about 0.18: above it black gives the larger contrast.
+  const QColor towards = Luminance(background) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+  const QColor from = text.toRgb();
+  QColor mixed = from;
+  for (int step = 1; step <= 20; ++step) {
+    const double t = step / 20.0;
+    mixed = QColor::fromRgbF(from.redF() + (towards.redF() - from.redF()) * t,
+                             from.greenF() + (towards.greenF() - from.greenF()) * t,
+                             from.blueF() + (towards.blueF() - from.blueF()) * t);
+    if (ContrastRatio(mixed, background) >= kReadableContrast) break;
+  }
+  return mixed;
 }
 
 }  // namespace ui

@@ -43,4 +43,13 @@ void UseScreenTextStrategy();
 void Paint(QWidget* widget, const QColor& background, const QColor& text);
 void SetTextColour(QWidget* widget, const QColor& text);
 
+// The contrast ratio of two colours, from 1 (alike) to 21 (black on white), as WCAG 2.1
+// defines it from their relative luminance (sRGB, exact to the formula).
+double ContrastRatio(const QColor& a, const QColor& b);
+// WCAG AA for body text.
+inline constexpr double kReadableContrast = 4.5;
+// `text` where it reads on `background`; else `text` mixed towards white (on a dark
+// background) or black (on a light one), just far enough to read.
+QColor ReadableOn(const QColor& text, const QColor& background);
+
 }  // namespace ui

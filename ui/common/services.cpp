@@ -1,5 +1,6 @@
 #include "ui/common/services.h"
 
+#include <QApplication>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -39,8 +40,26 @@ int MessageBoxDialogs::AskChoice(QWidget* parent, const QString& text, const QSt
   return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }
 
+DesktopLinkOpener::DesktopLinkOpener(Opener open, Teller tell)
+    : open_(open ? std::move(open) : Opener(&QDesktopServices::openUrl)),
+      tell_(tell ? std::move(tell) : [](const QString& message) {
+        QMessageBox box(QMessageBox::Information, kAppTitle, message, QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        // The address is there to be copied.
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box.exec();
+      }) {}
+
 void DesktopLinkOpener::Open(const QUrl& address) {
-  QDesktopServices::openUrl(address);
+  if (!open_(address)) tell_(UnopenedMessage(address));
+}
+
+QString DesktopLinkOpener::UnopenedMessage(const QUrl& address) {
+  return QStringLiteral(
+             "No web browser could be started for this page. To visit it, copy its "
+             "address into a browser:\n\n%1")
+      .arg(address.toString());
 }
 
 namespace {

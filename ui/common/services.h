@@ -50,9 +50,20 @@ class MessageBoxDialogs final : public Dialogs {
   int AskChoice(QWidget* parent, const QString& text, const QStringList& options) override;
 };
 
+// Where the desktop opens no browser, says so in a message that holds the address to copy.
 class DesktopLinkOpener final : public LinkOpener {
  public:
+  using Opener = std::function<bool(const QUrl&)>;
+  using Teller = std::function<void(const QString& message)>;
+  // By default QDesktopServices opens, and a message box over the active window tells.
+  explicit DesktopLinkOpener(Opener open = {}, Teller tell = {});
   void Open(const QUrl& address) override;
+  // The message for an address that could not be opened.
+  static QString UnopenedMessage(const QUrl& address);
+
+ private:
+  Opener open_;
+  Teller tell_;
 };
 
 // Holds a lock file for as long as it lives. A lock left behind by a copy that crashed is

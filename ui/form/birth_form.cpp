@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 
 #include "core/zone_table.h"
 #include "reading/reading.h"
+#include "ui/common/accessible_lists.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
 #include "ui/common/program_texts.h"
@@ -89,6 +91,7 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(kWindowCaption);
   setFont(AppFont(9));
+  InstallAccessibleLists();
   BuildMenus();
 
   auto* central = new QWidget(this);
@@ -132,7 +135,7 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
       QStringLiteral("Join our astrology discussion forum at ") + ForumAddress(), central);
   forum->setObjectName(QStringLiteral("Label61"));
   forum->setAlignment(Qt::AlignCenter);
-  SetTextColour(forum, QColor(0, 0, 192));
+  forum->SetOwnColour(QColor(0, 0, 192));
   connect(forum, &LinkLabel::activated, this, [this] { OpenHomePage(links_); });
   label61_ = forum;
   page->addWidget(forum);
@@ -357,6 +360,21 @@ void FrmMain::LookUpCoordinates() {
   }
   links_.Open(CoordinatesSearch(
       CoordinatesQuery(txtMCity_->text(), txtMState_->text(), txtMCountry_->text())));
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+  // Only an Enter that no box took comes here: a coordinate box answers it with its message,
+  // and an open list takes it as the pick.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  // On a button Enter presses that button.
+  if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+    button->click();
+  else
+    cmdRashi_->click();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

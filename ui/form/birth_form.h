@@ -38,6 +38,8 @@ class FrmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Enter asks for the reading wherever it means nothing else.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildMenus();

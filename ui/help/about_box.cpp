@@ -47,7 +47,9 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   auto* description = PlainLabel(kDescription, "Label1", this);
   description->setWordWrap(true);
   Paint(description, QColor(255, 255, 128), kCaptionColour);
-  description->setGeometry(TwipsRect(120, 720, 6315, 975));
+  // Room between the text and the edge of its yellow ground, and the lines that room takes.
+  description->setMargin(Twips(90));
+  description->setGeometry(TwipsRect(120, 720, 6315, 1170));
 
   auto* homePage =
       new LinkLabel(QStringLiteral("Click here to visit ") + HomePage().toString(), this);

@@ -1,6 +1,10 @@
 #include "ui/result/result_frame.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -8,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QtMath>
 #include <algorithm>
 
 #include "ui/common/look.h"
@@ -18,6 +23,67 @@
 namespace ui {
 
 namespace {
+
+// The result window drawn at a smaller scale, whole and still working: its widgets live in a
+// graphics scene and the view draws the scene scaled.
+class ScaledView : public QGraphicsView {
+ public:
+  ScaledView(QWidget* content, double scale) {
+    setObjectName(QStringLiteral("scaledDisplay"));
+    setAccessibleName(content->windowTitle());
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                   QPainter::SmoothPixmapTransform);
+    setBackgroundBrush(kBackground);
+    auto* scene = new QGraphicsScene(this);
+    // A plain item, not a window with a title bar of its own.
+    QGraphicsProxyWidget* proxy = scene->addWidget(content, Qt::Widget);
+    proxy->setWindowFlags(Qt::Widget);
+    proxy->setPos(0, 0);
+    scene->setSceneRect(QRectF(QPointF(), content->size()));
+    setScene(scene);
+    setTransform(QTransform::fromScale(scale, scale));
+    setFixedSize(qCeil(content->width() * scale), qCeil(content->height() * scale));
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+};
+
+// A screen reader finds the result window under the view as it found it under the sub-window.
+// (Qt makes an interface for the view while it is being built, before it has a name or a
+// scene, so the window drawn is looked up on every question.)
+class AccessibleScaledView : public QAccessibleWidget {
+ public:
+  explicit AccessibleScaledView(QGraphicsView* view)
+      : QAccessibleWidget(view, QAccessible::Client) {}
+  int childCount() const override { return Content() ? 1 : 0; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 && Content() ? QAccessible::queryAccessibleInterface(Content()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child && Content() && child->object() == Content() ? 0 : -1;
+  }
+
+ private:
+  QWidget* Content() const {
+    auto* view = static_cast<QGraphicsView*>(object());
+    if (!view || !view->scene()) return nullptr;
+    for (QGraphicsItem* item : view->scene()->items())
+      if (auto* proxy = dynamic_cast<QGraphicsProxyWidget*>(item); proxy && proxy->widget())
+        return proxy->widget();
+    return nullptr;
+  }
+};
+
+// The program's only plain graphics view is the scaled result window (views of their own class,
+// such as the print preview's, keep Qt's interface).
+QAccessibleInterface* ScaledViewFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String("QGraphicsView") || !object ||
+      object->metaObject() != &QGraphicsView::staticMetaObject)
+    return nullptr;
+  return new AccessibleScaledView(static_cast<QGraphicsView*>(object));
+}
 
 // The frame's design in twips: the title strip above the result window, the button strip
 // below it, and the frame's own size.
@@ -44,6 +110,15 @@ QPushButton* StripButton(const QString& text, const char* name, QWidget* strip) 
 
 int ResultWindowLeft(int screenWidth, int windowWidth, int clientWidth) {
   return std::clamp((screenWidth - windowWidth) / 2, 0, std::max(0, clientWidth - windowWidth));
+}
+
+double ResultScale(QSize design, QSize around, QSize room) {
+  if (design.isEmpty()) return 1;
+  const QSize left = room - around;
+  const double across = static_cast<double>(left.width()) / design.width();
+  const double down = static_cast<double>(left.height()) / design.height();
+  // Below a fifth nothing reads any more; the frame scrolls there instead.
+  return std::clamp(std::min(across, down), 0.2, 1.0);
 }
 
 MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* parent)
@@ -97,6 +172,9 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
   connect(cmdBack_, &QPushButton::clicked, this, &MdiFrame::backRequested);
   connect(cmdExit_, &QPushButton::clicked, this, &MdiFrame::exitRequested);
   setTabOrder(cmdBack_, cmdExit_);
+  // From the result window's last control on to the buttons below it, and back.
+  connect(display_, &FrmDisplay::tabbedOut, this,
+          [this](bool forward) { (forward ? cmdBack_ : cmdExit_)->setFocus(Qt::TabFocusReason); });
   column->addWidget(bottom);
 
   setCentralWidget(client);
@@ -113,16 +191,44 @@ void MdiFrame::BuildMenus(LinkOpener& links) {
   AddHelpMenu(this, links, "mnuHelpSep1", "mnuHelpSep2");
 }
 
+void MdiFrame::DrawAt(double scale) {
+  static const bool installed = [] {
+    QAccessible::installFactory(ScaledViewFactory);
+    return true;
+  }();
+  (void)installed;
+  scale_ = scale;
+  subWindow_->setWidget(nullptr);  // hands the result window back, unparented
+  auto* view = new ScaledView(display_, scale);
+  subWindow_->setWidget(view);
+  subWindow_->setWindowTitle(display_->windowTitle());
+  subWindow_->adjustSize();
+  subWindow_->move(0, 0);
+  view->setFocus();
+}
+
 void MdiFrame::ShowFitted() {
+  const QRect screenRoom = screen() ? screen()->availableGeometry() : QRect();
+  // Leave room for the window manager's title bar and borders.
+  const QSize roomForFrame = screenRoom.size() - QSize(16, 48);
+  const QSize around =
+      subWindow_->frameGeometry().size() - display_->size() +
+      QSize(0, menuBar()->sizeHint().height() + Twips(kTopStripHeight) + Twips(kBottomStripHeight));
+  if (screen()) {
+    const double scale = ResultScale(display_->size(), around, roomForFrame);
+    if (scale < 1) DrawAt(scale);
+  }
   // Room for the whole result window between the strips, and never less than the design size.
   const QSize window = subWindow_->frameGeometry().size();
   QSize wanted(
       std::max(Twips(kDesignWidth), window.width()),
       std::max(Twips(kDesignHeight), menuBar()->sizeHint().height() + Twips(kTopStripHeight) +
                                          window.height() + Twips(kBottomStripHeight)));
-  const QRect available = screen() ? screen()->availableGeometry() : QRect(QPoint(), wanted);
-  // Leave room for the window manager's title bar and borders.
-  const QSize room = available.size() - QSize(16, 48);
+  const QRect available = screen() ? screenRoom : QRect(QPoint(), wanted);
+  const QSize room = screen() ? roomForFrame : wanted;
+  // The design size of the frame is larger than the result window needs; on a small screen
+  // the frame takes what the result window needs.
+  if (scale_ < 1) wanted = wanted.boundedTo(room).expandedTo(QSize(window.width(), 0));
   if (wanted.width() > room.width() || wanted.height() > room.height()) {
     showMaximized();
     return;
@@ -154,6 +260,16 @@ bool MdiFrame::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool MdiFrame::focusNextPrevChild(bool next) {
+  // From the buttons on into the result window, at its first control or its last.
+  if (focusWidget() == (next ? cmdExit_ : cmdBack_)) {
+    subWindow_->widget()->setFocus(Qt::OtherFocusReason);  // the view, where it is scaled
+    display_->FocusEnd(next);
+    return true;
+  }
+  return QMainWindow::focusNextPrevChild(next);
 }
 
 void MdiFrame::closeEvent(QCloseEvent* event) {

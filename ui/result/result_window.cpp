@@ -111,6 +111,10 @@ FrmDisplay::FrmDisplay(LinkOpener& links, QWidget* parent) : QWidget(parent) {
   BuildReadingPanel();
   BuildForumLabels(links);
   ShowDesignCaptions();
+  // Tab reads the window as the eye does: the forum's address at the top, the details, the
+  // Pataki Chakra tabs and the reading text under them.
+  for (const char* name : {"Label6", "SSTab2", "SSTab1", "RTB"})
+    tabOrder_ << findChild<QWidget*>(QLatin1String(name));
 }
 
 void FrmDisplay::BuildChart() {
@@ -162,17 +166,22 @@ void FrmDisplay::BuildDetailsPanel() {
                    {16, "Asc/Lagna"}};
   for (int k = 0; k < 10; ++k) {
     const int top = 360 + 240 * k;
-    AddLabel(western, QStringLiteral("PlanetName(%1)").arg(planets[k].element),
-             QLatin1String(planets[k].caption), TwipsRect(120, top, 1785, 270), kCaptionColour);
-    AddLabel(western, FromUtf8(core::PositionLabel(k)), {}, TwipsRect(1920, top, 2535, 270),
-             kValueColour);
+    QLabel* caption =
+        AddLabel(western, QStringLiteral("PlanetName(%1)").arg(planets[k].element),
+                 QLatin1String(planets[k].caption), TwipsRect(120, top, 1785, 270), kCaptionColour);
+    captions_.insert(AddLabel(western, FromUtf8(core::PositionLabel(k)), {},
+                              TwipsRect(1920, top, 2535, 270), kValueColour),
+                     caption);
   }
 
   QGroupBox* personal = AddFrame(nullptr, "Frame2", QStringLiteral("Personal Details"));
-  AddLabel<ElidedLabel>(personal, QStringLiteral("lblName"), {}, TwipsRect(240, 240, 3285, 240),
-                        kValueColour);
   // Name, city, state and country are typed by the person and may be longer than their label:
-  // the values are cut with "…" where they do not fit (the computed ones always fit).
+  // they take the width up to the frame's right edge, and are cut with "…" only where that
+  // is not enough (the computed ones always fit).
+  constexpr int kDetailsRight = 4575 - 150;  // the tab's width less the frame's line and room
+  AddLabel<ElidedLabel>(personal, QStringLiteral("lblName"), {},
+                        TwipsRect(240, 240, kDetailsRight - 240, 240), kValueColour)
+      ->setAccessibleName(QStringLiteral("Name"));
   const struct {
     const char* caption;
     const char* label;
@@ -189,10 +198,13 @@ void FrmDisplay::BuildDetailsPanel() {
   constexpr int kDetailHeight = 240;
   for (int row = 0; row < 7; ++row) {
     const int top = 600 + 300 * row;
-    AddLabel(personal, QLatin1String(rows[row].label), QLatin1String(rows[row].caption),
-             TwipsRect(240, top, 1320, kDetailHeight), kCaptionColour);
-    AddLabel<ElidedLabel>(personal, QLatin1String(rows[row].value), {},
-                          TwipsRect(1560, top, 2055, kDetailHeight), kValueColour);
+    QLabel* caption =
+        AddLabel(personal, QLatin1String(rows[row].label), QLatin1String(rows[row].caption),
+                 TwipsRect(240, top, 1320, kDetailHeight), kCaptionColour);
+    captions_.insert(AddLabel<ElidedLabel>(
+                         personal, QLatin1String(rows[row].value), {},
+                         TwipsRect(1560, top, kDetailsRight - 1560, kDetailHeight), kValueColour),
+                     caption);
   }
 
   // Not one of the sheet's slots: the reading's own captions stay as they are.
@@ -250,6 +262,7 @@ void FrmDisplay::BuildReadingPanel() {
     auto* value =
         AddLabel(details, QLatin1String(item.value), {}, {}, kValueColour, Qt::AlignCenter);
     value->setWordWrap(true);
+    captions_.insert(value, heading);
     for (QLabel* label : {heading, value}) {
       label->setMinimumHeight(LineHeight(fontMetrics()));
       column->addWidget(label);
@@ -261,6 +274,7 @@ void FrmDisplay::BuildReadingPanel() {
   text->setObjectName(QStringLiteral("RTB"));
   text->setReadOnly(true);
   text->setAcceptRichText(false);
+  text->setAccessibleName(QStringLiteral("Reading text"));
   Paint(text, kBackground, kValueColour);
 
   tabs->addTab(Page(details), QStringLiteral("Pataki Details"));
@@ -278,6 +292,35 @@ void FrmDisplay::BuildForumLabels(LinkOpener& links) {
   address->setGeometry(TwipsRect(11400, 240, 3285, 240));
   SetTextColour(address, kValueColour);
   connect(address, &LinkLabel::activated, this, [&links] { OpenHomePage(links); });
+}
+
+QList<QWidget*> FrmDisplay::TabStops() const {
+  QList<QWidget*> stops;
+  for (QWidget* w : tabOrder_) {
+    while (w->focusProxy()) w = w->focusProxy();  // a tab widget's focus is its tab bar's
+    if (w->isVisibleTo(this) && w->isEnabled()) stops << w;
+  }
+  return stops;
+}
+
+void FrmDisplay::FocusEnd(bool first) {
+  const QList<QWidget*> stops = TabStops();
+  if (!stops.isEmpty())
+    (first ? stops.first() : stops.last())
+        ->setFocus(first ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+bool FrmDisplay::focusNextPrevChild(bool next) {
+  const QList<QWidget*> stops = TabStops();
+  const qsizetype at = stops.indexOf(focusWidget());
+  if (at < 0) return QWidget::focusNextPrevChild(next);
+  const qsizetype to = at + (next ? 1 : -1);
+  if (to < 0 || to >= stops.size()) {
+    emit tabbedOut(next);
+    return true;
+  }
+  stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 void FrmDisplay::ShowDesignCaptions() {
@@ -310,6 +353,19 @@ void FrmDisplay::Render(const core::ResultSheet& sheet) {
     format.setFontWeight(run.emphasis ? QFont::Bold : QFont::Normal);
     format.setForeground(QColor(run.colour.r, run.colour.g, run.colour.b));
     cursor.insertText(Lines(run.text), format);
+  }
+  // The reading is read from its heading down.
+  text->moveCursor(QTextCursor::Start);
+  NameValues();
+}
+
+void FrmDisplay::NameValues() {
+  for (auto it = captions_.cbegin(); it != captions_.cend(); ++it) {
+    QString caption = it.value()->text().simplified();
+    if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+    caption = caption.trimmed();
+    const QString value = it.key()->text().simplified();
+    it.key()->setAccessibleName(value.isEmpty() ? caption : caption + QStringLiteral(", ") + value);
   }
 }
 

@@ -4,11 +4,14 @@
 // its own beyond drawing a result sheet: every caption a reading writes lands in the child
 // widget of that name.
 
+#include <QHash>
+#include <QList>
 #include <QWidget>
 
 #include "core/result_sheet.h"
 
 class QFrame;
+class QLabel;
 
 namespace ui {
 
@@ -24,6 +27,16 @@ class FrmDisplay : public QWidget {
   // The clock the birth time was read on ("UTC+6:30, war time, Asia/Kolkata"), shown under
   // the details where the atlas decided it; an empty text hides the line.
   void ShowClock(const QString& clock);
+  // Puts the focus on the window's first control in reading order, or its last.
+  void FocusEnd(bool first);
+
+ signals:
+  // Tab on the window's last control, or Shift+Tab on its first: the focus leaves the window
+  // (it would go round inside it otherwise, as the window is a window of its own).
+  void tabbedOut(bool forward);
+
+ protected:
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void BuildChart();
@@ -31,8 +44,14 @@ class FrmDisplay : public QWidget {
   void BuildReadingPanel();
   void BuildForumLabels(LinkOpener& links);
   void ShowDesignCaptions();
+  QList<QWidget*> TabStops() const;
+  // Names each value after its caption ("Sun Rise, 06:41:00"), so a screen reader says what
+  // the value is.
+  void NameValues();
 
   QFrame* signBoxes_[12] = {};
+  QHash<QLabel*, QLabel*> captions_;  // value label to its caption
+  QList<QWidget*> tabOrder_;          // the controls in reading order
 };
 
 }  // namespace ui

@@ -1,8 +1,11 @@
 // The printing module: Qt's printer, print dialog and preview, kept out of the program so its
 // library is loaded only when the user prints (see ui/output/printer_module.h).
+#include <QAction>
 #include <QObject>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QToolBar>
 
 #include "ui/output/printer_module.h"
 
@@ -23,7 +26,29 @@ class PreviewPrinter final : public QObject, public PrinterModule {
     preview.setAccessibleName(QStringLiteral("Print preview"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&paint](QPrinter* chosen) { paint(*chosen); });
+    FitToScreen(preview);
     preview.exec();
+  }
+
+ private:
+  // On a small screen the preview's tool bar is cut, and what is cut goes behind "»": Print
+  // and Page Setup, the bar's last two, move to its front where they always show. The dialog
+  // takes at most the screen's room.
+  static void FitToScreen(QPrintPreviewDialog& preview) {
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+      QList<QAction*> actions = bar->actions();
+      while (!actions.isEmpty() && actions.last()->isSeparator()) actions.removeLast();
+      if (actions.size() > 2) {
+        QAction* first = actions.first();
+        const QList<QAction*> printing = actions.mid(actions.size() - 2);
+        bar->insertActions(first, printing);
+        bar->insertSeparator(first);
+      }
+    }
+    if (QScreen* screen = preview.screen()) {
+      const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+      preview.resize(preview.sizeHint().expandedTo(preview.size()).boundedTo(room));
+    }
   }
 };
 
