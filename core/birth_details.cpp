@@ -37,6 +37,12 @@ std::optional<std::string> ReadPlace(const json& value, AtlasPlace& place) {
   return std::nullopt;
 }
 
+// Version 1 files stay readable by every copy; a newer key makes the file version 2, which
+// older copies refuse rather than read with the built-in formulas or a zone row.
+bool NeedsVersion2(const FormEntries& entries) {
+  return entries.utcOffsetSeconds || entries.calculation;
+}
+
 }  // namespace
 
 ParsedBirthDetails ParseBirthDetails(std::string_view text) {
@@ -80,7 +86,7 @@ ParsedBirthDetails ParseBirthDetails(std::string_view text) {
 
 std::string BirthDetailsText(const BirthDetails& details) {
   nlohmann::ordered_json document = {{"format", kBirthDetailsFormat},
-                                     {"version", kBirthDetailsVersion},
+                                     {"version", NeedsVersion2(details.entries) ? 2 : 1},
                                      {"entries", EntriesToJson(details.entries)}};
   if (details.place)
     document["place"] = {{"zone", details.place->zone},

@@ -17,7 +17,8 @@
 namespace core {
 
 inline constexpr std::string_view kBirthDetailsFormat = "orvel-pataki-chakra/birth-details";
-inline constexpr int kBirthDetailsVersion = 1;
+// Version 2 adds what version 1 copies cannot read (entries.utcOffsetSeconds, entries.calculation).
+inline constexpr int kBirthDetailsVersion = 2;
 
 // The zone the atlas found for the birth place, and its offset from universal time at the
 // birth moment (east positive), kept so a later reading need not ask the atlas again.

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <chrono>
 
 #include "reading/validate_entries.h"
 
@@ -34,6 +35,20 @@ class InstanceGuard {
  public:
   virtual ~InstanceGuard() = default;
   virtual bool AnotherIsRunning() = 0;
+};
+
+// Today, for what the windows show as running now (the current dasha); tests set it.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::chrono::sys_seconds Now() = 0;
+};
+
+class SystemClock final : public Clock {
+ public:
+  std::chrono::sys_seconds Now() override {
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+  }
 };
 
 class MessageBoxDialogs final : public Dialogs {

@@ -15,6 +15,7 @@ class QRadioButton;
 
 namespace ui {
 
+class CalculationMenu;
 class Dialogs;
 class LinkOpener;
 
@@ -27,6 +28,9 @@ class FrmMain : public QMainWindow {
   core::FormEntries Entries() const;
   // Tells the user why the entries were refused and moves the focus where the fault is.
   void ShowRefusal(const reading::Refusal& refusal);
+  // Shows the calculation of opened entries (empty: the built-in formulas) and the year list
+  // it allows, without changing the kept preference.
+  void SetCalculation(const std::optional<core::Calculation>& calculation);
 
  signals:
   void readingRequested();
@@ -50,6 +54,8 @@ class FrmMain : public QMainWindow {
   struct CoordinateFrame;
   QWidget* BuildCoordinates(const CoordinateFrame& frame, Coordinate& boxes);
   void FillLists();
+  // The year list of the chosen calculation, keeping the year where the list has it.
+  void FillYears();
   void SetTabOrder();
   void LookUpCoordinates();
 
@@ -65,6 +71,7 @@ class FrmMain : public QMainWindow {
   Coordinate longitude_, latitude_;
   QPushButton* cmdRashi_ = nullptr;
   QWidget* label61_ = nullptr;
+  CalculationMenu* calculation_ = nullptr;
 };
 
 }  // namespace ui
