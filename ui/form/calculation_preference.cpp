@@ -16,7 +16,8 @@ namespace {
 constexpr const char* kKeys[] = {"ephemeris", "ayanamsa", "node", "sunrise"};
 const QString kGroup = QStringLiteral("calculation");
 
-void Warn(const QString& why) {
+void Warn(QString why) {
+  if (why.endsWith(QLatin1Char('.'))) why.chop(1);
   std::fprintf(
       stderr, "orvel-pataki-chakra: %s; the built-in formulas are used.\n",
       qUtf8Printable(QDir::toNativeSeparators(PreferenceFilePath()) + QStringLiteral(": ") + why));
