@@ -341,8 +341,8 @@ void PageLayout::Timing(const KeptReading& reading) {
          0, width_, points, false);
   y_ += Pt(4);
   const qreal top = y_;
-  const qreal split = width_ * 0.46;
-  const std::vector<qreal> left = {0, split * 0.3, split * 0.75, split * 0.86};
+  const qreal split = width_ * 0.48;
+  const std::vector<qreal> left = {0, split * 0.25, split * 0.68, split * 0.8};
   Cells({QStringLiteral("Body"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"),
          QStringLiteral("Lord")},
         left, split, points, true);
