@@ -16,10 +16,13 @@
 #include "fakes.h"
 #include "reading/reading.h"
 #include "reading/timing.h"
+#include "ui/app/program.h"
 #include "ui/common/look.h"
 #include "ui/form/birth_form.h"
 #include "ui/form/calculation_preference.h"
+#include "ui/form/form_filling.h"
 #include "ui/result/dasha_tab.h"
+#include "ui/result/result_frame.h"
 
 using namespace std::chrono;
 
@@ -193,6 +196,34 @@ class TimingAndCalculationTest : public QObject {
     for (int a = 0; a < 9; ++a)
       QCOMPARE(first->child(a)->text(3) == QStringLiteral("before birth"),
                dasha->mahadashas[0].antardashas[static_cast<std::size_t>(a)].endsBeforeBirth);
+  }
+
+  // The reading's frame carries the tab, named for the calculation of the form's entries.
+  void theResultWindowNamesTheCalculation_data() {
+    QTest::addColumn<bool>("swiss");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("built-in") << false << QStringLiteral("Built-in formulas");
+    QTest::newRow("Swiss, Raman")
+        << true
+        << QStringLiteral("Swiss Ephemeris, Raman, mean node, sunrise: upper limb, refracted");
+  }
+  void theResultWindowNamesTheCalculation() {
+    QFETCH(bool, swiss);
+    QFETCH(QString, caption);
+    ui::Program program(dialogs, links);
+    ui::testing::FixedClock clock;
+    program.SetClock(clock);
+    core::FormEntries entries = DelhiBirth();
+    if (swiss) entries.calculation = Swiss(core::Ayanamsa::Raman);
+    ui::FillForm(*program.Form(), entries);
+    program.RunReading();
+    QVERIFY(program.Frame());
+    auto* tabs = program.Frame()->findChild<QTabWidget*>("SSTab1");
+    QCOMPARE(tabs->tabText(tabs->count() - 1), QStringLiteral("Nakshatra && Dasha"));
+    const QString shown = tabs->findChild<QLabel*>("lblCalculation")->text();
+    QCOMPARE(shown.section('\n', 0, 0), caption);
+    QCOMPARE(shown.contains(QStringLiteral("Swiss Ephemeris files")),
+             swiss && program.Record().EphemerisFiles);
   }
 };
 
