@@ -37,6 +37,12 @@ std::optional<std::string> ReadPlace(const json& value, AtlasPlace& place) {
   return std::nullopt;
 }
 
+// Version 1 files stay readable by every copy; a newer key makes the file version 2, which
+// older copies refuse rather than read with the built-in formulas or a zone row.
+bool NeedsVersion2(const FormEntries& entries) {
+  return entries.utcOffsetSeconds || entries.calculation;
+}
+
 }  // namespace
 
 ParsedBirthDetails ParseBirthDetails(std::string_view text) {
@@ -89,7 +95,7 @@ std::string BirthDetailsText(const BirthDetails& details) {
   FormEntries entries = details.entries;
   if (entries.utcOffsetSeconds) entries.cmbTimeZone = -1;  // the offset stands in for a row
   nlohmann::ordered_json document = {{"format", kBirthDetailsFormat},
-                                     {"version", entries.utcOffsetSeconds || entries.calculation ? 2 : 1},
+                                     {"version", NeedsVersion2(entries) ? 2 : 1},
                                      {"entries", EntriesToJson(entries)}};
   if (details.place)
     document["place"] = {{"zone", details.place->zone},

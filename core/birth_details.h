@@ -17,9 +17,10 @@
 namespace core {
 
 inline constexpr std::string_view kBirthDetailsFormat = "orvel-pataki-chakra/birth-details";
-// Version 1 keeps a zone row and the daylight-saving box; version 2 adds the birth moment's
-// exact offset, entries.utcOffsetSeconds, for a clock no row shows (its row is then -1). A
-// birth without an exact offset is still written as version 1, which every copy reads.
+// Version 1 keeps a zone row and the daylight-saving box; version 2 adds what version 1 copies
+// cannot read: the birth moment's exact offset, entries.utcOffsetSeconds, for a clock no row
+// shows (its row is then -1), and entries.calculation. A birth without either is still written
+// as version 1, which every copy reads.
 inline constexpr int kBirthDetailsVersion = 2;
 
 // The zone the atlas found for the birth place, and its offset from universal time at the

@@ -2,6 +2,7 @@
 // Stand-ins for the desktop: they record what the program would show or open.
 
 #include <QList>
+#include <QStandardPaths>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -9,6 +10,10 @@
 #include "ui/common/services.h"
 
 namespace ui::testing {
+
+// Every suite reads and writes settings under Qt's test-mode paths, so a preference kept by
+// the person running them never changes their results.
+inline const bool kTestModePaths = (QStandardPaths::setTestModeEnabled(true), true);
 
 struct Message {
   QString text;
@@ -56,6 +61,13 @@ class FakeInstanceGuard final : public InstanceGuard {
   bool running = false, takes = true;
   QStringList handed;
   std::function<void(const QString&)> listening;
+};
+
+// A clock that stands where the test puts it.
+class FixedClock final : public Clock {
+ public:
+  std::chrono::sys_seconds Now() override { return now; }
+  std::chrono::sys_seconds now{};
 };
 
 }  // namespace ui::testing

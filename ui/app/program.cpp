@@ -1,12 +1,15 @@
 #include "ui/app/program.h"
 
+#include <QTabWidget>
 #include <QWidget>
 
 #include "reading/reading.h"
 #include "ui/app/birth_details_commands.h"
 #include "ui/app/reading_commands.h"
+#include "ui/common/services.h"
 #include "ui/form/birth_form.h"
 #include "ui/output/file_dialogs.h"
+#include "ui/result/dasha_tab.h"
 #include "ui/result/result_frame.h"
 #include "ui/result/result_window.h"
 
@@ -22,6 +25,8 @@ struct NativeWindow : QWidget {
   static void Release(QWidget& window) { (window.*&NativeWindow::destroy)(true, true); }
 };
 
+SystemClock systemClock;  // stateless
+
 }  // namespace
 
 Program::Program(Dialogs& dialogs, LinkOpener& links)
@@ -34,7 +39,8 @@ Program::Program(Dialogs& dialogs, LinkOpener& links, FileDialogs& files)
       links_(links),
       files_(files),
       details_(new BirthDetailsCommands(dialogs, files, this)),
-      form_(std::make_unique<FrmMain>(dialogs, links)) {
+      form_(std::make_unique<FrmMain>(dialogs, links)),
+      clock_(&systemClock) {
   connect(form_.get(), &FrmMain::readingRequested, this, &Program::RunReading);
   connect(form_.get(), &FrmMain::exitRequested, this, &Program::Exit);
   details_->AddToForm(*form_);
@@ -86,6 +92,8 @@ void Program::RunReading() {
   frame_->Display()->ShowClock(QString::fromStdString(clock));
   AddReadingCommands(*frame_, {form_->Entries(), record_, sheet, clock}, dialogs_, files_,
                      *details_);
+  if (auto* tabs = frame_->Display()->findChild<QTabWidget*>(QStringLiteral("SSTab1")))
+    AddTimingTab(*tabs, record_, form_->Entries().calculation, *clock_);
   connect(frame_.get(), &MdiFrame::backRequested, this, &Program::Back);
   connect(frame_.get(), &MdiFrame::exitRequested, this, &Program::Exit);
   frame_->ShowFitted();

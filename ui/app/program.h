@@ -11,6 +11,7 @@
 namespace ui {
 
 class BirthDetailsCommands;
+class Clock;
 class Dialogs;
 class FileDialogs;
 class FrmMain;
@@ -34,6 +35,8 @@ class Program : public QObject {
   FrmMain* Form() const { return form_.get(); }
   MdiFrame* Frame() const { return frame_.get(); }
   const core::BirthRecord& Record() const { return record_; }
+  // Today, for the dasha running now (the system's clock unless a test sets one).
+  void SetClock(Clock& clock) { clock_ = &clock; }
 
   // The reading: on refused entries the form says why and nothing else changes; otherwise
   // the form gives way to a new frame showing a new result window. The hidden form's native
@@ -59,6 +62,7 @@ class Program : public QObject {
   std::unique_ptr<FrmMain> form_;
   std::unique_ptr<MdiFrame> frame_;
   bool exiting_ = false;
+  Clock* clock_;
 };
 
 }  // namespace ui

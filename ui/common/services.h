@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -42,6 +43,20 @@ class InstanceGuard {
   // In the copy that holds the lock: `open` runs, from the event loop, with each file another
   // copy hands over.
   virtual void ListenForFiles(std::function<void(const QString&)> open) = 0;
+};
+
+// Today, for what the windows show as running now (the current dasha); tests set it.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::chrono::sys_seconds Now() = 0;
+};
+
+class SystemClock final : public Clock {
+ public:
+  std::chrono::sys_seconds Now() override {
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+  }
 };
 
 class MessageBoxDialogs final : public Dialogs {

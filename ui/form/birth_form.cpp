@@ -24,6 +24,8 @@
 #include "ui/common/program_texts.h"
 #include "ui/common/services.h"
 #include "ui/common/web_links.h"
+#include "ui/form/calculation_menu.h"
+#include "ui/form/calculation_preference.h"
 #include "ui/form/key_filters.h"
 #include "ui/form/pick_list.h"
 #include "ui/form/place_picker.h"
@@ -159,7 +161,13 @@ void FrmMain::BuildMenus() {
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, &FrmMain::exitRequested);
 
-  AddHelpMenu(this, links_, "mnuHelp1", "mnuHelp2");
+  QMenu* help = AddHelpMenu(this, links_, "mnuHelp1", "mnuHelp2");
+  calculation_ = new CalculationMenu(*this, help->menuAction());
+  calculation_->SetChoice(LoadCalculationPreference());
+  connect(calculation_, &CalculationMenu::changed, this, [this] {
+    SaveCalculationPreference(calculation_->Choice());
+    FillYears();
+  });
 }
 
 QWidget* FrmMain::BuildPersonalDetails() {
@@ -265,13 +273,28 @@ void FrmMain::FillLists() {
   Fill(cboMonth_, months);
   Fill(cmbTimeZone_, zones);
   FillNumbers(cboDate_, 1, 31);
-  FillNumbers(cboYear_, 1901, 2050);
   FillNumbers(cboHH_, 0, 23);
   FillNumbers(cboMM_, 0, 59);
   FillNumbers(cboSS_, 0, 59);
-  for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
-    list->setCurrentIndex(0);
+  for (QComboBox* list : {cboMonth_, cboDate_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
+  FillYears();
   cmbTimeZone_->setCurrentIndex(core::kDefaultZoneRow);
+}
+
+void FrmMain::FillYears() {
+  core::FormEntries chosen;
+  chosen.calculation = calculation_->Choice();
+  const core::NumberList& years = core::YearListOf(chosen);
+  const QString kept = cboYear_->currentText();
+  FillNumbers(cboYear_, years.first, years.last);
+  const int at = cboYear_->findText(kept);
+  cboYear_->setCurrentIndex(at >= 0 ? at
+                                    : cboYear_->findText(QString::number(core::kYearList.first)));
+}
+
+void FrmMain::SetCalculation(const std::optional<core::Calculation>& calculation) {
+  calculation_->SetChoice(calculation);
+  FillYears();
 }
 
 void FrmMain::SetTabOrder() {
@@ -326,6 +349,7 @@ core::FormEntries FrmMain::Entries() const {
   e.txtLatM = latitude_.minutes->text().toStdString();
   e.optLongEast = longitude_.first->isChecked();
   e.optLatNorth = latitude_.first->isChecked();
+  e.calculation = calculation_->Choice();
   return e;
 }
 

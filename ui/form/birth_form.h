@@ -15,6 +15,7 @@ class QRadioButton;
 
 namespace ui {
 
+class CalculationMenu;
 class Dialogs;
 class LinkOpener;
 class PlacePicker;
@@ -31,6 +32,9 @@ class FrmMain : public QMainWindow {
   QString ClockSummary() const;
   // Tells the user why the entries were refused and moves the focus where the fault is.
   void ShowRefusal(const reading::Refusal& refusal);
+  // Shows the calculation of opened entries (empty: the built-in formulas) and the year list
+  // it allows, without changing the kept preference.
+  void SetCalculation(const std::optional<core::Calculation>& calculation);
 
  signals:
   void readingRequested();
@@ -56,6 +60,8 @@ class FrmMain : public QMainWindow {
   struct CoordinateFrame;
   QWidget* BuildCoordinates(const CoordinateFrame& frame, Coordinate& boxes);
   void FillLists();
+  // The year list of the chosen calculation, keeping the year where the list has it.
+  void FillYears();
   void SetTabOrder();
   void LookUpCoordinates();
   // The reading button and menu: the place's open questions first.
@@ -74,6 +80,7 @@ class FrmMain : public QMainWindow {
   QPushButton* cmdRashi_ = nullptr;
   QWidget* label61_ = nullptr;
   PlacePicker* picker_ = nullptr;
+  CalculationMenu* calculation_ = nullptr;
 };
 
 }  // namespace ui

@@ -33,6 +33,15 @@ TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
   if (!typed.problem.isEmpty()) return typed;
   for (const core::FormField& f : core::kFormFields) {
     if (!f.list) continue;
+    // The year list is as wide as the entries' calculation makes it when they are filled in.
+    if (f.objectName == core::YearListOf(entries).key) {
+      const core::NumberList& years = core::YearListOf(entries);
+      bool number = false;
+      const int year = FromStd(entries.*f.text).toInt(&number);
+      if (number && year >= years.first && year <= years.last &&
+          QString::number(year) == FromStd(entries.*f.text))
+        continue;
+    }
     const QComboBox* list = Child<QComboBox>(form, f.objectName.data());
     if (list->findText(FromStd(entries.*f.text), Qt::MatchFixedString | Qt::MatchCaseSensitive) <
         0) {
@@ -58,6 +67,7 @@ TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
 }
 
 void FillForm(FrmMain& form, const FormEntries& entries) {
+  form.SetCalculation(entries.calculation);
   for (const core::FormField& f : core::kFormFields) {
     if (f.widget == core::FieldWidget::TextBox)
       Child<QLineEdit>(form, f.objectName.data())->setText(FromStd(entries.*f.text));

@@ -15,6 +15,9 @@
 
 #include "core/zone_table.h"
 #include "reading/reading.h"
+#include "reading/timing.h"
+#include "ui/common/calculation_caption.h"
+#include "ui/common/dasha_captions.h"
 #include "ui/output/chart_picture.h"
 #include "ui/output/save_whole.h"
 
@@ -135,8 +138,12 @@ class PageLayout {
   void Header(const KeptReading& reading);
   void ChartBlock(const KeptReading& reading);
   void Reading(const core::ResultSheet& sheet);
+  void Timing(const KeptReading& reading);
 
  private:
+  // One row of a table: each cell wrapped in its column, the columns starting at `at`.
+  void Cells(const QStringList& cells, const std::vector<qreal>& at, qreal width, qreal points,
+             bool bold);
   // Writes the paragraph wrapped into `width` from `left`, lines `lineSpacing` apart, starting
   // with the baseline of its first line at y_ + ascent; breaks pages only when `mayBreak`.
   void Flow(const Paragraph& paragraph, qreal left, qreal width, qreal points, bool mayBreak);
@@ -327,6 +334,79 @@ void PageLayout::Reading(const core::ResultSheet& sheet) {
   }
 }
 
+void PageLayout::Cells(const QStringList& cells, const std::vector<qreal>& at, qreal width,
+                       qreal points, bool bold) {
+  const qreal top = y_;
+  qreal bottom = top;
+  for (qsizetype i = 0; i < cells.size(); ++i) {
+    const qreal end = i + 1 < cells.size() ? at[static_cast<std::size_t>(i + 1)] : width;
+    y_ = top;
+    Flow({{cells[i], bold}}, at[static_cast<std::size_t>(i)], end - at[static_cast<std::size_t>(i)],
+         points, false);
+    bottom = std::max(bottom, y_);
+  }
+  y_ = bottom;
+}
+
+// The nakshatras beside the mahadashas, on a page of their own where the last has no room.
+void PageLayout::Timing(const KeptReading& reading) {
+  const reading::Timing timing = reading::TimingOf(reading.record);
+  const qreal points = 8.5;
+  const qreal needed = Metrics(PageFont(points)).lineSpacing() * 16 + Pt(30);
+  if (y_ + needed > bottom_) {
+    pages_.emplace_back();
+    y_ = 0;
+  } else if (y_ > 0) {
+    Rule();
+  }
+  Flow({{QStringLiteral("Nakshatra and Vimshottari dasha"), true}}, 0, width_, 10.5, false);
+  const std::optional<core::Calculation>& calculation = reading.entries.calculation;
+  Flow({{QStringLiteral("From the Moon of: ") + CalculationCaption(calculation) +
+             QStringLiteral(". ") +
+             EphemerisSourceCaption(calculation, reading.record.EphemerisFiles) +
+             QStringLiteral("."),
+         false}},
+       0, width_, points, false);
+  if (timing.dasha)
+    Flow({{BalanceCaption(timing.dasha->balance) + QStringLiteral(". ") +
+               YearLengthCaption(*timing.dasha) + QStringLiteral("."),
+           false}},
+         0, width_, points, false);
+  y_ += Pt(4);
+  const qreal top = y_;
+  const qreal split = width_ * 0.48;
+  const std::vector<qreal> left = {0, split * 0.25, split * 0.68, split * 0.8};
+  Cells({QStringLiteral("Body"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"),
+         QStringLiteral("Lord")},
+        left, split, points, true);
+  for (int k = 0; k < core::kBodyCount; ++k) {
+    const QString body =
+        k == core::kLagna
+            ? QStringLiteral("Lagna (Asc)")
+            : FromUtf8(reading.record.BodyNames[static_cast<std::size_t>(k)]).trimmed();
+    const auto& at = timing.nakshatras[static_cast<std::size_t>(k)];
+    Cells(at ? QStringList{body, FromUtf8(dasha::NakshatraName(at->number)),
+                           QString::number(at->pada), LordCaption(at->lord)}
+             : QStringList{body},
+          left, split, points, false);
+  }
+  const qreal leftBottom = y_;
+  y_ = top;
+  if (timing.dasha) {
+    const qreal from = split + Pt(14);
+    const std::vector<qreal> right = {from, from + (width_ - from) * 0.25,
+                                      from + (width_ - from) * 0.5, from + (width_ - from) * 0.75};
+    Cells({QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End"),
+           QStringLiteral("Age at start")},
+          right, width_, points, true);
+    for (const dasha::Mahadasha& maha : timing.dasha->mahadashas)
+      Cells({LordCaption(maha.period.lord), DateCaption(maha.period.startDate),
+             DateCaption(maha.period.endDate), AgeCaption(maha)},
+            right, width_, points, false);
+  }
+  y_ = std::max(y_, leftBottom);
+}
+
 void DrawFooter(QPainter& painter, QPaintDevice& device, int page, int pages,
                 const QDate& printed) {
   const qreal unit = device.logicalDpiY() / 72.0;
@@ -354,6 +434,7 @@ std::vector<Page> LayOut(QPaintDevice& device, const KeptReading& reading) {
     layout.Header(reading);
     layout.ChartBlock(reading);
     layout.Reading(reading.sheet);
+    layout.Timing(reading);
     if (layout.Pages().size() <= 2 || points == 8.0) return std::move(layout.Pages());
   }
   return {};

@@ -1,0 +1,231 @@
+// The Calculation menu and its kept preference, and the Nakshatra & Dasha tab with the
+// period running on a test clock.
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "core/birth_details.h"
+#include "core/zone_table.h"
+#include "fakes.h"
+#include "reading/reading.h"
+#include "reading/timing.h"
+#include "ui/app/program.h"
+#include "ui/common/look.h"
+#include "ui/form/birth_form.h"
+#include "ui/form/calculation_preference.h"
+#include "ui/form/form_filling.h"
+#include "ui/result/dasha_tab.h"
+#include "ui/result/result_frame.h"
+
+using namespace std::chrono;
+
+namespace {
+
+// New Delhi, 7 March 1984, 10:05:30 Indian time.
+core::FormEntries DelhiBirth() {
+  core::FormEntries e;
+  e.txtName = "ASHA";
+  e.cboMonth = 2;
+  e.cboDate = "7";
+  e.cboYear = "1984";
+  e.cboHH = "10";
+  e.cboMM = "5";
+  e.cboSS = "30";
+  e.txtMCity = "New Delhi";
+  e.txtMState = "Delhi";
+  e.txtMCountry = "India";
+  for (std::size_t row = 0; row < core::ZoneTable().size(); ++row)
+    if (core::ZoneTable()[row].text.starts_with("Indian Time"))
+      e.cmbTimeZone = static_cast<int>(row);
+  e.txtLonD = "77";
+  e.txtLonM = "13";
+  e.txtLatD = "28";
+  e.txtLatM = "38";
+  return e;
+}
+
+core::Calculation Swiss(core::Ayanamsa ayanamsa = core::Ayanamsa::Lahiri) {
+  core::Calculation c;
+  c.ephemeris = core::EphemerisChoice::Swiss;
+  c.swiss.ayanamsa = ayanamsa;
+  return c;
+}
+
+}  // namespace
+
+class TimingAndCalculationTest : public QObject {
+  Q_OBJECT
+
+  ui::testing::RecordingDialogs dialogs;
+  ui::testing::RecordingLinks links;
+
+  QAction* Action(ui::FrmMain& form, const char* name) {
+    auto* action = form.findChild<QAction*>(QLatin1String(name));
+    if (!action) qFatal("no action %s", name);
+    return action;
+  }
+
+ private slots:
+  void init() { QFile::remove(ui::PreferenceFilePath()); }
+
+  void swissWidensTheYearsAndBuiltInNarrowsThem() {
+    ui::FrmMain form(dialogs, links);
+    auto* years = form.findChild<QComboBox*>("cboYear");
+    QCOMPARE(years->currentText(), QStringLiteral("1901"));
+    QVERIFY(!form.Entries().calculation);
+    QVERIFY(!form.findChild<QMenu*>("mnuAyanamsa")->isEnabled());
+
+    Action(form, "mnuSwiss")->trigger();
+    QCOMPARE(years->count(), 600);
+    QCOMPARE(years->currentText(), QStringLiteral("1901"));  // the default stays
+    QVERIFY(form.findChild<QMenu*>("mnuAyanamsa")->isEnabled());
+    Action(form, "mnuRaman")->trigger();
+    Action(form, "mnuTrueNode")->trigger();
+    core::Calculation expected = Swiss(core::Ayanamsa::Raman);
+    expected.swiss.node = core::Node::True;
+    QCOMPARE(form.Entries().calculation, std::optional(expected));
+
+    years->setCurrentText(QStringLiteral("2001"));
+    Action(form, "mnuBuiltin")->trigger();
+    QCOMPARE(years->count(), 150);
+    QCOMPARE(years->currentText(), QStringLiteral("2001"));  // kept: in both lists
+    Action(form, "mnuSwiss")->trigger();
+    years->setCurrentText(QStringLiteral("1850"));
+    Action(form, "mnuBuiltin")->trigger();
+    QCOMPARE(years->currentText(), QStringLiteral("1901"));  // outside: back to the default
+    QVERIFY(!form.Entries().calculation);
+  }
+
+  void theChoiceIsKeptBetweenRunsAndWrittenOnlyWhenItChanges() {
+    {
+      ui::FrmMain form(dialogs, links);
+      QVERIFY(!QFile::exists(ui::PreferenceFilePath()));  // nothing chosen, nothing written
+      Action(form, "mnuSwiss")->trigger();
+      Action(form, "mnuKrishnamurti")->trigger();
+    }
+    QVERIFY(QFile::exists(ui::PreferenceFilePath()));
+    const QDateTime written = QFileInfo(ui::PreferenceFilePath()).lastModified();
+    ui::FrmMain again(dialogs, links);
+    QCOMPARE(again.Entries().calculation, std::optional(Swiss(core::Ayanamsa::Krishnamurti)));
+    QCOMPARE(again.findChild<QComboBox*>("cboYear")->count(), 600);
+    // Picking the entry already chosen changes nothing on disk.
+    QTest::qWait(20);
+    Action(again, "mnuKrishnamurti")->trigger();
+    QCOMPARE(QFileInfo(ui::PreferenceFilePath()).lastModified(), written);
+  }
+
+  void aBrokenSettingsFileGivesTheDefaults_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("unknown ayanamsa")
+        << QByteArray("[calculation]\nephemeris=swiss\nayanamsa=fagan\n");
+    QTest::newRow("not ini") << QByteArray("[calculation\n\x01\x02=\n");
+  }
+  void aBrokenSettingsFileGivesTheDefaults() {
+    QFETCH(QByteArray, text);
+    QDir().mkpath(QFileInfo(ui::PreferenceFilePath()).path());
+    QFile file(ui::PreferenceFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    ui::FrmMain form(dialogs, links);
+    QVERIFY(!form.Entries().calculation);
+    QCOMPARE(form.findChild<QComboBox*>("cboYear")->count(), 150);
+  }
+
+  void aCalculationMakesTheFileVersion2() {
+    core::BirthDetails details{DelhiBirth(), std::nullopt};
+    QVERIFY(core::BirthDetailsText(details).find("\"version\": 1") != std::string::npos);
+    details.entries.calculation = Swiss(core::Ayanamsa::TrueChitrapaksha);
+    details.entries.cboYear = "1850";
+    const std::string text = core::BirthDetailsText(details);
+    QVERIFY(text.find("\"version\": 2") != std::string::npos);
+    const core::ParsedBirthDetails read = core::ParseBirthDetails(text);
+    QVERIFY2(read.details, read.error.c_str());
+    QCOMPARE(read.details->entries.calculation, details.entries.calculation);
+    QCOMPARE(read.details->entries.cboYear, std::string("1850"));
+  }
+
+  // The tab's tables appear only when it is shown; the running mahadasha is highlighted and
+  // opened for a clock inside the 120 years, nothing before birth or after the last period.
+  void theRunningPeriodFollowsTheClock_data() {
+    QTest::addColumn<int>("offsetDays");  // from the start of the fourth mahadasha
+    QTest::addColumn<int>("running");     // -1: none
+    QTest::newRow("before birth") << -40000 << -1;
+    QTest::newRow("inside the fourth") << 10 << 3;
+    QTest::newRow("after the 120 years") << 60000 << -1;
+  }
+  void theRunningPeriodFollowsTheClock() {
+    QFETCH(int, offsetDays);
+    QFETCH(int, running);
+    core::BirthRecord record;
+    core::ResultSheet sheet;
+    QVERIFY(!reading::RunReading(DelhiBirth(), record, sheet));
+    const auto dasha = reading::TimingOf(record).dasha;
+    QVERIFY(dasha);
+    ui::testing::FixedClock clock;
+    clock.now = dasha->mahadashas[3].period.start + days(offsetDays);
+
+    QTabWidget tabs;
+    tabs.addTab(new QWidget, QStringLiteral("first"));
+    ui::AddTimingTab(tabs, record, std::nullopt, clock);
+    QCOMPARE(tabs.findChild<QLabel*>("lblCalculation")->text().section('\n', 0, 0),
+             QStringLiteral("Built-in formulas"));
+    QVERIFY(!tabs.findChild<QTreeWidget*>("treDasha"));  // not computed until shown
+    tabs.setCurrentIndex(1);
+    auto* tree = tabs.findChild<QTreeWidget*>("treDasha");
+    QVERIFY(tree);
+    QCOMPARE(tree->topLevelItemCount(), 9);
+    QCOMPARE(tabs.findChild<QLabel*>("lblYearLength")->text(),
+             QStringLiteral("Years of 365.25 days"));
+    for (int m = 0; m < 9; ++m) {
+      QTreeWidgetItem* item = tree->topLevelItem(m);
+      QCOMPARE(item->childCount(), 9);
+      QCOMPARE(item->isExpanded(), m == running);
+      QCOMPARE(item->background(0).color() == ui::kHighlight, m == running);
+    }
+    // The first mahadasha's antardashas before birth say so.
+    QTreeWidgetItem* first = tree->topLevelItem(0);
+    QCOMPARE(first->text(3), QStringLiteral("before birth"));
+    for (int a = 0; a < 9; ++a)
+      QCOMPARE(first->child(a)->text(3) == QStringLiteral("before birth"),
+               dasha->mahadashas[0].antardashas[static_cast<std::size_t>(a)].endsBeforeBirth);
+  }
+
+  // The reading's frame carries the tab, named for the calculation of the form's entries.
+  void theResultWindowNamesTheCalculation_data() {
+    QTest::addColumn<bool>("swiss");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("built-in") << false << QStringLiteral("Built-in formulas");
+    QTest::newRow("Swiss, Raman")
+        << true
+        << QStringLiteral("Swiss Ephemeris, Raman, mean node, sunrise: upper limb, refracted");
+  }
+  void theResultWindowNamesTheCalculation() {
+    QFETCH(bool, swiss);
+    QFETCH(QString, caption);
+    ui::Program program(dialogs, links);
+    ui::testing::FixedClock clock;
+    program.SetClock(clock);
+    core::FormEntries entries = DelhiBirth();
+    if (swiss) entries.calculation = Swiss(core::Ayanamsa::Raman);
+    ui::FillForm(*program.Form(), entries);
+    program.RunReading();
+    QVERIFY(program.Frame());
+    auto* tabs = program.Frame()->findChild<QTabWidget*>("SSTab1");
+    QCOMPARE(tabs->tabText(tabs->count() - 1), QStringLiteral("Nakshatra && Dasha"));
+    const QString shown = tabs->findChild<QLabel*>("lblCalculation")->text();
+    QCOMPARE(shown.section('\n', 0, 0), caption);
+    QCOMPARE(shown.contains(QStringLiteral("Swiss Ephemeris files")),
+             swiss && program.Record().EphemerisFiles);
+  }
+};
+
+QTEST_MAIN(TimingAndCalculationTest)
+#include "timing_and_calculation_test.moc"

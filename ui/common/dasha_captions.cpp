@@ -1,0 +1,34 @@
+#include "ui/common/dasha_captions.h"
+
+namespace ui {
+
+QString LordCaption(dasha::Lord lord) {
+  const std::string_view name = dasha::LordName(lord);
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString BalanceCaption(const dasha::Balance& balance) {
+  return QStringLiteral("Balance of %1's mahadasha at birth: %2 years %3 months %4 days")
+      .arg(LordCaption(balance.lord))
+      .arg(balance.years)
+      .arg(balance.months)
+      .arg(balance.days);
+}
+
+QString YearLengthCaption(const dasha::Vimshottari& dasha) {
+  return QStringLiteral("Years of %1 days").arg(dasha.yearDays);
+}
+
+QString DateCaption(const std::chrono::year_month_day& date) {
+  return QStringLiteral("%1-%2-%3")
+      .arg(static_cast<int>(date.year()), 4, 10, QLatin1Char('0'))
+      .arg(static_cast<unsigned>(date.month()), 2, 10, QLatin1Char('0'))
+      .arg(static_cast<unsigned>(date.day()), 2, 10, QLatin1Char('0'));
+}
+
+QString AgeCaption(const dasha::Mahadasha& mahadasha) {
+  return mahadasha.ageAtStart.count() < 0 ? QStringLiteral("before birth")
+                                          : QString::number(mahadasha.ageYears, 'f', 1);
+}
+
+}  // namespace ui

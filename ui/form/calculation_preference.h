@@ -1,0 +1,22 @@
+#pragma once
+// The calculation chosen in the form's menu, kept between runs in the user's configuration
+// folder (orvel-pataki-chakra/settings.ini under the system's configuration location).
+
+#include <QString>
+#include <optional>
+
+#include "core/calculation.h"
+
+namespace ui {
+
+// The settings file's path; under Qt's test-mode paths while tests run.
+QString PreferenceFilePath();
+
+// The kept choice; empty (the built-in formulas) when none is kept. A file that cannot be
+// read, or a value the program does not know, gives the defaults and one line on stderr.
+std::optional<core::Calculation> LoadCalculationPreference();
+
+// Keeps `choice`; writes the file only when it differs from what the file holds.
+void SaveCalculationPreference(const std::optional<core::Calculation>& choice);
+
+}  // namespace ui
