@@ -167,22 +167,23 @@ std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
     const auto skipped = SkippedTimeOf(clock_, *local_);
     const std::string before = UtcOffsetText(clock_.offsetBeforeSeconds);
     const std::string after = UtcOffsetText(clock_.offsetAfterSeconds);
-    return EntryQuestion{EntryQuestion::Kind::Skipped,
-                         "In " + city + " on " + DateText(chr::floor<chr::days>(*local_)) + " the clocks jumped from " +
-                             TimeText(skipped->from) + " to " + TimeText(skipped->to) + ", so " +
-                             TimeText(*local_) + " did not exist there. Most likely it means " +
-                             TimeText(skipped->onNewClock) + " on the new clock (" + after +
-                             "), the moment the " + "clock before the change (" + before +
-                             ") would have shown as " + TimeText(*local_) +
-                             ". The birth time stays as you typed it.",
-                         {"Take " + TimeText(skipped->onNewClock) + " " + after}};
+    return EntryQuestion{
+        EntryQuestion::Kind::Skipped,
+        "In " + city + " on " + DateText(chr::floor<chr::days>(*local_)) +
+            " the clocks jumped from " + TimeText(skipped->from) + " to " + TimeText(skipped->to) +
+            ", so " + TimeText(*local_) + " did not exist there. Most likely it means " +
+            TimeText(skipped->onNewClock) + " on the new clock (" + after + "), the moment the " +
+            "clock before the change (" + before + ") would have shown as " + TimeText(*local_) +
+            ". The birth time stays as you typed it.",
+        {"Take " + TimeText(skipped->onNewClock) + " " + after}};
   }
   if (local_ && clock_.error.empty() && clock_.kind == ClockKind::Repeated &&
       !(repeatedAnswer_ && repeatedAnswer_->first == *local_)) {
     const BirthClock first = clocks_.At(picked_->zone, *local_, picked_->longitude, false);
     const BirthClock second = clocks_.At(picked_->zone, *local_, picked_->longitude, true);
     return EntryQuestion{EntryQuestion::Kind::Repeated,
-                         "In " + city + ", " + TimeText(*local_) + " on " + DateText(chr::floor<chr::days>(*local_)) +
+                         "In " + city + ", " + TimeText(*local_) + " on " +
+                             DateText(chr::floor<chr::days>(*local_)) +
                              " happened twice: the clocks went back from " +
                              UtcOffsetText(first.offsetBeforeSeconds) + " to " +
                              UtcOffsetText(first.offsetAfterSeconds) +
