@@ -22,6 +22,7 @@
 #include "ui/form/calculation_preference.h"
 #include "ui/form/form_filling.h"
 #include "ui/result/dasha_tab.h"
+#include "ui/result/result_window.h"
 #include "ui/result/result_frame.h"
 
 using namespace std::chrono;
@@ -218,7 +219,7 @@ class TimingAndCalculationTest : public QObject {
     ui::FillForm(*program.Form(), entries);
     program.RunReading();
     QVERIFY(program.Frame());
-    auto* tabs = program.Frame()->findChild<QTabWidget*>("SSTab1");
+    auto* tabs = program.Frame()->Display()->findChild<QTabWidget*>("SSTab1");
     QCOMPARE(tabs->tabText(tabs->count() - 1), QStringLiteral("Nakshatra && Dasha"));
     const QString shown = tabs->findChild<QLabel*>("lblCalculation")->text();
     QCOMPARE(shown.section('\n', 0, 0), caption);
