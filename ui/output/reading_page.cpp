@@ -6,18 +6,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <cmath>
+#include <variant>
 #include <vector>
 
 #if defined(__GLIBC__)
 #include <langinfo.h>
 #endif
 
-#include "core/zone_table.h"
-#include "reading/reading.h"
-#include "reading/timing.h"
-#include "ui/common/calculation_caption.h"
-#include "ui/common/dasha_captions.h"
 #include "ui/output/chart_picture.h"
 #include "ui/output/save_whole.h"
 
@@ -31,56 +26,6 @@ namespace {
 
 constexpr qreal kMarginMm = 15;
 const QString kProgram = QStringLiteral("Orvel Pataki Chakra");
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A caption the reading wrote, or the empty text (never a design caption).
-QString Written(const core::ResultSheet& sheet, std::string_view widget) {
-  return FromUtf8(sheet.WrittenCaption(widget)).trimmed();
-}
-
-QString Joined(const QStringList& parts, const QString& separator) {
-  QStringList kept;
-  for (const QString& part : parts)
-    if (!part.trimmed().isEmpty()) kept << part.trimmed();
-  return kept.join(separator);
-}
-
-// "11 h 44 min"; the seconds are dropped as the result window drops them.
-QString Duration(std::int32_t seconds) {
-  return QStringLiteral("%1 h %2 min")
-      .arg(seconds / 3600)
-      .arg(seconds % 3600 / 60, 2, 10, QChar('0'));
-}
-
-// "+05:30": the offset from universal time the reading used, daylight saving included; an
-// exact offset's seconds where it has them ("+05:21:10").
-QString UtcOffset(const core::BirthRecord& r) {
-  const auto seconds = static_cast<int>(r.Birth.offset.east.count());
-  const int minutes = seconds / 60;
-  QString text = QStringLiteral("UTC%1%2:%3")
-                     .arg(seconds < 0 ? QChar(0x2212) : QChar('+'))
-                     .arg(std::abs(minutes) / 60, 2, 10, QChar('0'))
-                     .arg(std::abs(minutes) % 60, 2, 10, QChar('0'));
-  if (seconds % 60 != 0)
-    text += QStringLiteral(":%1").arg(std::abs(seconds) % 60, 2, 10, QChar('0'));
-  return text;
-}
-
-QString Degrees(double value) {
-  const long arcSeconds = std::lround(std::abs(value) * 3600);
-  return QStringLiteral("%1° %2' %3\"")
-      .arg(arcSeconds / 3600)
-      .arg(arcSeconds / 60 % 60, 2, 10, QChar('0'))
-      .arg(arcSeconds % 60, 2, 10, QChar('0'));
-}
-
-QString ZoneRowText(int row) {
-  if (row < 0 || row >= core::kZoneCount) return QStringLiteral("no zone selected");
-  return FromUtf8(core::ZoneTable()[static_cast<std::size_t>(row)].text);
-}
 
 // How many of the first `most` characters of `text` fit in `room` (at least one). Starts are
 // measured at most twice as long as the answer, so a long word is cut in near-linear time.
@@ -100,34 +45,33 @@ qsizetype FittingStart(const QFontMetricsF& metrics, const QString& text, qsizet
   return fits;
 }
 
-struct Span {
-  QString text;
-  bool bold = false;
-};
-using Paragraph = std::vector<Span>;
-
 struct Piece {  // text drawn from a point on its baseline
   QPointF at;
   QString text;
   QFont font;
 };
 
+struct ChartPlace {
+  QRectF area;
+  const core::ResultSheet* sheet = nullptr;
+};
+
 struct Page {
   std::vector<Piece> pieces;
   std::vector<QLineF> rules;
-  std::optional<QRectF> chart;
+  std::optional<ChartPlace> chart;
 };
 
-// Lays the reading out in device units, page by page; drawing comes after, once the number
+// Lays page content out in device units, page by page; drawing comes after, once the number
 // of pages is known.
 class PageLayout {
  public:
-  PageLayout(QPaintDevice& device, qreal readingPoints)
+  PageLayout(QPaintDevice& device, qreal textPoints)
       : device_(device),
         unit_(device.logicalDpiY() / 72.0),
         width_(device.width()),
         bottom_(device.height() - Pt(26)),
-        readingPoints_(readingPoints) {
+        textPoints_(textPoints) {
     pages_.emplace_back();
   }
 
@@ -135,21 +79,21 @@ class PageLayout {
   QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
   std::vector<Page>& Pages() { return pages_; }
 
-  void Header(const KeptReading& reading);
-  void ChartBlock(const KeptReading& reading);
-  void Reading(const core::ResultSheet& sheet);
-  void Timing(const KeptReading& reading);
+  void Lay(const PageHeading& heading);
+  void Lay(const PageRows& rows);
+  void Lay(const PageChart& chart);
+  void Lay(const PageText& text);
+  void Lay(const PageTables& tables);
 
  private:
   // One row of a table: each cell wrapped in its column, the columns starting at `at`.
   void Cells(const QStringList& cells, const std::vector<qreal>& at, qreal width, qreal points,
              bool bold);
-  // Writes the paragraph wrapped into `width` from `left`, lines `lineSpacing` apart, starting
+  // Writes the runs wrapped into `width` from `left`, lines `lineSpacing` apart, starting
   // with the baseline of its first line at y_ + ascent; breaks pages only when `mayBreak`.
-  void Flow(const Paragraph& paragraph, qreal left, qreal width, qreal points, bool mayBreak);
+  void Flow(const std::vector<PageRun>& runs, qreal left, qreal width, qreal points, bool mayBreak);
   // A label and its value, the value wrapped beside the label.
-  void Row(const QString& label, const QString& value, qreal left, qreal labelWidth, qreal width,
-           qreal points);
+  void Row(const PageRow& row, qreal left, qreal labelWidth, qreal width, qreal points);
   void Rule() {
     y_ += Pt(5);
     pages_.back().rules.emplace_back(0, y_, width_, y_);
@@ -157,12 +101,12 @@ class PageLayout {
   }
 
   QPaintDevice& device_;
-  qreal unit_, width_, bottom_, readingPoints_;
+  qreal unit_, width_, bottom_, textPoints_;
   qreal y_ = 0;
   std::vector<Page> pages_;
 };
 
-void PageLayout::Flow(const Paragraph& paragraph, qreal left, qreal width, qreal points,
+void PageLayout::Flow(const std::vector<PageRun>& runs, qreal left, qreal width, qreal points,
                       bool mayBreak) {
   const QFont regular = PageFont(points), bold = PageFont(points, true);
   const qreal lineSpacing = Metrics(regular).lineSpacing();
@@ -176,12 +120,12 @@ void PageLayout::Flow(const Paragraph& paragraph, qreal left, qreal width, qreal
       y_ = 0;
     }
   };
-  for (const Span& span : paragraph) {
-    const QFont& font = span.bold ? bold : regular;
+  for (const PageRun& run : runs) {
+    const QFont& font = run.bold ? bold : regular;
     const QFontMetricsF metrics = Metrics(font);
     // Words with the blanks that follow them; a line never starts with a blank.
     static const QRegularExpression kWord(QStringLiteral("\\S+\\s*|\\s+"));
-    for (auto it = kWord.globalMatch(span.text); it.hasNext();) {
+    for (auto it = kWord.globalMatch(run.text); it.hasNext();) {
       QString word = it.next().captured();
       if (x > 0 && x + metrics.horizontalAdvance(word.trimmed()) > width) newLine();
       if (x == 0 && word.trimmed().isEmpty()) continue;
@@ -203,133 +147,68 @@ void PageLayout::Flow(const Paragraph& paragraph, qreal left, qreal width, qreal
   y_ += lineSpacing;
 }
 
-void PageLayout::Row(const QString& label, const QString& value, qreal left, qreal labelWidth,
-                     qreal width, qreal points) {
+void PageLayout::Row(const PageRow& row, qreal left, qreal labelWidth, qreal width, qreal points) {
   const qreal top = y_;
-  Flow({{label, true}}, left, labelWidth, points, false);
+  Flow({{row.label, true}}, left, labelWidth, points, false);
   const qreal labelBottom = y_;
   y_ = top;
   // A value longer than the page (a name as long as the box takes) goes on to the next.
   const std::size_t page = pages_.size();
-  Flow({{value.isEmpty() ? QStringLiteral("–") : value, false}}, left + labelWidth,
+  Flow({{row.value.isEmpty() ? QStringLiteral("–") : row.value, false}}, left + labelWidth,
        width - labelWidth, points, true);
   if (pages_.size() == page) y_ = std::max(y_, labelBottom);
 }
 
-void PageLayout::Header(const KeptReading& reading) {
-  const core::BirthRecord& r = reading.record;
-  const core::ResultSheet& sheet = reading.sheet;
+void PageLayout::Lay(const PageHeading& heading) {
   const QFont title = PageFont(18, true), subtitle = PageFont(12);
-  const qreal baseline = Metrics(title).ascent();
-  const QString kind = QStringLiteral("Pataki Chakra");
-  const qreal kindWidth = Metrics(subtitle).horizontalAdvance(kind);
-  pages_.back().pieces.push_back({{width_ - kindWidth, baseline}, kind, subtitle});
-  Flow({{FromUtf8(r.PersonName), true}}, 0, width_ - kindWidth - Pt(12), 18, true);
+  const qreal baseline = y_ + Metrics(title).ascent();
+  const qreal kindWidth = Metrics(subtitle).horizontalAdvance(heading.kind);
+  pages_.back().pieces.push_back({{width_ - kindWidth, baseline}, heading.kind, subtitle});
+  Flow({{heading.title, true}}, 0, width_ - kindWidth - Pt(12), 18, true);
   y_ += Pt(4);
+}
 
-  const QString born =
-      Joined({Written(sheet, "lblVaar"),
-              r.BirthMoment ? FromUtf8(reading::DateTimeText(*r.BirthMoment)) : QString()},
-             QStringLiteral(", "));
-  // The clock the atlas decided, in words; else the row and box as the person set them.
-  const QString zone =
-      !reading.clock.empty() ? FromUtf8(reading.clock)
-      : std::holds_alternative<core::ExactOrigin>(r.Birth.offset.origin)
-          ? QStringLiteral("the place's own clock · %1 used").arg(UtcOffset(r))
-          : QStringLiteral("%1 · daylight saving %2 · %3 used")
-                .arg(ZoneRowText(reading.entries.cmbTimeZone),
-                     r.IsDst ? QStringLiteral("on") : QStringLiteral("off"), UtcOffset(r));
-  const QString place = Joined(
-      {Joined({Written(sheet, "lblCity"), Written(sheet, "lblState"), Written(sheet, "lblCountry")},
-              QStringLiteral(", ")),
-       Joined({Written(sheet, "lblLatitude"), Written(sheet, "lblLongitude")},
-              QStringLiteral(", "))},
-      QStringLiteral(" · "));
-  const qreal labelWidth = Pt(62);
-  Row(QStringLiteral("Born"), born, 0, labelWidth, width_, 9.5);
-  Row(QStringLiteral("Time zone"), zone, 0, labelWidth, width_, 9.5);
-  Row(QStringLiteral("Place"), place, 0, labelWidth, width_, 9.5);
-  Row(QStringLiteral("Ayanamsa"), Degrees(r.AyanamsaValue), 0, labelWidth, width_, 9.5);
+void PageLayout::Lay(const PageRows& rows) {
+  for (const PageRow& row : rows.rows) Row(row, 0, Pt(62), width_, 9.5);
   Rule();
 }
 
-void PageLayout::ChartBlock(const KeptReading& reading) {
-  const core::BirthRecord& r = reading.record;
-  const core::ResultSheet& sheet = reading.sheet;
+void PageLayout::Lay(const PageChart& chart) {
   const qreal top = y_;
   const qreal chartWidth = width_ * 0.58;
-  const QRectF chart(0, top, chartWidth, chartWidth / ChartAspect());
-  pages_.back().chart = chart;
-  y_ = chart.bottom() + Pt(3);
-  Flow({{QStringLiteral("Shaded: the Lagna's sign and its vedha signs.  (R): retrograde."), false}},
-       0, chartWidth, 7.5, false);
+  const QRectF area(0, top, chartWidth, chartWidth / ChartAspect());
+  pages_.back().chart = ChartPlace{area, chart.sheet};
+  y_ = area.bottom() + Pt(3);
+  Flow({{chart.caption, false}}, 0, chartWidth, 7.5, false);
   const qreal chartBottom = y_;
 
   const qreal left = chartWidth + Pt(14), width = width_ - left;
   y_ = top;
-  std::vector<std::pair<QString, QString>> bodies;
-  for (int k = 0; k < core::kBodyCount; ++k)
-    bodies.emplace_back(k == core::kLagna
-                            ? QStringLiteral("Lagna (Asc)")
-                            : FromUtf8(r.BodyNames[static_cast<std::size_t>(k)]).trimmed(),
-                        Written(sheet, core::PositionLabel(k)));
-  const QString period = Written(sheet, "lblPeriod");
-  // The result window shows one yamardha as the period's eighth, rounded to the second.
-  const auto yamardha = static_cast<std::int32_t>(std::nearbyint(r.PeriodSeconds / 8.0));
-  const std::pair<QString, QString> rows[] = {
-      {QStringLiteral("Weekday"), Written(sheet, "lblVaar")},
-      {QStringLiteral("Sunrise"), Written(sheet, "lblSunRise")},
-      {QStringLiteral("Sunset"), Written(sheet, "lblSunSet")},
-      {period.isEmpty() ? QStringLiteral("Period") : period,
-       period.isEmpty() ? QString() : Duration(r.PeriodSeconds)},
-      {QStringLiteral("Yamardha"), period.isEmpty() ? QString() : Duration(yamardha)},
-      {QStringLiteral("Yamardhapati"), Written(sheet, "lblYamardhapati")},
-      {QStringLiteral("Dandadhipati"), Written(sheet, "lblDandadhipati")},
-      {QStringLiteral("Lagna"), Written(sheet, "lblLagna")},
-      {QStringLiteral("Rashi"), Written(sheet, "lblRashi")}};
-  // One label column for both tables, as wide as their widest label.
+  // One label column for every group, as wide as their widest label.
   const QFontMetricsF labelMetrics = Metrics(PageFont(9, true));
   qreal labelWidth = 0;
-  for (const auto& row : bodies)
-    labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(row.first));
-  for (const auto& row : rows)
-    labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(row.first));
+  for (const PageRowGroup& group : chart.beside)
+    for (const PageRow& row : group.rows)
+      labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(row.label));
   labelWidth += Pt(8);
-  Flow({{QStringLiteral("Planetary positions"), true}}, left, width, 10.5, false);
-  y_ += Pt(2);
-  for (const auto& [body, position] : bodies) Row(body, position, left, labelWidth, width, 9);
-  y_ += Pt(8);
-  Flow({{QStringLiteral("Pataki Chakra details"), true}}, left, width, 10.5, false);
-  y_ += Pt(2);
-  for (const auto& [label, value] : rows) Row(label, value, left, labelWidth, width, 9);
+  for (std::size_t i = 0; i < chart.beside.size(); ++i) {
+    if (i > 0) y_ += Pt(8);
+    Flow({{chart.beside[i].title, true}}, left, width, 10.5, false);
+    y_ += Pt(2);
+    for (const PageRow& row : chart.beside[i].rows) Row(row, left, labelWidth, width, 9);
+  }
   y_ = std::max(y_, chartBottom);
   Rule();
 }
 
-void PageLayout::Reading(const core::ResultSheet& sheet) {
-  // The runs break into paragraphs at their line breaks; runs of blank lines count as one.
-  std::vector<Paragraph> paragraphs(1);
-  for (const core::TextRun& run : sheet.RTB) {
-    const QStringList lines =
-        FromUtf8(run.text).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-      if (i > 0) paragraphs.emplace_back();
-      if (!lines[i].isEmpty()) paragraphs.back().push_back({lines[i], run.emphasis});
-    }
-  }
-  bool gap = false;
-  for (const Paragraph& paragraph : paragraphs) {
-    if (paragraph.empty()) {
-      gap = true;
-      continue;
-    }
-    if (gap && y_ > 0) y_ += Pt(readingPoints_ * 0.6);
-    gap = false;
-    if (y_ + Metrics(PageFont(readingPoints_)).lineSpacing() > bottom_) {
+void PageLayout::Lay(const PageText& text) {
+  for (const PageParagraph& paragraph : text.paragraphs) {
+    if (paragraph.afterBlankLine && y_ > 0) y_ += Pt(textPoints_ * 0.6);
+    if (y_ + Metrics(PageFont(textPoints_)).lineSpacing() > bottom_) {
       pages_.emplace_back();
       y_ = 0;
     }
-    Flow(paragraph, 0, width_, readingPoints_, true);
+    Flow(paragraph.runs, 0, width_, textPoints_, true);
   }
 }
 
@@ -347,9 +226,9 @@ void PageLayout::Cells(const QStringList& cells, const std::vector<qreal>& at, q
   y_ = bottom;
 }
 
-// The nakshatras beside the mahadashas, on a page of their own where the last has no room.
-void PageLayout::Timing(const KeptReading& reading) {
-  const reading::Timing timing = reading::TimingOf(reading.record);
+// On a page of their own where the last has no room; the first table takes the left 48 % of
+// the width, a second the rest.
+void PageLayout::Lay(const PageTables& tables) {
   const qreal points = 8.5;
   const qreal needed = Metrics(PageFont(points)).lineSpacing() * 16 + Pt(30);
   if (y_ + needed > bottom_) {
@@ -358,52 +237,23 @@ void PageLayout::Timing(const KeptReading& reading) {
   } else if (y_ > 0) {
     Rule();
   }
-  Flow({{QStringLiteral("Nakshatra and Vimshottari dasha"), true}}, 0, width_, 10.5, false);
-  const std::optional<core::Calculation>& calculation = reading.entries.calculation;
-  Flow({{QStringLiteral("From the Moon of: ") + CalculationCaption(calculation) +
-             QStringLiteral(". ") +
-             EphemerisSourceCaption(calculation, reading.record.EphemerisFiles) +
-             QStringLiteral("."),
-         false}},
-       0, width_, points, false);
-  if (timing.dasha)
-    Flow({{BalanceCaption(timing.dasha->balance) + QStringLiteral(". ") +
-               YearLengthCaption(*timing.dasha) + QStringLiteral("."),
-           false}},
-         0, width_, points, false);
+  Flow({{tables.title, true}}, 0, width_, 10.5, false);
+  for (const QString& note : tables.notes) Flow({{note, false}}, 0, width_, points, false);
   y_ += Pt(4);
   const qreal top = y_;
   const qreal split = width_ * 0.48;
-  const std::vector<qreal> left = {0, split * 0.25, split * 0.68, split * 0.8};
-  Cells({QStringLiteral("Body"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"),
-         QStringLiteral("Lord")},
-        left, split, points, true);
-  for (int k = 0; k < core::kBodyCount; ++k) {
-    const QString body =
-        k == core::kLagna
-            ? QStringLiteral("Lagna (Asc)")
-            : FromUtf8(reading.record.BodyNames[static_cast<std::size_t>(k)]).trimmed();
-    const auto& at = timing.nakshatras[static_cast<std::size_t>(k)];
-    Cells(at ? QStringList{body, FromUtf8(dasha::NakshatraName(at->number)),
-                           QString::number(at->pada), LordCaption(at->lord)}
-             : QStringList{body},
-          left, split, points, false);
+  qreal bottom = top;
+  for (std::size_t t = 0; t < tables.tables.size() && t < 2; ++t) {
+    const PageTable& table = tables.tables[t];
+    const qreal from = t == 0 ? 0 : split + Pt(14), to = t == 0 ? split : width_;
+    std::vector<qreal> at;
+    for (const double share : table.columnStarts) at.push_back(from + (to - from) * share);
+    y_ = top;
+    Cells(table.header, at, to, points, true);
+    for (const QStringList& row : table.rows) Cells(row, at, to, points, false);
+    bottom = std::max(bottom, y_);
   }
-  const qreal leftBottom = y_;
-  y_ = top;
-  if (timing.dasha) {
-    const qreal from = split + Pt(14);
-    const std::vector<qreal> right = {from, from + (width_ - from) * 0.25,
-                                      from + (width_ - from) * 0.5, from + (width_ - from) * 0.75};
-    Cells({QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End"),
-           QStringLiteral("Age at start")},
-          right, width_, points, true);
-    for (const dasha::Mahadasha& maha : timing.dasha->mahadashas)
-      Cells({LordCaption(maha.period.lord), DateCaption(maha.period.startDate),
-             DateCaption(maha.period.endDate), AgeCaption(maha)},
-            right, width_, points, false);
-  }
-  y_ = std::max(y_, leftBottom);
+  y_ = bottom;
 }
 
 void DrawFooter(QPainter& painter, QPaintDevice& device, int page, int pages,
@@ -426,14 +276,12 @@ void DrawFooter(QPainter& painter, QPaintDevice& device, int page, int pages,
   painter.drawText(QPointF(device.width() - metrics.horizontalAdvance(right), baseline), right);
 }
 
-std::vector<Page> LayOut(QPaintDevice& device, const KeptReading& reading) {
-  // A longer reading takes a smaller type before it takes a third page.
+std::vector<Page> LayOut(QPaintDevice& device, const std::vector<PageBlock>& content) {
+  // A longer text takes a smaller type before it takes a third page.
   for (const qreal points : {10.0, 9.0, 8.0}) {
     PageLayout layout(device, points);
-    layout.Header(reading);
-    layout.ChartBlock(reading);
-    layout.Reading(reading.sheet);
-    layout.Timing(reading);
+    for (const PageBlock& block : content)
+      std::visit([&layout](const auto& part) { layout.Lay(part); }, block);
     if (layout.Pages().size() <= 2 || points == 8.0) return std::move(layout.Pages());
   }
   return {};
@@ -461,8 +309,9 @@ void SetUpPage(QPagedPaintDevice& device) {
                         QPageLayout::Millimeter);
 }
 
-int PaintReadingPages(QPagedPaintDevice& device, const KeptReading& reading, const QDate& printed) {
-  const std::vector<Page> pages = LayOut(device, reading);
+int PaintPages(QPagedPaintDevice& device, const std::vector<PageBlock>& content,
+               const QDate& printed) {
+  const std::vector<Page> pages = LayOut(device, content);
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   const qreal unit = device.logicalDpiY() / 72.0;
@@ -471,7 +320,8 @@ int PaintReadingPages(QPagedPaintDevice& device, const KeptReading& reading, con
     const Page& page = pages[i];
     painter.setPen(QPen(Qt::black, 0.75 * unit));
     for (const QLineF& rule : page.rules) painter.drawLine(rule);
-    if (page.chart) DrawChart(painter, *page.chart, reading.sheet, 7.5);
+    if (page.chart && page.chart->sheet)
+      DrawChart(painter, page.chart->area, *page.chart->sheet, 7.5);
     painter.setPen(Qt::black);
     for (const Piece& piece : page.pieces) {
       painter.setFont(piece.font);
@@ -481,6 +331,10 @@ int PaintReadingPages(QPagedPaintDevice& device, const KeptReading& reading, con
   }
   painter.end();
   return static_cast<int>(pages.size());
+}
+
+int PaintReadingPages(QPagedPaintDevice& device, const KeptReading& reading, const QDate& printed) {
+  return PaintPages(device, ReadingPageContent(reading), printed);
 }
 
 std::optional<QString> WriteReadingPdf(const QString& path, const KeptReading& reading) {
@@ -494,7 +348,7 @@ std::optional<QString> WriteReadingPdf(const QString& path, const KeptReading& r
 }
 
 QString ReadingFileName(const KeptReading& reading, const QString& suffix) {
-  QString name = FromUtf8(reading.record.PersonName).trimmed();
+  QString name = QString::fromStdString(reading.record.PersonName).trimmed();
   name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
   return (name.isEmpty() ? QString() : name + QLatin1Char(' ')) + QStringLiteral("Pataki Chakra") +
          suffix;

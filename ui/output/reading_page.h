@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "ui/output/kept_reading.h"
+#include "ui/output/page_content.h"
 
 class QPagedPaintDevice;
 
@@ -20,6 +21,12 @@ QPageSize LocalePaperSize();
 
 // The locale's paper with the page's margins, for a printer or a PDF writer.
 void SetUpPage(QPagedPaintDevice& device);
+
+// Lays the content out on the device's pages (a chart and its rows beside it, rules between
+// the parts, text wrapped and broken across pages, a smaller type where it would take more
+// than two pages), then draws them with a footer on each; returns the page count.
+int PaintPages(QPagedPaintDevice& device, const std::vector<PageBlock>& content,
+               const QDate& printed = QDate::currentDate());
 
 // Lays the reading out on the device's pages, then draws them; returns the page count.
 int PaintReadingPages(QPagedPaintDevice& device, const KeptReading& reading,

@@ -1,0 +1,164 @@
+// The printed reading's content, read without painting: which blocks a reading gives, the
+// birth rows' clock, and the vedha text's paragraphs.
+
+#include "ui/output/page_content.h"
+
+#include <QtTest>
+
+#include "core/zone_table.h"
+#include "reading/reading.h"
+
+namespace {
+
+// New Delhi, 7 March 1984, 10:05:30 Indian time.
+ui::KeptReading DelhiReading(const std::function<void(ui::KeptReading&)>& change = {}) {
+  ui::KeptReading reading{{.txtName = "ASHA",
+                           .cboMonth = 2,
+                           .cboDate = "7",
+                           .cboYear = "1984",
+                           .cboHH = "10",
+                           .cboMM = "5",
+                           .cboSS = "30",
+                           .txtMCity = "New Delhi",
+                           .txtLonD = "77",
+                           .txtLonM = "13",
+                           .txtLatD = "28",
+                           .txtLatM = "38"},
+                          {},
+                          {},
+                          {}};
+  for (std::size_t row = 0; row < core::ZoneTable().size(); ++row)
+    if (core::ZoneTable()[row].text.starts_with("Indian Time"))
+      reading.entries.cmbTimeZone = static_cast<int>(row);
+  if (change) change(reading);
+  const auto refusal = reading::RunReading(reading.entries, reading.record, reading.sheet);
+  if (refusal) qFatal("the test reading was refused");
+  return reading;
+}
+
+template <typename Block>
+const Block& Only(const std::vector<ui::PageBlock>& blocks) {
+  const Block* found = nullptr;
+  for (const ui::PageBlock& block : blocks)
+    if (const auto* b = std::get_if<Block>(&block)) {
+      if (found) qFatal("two blocks of one kind");
+      found = b;
+    }
+  if (!found) qFatal("no block of the kind");
+  return *found;
+}
+
+QString RowValue(const ui::PageRows& rows, const QString& label) {
+  for (const ui::PageRow& row : rows.rows)
+    if (row.label == label) return row.value;
+  return QStringLiteral("<no row>");
+}
+
+}  // namespace
+
+class PageContentTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aReadingGivesEveryPartInOrder() {
+    const ui::KeptReading reading = DelhiReading();
+    const std::vector<ui::PageBlock> blocks = ui::ReadingPageContent(reading);
+    QCOMPARE(blocks.size(), std::size_t{5});
+    QVERIFY(std::holds_alternative<ui::PageHeading>(blocks[0]));
+    QVERIFY(std::holds_alternative<ui::PageRows>(blocks[1]));
+    QVERIFY(std::holds_alternative<ui::PageChart>(blocks[2]));
+    QVERIFY(std::holds_alternative<ui::PageText>(blocks[3]));
+    QVERIFY(std::holds_alternative<ui::PageTables>(blocks[4]));
+    QCOMPARE(Only<ui::PageHeading>(blocks).title, QStringLiteral("ASHA"));
+
+    const ui::PageChart& chart = Only<ui::PageChart>(blocks);
+    QCOMPARE(chart.sheet, &reading.sheet);
+    QCOMPARE(chart.beside.size(), std::size_t{2});
+    QCOMPARE(chart.beside[0].rows.size(), std::size_t{core::kBodyCount});
+    for (const ui::PageRow& row : chart.beside[0].rows)
+      QVERIFY2(!row.value.isEmpty(), qPrintable(row.label));
+    // A day birth: the period row is named for the day and holds its length.
+    QCOMPARE(chart.beside[1].rows[3].label, QStringLiteral("Dinamana"));
+    QVERIFY(chart.beside[1].rows[3].value.contains(QStringLiteral(" h ")));
+
+    const ui::PageText& text = Only<ui::PageText>(blocks);
+    QVERIFY(!text.paragraphs.empty());
+    for (const ui::PageParagraph& paragraph : text.paragraphs) QVERIFY(!paragraph.runs.empty());
+
+    const ui::PageTables& timing = Only<ui::PageTables>(blocks);
+    QCOMPARE(timing.notes.size(), 2);  // the calculation, the dasha's balance
+    QCOMPARE(timing.tables.size(), std::size_t{2});
+    QCOMPARE(timing.tables[0].rows.size(), std::size_t{core::kBodyCount});
+    for (const QStringList& row : timing.tables[0].rows)
+      QCOMPARE(row.size(), timing.tables[0].header.size());
+    QCOMPARE(timing.tables[1].rows.size(), std::size_t{9});
+  }
+
+  void theTimeZoneRowNamesTheClockUsed_data() {
+    QTest::addColumn<int>("exactOffset");  // 0: none
+    QTest::addColumn<bool>("daylightSaving");
+    QTest::addColumn<QString>("atlasClock");
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("zone row") << 0 << false << QString()
+                              << "· daylight saving off · UTC+05:30 used";
+    QTest::newRow("zone row and daylight saving")
+        << 0 << true << QString() << "· daylight saving on · UTC+06:30 used";
+    QTest::newRow("exact offset") << 20700 << false << QString()
+                                  << "the place's own clock · UTC+05:45 used";
+    QTest::newRow("exact offset west, with seconds")
+        << -17762 << false << QString() << "the place's own clock · UTC−04:56:02 used";
+    QTest::newRow("the atlas's clock in words") << 0 << false << "UTC+5:30, Asia/Kolkata"
+                                                << "UTC+5:30, Asia/Kolkata";
+  }
+  void theTimeZoneRowNamesTheClockUsed() {
+    QFETCH(int, exactOffset);
+    QFETCH(bool, daylightSaving);
+    QFETCH(QString, atlasClock);
+    QFETCH(QString, ending);
+    const ui::KeptReading reading = DelhiReading([&](ui::KeptReading& r) {
+      if (exactOffset != 0) r.entries.utcOffsetSeconds = exactOffset;
+      r.entries.chkDST = daylightSaving;
+      r.clock = atlasClock.toStdString();
+    });
+    const QString zone = RowValue(Only<ui::PageRows>(ui::ReadingPageContent(reading)), "Time zone");
+    QVERIFY2(zone.endsWith(ending), qPrintable(zone));
+  }
+
+  // "*" starts a run in emphasis; "|" parts paragraphs, "+" marks one after a blank line.
+  void theVedhaTextBreaksIntoParagraphs_data() {
+    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QString>("paragraphs");
+    QTest::newRow("one line") << QStringList{"A"} << "A";
+    QTest::newRow("a line break") << QStringList{"A\nB"} << "A|B";
+    QTest::newRow("blank lines count as one") << QStringList{"A\n\n\nB"} << "A|+B";
+    QTest::newRow("Windows and old Mac line ends") << QStringList{"A\r\n\r\nB\rC"} << "A|+B|C";
+    QTest::newRow("runs of one line stay one paragraph")
+        << QStringList{"A ", "*B", " C\nD"} << "A /*B/ C|D";
+    QTest::newRow("a leading blank line") << QStringList{"\nA"} << "+A";
+    QTest::newRow("a break between runs") << QStringList{"A\n", "\n", "*B"} << "A|+*B";
+  }
+  void theVedhaTextBreaksIntoParagraphs() {
+    QFETCH(QStringList, runs);
+    QFETCH(QString, paragraphs);
+    ui::KeptReading reading = DelhiReading();
+    reading.sheet.RTB.clear();
+    for (const QString& run : runs) {
+      core::TextRun textRun;
+      textRun.emphasis = run.startsWith('*');
+      textRun.text = (textRun.emphasis ? run.mid(1) : run).toStdString();
+      reading.sheet.RTB.push_back(textRun);
+    }
+    QStringList got;
+    const std::vector<ui::PageBlock> blocks = ui::ReadingPageContent(reading);
+    for (const ui::PageParagraph& paragraph : Only<ui::PageText>(blocks).paragraphs) {
+      QStringList parts;
+      for (const ui::PageRun& run : paragraph.runs)
+        parts << (run.bold ? QStringLiteral("*") : QString()) + run.text;
+      got << (paragraph.afterBlankLine ? QStringLiteral("+") : QString()) + parts.join('/');
+    }
+    QCOMPARE(got.join('|'), paragraphs);
+  }
+};
+
+QTEST_GUILESS_MAIN(PageContentTest)
+#include "page_content_test.moc"

@@ -1,0 +1,203 @@
+#include "ui/output/page_content.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+#include "core/zone_table.h"
+#include "reading/reading.h"
+#include "reading/timing.h"
+#include "ui/common/calculation_caption.h"
+#include "ui/common/dasha_captions.h"
+
+namespace ui {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A caption the reading wrote, or the empty text (never a design caption).
+QString Written(const core::ResultSheet& sheet, std::string_view widget) {
+  return FromUtf8(sheet.WrittenCaption(widget)).trimmed();
+}
+
+QString Joined(const QStringList& parts, const QString& separator) {
+  QStringList kept;
+  for (const QString& part : parts)
+    if (!part.trimmed().isEmpty()) kept << part.trimmed();
+  return kept.join(separator);
+}
+
+// "11 h 44 min"; the seconds are dropped as the result window drops them.
+QString Duration(std::int32_t seconds) {
+  return QStringLiteral("%1 h %2 min")
+      .arg(seconds / 3600)
+      .arg(seconds % 3600 / 60, 2, 10, QChar('0'));
+}
+
+// "+05:30": the offset from universal time the reading used, daylight saving included; an
+// exact offset's seconds where it has them ("+05:21:10").
+QString UtcOffset(const core::BirthRecord& r) {
+  const auto seconds = static_cast<int>(r.Birth.offset.east.count());
+  const int minutes = seconds / 60;
+  QString text = QStringLiteral("UTC%1%2:%3")
+                     .arg(seconds < 0 ? QChar(0x2212) : QChar('+'))
+                     .arg(std::abs(minutes) / 60, 2, 10, QChar('0'))
+                     .arg(std::abs(minutes) % 60, 2, 10, QChar('0'));
+  if (seconds % 60 != 0)
+    text += QStringLiteral(":%1").arg(std::abs(seconds) % 60, 2, 10, QChar('0'));
+  return text;
+}
+
+QString Degrees(double value) {
+  const long arcSeconds = std::lround(std::abs(value) * 3600);
+  return QStringLiteral("%1° %2' %3\"")
+      .arg(arcSeconds / 3600)
+      .arg(arcSeconds / 60 % 60, 2, 10, QChar('0'))
+      .arg(arcSeconds % 60, 2, 10, QChar('0'));
+}
+
+QString ZoneRowText(int row) {
+  if (row < 0 || row >= core::kZoneCount) return QStringLiteral("no zone selected");
+  return FromUtf8(core::ZoneTable()[static_cast<std::size_t>(row)].text);
+}
+
+QString BodyLabel(const core::BirthRecord& r, int k) {
+  return k == core::kLagna ? QStringLiteral("Lagna (Asc)")
+                           : FromUtf8(r.BodyNames[static_cast<std::size_t>(k)]).trimmed();
+}
+
+PageRows BirthRows(const KeptReading& reading) {
+  const core::BirthRecord& r = reading.record;
+  const core::ResultSheet& sheet = reading.sheet;
+  const QString born =
+      Joined({Written(sheet, "lblVaar"),
+              r.BirthMoment ? FromUtf8(reading::DateTimeText(*r.BirthMoment)) : QString()},
+             QStringLiteral(", "));
+  // The clock the atlas decided, in words; else the row and box as the person set them.
+  const QString zone =
+      !reading.clock.empty() ? FromUtf8(reading.clock)
+      : std::holds_alternative<core::ExactOrigin>(r.Birth.offset.origin)
+          ? QStringLiteral("the place's own clock · %1 used").arg(UtcOffset(r))
+          : QStringLiteral("%1 · daylight saving %2 · %3 used")
+                .arg(ZoneRowText(reading.entries.cmbTimeZone),
+                     r.IsDst ? QStringLiteral("on") : QStringLiteral("off"), UtcOffset(r));
+  const QString place = Joined(
+      {Joined({Written(sheet, "lblCity"), Written(sheet, "lblState"), Written(sheet, "lblCountry")},
+              QStringLiteral(", ")),
+       Joined({Written(sheet, "lblLatitude"), Written(sheet, "lblLongitude")},
+              QStringLiteral(", "))},
+      QStringLiteral(" · "));
+  return {{{QStringLiteral("Born"), born},
+           {QStringLiteral("Time zone"), zone},
+           {QStringLiteral("Place"), place},
+           {QStringLiteral("Ayanamsa"), Degrees(r.AyanamsaValue)}}};
+}
+
+PageChart Chart(const KeptReading& reading) {
+  const core::BirthRecord& r = reading.record;
+  const core::ResultSheet& sheet = reading.sheet;
+  PageRowGroup positions{QStringLiteral("Planetary positions"), {}};
+  for (int k = 0; k < core::kBodyCount; ++k)
+    positions.rows.push_back({BodyLabel(r, k), Written(sheet, core::PositionLabel(k))});
+  const QString period = Written(sheet, "lblPeriod");
+  // The result window shows one yamardha as the period's eighth, rounded to the second.
+  const auto yamardha = static_cast<std::int32_t>(std::nearbyint(r.PeriodSeconds / 8.0));
+  PageRowGroup details{
+      QStringLiteral("Pataki Chakra details"),
+      {{QStringLiteral("Weekday"), Written(sheet, "lblVaar")},
+       {QStringLiteral("Sunrise"), Written(sheet, "lblSunRise")},
+       {QStringLiteral("Sunset"), Written(sheet, "lblSunSet")},
+       {period.isEmpty() ? QStringLiteral("Period") : period,
+        period.isEmpty() ? QString() : Duration(r.PeriodSeconds)},
+       {QStringLiteral("Yamardha"), period.isEmpty() ? QString() : Duration(yamardha)},
+       {QStringLiteral("Yamardhapati"), Written(sheet, "lblYamardhapati")},
+       {QStringLiteral("Dandadhipati"), Written(sheet, "lblDandadhipati")},
+       {QStringLiteral("Lagna"), Written(sheet, "lblLagna")},
+       {QStringLiteral("Rashi"), Written(sheet, "lblRashi")}}};
+  return {&sheet,
+          QStringLiteral("Shaded: the Lagna's sign and its vedha signs.  (R): retrograde."),
+          {std::move(positions), std::move(details)}};
+}
+
+// The runs break into paragraphs at their line breaks; runs of blank lines count as one.
+PageText VedhaReading(const core::ResultSheet& sheet) {
+  PageText text;
+  PageParagraph paragraph;
+  bool blank = false;
+  const auto close = [&] {
+    if (paragraph.runs.empty()) {
+      blank = true;
+    } else {
+      paragraph.afterBlankLine = blank;
+      text.paragraphs.push_back(std::move(paragraph));
+      blank = false;
+    }
+    paragraph = {};
+  };
+  for (const core::TextRun& run : sheet.RTB) {
+    const QStringList lines =
+        FromUtf8(run.text).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      if (i > 0) close();
+      if (!lines[i].isEmpty()) paragraph.runs.push_back({lines[i], run.emphasis});
+    }
+  }
+  if (!paragraph.runs.empty()) close();
+  return text;
+}
+
+// The nakshatras beside the mahadashas.
+PageTables Timing(const KeptReading& reading) {
+  const reading::Timing timing = reading::TimingOf(reading.record);
+  const std::optional<core::Calculation>& calculation = reading.entries.calculation;
+  PageTables tables{
+      QStringLiteral("Nakshatra and Vimshottari dasha"),
+      {QStringLiteral("From the Moon of: ") + CalculationCaption(calculation) +
+       QStringLiteral(". ") + EphemerisSourceCaption(calculation, reading.record.EphemerisFiles) +
+       QStringLiteral(".")},
+      {}};
+  if (timing.dasha)
+    tables.notes << BalanceCaption(timing.dasha->balance) + QStringLiteral(". ") +
+                        YearLengthCaption(*timing.dasha) + QStringLiteral(".");
+  // The Nakshatra column is wide, the Pada narrow, so the lords' names have room.
+  PageTable nakshatras{{0, 0.25, 0.68, 0.8},
+                       {QStringLiteral("Body"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"),
+                        QStringLiteral("Lord")},
+                       {}};
+  for (int k = 0; k < core::kBodyCount; ++k) {
+    const QString body = BodyLabel(reading.record, k);
+    const auto& at = timing.nakshatras[static_cast<std::size_t>(k)];
+    nakshatras.rows.push_back(at ? QStringList{body, FromUtf8(dasha::NakshatraName(at->number)),
+                                               QString::number(at->pada), LordCaption(at->lord)}
+                                 : QStringList{body});
+  }
+  tables.tables.push_back(std::move(nakshatras));
+  if (timing.dasha) {
+    PageTable mahadashas{{0, 0.25, 0.5, 0.75},
+                         {QStringLiteral("Mahadasha"), QStringLiteral("Start"),
+                          QStringLiteral("End"), QStringLiteral("Age at start")},
+                         {}};
+    for (const dasha::Mahadasha& maha : timing.dasha->mahadashas)
+      mahadashas.rows.push_back({LordCaption(maha.period.lord), DateCaption(maha.period.startDate),
+                                 DateCaption(maha.period.endDate), AgeCaption(maha)});
+    tables.tables.push_back(std::move(mahadashas));
+  }
+  return tables;
+}
+
+}  // namespace
+
+std::vector<PageBlock> ReadingPageContent(const KeptReading& reading) {
+  std::vector<PageBlock> blocks;
+  blocks.emplace_back(
+      PageHeading{FromUtf8(reading.record.PersonName), QStringLiteral("Pataki Chakra")});
+  blocks.emplace_back(BirthRows(reading));
+  blocks.emplace_back(Chart(reading));
+  blocks.emplace_back(VedhaReading(reading.sheet));
+  blocks.emplace_back(Timing(reading));
+  return blocks;
+}
+
+}  // namespace ui
