@@ -70,6 +70,35 @@ inline constexpr std::array<FormField, 18> kFormFields = {{
     {"optLat", "optLat", "", FieldWidget::OptionPair},
 }};
 
+// The fields in the list's order, for code that handles one field by name:
+// FieldOf(FieldId::txtLonD).objectName. A misspelt field then fails to build.
+enum class FieldId : std::size_t {
+  txtName,
+  cboMonth,
+  cboDate,
+  cboYear,
+  cboHH,
+  cboMM,
+  cboSS,
+  txtMCity,
+  txtMState,
+  txtMCountry,
+  cmbTimeZone,
+  chkDST,
+  txtLonD,
+  txtLonM,
+  txtLatD,
+  txtLatM,
+  optLong,
+  optLat,
+  count
+};
+static_assert(static_cast<std::size_t>(FieldId::count) == kFormFields.size());
+
+constexpr const FormField& FieldOf(FieldId id) {
+  return kFormFields[static_cast<std::size_t>(id)];
+}
+
 // The field of a JSON key; nullptr for a key that names none.
 constexpr const FormField* FieldByKey(std::string_view key) {
   for (const FormField& f : kFormFields)

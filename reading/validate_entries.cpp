@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "core/entries_json.h"
+#include "core/form_fields.h"
 
 namespace reading {
 
@@ -16,7 +17,7 @@ namespace {
 // A coordinate box and the range its number must keep.
 struct CoordinateCheck {
   std::string FormEntries::*box;
-  const char* widget;
+  core::FieldId widget;
   double highest;
   const char* message;
 };
@@ -24,18 +25,18 @@ struct CoordinateCheck {
 // In the order the boxes are checked. The two minute messages carry two blanks before
 // "Minute", as the program has always shown them.
 constexpr std::array<CoordinateCheck, 4> kCoordinateChecks = {{
-    {&FormEntries::txtLonD, "txtLonD", 179,
+    {&FormEntries::txtLonD, core::FieldId::txtLonD, 179,
      "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
-    {&FormEntries::txtLonM, "txtLonM", 59,
+    {&FormEntries::txtLonM, core::FieldId::txtLonM, 59,
      "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
-    {&FormEntries::txtLatD, "txtLatD", 89,
+    {&FormEntries::txtLatD, core::FieldId::txtLatD, 89,
      "Please Enter Value Between 0 And 89 in the Degree of Latitude"},
-    {&FormEntries::txtLatM, "txtLatM", 59,
+    {&FormEntries::txtLatM, core::FieldId::txtLatM, 59,
      "Please Enter Value Between 0 And 59 in the  Minute of Latitude"},
 }};
 
-Refusal FocusError(const char* message, const char* widget) {
-  return {message, MessageIcon::Error, std::string(widget)};
+Refusal FocusError(const char* message, core::FieldId widget) {
+  return {message, MessageIcon::Error, std::string(core::FieldOf(widget).objectName)};
 }
 
 // The whole trimmed text must be a number (a pasted "12abc" is refused), and its value itself,
@@ -65,7 +66,7 @@ bool IsThirtyDayMonth(int monthPosition) {
 std::optional<Refusal> ValidateEntries(const FormEntries& e) {
   // The form's lists cannot hold anything else; another caller of the library could.
   if (auto problem = core::ListEntryProblem(e)) return Refusal{*problem, MessageIcon::Error, {}};
-  if (Trimmed(e.txtName).empty()) return FocusError("Please Enter Name", "txtName");
+  if (Trimmed(e.txtName).empty()) return FocusError("Please Enter Name", core::FieldId::txtName);
   for (const auto& check : kCoordinateChecks) {
     if (!InRange(e.*check.box, check.highest)) return FocusError(check.message, check.widget);
   }
@@ -79,7 +80,8 @@ std::optional<Refusal> ValidateEntries(const FormEntries& e) {
   // Without a zone there is no universal time to compute from, unless the birth carries its
   // exact offset.
   if (e.cmbTimeZone < 0 && !e.utcOffsetSeconds)
-    return Refusal{"Please Select Time Zone", MessageIcon::Information, std::string("cmbTimeZone")};
+    return Refusal{"Please Select Time Zone", MessageIcon::Information,
+                   std::string(core::FieldOf(core::FieldId::cmbTimeZone).objectName)};
   return std::nullopt;
 }
 

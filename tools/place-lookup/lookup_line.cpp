@@ -65,23 +65,28 @@ ordered_json MatchJson(const places::Place& p) {
           {"population", p.population}};
 }
 
+std::string Key(core::FieldId field) {
+  return std::string(core::FieldOf(field).jsonKey);
+}
+
 // The boxes a pick fills, under reading-dump's input keys: the zone row and box where one
 // shows the clock, else the clock's exact offset.
 ordered_json Fill(const places::Place& p, const places::ClockDecision& decision) {
   const auto lon = places::ToDegreesMinutes(p.longitude, 179);
   const auto lat = places::ToDegreesMinutes(p.latitude, 89);
-  ordered_json fill = {{"txtMCity", p.name},
-                       {"txtMState", p.division},
-                       {"txtMCountry", p.country},
-                       {"txtLonD", std::to_string(lon.degrees)},
-                       {"txtLonM", std::to_string(lon.minutes)},
-                       {"optLong", lon.positive ? "East" : "West"},
-                       {"txtLatD", std::to_string(lat.degrees)},
-                       {"txtLatM", std::to_string(lat.minutes)},
-                       {"optLat", lat.positive ? "North" : "South"}};
+  using core::FieldId;
+  ordered_json fill = {{Key(FieldId::txtMCity), p.name},
+                       {Key(FieldId::txtMState), p.division},
+                       {Key(FieldId::txtMCountry), p.country},
+                       {Key(FieldId::txtLonD), std::to_string(lon.degrees)},
+                       {Key(FieldId::txtLonM), std::to_string(lon.minutes)},
+                       {Key(FieldId::optLong), lon.positive ? "East" : "West"},
+                       {Key(FieldId::txtLatD), std::to_string(lat.degrees)},
+                       {Key(FieldId::txtLatM), std::to_string(lat.minutes)},
+                       {Key(FieldId::optLat), lat.positive ? "North" : "South"}};
   if (decision.fit) {
-    fill["cmbTimeZone"] = decision.fit->row;
-    fill["chkDST"] = decision.fit->dst;
+    fill[Key(FieldId::cmbTimeZone)] = decision.fit->row;
+    fill[Key(FieldId::chkDST)] = decision.fit->dst;
   } else if (decision.exact) {
     fill[std::string(core::kUtcOffsetKey)] = decision.exact->offsetSeconds;
   }

@@ -16,6 +16,7 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
+#include "core/form_fields.h"
 #include "core/zone_table.h"
 #include "reading/reading.h"
 #include "ui/common/accessible_lists.h"
@@ -36,18 +37,29 @@ namespace ui {
 namespace {
 
 template <typename W>
-W* Named(W* widget, const char* name, const QString& accessibleName = {}) {
+W* Named(W* widget, const char* name) {
   widget->setObjectName(QLatin1String(name));
-  if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
   return widget;
 }
 
-// A pick list with its object and accessible names; `sizing` is the widest entry or the number
-// of characters it is as wide as.
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A field's widget with the object and accessible names the list of the form's fields gives.
+template <typename W>
+W* Named(W* widget, core::FieldId id) {
+  const core::FormField& field = core::FieldOf(id);
+  widget->setObjectName(FromUtf8(field.objectName));
+  if (!field.accessibleName.empty()) widget->setAccessibleName(FromUtf8(field.accessibleName));
+  return widget;
+}
+
+// A field's pick list; `sizing` is the widest entry or the number of characters it is as wide
+// as.
 template <typename Sizing>
-QComboBox* NamedPickList(QWidget* parent, const char* name, const QString& accessibleName,
-                         Sizing sizing) {
-  return Named(new PickList(parent, sizing), name, accessibleName);
+QComboBox* NamedPickList(QWidget* parent, core::FieldId id, Sizing sizing) {
+  return Named(new PickList(parent, sizing), id);
 }
 
 // Each list's entries as one list of texts: a list's own model would keep an item with a
@@ -63,10 +75,6 @@ void FillNumbers(QComboBox* list, int first, int last) {
   Fill(list, numbers);
 }
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setTextFormat(Qt::PlainText);
@@ -80,10 +88,9 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
 struct FrmMain::CoordinateFrame {
   const char* title;
   const char* frame;
-  const char* degrees;
-  const char* minutes;
-  int degreeDigits;
-  const char* option;  // the direction pair; its buttons are option + "0" and option + "1"
+  core::FieldId degrees;
+  core::FieldId minutes;
+  core::FieldId option;  // the direction pair; its buttons are option + "0" and option + "1"
   const char* first;
   const char* second;
 };
@@ -112,8 +119,10 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   page->addLayout(details);
 
   static constexpr CoordinateFrame kCoordinateFrames[2] = {
-      {"Longitude", "fraLongitude", "txtLonD", "txtLonM", 3, "optLong", "East", "West"},
-      {"Latitude", "fraLatitude", "txtLatD", "txtLatM", 2, "optLat", "North", "South"}};
+      {"Longitude", "fraLongitude", core::FieldId::txtLonD, core::FieldId::txtLonM,
+       core::FieldId::optLong, "East", "West"},
+      {"Latitude", "fraLatitude", core::FieldId::txtLatD, core::FieldId::txtLatM,
+       core::FieldId::optLat, "North", "South"}};
   auto* place = new QHBoxLayout;
   place->addWidget(BuildZone(), 2);
   place->addWidget(BuildCoordinates(kCoordinateFrames[0], longitude_), 1);
@@ -133,14 +142,13 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   page->addLayout(buttonRow);
   connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RequestReading);
 
-  auto* forum = new LinkLabel(
+  label61_ = new LinkLabel(
       QStringLiteral("Join our astrology discussion forum at ") + ForumAddress(), central);
-  forum->setObjectName(QStringLiteral("Label61"));
-  forum->setAlignment(Qt::AlignCenter);
-  forum->SetOwnColour(QColor(0, 0, 192));
-  connect(forum, &LinkLabel::activated, this, [this] { OpenHomePage(links_); });
-  label61_ = forum;
-  page->addWidget(forum);
+  label61_->setObjectName(QStringLiteral("Label61"));
+  label61_->setAlignment(Qt::AlignCenter);
+  label61_->SetOwnColour(QColor(0, 0, 192));
+  connect(label61_, &LinkLabel::activated, this, [this] { OpenHomePage(links_); });
+  page->addWidget(label61_);
 
   setCentralWidget(central);
   FillLists();
@@ -173,25 +181,24 @@ void FrmMain::BuildMenus() {
 QWidget* FrmMain::BuildPersonalDetails() {
   auto* box = Named(new QGroupBox(QStringLiteral("Personal Details")), "fraPersonal");
   auto* grid = new QGridLayout(box);
-  txtName_ = Named(new QLineEdit(box), "txtName", QStringLiteral("Name"));
+  txtName_ = Named(new QLineEdit(box), core::FieldId::txtName);
   new KeystrokeFilter(KeyFilterKind::Name, dialogs_, txtName_);
   grid->addWidget(Caption(QStringLiteral("Name"), txtName_, box), 0, 0);
   grid->addWidget(txtName_, 0, 1, 1, 4);
 
   // Digits are equally wide in the sans typefaces the form uses.
   const QString twoDigits = QStringLiteral("00");
-  cboMonth_ =
-      NamedPickList(box, "cboMonth", QStringLiteral("Month of birth"), QStringLiteral("September"));
-  cboDate_ = NamedPickList(box, "cboDate", QStringLiteral("Day of birth"), twoDigits);
-  cboYear_ = NamedPickList(box, "cboYear", QStringLiteral("Year of birth"), QStringLiteral("0000"));
+  cboMonth_ = NamedPickList(box, core::FieldId::cboMonth, QStringLiteral("September"));
+  cboDate_ = NamedPickList(box, core::FieldId::cboDate, twoDigits);
+  cboYear_ = NamedPickList(box, core::FieldId::cboYear, QStringLiteral("0000"));
   grid->addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth_, box), 1, 0);
   grid->addWidget(cboMonth_, 1, 1);
   grid->addWidget(cboDate_, 1, 2);
   grid->addWidget(cboYear_, 1, 3);
 
-  cboHH_ = NamedPickList(box, "cboHH", QStringLiteral("Hour of birth"), twoDigits);
-  cboMM_ = NamedPickList(box, "cboMM", QStringLiteral("Minute of birth"), twoDigits);
-  cboSS_ = NamedPickList(box, "cboSS", QStringLiteral("Second of birth"), twoDigits);
+  cboHH_ = NamedPickList(box, core::FieldId::cboHH, twoDigits);
+  cboMM_ = NamedPickList(box, core::FieldId::cboMM, twoDigits);
+  cboSS_ = NamedPickList(box, core::FieldId::cboSS, twoDigits);
   grid->addWidget(Caption(QStringLiteral("Time of Birth"), cboHH_, box), 2, 0);
   grid->addWidget(cboHH_, 2, 1);
   grid->addWidget(cboMM_, 2, 2);
@@ -204,9 +211,9 @@ QWidget* FrmMain::BuildPersonalDetails() {
 QWidget* FrmMain::BuildPlaceDetails() {
   auto* box = Named(new QGroupBox(QStringLiteral("Place Details")), "fraPlace");
   auto* grid = new QGridLayout(box);
-  txtMCity_ = Named(new QLineEdit(box), "txtMCity", QStringLiteral("City"));
-  txtMState_ = Named(new QLineEdit(box), "txtMState", QStringLiteral("State"));
-  txtMCountry_ = Named(new QLineEdit(box), "txtMCountry", QStringLiteral("Country"));
+  txtMCity_ = Named(new QLineEdit(box), core::FieldId::txtMCity);
+  txtMState_ = Named(new QLineEdit(box), core::FieldId::txtMState);
+  txtMCountry_ = Named(new QLineEdit(box), core::FieldId::txtMCountry);
   grid->addWidget(Caption(QStringLiteral("City"), txtMCity_, box), 0, 0);
   grid->addWidget(txtMCity_, 0, 1);
   grid->addWidget(Caption(QStringLiteral("State"), txtMState_, box), 1, 0);
@@ -224,8 +231,9 @@ QWidget* FrmMain::BuildPlaceDetails() {
 QWidget* FrmMain::BuildZone() {
   auto* box = Named(new QGroupBox(QStringLiteral("Zone")), "fraZone");
   auto* column = new QVBoxLayout(box);
-  cmbTimeZone_ = NamedPickList(box, "cmbTimeZone", QStringLiteral("Time zone"), 24);
-  chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), box), "chkDST");
+  cmbTimeZone_ = NamedPickList(box, core::FieldId::cmbTimeZone, 24);
+  chkDST_ =
+      Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), box), core::FieldId::chkDST);
   column->addWidget(cmbTimeZone_);
   column->addWidget(chkDST_);
   column->addStretch();
@@ -237,10 +245,10 @@ QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& box
   auto* box = Named(new QGroupBox(title), frame.frame);
   auto* grid = new QGridLayout(box);
 
-  boxes.degrees = Named(new QLineEdit(box), frame.degrees, title + QStringLiteral(" degrees"));
-  boxes.degrees->setMaxLength(frame.degreeDigits);
-  boxes.minutes = Named(new QLineEdit(box), frame.minutes, title + QStringLiteral(" minutes"));
-  boxes.minutes->setMaxLength(2);
+  boxes.degrees = Named(new QLineEdit(box), frame.degrees);
+  boxes.degrees->setMaxLength(core::FieldOf(frame.degrees).maxLength);
+  boxes.minutes = Named(new QLineEdit(box), frame.minutes);
+  boxes.minutes->setMaxLength(core::FieldOf(frame.minutes).maxLength);
   for (QLineEdit* edit : {boxes.degrees, boxes.minutes}) {
     new KeystrokeFilter(KeyFilterKind::Digits, dialogs_, edit);
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
@@ -250,7 +258,7 @@ QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& box
   grid->addWidget(Caption(QStringLiteral("Min"), boxes.minutes, box), 0, 2);
   grid->addWidget(boxes.minutes, 0, 3);
 
-  const QString option = QLatin1String(frame.option);
+  const QString option = FromUtf8(core::FieldOf(frame.option).objectName);
   auto* group = new QButtonGroup(box);
   group->setObjectName(option);
   group->setExclusive(true);

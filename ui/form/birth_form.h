@@ -17,6 +17,7 @@ namespace ui {
 
 class CalculationMenu;
 class Dialogs;
+class LinkLabel;
 class LinkOpener;
 class PlacePicker;
 
@@ -78,7 +79,7 @@ class FrmMain : public QMainWindow {
   QCheckBox* chkDST_ = nullptr;
   Coordinate longitude_, latitude_;
   QPushButton* cmdRashi_ = nullptr;
-  QWidget* label61_ = nullptr;
+  LinkLabel* label61_ = nullptr;
   PlacePicker* picker_ = nullptr;
   CalculationMenu* calculation_ = nullptr;
 };

@@ -20,6 +20,14 @@ W* Child(const FrmMain& form, const char* name) {
   return form.findChild<W*>(QLatin1String(name));
 }
 
+// A field's widget; `suffix` picks one button of an option pair.
+template <typename W>
+W* Child(const FrmMain& form, core::FieldId id, const char* suffix = "") {
+  const std::string_view name = core::FieldOf(id).objectName;
+  return form.findChild<W*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
+                            QLatin1String(suffix));
+}
+
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
 }
@@ -51,12 +59,13 @@ TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
     }
   }
   const struct {
-    const char* name;
+    core::FieldId field;
     int index;
     int first;  // -1 where the list may show no entry at all
-  } picks[] = {{"cboMonth", entries.cboMonth, 0}, {"cmbTimeZone", entries.cmbTimeZone, -1}};
+  } picks[] = {{core::FieldId::cboMonth, entries.cboMonth, 0},
+               {core::FieldId::cmbTimeZone, entries.cmbTimeZone, -1}};
   for (const auto& pick : picks) {
-    const QComboBox* list = Child<QComboBox>(form, pick.name);
+    const QComboBox* list = Child<QComboBox>(form, pick.field);
     if (pick.index < pick.first || pick.index >= list->count()) {
       typed.problem =
           QStringLiteral("The %1 list has no row %2.").arg(list->accessibleName()).arg(pick.index);
@@ -75,11 +84,13 @@ void FillForm(FrmMain& form, const FormEntries& entries) {
     QComboBox* list = Child<QComboBox>(form, f.objectName.data());
     list->setCurrentIndex(list->findText(FromStd(entries.*f.text)));
   }
-  Child<QComboBox>(form, "cboMonth")->setCurrentIndex(entries.cboMonth);
-  Child<QComboBox>(form, "cmbTimeZone")->setCurrentIndex(entries.cmbTimeZone);
-  Child<QCheckBox>(form, "chkDST")->setChecked(entries.chkDST);
-  Child<QRadioButton>(form, entries.optLongEast ? "optLong0" : "optLong1")->setChecked(true);
-  Child<QRadioButton>(form, entries.optLatNorth ? "optLat0" : "optLat1")->setChecked(true);
+  Child<QComboBox>(form, core::FieldId::cboMonth)->setCurrentIndex(entries.cboMonth);
+  Child<QComboBox>(form, core::FieldId::cmbTimeZone)->setCurrentIndex(entries.cmbTimeZone);
+  Child<QCheckBox>(form, core::FieldId::chkDST)->setChecked(entries.chkDST);
+  Child<QRadioButton>(form, core::FieldId::optLong, entries.optLongEast ? "0" : "1")
+      ->setChecked(true);
+  Child<QRadioButton>(form, core::FieldId::optLat, entries.optLatNorth ? "0" : "1")
+      ->setChecked(true);
 }
 
 }  // namespace ui

@@ -16,6 +16,7 @@
 
 #include "core/birth_value.h"
 #include "core/form_entries.h"
+#include "core/form_fields.h"
 #include "ui/common/services.h"
 #include "ui/form/place_list.h"
 #include "ui/form/two_line_label.h"
@@ -36,10 +37,12 @@ std::string Utf8(const QLineEdit* box) {
   return box->text().toStdString();
 }
 
+// A field's widget; `suffix` picks one button of an option pair.
 template <typename W>
-W* Find(QWidget& form, const char* name) {
-  W* widget = form.findChild<W*>(QLatin1String(name));
-  if (!widget) qFatal("PlacePicker: the form has no %s", name);
+W* Find(QWidget& form, core::FieldId id, const char* suffix = "") {
+  const QString name = Text(core::FieldOf(id).objectName) + QLatin1String(suffix);
+  W* widget = form.findChild<W*>(name);
+  if (!widget) qFatal("PlacePicker: the form has no %s", qPrintable(name));
   return widget;
 }
 
@@ -49,25 +52,25 @@ PlacePicker::PlacePicker(QWidget& form, Dialogs& dialogs)
     : QObject(&form),
       dialogs_(dialogs),
       form_(&form),
-      city_(Find<QLineEdit>(form, "txtMCity")),
-      state_(Find<QLineEdit>(form, "txtMState")),
-      country_(Find<QLineEdit>(form, "txtMCountry")),
-      lonD_(Find<QLineEdit>(form, "txtLonD")),
-      lonM_(Find<QLineEdit>(form, "txtLonM")),
-      latD_(Find<QLineEdit>(form, "txtLatD")),
-      latM_(Find<QLineEdit>(form, "txtLatM")),
-      month_(Find<QComboBox>(form, "cboMonth")),
-      date_(Find<QComboBox>(form, "cboDate")),
-      year_(Find<QComboBox>(form, "cboYear")),
-      hour_(Find<QComboBox>(form, "cboHH")),
-      minute_(Find<QComboBox>(form, "cboMM")),
-      second_(Find<QComboBox>(form, "cboSS")),
-      zone_(Find<QComboBox>(form, "cmbTimeZone")),
-      dst_(Find<QCheckBox>(form, "chkDST")),
-      east_(Find<QRadioButton>(form, "optLong0")),
-      west_(Find<QRadioButton>(form, "optLong1")),
-      north_(Find<QRadioButton>(form, "optLat0")),
-      south_(Find<QRadioButton>(form, "optLat1")) {
+      city_(Find<QLineEdit>(form, core::FieldId::txtMCity)),
+      state_(Find<QLineEdit>(form, core::FieldId::txtMState)),
+      country_(Find<QLineEdit>(form, core::FieldId::txtMCountry)),
+      lonD_(Find<QLineEdit>(form, core::FieldId::txtLonD)),
+      lonM_(Find<QLineEdit>(form, core::FieldId::txtLonM)),
+      latD_(Find<QLineEdit>(form, core::FieldId::txtLatD)),
+      latM_(Find<QLineEdit>(form, core::FieldId::txtLatM)),
+      month_(Find<QComboBox>(form, core::FieldId::cboMonth)),
+      date_(Find<QComboBox>(form, core::FieldId::cboDate)),
+      year_(Find<QComboBox>(form, core::FieldId::cboYear)),
+      hour_(Find<QComboBox>(form, core::FieldId::cboHH)),
+      minute_(Find<QComboBox>(form, core::FieldId::cboMM)),
+      second_(Find<QComboBox>(form, core::FieldId::cboSS)),
+      zone_(Find<QComboBox>(form, core::FieldId::cmbTimeZone)),
+      dst_(Find<QCheckBox>(form, core::FieldId::chkDST)),
+      east_(Find<QRadioButton>(form, core::FieldId::optLong, "0")),
+      west_(Find<QRadioButton>(form, core::FieldId::optLong, "1")),
+      north_(Find<QRadioButton>(form, core::FieldId::optLat, "0")),
+      south_(Find<QRadioButton>(form, core::FieldId::optLat, "1")) {
   setObjectName(QStringLiteral("placePicker"));
   BuildStatusArea(form);
 
