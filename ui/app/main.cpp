@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("com.orvelsoftware.patakichakra"));
   // The style keeps every piece of a control it draws in Qt's pixmap cache (10 MiB at most),
   // to draw it faster the next time. The windows are drawn whole once and then only in small
-  // parts, so a small cache is as fast and saves about 0.3 MiB.
+  // parts, so a small cache is as fast and takes less memory.
   QPixmapCache::setCacheLimit(kPixmapCacheKiB);
   ui::UseScreenTextStrategy();
   // Over the style the user or the desktop chose (-style, QT_STYLE_OVERRIDE, the platform).

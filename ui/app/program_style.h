@@ -1,8 +1,8 @@
 #pragma once
 // The desktop's own widget style, kept from reading image files in a way that loads every
 // image-format plugin on the machine. Qt's image reader, asked for a file without being told
-// its format, first loads each plugin (GIF, ICO, JPEG, ... here 0.2 MiB with libjpeg, and
-// about a millisecond) to ask whether it reads the file, though Qt reads PNG itself. The
+// its format, first loads each plugin (GIF, ICO, JPEG, ..., each with its libraries) to ask
+// whether it reads the file, though Qt reads PNG itself. The
 // Fusion style reads two PNG files so: the group box frame, drawn on both windows, and the
 // arrow a menu bar shows when its menus do not fit, made with every menu bar. This style
 // reads the frame as PNG by name once, and makes the arrow only if it is ever drawn. Under

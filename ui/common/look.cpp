@@ -10,7 +10,7 @@ namespace ui {
 QFont AppFont(qreal pointSize, bool bold) {
   // Verdana where installed, else the system's general typeface. Asking for Verdana where it
   // is absent would have fontconfig substitute a look-alike and Qt open a second font engine
-  // (about 1 ms at start-up); QFontDatabase::hasFamily also runs that substitution. The list
+  // at start-up; QFontDatabase::hasFamily also runs that substitution. The list
   // of families is read from the font database Qt fills anyway, so the check costs nothing.
   static const QString family =
       QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)

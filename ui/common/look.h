@@ -30,8 +30,8 @@ inline const QColor kHighlight(0, 128, 128);
 // Text on screen in scripts that need no shaping (Latin among them) is laid out from the
 // font's character map and kerning table without OpenType shaping; scripts that need it
 // (Devanagari, Arabic, ...) are shaped as before. Shaping copies a typeface's layout tables
-// for every size and weight in use and loads the shaping library's code: about 0.7 MiB for
-// the five the windows use. Kerning stays; a glyph may sit a pixel apart from a shaped one.
+// for every size and weight in use (the windows use five) and loads the shaping library's
+// code. Kerning stays; a glyph may sit a pixel apart from a shaped one.
 inline constexpr QFont::StyleStrategy kScreenTextStrategy =
     QFont::StyleStrategy(QFont::PreferDefault | QFont::PreferNoShaping);
 

@@ -1,10 +1,9 @@
 #pragma once
 // The form's pick lists (date, time and zone). Each sizes itself from one text or a number of
 // characters given when it is made, as Qt sizes a list for its widest entry or for a content
-// length, without measuring every entry (the number and month lists hold 337; about 1 ms at
-// start-up). And each builds its popup list only when it is first opened: Qt builds it at once
-// when a list's sizing rule or font is set, about 0.1 MiB a list for a popup most lists of a
-// reading never show.
+// length, without measuring every entry (the number and month lists hold 337). And each builds
+// its popup list only when it is first opened: Qt builds it at once when a list's sizing rule
+// or font is set, for a popup most lists of a reading never show.
 
 #include <QComboBox>
 

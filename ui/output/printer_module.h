@@ -1,7 +1,7 @@
 #pragma once
 // Printing is a module of its own (ui/output/printing), loaded the first time the user prints. Qt's
 // print support library would otherwise be loaded and relocated at every start, for a command
-// most readings never use: about 0.25 MiB of memory and part of the start-up time.
+// most readings never use, taking memory and start-up time.
 
 #include <QString>
 #include <QStringList>
