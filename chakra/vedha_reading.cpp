@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chakra/pataki_chakra.h"
+#include "ephemeris/angles.h"
 
 namespace chakra {
 
@@ -191,6 +192,14 @@ void ComposeVedhaReading(core::BirthRecord& record, core::ResultSheet& sheet) {
   sheet.SetCaption(core::Slot("lblDandadhipati"), record.Dandadhipati);
   sheet.SetCaption(core::Slot("lblLagna"), record.LagnaName);
   sheet.SetCaption(core::Slot("lblRashi"), record.RashiName);
+  auto& facts = sheet.captionFacts;
+  facts.yamardhapati = core::PlanetBody(record.Yamardhapati);
+  facts.dandadhipati = core::PlanetBody(record.Dandadhipati);
+  // The names were taken from these longitudes' signs.
+  if (!record.LagnaName.empty())
+    facts.lagnaSign = ephemeris::SignOfLongitude(record.Longitudes[core::kLagna]);
+  if (!record.RashiName.empty())
+    facts.rashiSign = ephemeris::SignOfLongitude(record.Longitudes[core::kMoon]);
 
   auto blocks = VedhaReadingBlocks(record);
   sheet.RTB.reserve(sheet.RTB.size() + blocks.size());
