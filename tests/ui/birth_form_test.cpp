@@ -213,8 +213,8 @@ class FrmMainTest : public QObject {
     QTest::newRow("Ctrl+Alt+@ in the name")
         << "txtName" << int(Qt::Key_At) << "@" << altGr << "" << true;
     QTest::newRow("AltGr+e typing an accent in the name")
-        << "txtName" << int(Qt::Key_E) << QString::fromUtf8("é") << altGr
-        << QString::fromUtf8("É") << false;
+        << "txtName" << int(Qt::Key_E) << QString::fromUtf8("é") << altGr << QString::fromUtf8("É")
+        << false;
     QTest::newRow("Option+a typing a letter in the name")
         << "txtName" << int(Qt::Key_A) << "a" << Qt::KeyboardModifiers(Qt::AltModifier) << "A"
         << false;
