@@ -151,6 +151,7 @@ void BM_ComposeVedhaReading(benchmark::State& state) {
   core::ResultSheet sheet;
   for (auto _ : state) {
     sheet.RTB.clear();  // the reading text is appended; start each run empty
+    sheet.ReadingBlocks.clear();
     chakra::ComposeVedhaReading(record, sheet);
     benchmark::DoNotOptimize(sheet.RTB);
   }

@@ -52,6 +52,8 @@ struct BirthRecord {
   std::array<std::string, 14> PositionTexts;
   std::array<std::string, 11> PositionNames;
   std::array<std::string, 10> ChartTexts;
+  // Which bodies were retrograde at birth: the planets whose BodyNames carry the mark.
+  std::array<bool, kBodyCount> Retrograde{};
 
   // Sidereal longitudes in degrees, [0, 360), in body order: the figures the position texts
   // show and the signs are taken from.

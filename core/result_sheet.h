@@ -10,6 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/caption_facts.h"
+#include "core/reading_items.h"
+
 namespace core {
 
 struct Rgb {
@@ -26,6 +29,16 @@ struct TextRun {
   bool emphasis = false;
   Rgb colour;
   friend bool operator==(const TextRun&, const TextRun&) = default;
+};
+
+// One run of the reading text as data: its lines (joined by line breaks, none after the last),
+// then lineBreaksAfter line breaks. A block without items still gives its line breaks.
+struct ReadingBlock {
+  std::vector<ReadingItem> items;
+  bool emphasis = false;
+  Rgb colour;
+  int lineBreaksAfter = 1;
+  friend bool operator==(const ReadingBlock&, const ReadingBlock&) = default;
 };
 
 // A result-window widget that a reading writes, with the caption it carries at design.
@@ -130,6 +143,10 @@ struct ResultSheet {
   std::array<std::optional<std::string>, kWrittenWidgetCount> captions;
   std::array<bool, 12> highlighted{};  // by sign index from Aries
   std::vector<TextRun> RTB;
+  // The reading text as data, block by block: RTB holds its English runs.
+  std::vector<ReadingBlock> ReadingBlocks;
+  // The numbers behind the captions composed in English, for other languages.
+  CaptionFacts captionFacts;
 
   // A widget that no reading writes is ignored.
   void SetCaption(std::string_view widget, std::string text);

@@ -2,15 +2,14 @@
 
 #include <vector>
 
+#include "reading/letters.h"
+
 namespace reading {
 
 namespace {
 
 using core::KeyRule;
 
-bool IsAsciiLetter(char32_t c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 bool IsAsciiDigit(char32_t c) {
   return c >= '0' && c <= '9';
 }
@@ -22,12 +21,20 @@ bool TypesNothing(char32_t c) {
   return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
-// The code points of UTF-8 text; a malformed sequence reads as U+FFFD, as Qt reads it.
+// The code points of UTF-8 text. A byte that does not start a well-formed sequence (a stray
+// continuation byte, a cut-off or overlong sequence, a surrogate, beyond U+10FFFF) reads as
+// U+FFFD, which no box's rule takes as a letter or digit, as Qt reads it.
 std::vector<char32_t> CodePoints(std::string_view text) {
   std::vector<char32_t> points;
+  points.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    const int extra = lead < 0x80                   ? 0
+                      : lead >= 0xC2 && lead < 0xE0 ? 1
+                      : lead >= 0xE0 && lead < 0xF0 ? 2
+                      : lead >= 0xF0 && lead < 0xF5 ? 3
+                                                    : -1;
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
     char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
     bool ok = extra >= 0 && i + static_cast<std::size_t>(extra) < text.size();
     for (int k = 1; ok && k <= extra; ++k) {
@@ -35,7 +42,7 @@ std::vector<char32_t> CodePoints(std::string_view text) {
       ok = (next & 0xC0) == 0x80;
       c = (c << 6) | (next & 0x3F);
     }
-    if (!ok || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+    if (!ok || c < kLeast[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
       points.push_back(0xFFFD);
       ++i;
       continue;
@@ -67,13 +74,15 @@ void AppendUtf8(std::string& out, char32_t c) {
 std::optional<Refusal> RefusalOf(KeyRule rule, char32_t c) {
   if (rule == KeyRule::Digits && !IsAsciiDigit(c) && (IsEnter(c) || !TypesNothing(c)))
     return Refusal{"Only Numbers Are Accepted", MessageIcon::Error, {}};
-  if (rule == KeyRule::Name && !IsAsciiLetter(c) && c != ' ' && !TypesNothing(c))
+  // The name box takes the letters of every script with their marks ("राम", "José"), not only
+  // A to Z: digits, hyphens, full stops and the like stay refused.
+  if (rule == KeyRule::Name && !IsLetterOrMark(c) && c != ' ' && !TypesNothing(c))
     return Refusal{"Please Enter only Letters", MessageIcon::Information, {}};
   return std::nullopt;
 }
 
 char32_t Shown(KeyRule rule, char32_t c) {
-  return rule == KeyRule::Name && c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+  return rule == KeyRule::Name ? UpperCase(c) : c;
 }
 
 // The text typed key by key into the field's box, or why the box cannot hold it.

@@ -1,8 +1,9 @@
 #pragma once
-// What the form's text boxes let the keyboard type: the name box letters (shown in capitals)
-// and the space, the coordinate boxes digits, each box up to its length. The form's keystroke
-// filters, opening a birth-details file and the headless export all judge by these rules, so
-// a file is accepted or refused alike everywhere. (reading-dump keeps the input check alone.)
+// What the form's text boxes let the keyboard type: the name box letters of any script with
+// their marks (shown in capitals where the letter has one) and the space, the coordinate boxes
+// digits, each box up to its length. The form's keystroke filters, opening a birth-details file and
+// the headless export all judge by these rules, so a file is accepted or refused alike everywhere.
+// (reading-dump keeps the input check alone.)
 
 #include <optional>
 #include <string>
@@ -19,7 +20,8 @@ namespace reading {
 // refused only where the rule says so (Enter in a coordinate box).
 std::optional<Refusal> KeystrokeRefusal(core::KeyRule rule, std::string_view keys);
 
-// The characters as the box shows them: the name box's letters in capitals.
+// The characters as the box shows them: the name box's letters in capitals where they have
+// one (Latin, Greek and Cyrillic; Devanagari and Tamil have no case).
 std::string ShownAs(core::KeyRule rule, std::string_view keys);
 
 struct TypedEntries {

@@ -98,6 +98,7 @@ void CopyBirth(const core::BirthValue& b, BirthRecord& r) {
   r.IsSouth = !b.latitude.positive;
   r.BirthMoment = b.local;
   for (int k = 0; k < kBodyCount; ++k) r.BodyNames[k].assign(kBodyNames[k]);
+  r.Retrograde.fill(false);
 }
 
 // The Swiss Ephemeris's settings when the birth chose it.
@@ -132,6 +133,9 @@ void WritePersonalDetails(const core::BirthValue& b, const BirthRecord& r, Resul
   sheet.SetCaption(core::Slot("lblCity"), b.city);
   sheet.SetCaption(core::Slot("lblState"), b.state);
   sheet.SetCaption(core::Slot("lblCountry"), b.country);
+  sheet.captionFacts.birthMonth = r.BirthMonth;
+  sheet.captionFacts.south = !b.latitude.positive;
+  sheet.captionFacts.west = !b.longitude.positive;
 }
 
 void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
@@ -139,8 +143,10 @@ void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
   if (const auto date = BirthDate(r)) {
     r.WeekdayNumber = static_cast<std::int16_t>(weekday{sys_days{*date}}.c_encoding() + 1);
   }
-  if (r.WeekdayNumber >= 1 && r.WeekdayNumber <= 7)
+  if (r.WeekdayNumber >= 1 && r.WeekdayNumber <= 7) {
     sheet.SetCaption(core::Slot("lblVaar"), std::string(kWeekdayNames[r.WeekdayNumber - 1]));
+    sheet.captionFacts.weekday = r.WeekdayNumber;
+  }
 }
 
 // Sunrise and sunset of the birth date and of its two neighbours; returns what the Sun did
@@ -191,6 +197,13 @@ void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay
                                              &r.Sunset,      &r.NextSunrise, &r.NextSunset};
   sheet.SetCaption(core::Slot("lblSunRise"), SunTimeText(*times[2 * shown], sunDays[shown]));
   sheet.SetCaption(core::Slot("lblSunSet"), SunTimeText(*times[2 * shown + 1], sunDays[shown]));
+  auto& facts = sheet.captionFacts;
+  facts.period = day ? core::BirthPeriodKind::Day : core::BirthPeriodKind::Night;
+  facts.sunTimes = {*times[2 * shown], *times[2 * shown + 1]};
+  const core::SunNote note = sunDays[shown] == SunDay::NeverSets    ? core::SunNote::DidNotSet
+                             : sunDays[shown] == SunDay::NeverRises ? core::SunNote::DidNotRise
+                                                                    : core::SunNote::None;
+  facts.sunNotes = {note, note};
 }
 
 void StoreLagnaName(BirthRecord& r) {

@@ -67,7 +67,10 @@ bool SwissPositions(const core::BirthValue& b, const core::SwissSettings& settin
   for (int k = 0; k < core::kBodyCount; ++k)
     r.PositionTexts[k] = ephemeris::PositionText(p.longitudes[k]);
   for (int k = 0; k < swiss::kPlanetCount; ++k)
-    if (p.speeds[k] < 0) r.BodyNames[swiss::kFirstPlanet + k] += sky::kRetrogradeMark;
+    if (p.speeds[k] < 0) {
+      r.BodyNames[swiss::kFirstPlanet + k] += sky::kRetrogradeMark;
+      r.Retrograde[static_cast<std::size_t>(swiss::kFirstPlanet + k)] = true;
+    }
   return true;
 }
 

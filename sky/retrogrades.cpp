@@ -89,8 +89,10 @@ void MarkRetrogrades(core::BirthRecord& record) {
   const year_month_day birthDate{year{record.BirthYear}, month{unsigned(record.BirthMonth)},
                                  day{unsigned(record.BirthDay)}};
   for (std::size_t k = 0; k < kPlanets.size(); ++k) {
-    if (IsRetrograde(birthDate, kPlanets[k]))
+    if (IsRetrograde(birthDate, kPlanets[k])) {
       record.BodyNames[kFirstPlanetSlot + k] += kRetrogradeMark;
+      record.Retrograde[kFirstPlanetSlot + k] = true;
+    }
   }
 }
 

@@ -161,4 +161,30 @@ TEST(VedhaReading, DandadhipatiSentences) {
   }
 }
 
+// The data the translated windows fill their templates from: the sentences in order, the
+// counts and the piercing planets as body indexes; the English runs are rendered from it.
+TEST(VedhaReading, ReadingAsData) {
+  using S = core::ReadingSentence;
+  //                        Sun    Moon   Merc   Venus  Mars   Jup    Sat    Rahu   Ketu   Asc
+  auto record = ChartRecord({"Ari", "Ari", "Ari", "Sag", "Cap", "Gem", "Lib", "Pis", "Vir", "Tau"});
+  const auto sheet = Compose(record);
+  ASSERT_EQ(sheet.ReadingBlocks.size(), 6u);
+  EXPECT_EQ(chakra::EnglishReadingRuns(sheet.ReadingBlocks), sheet.RTB);
+
+  std::vector<S> rashi;
+  for (const auto& item : sheet.ReadingBlocks[4].items) {
+    rashi.push_back(item.sentence);
+    EXPECT_EQ(item.target, core::ReadingTarget::Rashi);
+    EXPECT_EQ(item.malefics, 2);
+    EXPECT_EQ(item.benefics, 1);
+  }
+  EXPECT_EQ(rashi, (std::vector<S>{S::CauseVedha, S::RashiVedhaConcerns, S::MaleficCount,
+                                   S::PhysicalAilments, S::BeneficAndMalefic, S::MixedResults}));
+  std::vector<int> bodies;
+  for (const auto& item : sheet.ReadingBlocks[5].items) bodies.push_back(item.body);
+  EXPECT_EQ(bodies, (std::vector<int>{8, 3, 7}));  // Ketu, Venus, Rahu in slot order
+  EXPECT_TRUE(sheet.ReadingBlocks[2].items.empty());
+  EXPECT_EQ(sheet.ReadingBlocks[3].items.front().sentence, S::DandadhipatiNotPlaced);
+}
+
 }  // namespace

@@ -152,7 +152,9 @@ class FrmMainTest : public QObject {
                                        << "."
                                        << "" << letters;
     QTest::newRow("accented letter in name")
-        << "txtName" << QString::fromUtf8("é") << "" << letters;
+        << "txtName" << QString::fromUtf8("é") << QString::fromUtf8("É") << none;
+    QTest::newRow("Devanagari name with its vowel sign")
+        << "txtName" << QString::fromUtf8("राम") << QString::fromUtf8("राम") << none;
     QTest::newRow("two refusals, two messages") << "txtName"
                                                 << "1x2"
                                                 << "X" << QStringList{letters[0], letters[0]};
@@ -211,7 +213,8 @@ class FrmMainTest : public QObject {
     QTest::newRow("Ctrl+Alt+@ in the name")
         << "txtName" << int(Qt::Key_At) << "@" << altGr << "" << true;
     QTest::newRow("AltGr+e typing an accent in the name")
-        << "txtName" << int(Qt::Key_E) << QString::fromUtf8("é") << altGr << "" << true;
+        << "txtName" << int(Qt::Key_E) << QString::fromUtf8("é") << altGr << QString::fromUtf8("É")
+        << false;
     QTest::newRow("Option+a typing a letter in the name")
         << "txtName" << int(Qt::Key_A) << "a" << Qt::KeyboardModifiers(Qt::AltModifier) << "A"
         << false;
