@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,9 @@
 #include "core/zone_table.h"
 #include "reading/reading.h"
 #include "ui/common/accessible_lists.h"
+#include "ui/common/language.h"
+#include "ui/common/language_menu.h"
+#include "ui/common/library_texts.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
 #include "ui/common/program_texts.h"
@@ -35,17 +39,26 @@ namespace ui {
 
 namespace {
 
+// The texts of the form, translated where they are set and again on a change of language.
+constexpr const char* kContext = "BirthForm";
+
 template <typename W>
-W* Named(W* widget, const char* name, const QString& accessibleName = {}) {
+W* Named(W* widget, const char* name, const char* accessibleName = nullptr) {
   widget->setObjectName(QLatin1String(name));
-  if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
+  if (accessibleName) SetTranslated(widget, "accessibleName", kContext, accessibleName);
+  return widget;
+}
+
+template <typename W>
+W* Titled(W* widget, const char* property, const char* text) {
+  SetTranslated(widget, property, kContext, text);
   return widget;
 }
 
 // A pick list with its object and accessible names; `sizing` is the widest entry or the number
 // of characters it is as wide as.
 template <typename Sizing>
-QComboBox* NamedPickList(QWidget* parent, const char* name, const QString& accessibleName,
+QComboBox* NamedPickList(QWidget* parent, const char* name, const char* accessibleName,
                          Sizing sizing) {
   return Named(new PickList(parent, sizing), name, accessibleName);
 }
@@ -67,8 +80,8 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent) {
+  auto* label = Titled(new QLabel(parent), "text", text);
   label->setTextFormat(Qt::PlainText);
   if (buddy) label->setBuddy(buddy);
   return label;
@@ -82,6 +95,8 @@ struct FrmMain::CoordinateFrame {
   const char* frame;
   const char* degrees;
   const char* minutes;
+  const char* degreesName;  // the boxes' accessible names
+  const char* minutesName;
   int degreeDigits;
   const char* option;  // the direction pair; its buttons are option + "0" and option + "1"
   const char* first;
@@ -93,6 +108,7 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(kWindowCaption);
   setFont(AppFont(9));
+  FillMonthsOnLanguageChange();
   InstallAccessibleLists();
   BuildMenus();
 
@@ -100,7 +116,8 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   auto* page = new QVBoxLayout(central);
   page->setSpacing(10);
 
-  auto* description = new QLabel(kDescription, central);
+  auto* description = new QLabel(central);
+  WhenTranslated(description, [description] { description->setText(Description()); });
   description->setObjectName(QStringLiteral("lblDescription"));
   description->setTextFormat(Qt::PlainText);
   description->setWordWrap(true);
@@ -112,8 +129,14 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   page->addLayout(details);
 
   static constexpr CoordinateFrame kCoordinateFrames[2] = {
-      {"Longitude", "fraLongitude", "txtLonD", "txtLonM", 3, "optLong", "East", "West"},
-      {"Latitude", "fraLatitude", "txtLatD", "txtLatM", 2, "optLat", "North", "South"}};
+      {QT_TRANSLATE_NOOP("BirthForm", "Longitude"), "fraLongitude", "txtLonD", "txtLonM",
+       QT_TRANSLATE_NOOP("BirthForm", "Longitude degrees"),
+       QT_TRANSLATE_NOOP("BirthForm", "Longitude minutes"), 3, "optLong",
+       QT_TRANSLATE_NOOP("BirthForm", "East"), QT_TRANSLATE_NOOP("BirthForm", "West")},
+      {QT_TRANSLATE_NOOP("BirthForm", "Latitude"), "fraLatitude", "txtLatD", "txtLatM",
+       QT_TRANSLATE_NOOP("BirthForm", "Latitude degrees"),
+       QT_TRANSLATE_NOOP("BirthForm", "Latitude minutes"), 2, "optLat",
+       QT_TRANSLATE_NOOP("BirthForm", "North"), QT_TRANSLATE_NOOP("BirthForm", "South")}};
   auto* place = new QHBoxLayout;
   place->addWidget(BuildZone(), 2);
   place->addWidget(BuildCoordinates(kCoordinateFrames[0], longitude_), 1);
@@ -123,8 +146,8 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   picker_ = new PlacePicker(*this, dialogs_);
   page->addWidget(picker_->StatusArea());
 
-  cmdRashi_ =
-      Named(new QPushButton(QStringLiteral("Get My Pataki Chakra Reading"), central), "cmdRashi");
+  cmdRashi_ = Titled(Named(new QPushButton(central), "cmdRashi"), "text",
+                     QT_TRANSLATE_NOOP("BirthForm", "Get My Pataki Chakra Reading"));
   cmdRashi_->setAutoDefault(false);
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addStretch();
@@ -133,8 +156,12 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   page->addLayout(buttonRow);
   connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RequestReading);
 
-  auto* forum = new LinkLabel(
-      QStringLiteral("Join our astrology discussion forum at ") + ForumAddress(), central);
+  auto* forum = new LinkLabel(QString(), central);
+  WhenTranslated(forum, [forum] {
+    forum->setText(
+        QCoreApplication::translate("BirthForm", "Join our astrology discussion forum at %1")
+            .arg(ForumAddress()));
+  });
   forum->setObjectName(QStringLiteral("Label61"));
   forum->setAlignment(Qt::AlignCenter);
   forum->SetOwnColour(QColor(0, 0, 192));
@@ -152,17 +179,21 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
 }
 
 void FrmMain::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file =
+      Titled(menuBar()->addMenu(QString()), "title", QT_TRANSLATE_NOOP("BirthForm", "&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* next = file->addAction(QStringLiteral("Get My Pataki Chakra Reading"));
+  QAction* next = Titled(file->addAction(QString()), "text",
+                         QT_TRANSLATE_NOOP("BirthForm", "Get My Pataki Chakra Reading"));
   next->setObjectName(QStringLiteral("mnuNext"));
   connect(next, &QAction::triggered, this, &FrmMain::RequestReading);
-  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  QAction* exit =
+      Titled(file->addAction(QString()), "text", QT_TRANSLATE_NOOP("BirthForm", "E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, &FrmMain::exitRequested);
 
   QMenu* help = AddHelpMenu(this, links_, "mnuHelp1", "mnuHelp2");
   calculation_ = new CalculationMenu(*this, help->menuAction());
+  AddLanguageMenu(this, help->menuAction());
   calculation_->SetChoice(LoadCalculationPreference());
   connect(calculation_, &CalculationMenu::changed, this, [this] {
     SaveCalculationPreference(calculation_->Choice());
@@ -171,50 +202,57 @@ void FrmMain::BuildMenus() {
 }
 
 QWidget* FrmMain::BuildPersonalDetails() {
-  auto* box = Named(new QGroupBox(QStringLiteral("Personal Details")), "fraPersonal");
+  auto* box = Titled(Named(new QGroupBox, "fraPersonal"), "title",
+                     QT_TRANSLATE_NOOP("BirthForm", "Personal Details"));
   auto* grid = new QGridLayout(box);
-  txtName_ = Named(new QLineEdit(box), "txtName", QStringLiteral("Name"));
+  txtName_ = Named(new QLineEdit(box), "txtName", QT_TRANSLATE_NOOP("BirthForm", "Name"));
   new KeystrokeFilter(KeyFilterKind::Name, dialogs_, txtName_);
-  grid->addWidget(Caption(QStringLiteral("Name"), txtName_, box), 0, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Name"), txtName_, box), 0, 0);
   grid->addWidget(txtName_, 0, 1, 1, 4);
 
   // Digits are equally wide in the sans typefaces the form uses.
   const QString twoDigits = QStringLiteral("00");
-  cboMonth_ =
-      NamedPickList(box, "cboMonth", QStringLiteral("Month of birth"), QStringLiteral("September"));
-  cboDate_ = NamedPickList(box, "cboDate", QStringLiteral("Day of birth"), twoDigits);
-  cboYear_ = NamedPickList(box, "cboYear", QStringLiteral("Year of birth"), QStringLiteral("0000"));
-  grid->addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth_, box), 1, 0);
+  cboMonth_ = NamedPickList(box, "cboMonth", QT_TRANSLATE_NOOP("BirthForm", "Month of birth"),
+                            QStringLiteral("September"));
+  cboDate_ =
+      NamedPickList(box, "cboDate", QT_TRANSLATE_NOOP("BirthForm", "Day of birth"), twoDigits);
+  cboYear_ = NamedPickList(box, "cboYear", QT_TRANSLATE_NOOP("BirthForm", "Year of birth"),
+                           QStringLiteral("0000"));
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Date of Birth"), cboMonth_, box), 1, 0);
   grid->addWidget(cboMonth_, 1, 1);
   grid->addWidget(cboDate_, 1, 2);
   grid->addWidget(cboYear_, 1, 3);
 
-  cboHH_ = NamedPickList(box, "cboHH", QStringLiteral("Hour of birth"), twoDigits);
-  cboMM_ = NamedPickList(box, "cboMM", QStringLiteral("Minute of birth"), twoDigits);
-  cboSS_ = NamedPickList(box, "cboSS", QStringLiteral("Second of birth"), twoDigits);
-  grid->addWidget(Caption(QStringLiteral("Time of Birth"), cboHH_, box), 2, 0);
+  cboHH_ = NamedPickList(box, "cboHH", QT_TRANSLATE_NOOP("BirthForm", "Hour of birth"), twoDigits);
+  cboMM_ =
+      NamedPickList(box, "cboMM", QT_TRANSLATE_NOOP("BirthForm", "Minute of birth"), twoDigits);
+  cboSS_ =
+      NamedPickList(box, "cboSS", QT_TRANSLATE_NOOP("BirthForm", "Second of birth"), twoDigits);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Time of Birth"), cboHH_, box), 2, 0);
   grid->addWidget(cboHH_, 2, 1);
   grid->addWidget(cboMM_, 2, 2);
   grid->addWidget(cboSS_, 2, 3);
-  grid->addWidget(Caption(QStringLiteral("HH:MM:SS"), nullptr, box), 2, 4);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "HH:MM:SS"), nullptr, box), 2, 4);
   grid->setColumnStretch(1, 1);
   return box;
 }
 
 QWidget* FrmMain::BuildPlaceDetails() {
-  auto* box = Named(new QGroupBox(QStringLiteral("Place Details")), "fraPlace");
+  auto* box = Titled(Named(new QGroupBox, "fraPlace"), "title",
+                     QT_TRANSLATE_NOOP("BirthForm", "Place Details"));
   auto* grid = new QGridLayout(box);
-  txtMCity_ = Named(new QLineEdit(box), "txtMCity", QStringLiteral("City"));
-  txtMState_ = Named(new QLineEdit(box), "txtMState", QStringLiteral("State"));
-  txtMCountry_ = Named(new QLineEdit(box), "txtMCountry", QStringLiteral("Country"));
-  grid->addWidget(Caption(QStringLiteral("City"), txtMCity_, box), 0, 0);
+  txtMCity_ = Named(new QLineEdit(box), "txtMCity", QT_TRANSLATE_NOOP("BirthForm", "City"));
+  txtMState_ = Named(new QLineEdit(box), "txtMState", QT_TRANSLATE_NOOP("BirthForm", "State"));
+  txtMCountry_ =
+      Named(new QLineEdit(box), "txtMCountry", QT_TRANSLATE_NOOP("BirthForm", "Country"));
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "City"), txtMCity_, box), 0, 0);
   grid->addWidget(txtMCity_, 0, 1);
-  grid->addWidget(Caption(QStringLiteral("State"), txtMState_, box), 1, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "State"), txtMState_, box), 1, 0);
   grid->addWidget(txtMState_, 1, 1);
-  grid->addWidget(Caption(QStringLiteral("Country"), txtMCountry_, box), 2, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Country"), txtMCountry_, box), 2, 0);
   grid->addWidget(txtMCountry_, 2, 1);
-  cmdBrowser_ =
-      Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), box), "cmdBrowser");
+  cmdBrowser_ = Titled(Named(new QPushButton(box), "cmdBrowser"), "text",
+                       QT_TRANSLATE_NOOP("BirthForm", "Click for Latitude && Longitude"));
   cmdBrowser_->setAutoDefault(false);
   grid->addWidget(cmdBrowser_, 3, 1);
   connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::LookUpCoordinates);
@@ -222,10 +260,12 @@ QWidget* FrmMain::BuildPlaceDetails() {
 }
 
 QWidget* FrmMain::BuildZone() {
-  auto* box = Named(new QGroupBox(QStringLiteral("Zone")), "fraZone");
+  auto* box =
+      Titled(Named(new QGroupBox, "fraZone"), "title", QT_TRANSLATE_NOOP("BirthForm", "Zone"));
   auto* column = new QVBoxLayout(box);
-  cmbTimeZone_ = NamedPickList(box, "cmbTimeZone", QStringLiteral("Time zone"), 24);
-  chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), box), "chkDST");
+  cmbTimeZone_ = NamedPickList(box, "cmbTimeZone", QT_TRANSLATE_NOOP("BirthForm", "Time zone"), 24);
+  chkDST_ = Titled(Named(new QCheckBox(box), "chkDST"), "text",
+                   QT_TRANSLATE_NOOP("BirthForm", "Daylight Saving Time"));
   column->addWidget(cmbTimeZone_);
   column->addWidget(chkDST_);
   column->addStretch();
@@ -233,30 +273,29 @@ QWidget* FrmMain::BuildZone() {
 }
 
 QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& boxes) {
-  const QString title = QLatin1String(frame.title);
-  auto* box = Named(new QGroupBox(title), frame.frame);
+  auto* box = Titled(Named(new QGroupBox, frame.frame), "title", frame.title);
   auto* grid = new QGridLayout(box);
 
-  boxes.degrees = Named(new QLineEdit(box), frame.degrees, title + QStringLiteral(" degrees"));
+  boxes.degrees = Named(new QLineEdit(box), frame.degrees, frame.degreesName);
   boxes.degrees->setMaxLength(frame.degreeDigits);
-  boxes.minutes = Named(new QLineEdit(box), frame.minutes, title + QStringLiteral(" minutes"));
+  boxes.minutes = Named(new QLineEdit(box), frame.minutes, frame.minutesName);
   boxes.minutes->setMaxLength(2);
   for (QLineEdit* edit : {boxes.degrees, boxes.minutes}) {
     new KeystrokeFilter(KeyFilterKind::Digits, dialogs_, edit);
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
   }
-  grid->addWidget(Caption(QStringLiteral("Deg"), boxes.degrees, box), 0, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Deg"), boxes.degrees, box), 0, 0);
   grid->addWidget(boxes.degrees, 0, 1);
-  grid->addWidget(Caption(QStringLiteral("Min"), boxes.minutes, box), 0, 2);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Min"), boxes.minutes, box), 0, 2);
   grid->addWidget(boxes.minutes, 0, 3);
 
   const QString option = QLatin1String(frame.option);
   auto* group = new QButtonGroup(box);
   group->setObjectName(option);
   group->setExclusive(true);
-  boxes.first = new QRadioButton(QLatin1String(frame.first), box);
+  boxes.first = Titled(new QRadioButton(box), "text", frame.first);
   boxes.first->setObjectName(option + QStringLiteral("0"));
-  boxes.second = new QRadioButton(QLatin1String(frame.second), box);
+  boxes.second = Titled(new QRadioButton(box), "text", frame.second);
   boxes.second->setObjectName(option + QStringLiteral("1"));
   group->addButton(boxes.first, 0);
   group->addButton(boxes.second, 1);
@@ -267,10 +306,9 @@ QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& box
 }
 
 void FrmMain::FillLists() {
-  QStringList months, zones;
-  for (const std::string_view month : core::kMonthNames) months << FromUtf8(month);
+  QStringList zones;
   for (const core::ZoneRow& row : core::ZoneTable()) zones << FromUtf8(row.text);
-  Fill(cboMonth_, months);
+  FillMonths();
   Fill(cmbTimeZone_, zones);
   FillNumbers(cboDate_, 1, 31);
   FillNumbers(cboHH_, 0, 23);
@@ -279,6 +317,22 @@ void FrmMain::FillLists() {
   for (QComboBox* list : {cboMonth_, cboDate_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
   FillYears();
   cmbTimeZone_->setCurrentIndex(core::kDefaultZoneRow);
+}
+
+void FrmMain::FillMonths() {
+  QStringList months;
+  for (const std::string_view month : core::kMonthNames)
+    months << QCoreApplication::translate("Months", std::string(month).c_str());
+  const int kept = cboMonth_->currentIndex();
+  Fill(cboMonth_, months);
+  cboMonth_->setCurrentIndex(kept);
+}
+
+void FrmMain::FillMonthsOnLanguageChange() {
+  // The month is kept by its place in the list, so its name may follow the language.
+  WhenTranslated(this, [this] {
+    if (cboMonth_) FillMonths();
+  });
 }
 
 void FrmMain::FillYears() {
@@ -362,7 +416,7 @@ void FrmMain::RequestReading() {
 }
 
 void FrmMain::ShowRefusal(const reading::Refusal& refusal) {
-  dialogs_.ShowMessage(this, QString::fromStdString(refusal.message), refusal.icon);
+  dialogs_.ShowMessage(this, LibraryMessage(refusal.message), refusal.icon);
   if (!refusal.focus) return;
   if (auto* target = findChild<QWidget*>(QString::fromStdString(*refusal.focus)))
     target->setFocus(Qt::OtherFocusReason);
@@ -373,12 +427,13 @@ void FrmMain::LookUpCoordinates() {
   const struct {
     QLineEdit* box;
     const char* message;
-  } required[] = {{txtMCity_, "Please Enter City"},
-                  {txtMState_, "Please Enter State"},
-                  {txtMCountry_, "Please Enter Country"}};
+  } required[] = {{txtMCity_, QT_TRANSLATE_NOOP("Messages", "Please Enter City")},
+                  {txtMState_, QT_TRANSLATE_NOOP("Messages", "Please Enter State")},
+                  {txtMCountry_, QT_TRANSLATE_NOOP("Messages", "Please Enter Country")}};
   for (const auto& [box, message] : required) {
     if (!box->text().isEmpty()) continue;
-    dialogs_.ShowMessage(this, QString::fromLatin1(message), reading::MessageIcon::Information);
+    dialogs_.ShowMessage(this, QCoreApplication::translate("Messages", message),
+                         reading::MessageIcon::Information);
     box->setFocus(Qt::OtherFocusReason);
     return;
   }

@@ -1,0 +1,17 @@
+#pragma once
+// The library's own texts (English, without Qt) translated where the windows show them. The
+// keys of the translations are the library's exact texts, so English shows them unchanged;
+// library_texts.cpp lists them for lupdate, one context for each kind.
+
+#include <QString>
+#include <string_view>
+
+namespace ui {
+
+// A message of the entries' checks ("Please Select Time Zone"), context "Messages".
+QString LibraryMessage(std::string_view message);
+
+// The description of the program the form and the about box show.
+QString Description();
+
+}  // namespace ui
