@@ -7,6 +7,11 @@
 
 namespace ui {
 
+QStringList WithScriptFamilies(QStringList families) {
+  families << QStringLiteral("Lohit Devanagari") << QStringLiteral("Lohit Tamil");
+  return families;
+}
+
 QFont AppFont(qreal pointSize, bool bold) {
   // Verdana where installed, else the system's general typeface. Asking for Verdana where it
   // is absent would have fontconfig substitute a look-alike and Qt open a second font engine
@@ -17,6 +22,9 @@ QFont AppFont(qreal pointSize, bool bold) {
           ? QStringLiteral("Verdana")
           : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   QFont font(family);
+  // Devanagari and Tamil are shaped even under kScreenTextStrategy: PreferNoShaping leaves
+  // out only what a script does not need, and these scripts need their conjuncts and signs.
+  font.setFamilies(WithScriptFamilies({family}));
   font.setStyleHint(QFont::SansSerif, kScreenTextStrategy);
   font.setPointSizeF(pointSize);
   font.setBold(bold);
@@ -25,6 +33,7 @@ QFont AppFont(qreal pointSize, bool bold) {
 
 void UseScreenTextStrategy() {
   QFont general = QApplication::font();
+  general.setFamilies(WithScriptFamilies({general.family()}));
   general.setStyleStrategy(kScreenTextStrategy);
   QApplication::setFont(general);
 }

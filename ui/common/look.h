@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -35,7 +36,12 @@ inline const QColor kHighlight(0, 128, 128);
 inline constexpr QFont::StyleStrategy kScreenTextStrategy =
     QFont::StyleStrategy(QFont::PreferDefault | QFont::PreferNoShaping);
 
-// Verdana where installed, else the system's general typeface.
+// The typefaces of Hindi and Tamil text (Debian's fonts-lohit-deva and fonts-lohit-taml), after
+// the Latin ones in every font the program makes: a character the first typeface lacks is
+// drawn from them, on the screen, the page, the PDF and the picture.
+QStringList WithScriptFamilies(QStringList families);
+
+// Verdana where installed, else the system's general typeface; then the script families.
 QFont AppFont(qreal pointSize = 8, bool bold = false);
 // The application's general font (menus, message boxes) with the screen's text strategy.
 void UseScreenTextStrategy();

@@ -9,6 +9,7 @@
 
 #include "reading/reading.h"
 #include "ui/common/chart_layout.h"
+#include "ui/common/look.h"
 #include "ui/output/save_whole.h"
 
 namespace ui {
@@ -77,7 +78,7 @@ void DrawSignBox(QPainter& painter, int sign, const core::ResultSheet& sheet, qr
 
 QFont PageFont(qreal points, bool bold) {
   QFont font;
-  font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana")});
+  font.setFamilies(WithScriptFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana")}));
   font.setStyleHint(QFont::SansSerif);
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setPointSizeF(points);
