@@ -1,5 +1,7 @@
 #include "ui/common/dasha_captions.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 QString LordCaption(dasha::Lord lord) {
@@ -8,7 +10,8 @@ QString LordCaption(dasha::Lord lord) {
 }
 
 QString BalanceCaption(const dasha::Balance& balance) {
-  return QStringLiteral("Balance of %1's mahadasha at birth: %2 years %3 months %4 days")
+  return QCoreApplication::translate(
+             "Dasha", "Balance of %1's mahadasha at birth: %2 years %3 months %4 days")
       .arg(LordCaption(balance.lord))
       .arg(balance.years)
       .arg(balance.months)
@@ -16,7 +19,7 @@ QString BalanceCaption(const dasha::Balance& balance) {
 }
 
 QString YearLengthCaption(const dasha::Vimshottari& dasha) {
-  return QStringLiteral("Years of %1 days").arg(dasha.yearDays);
+  return QCoreApplication::translate("Dasha", "Years of %1 days").arg(dasha.yearDays);
 }
 
 QString DateCaption(const std::chrono::year_month_day& date) {
@@ -27,7 +30,7 @@ QString DateCaption(const std::chrono::year_month_day& date) {
 }
 
 QString AgeCaption(const dasha::Mahadasha& mahadasha) {
-  return mahadasha.ageAtStart.count() < 0 ? QStringLiteral("before birth")
+  return mahadasha.ageAtStart.count() < 0 ? QCoreApplication::translate("Dasha", "before birth")
                                           : QString::number(mahadasha.ageYears, 'f', 1);
 }
 

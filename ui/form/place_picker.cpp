@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -100,14 +101,15 @@ void PlacePicker::BuildStatusArea(QWidget& form) {
   row->setContentsMargins(0, 0, 0, 0);
   status_ = new TwoLineLabel(statusArea_);
   status_->setObjectName(QStringLiteral("lblPlaceStatus"));
-  status_->setAccessibleName(QStringLiteral("Place and clock status"));
+  status_->setAccessibleName(QCoreApplication::translate("PlacePicker", "Place and clock status"));
   status_->setTextFormat(Qt::PlainText);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // Two lines, always: the form does not jump as the sentence changes.
   status_->setFixedHeight(status_->fontMetrics().lineSpacing() * 2 + 2);
   status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   row->addWidget(status_, 1);
-  SetStatus(QStringLiteral(
+  SetStatus(QCoreApplication::translate(
+      "PlacePicker",
       "Type the city of birth to choose it from the offline atlas: its coordinates, zone and "
       "daylight saving then follow from the birth date and time."));
 }
@@ -142,8 +144,10 @@ void PlacePicker::Search(const QString& text) {
     atlas_.emplace(loader_());
     completer_->popup()->installEventFilter(this);  // after the completer's own: runs first
     if (!atlas_->ok())
-      SetStatus(QStringLiteral("The offline atlas could not be read (%1); enter the place, its "
-                               "coordinates and zone by hand.")
+      SetStatus(QCoreApplication::translate(
+                    "PlacePicker",
+                    "The offline atlas could not be read (%1); enter the place, its "
+                    "coordinates and zone by hand.")
                     .arg(QString::fromStdString(atlas_->problem())));
   }
   if (!atlas_->ok()) return;

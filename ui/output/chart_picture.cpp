@@ -1,6 +1,7 @@
 #include "ui/output/chart_picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
@@ -133,10 +134,11 @@ QImage ChartPicture(const KeptReading& reading) {
   painter.drawText(caption.adjusted(0, 2, 0, -kCaptionHeight / 2), Qt::AlignCenter,
                    QString::fromStdString(reading.record.PersonName));
   painter.setFont(PageFont(9));
-  const QString born = reading.record.BirthMoment
-                           ? QStringLiteral("Born %1").arg(QString::fromStdString(
-                                 reading::DateTimeText(*reading.record.BirthMoment)))
-                           : QString();
+  const QString born =
+      reading.record.BirthMoment
+          ? QCoreApplication::translate("ChartPicture", "Born %1")
+                .arg(QString::fromStdString(reading::DateTimeText(*reading.record.BirthMoment)))
+          : QString();
   painter.drawText(caption.adjusted(0, kCaptionHeight / 2, 0, -2), Qt::AlignCenter, born);
   painter.end();
   return image;
