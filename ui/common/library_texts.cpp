@@ -1,6 +1,7 @@
 #include "ui/common/library_texts.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <string>
 
 namespace ui {
@@ -33,10 +34,43 @@ namespace {
     QT_TRANSLATE_NOOP("Months", "September"), QT_TRANSLATE_NOOP("Months", "October"),
     QT_TRANSLATE_NOOP("Months", "November"),  QT_TRANSLATE_NOOP("Months", "December")};
 
+// The words of the result sheet's captions (reading.cpp, yamardha.cpp, calendar_angles.h):
+// weekdays, bodies, the Sanskrit sign names of Lagna and Rashi, day and night.
+[[maybe_unused]] constexpr const char* kSheetWords[] = {
+    QT_TRANSLATE_NOOP("Sheet", "Sunday"),     QT_TRANSLATE_NOOP("Sheet", "Monday"),
+    QT_TRANSLATE_NOOP("Sheet", "Tuesday"),    QT_TRANSLATE_NOOP("Sheet", "Wednesday"),
+    QT_TRANSLATE_NOOP("Sheet", "Thursday"),   QT_TRANSLATE_NOOP("Sheet", "Friday"),
+    QT_TRANSLATE_NOOP("Sheet", "Saturday"),   QT_TRANSLATE_NOOP("Sheet", "Sun"),
+    QT_TRANSLATE_NOOP("Sheet", "Moon"),       QT_TRANSLATE_NOOP("Sheet", "Mercury"),
+    QT_TRANSLATE_NOOP("Sheet", "Venus"),      QT_TRANSLATE_NOOP("Sheet", "Mars"),
+    QT_TRANSLATE_NOOP("Sheet", "Jupiter"),    QT_TRANSLATE_NOOP("Sheet", "Saturn"),
+    QT_TRANSLATE_NOOP("Sheet", "Rahu"),       QT_TRANSLATE_NOOP("Sheet", "Ketu"),
+    QT_TRANSLATE_NOOP("Sheet", "Asc"),        QT_TRANSLATE_NOOP("Sheet", "Mesha"),
+    QT_TRANSLATE_NOOP("Sheet", "Vrishabha"),  QT_TRANSLATE_NOOP("Sheet", "Mithuna"),
+    QT_TRANSLATE_NOOP("Sheet", "Kataka"),     QT_TRANSLATE_NOOP("Sheet", "Simha"),
+    QT_TRANSLATE_NOOP("Sheet", "Kanya"),      QT_TRANSLATE_NOOP("Sheet", "Thula"),
+    QT_TRANSLATE_NOOP("Sheet", "Vrishchika"), QT_TRANSLATE_NOOP("Sheet", "Dhanush"),
+    QT_TRANSLATE_NOOP("Sheet", "Makara"),     QT_TRANSLATE_NOOP("Sheet", "Kumbha"),
+    QT_TRANSLATE_NOOP("Sheet", "Meena"),      QT_TRANSLATE_NOOP("Sheet", "Dinamana"),
+    QT_TRANSLATE_NOOP("Sheet", "Ratrimana")};
+
 }  // namespace
 
 QString LibraryMessage(std::string_view message) {
   return QCoreApplication::translate("Messages", std::string(message).c_str());
+}
+
+QString SheetCaption(const QString& caption) {
+  // Line by line: a sign box lists one body a line, a retrograde one marked " (R)".
+  QStringList lines = caption.split(QLatin1Char('\n'));
+  for (QString& line : lines) {
+    const qsizetype mark = line.indexOf(QLatin1String(" (R)"));
+    const QString word = mark < 0 ? line : line.left(mark);
+    if (word.isEmpty()) continue;
+    line = QCoreApplication::translate("Sheet", word.toUtf8().constData()) +
+           (mark < 0 ? QString() : line.mid(mark));
+  }
+  return lines.join(QLatin1Char('\n'));
 }
 
 QString Description() {

@@ -11,6 +11,11 @@ namespace ui {
 // A message of the entries' checks ("Please Select Time Zone"), context "Messages".
 QString LibraryMessage(std::string_view message);
 
+// A caption of the result sheet (a weekday, a sign, a planet, a design caption), context
+// "Sheet": the whole caption is the key, so a caption holding a value (a time, a degree) shows
+// as written.
+QString SheetCaption(const QString& caption);
+
 // The description of the program the form and the about box show.
 QString Description();
 
