@@ -1,12 +1,13 @@
 #include "ui/common/dasha_captions.h"
 
 #include <QCoreApplication>
+#include <string>
 
 namespace ui {
 
 QString LordCaption(dasha::Lord lord) {
-  const std::string_view name = dasha::LordName(lord);
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  // The lords are planets, named as the result sheet names them.
+  return QCoreApplication::translate("Sheet", std::string(dasha::LordName(lord)).c_str());
 }
 
 QString BalanceCaption(const dasha::Balance& balance) {

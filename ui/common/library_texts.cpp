@@ -54,6 +54,36 @@ namespace {
     QT_TRANSLATE_NOOP("Sheet", "Meena"),      QT_TRANSLATE_NOOP("Sheet", "Dinamana"),
     QT_TRANSLATE_NOOP("Sheet", "Ratrimana")};
 
+// dasha::NakshatraName's 27 names.
+[[maybe_unused]] constexpr const char* kNakshatras[] = {
+    QT_TRANSLATE_NOOP("Nakshatras", "Ashwini"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Bharani"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Krittika"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Rohini"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Mrigashira"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Ardra"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Punarvasu"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Pushya"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Ashlesha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Magha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Purva Phalguni"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Uttara Phalguni"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Hasta"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Chitra"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Swati"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Vishakha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Anuradha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Jyeshtha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Mula"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Purva Ashadha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Uttara Ashadha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Shravana"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Dhanishta"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Shatabhisha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Purva Bhadrapada"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Uttara Bhadrapada"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Revati")};
+
 }  // namespace
 
 QString LibraryMessage(std::string_view message) {

@@ -10,6 +10,7 @@
 
 #include "reading/reading.h"
 #include "ui/common/chart_layout.h"
+#include "ui/common/library_texts.h"
 #include "ui/common/look.h"
 #include "ui/output/save_whole.h"
 
@@ -32,7 +33,7 @@ QStringList BoxLines(const core::ResultSheet& sheet, int sign) {
   QStringList lines;
   const QString caption = FromUtf8(sheet.Caption(core::kSignContentLabels[sign]));
   for (const QString& line : caption.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
-    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+    if (!line.trimmed().isEmpty()) lines << SheetCaption(line.trimmed());
   return lines;
 }
 
@@ -72,7 +73,7 @@ void DrawSignBox(QPainter& painter, int sign, const core::ResultSheet& sheet, qr
   }
   painter.setFont(nameFont);
   painter.drawText(QPointF(box.left() + pad, box.bottom() - pad - nameMetrics.descent()),
-                   QLatin1String(place.name));
+                   QCoreApplication::translate("Signs", place.name));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/output/reading_page.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -18,6 +19,7 @@
 #include "reading/timing.h"
 #include "ui/common/calculation_caption.h"
 #include "ui/common/dasha_captions.h"
+#include "ui/common/library_texts.h"
 #include "ui/output/chart_picture.h"
 #include "ui/output/save_whole.h"
 
@@ -41,6 +43,15 @@ QString Written(const core::ResultSheet& sheet, std::string_view widget) {
   return FromUtf8(sheet.WrittenCaption(widget)).trimmed();
 }
 
+// A caption the reading wrote in words (a weekday, a planet, a sign), in the language in use.
+QString WrittenWord(const core::ResultSheet& sheet, std::string_view widget) {
+  return SheetCaption(Written(sheet, widget));
+}
+
+QString BodyName(const core::BirthRecord& record, int k) {
+  return SheetCaption(FromUtf8(record.BodyNames[static_cast<std::size_t>(k)]).trimmed());
+}
+
 QString Joined(const QStringList& parts, const QString& separator) {
   QStringList kept;
   for (const QString& part : parts)
@@ -50,7 +61,7 @@ QString Joined(const QStringList& parts, const QString& separator) {
 
 // "11 h 44 min"; the seconds are dropped as the result window drops them.
 QString Duration(std::int32_t seconds) {
-  return QStringLiteral("%1 h %2 min")
+  return QCoreApplication::translate("ReadingPage", "%1 h %2 min")
       .arg(seconds / 3600)
       .arg(seconds % 3600 / 60, 2, 10, QChar('0'));
 }
@@ -78,7 +89,8 @@ QString Degrees(double value) {
 }
 
 QString ZoneRowText(int row) {
-  if (row < 0 || row >= core::kZoneCount) return QStringLiteral("no zone selected");
+  if (row < 0 || row >= core::kZoneCount)
+    return QCoreApplication::translate("ReadingPage", "no zone selected");
   return FromUtf8(core::ZoneTable()[static_cast<std::size_t>(row)].text);
 }
 
@@ -221,24 +233,27 @@ void PageLayout::Header(const KeptReading& reading) {
   const core::ResultSheet& sheet = reading.sheet;
   const QFont title = PageFont(18, true), subtitle = PageFont(12);
   const qreal baseline = Metrics(title).ascent();
-  const QString kind = QStringLiteral("Pataki Chakra");
+  const QString kind = QCoreApplication::translate("ReadingPage", "Pataki Chakra");
   const qreal kindWidth = Metrics(subtitle).horizontalAdvance(kind);
   pages_.back().pieces.push_back({{width_ - kindWidth, baseline}, kind, subtitle});
   Flow({{FromUtf8(r.PersonName), true}}, 0, width_ - kindWidth - Pt(12), 18, true);
   y_ += Pt(4);
 
   const QString born =
-      Joined({Written(sheet, "lblVaar"),
+      Joined({WrittenWord(sheet, "lblVaar"),
               r.BirthMoment ? FromUtf8(reading::DateTimeText(*r.BirthMoment)) : QString()},
              QStringLiteral(", "));
   // The clock the atlas decided, in words; else the row and box as the person set them.
   const QString zone =
       !reading.clock.empty() ? FromUtf8(reading.clock)
       : std::holds_alternative<core::ExactOrigin>(r.Birth.offset.origin)
-          ? QStringLiteral("the place's own clock · %1 used").arg(UtcOffset(r))
-          : QStringLiteral("%1 · daylight saving %2 · %3 used")
+          ? QCoreApplication::translate("ReadingPage", "the place's own clock · %1 used")
+                .arg(UtcOffset(r))
+          : QCoreApplication::translate("ReadingPage", "%1 · daylight saving %2 · %3 used")
                 .arg(ZoneRowText(reading.entries.cmbTimeZone),
-                     r.IsDst ? QStringLiteral("on") : QStringLiteral("off"), UtcOffset(r));
+                     r.IsDst ? QCoreApplication::translate("ReadingPage", "on")
+                             : QCoreApplication::translate("ReadingPage", "off"),
+                     UtcOffset(r));
   const QString place = Joined(
       {Joined({Written(sheet, "lblCity"), Written(sheet, "lblState"), Written(sheet, "lblCountry")},
               QStringLiteral(", ")),
@@ -246,10 +261,11 @@ void PageLayout::Header(const KeptReading& reading) {
               QStringLiteral(", "))},
       QStringLiteral(" · "));
   const qreal labelWidth = Pt(62);
-  Row(QStringLiteral("Born"), born, 0, labelWidth, width_, 9.5);
-  Row(QStringLiteral("Time zone"), zone, 0, labelWidth, width_, 9.5);
-  Row(QStringLiteral("Place"), place, 0, labelWidth, width_, 9.5);
-  Row(QStringLiteral("Ayanamsa"), Degrees(r.AyanamsaValue), 0, labelWidth, width_, 9.5);
+  Row(QCoreApplication::translate("ReadingPage", "Born"), born, 0, labelWidth, width_, 9.5);
+  Row(QCoreApplication::translate("ReadingPage", "Time zone"), zone, 0, labelWidth, width_, 9.5);
+  Row(QCoreApplication::translate("ReadingPage", "Place"), place, 0, labelWidth, width_, 9.5);
+  Row(QCoreApplication::translate("ReadingPage", "Ayanamsa"), Degrees(r.AyanamsaValue), 0,
+      labelWidth, width_, 9.5);
   Rule();
 }
 
@@ -261,7 +277,9 @@ void PageLayout::ChartBlock(const KeptReading& reading) {
   const QRectF chart(0, top, chartWidth, chartWidth / ChartAspect());
   pages_.back().chart = chart;
   y_ = chart.bottom() + Pt(3);
-  Flow({{QStringLiteral("Shaded: the Lagna's sign and its vedha signs.  (R): retrograde."), false}},
+  Flow({{QCoreApplication::translate(
+             "ReadingPage", "Shaded: the Lagna's sign and its vedha signs.  (R): retrograde."),
+         false}},
        0, chartWidth, 7.5, false);
   const qreal chartBottom = y_;
 
@@ -270,23 +288,26 @@ void PageLayout::ChartBlock(const KeptReading& reading) {
   std::vector<std::pair<QString, QString>> bodies;
   for (int k = 0; k < core::kBodyCount; ++k)
     bodies.emplace_back(k == core::kLagna
-                            ? QStringLiteral("Lagna (Asc)")
-                            : FromUtf8(r.BodyNames[static_cast<std::size_t>(k)]).trimmed(),
+                            ? QCoreApplication::translate("ReadingPage", "Lagna (Asc)")
+                            : BodyName(r, k),
                         Written(sheet, core::PositionLabel(k)));
-  const QString period = Written(sheet, "lblPeriod");
+  const QString period = WrittenWord(sheet, "lblPeriod");
   // The result window shows one yamardha as the period's eighth, rounded to the second.
   const auto yamardha = static_cast<std::int32_t>(std::nearbyint(r.PeriodSeconds / 8.0));
   const std::pair<QString, QString> rows[] = {
-      {QStringLiteral("Weekday"), Written(sheet, "lblVaar")},
-      {QStringLiteral("Sunrise"), Written(sheet, "lblSunRise")},
-      {QStringLiteral("Sunset"), Written(sheet, "lblSunSet")},
-      {period.isEmpty() ? QStringLiteral("Period") : period,
+      {QCoreApplication::translate("ReadingPage", "Weekday"), WrittenWord(sheet, "lblVaar")},
+      {QCoreApplication::translate("ReadingPage", "Sunrise"), Written(sheet, "lblSunRise")},
+      {QCoreApplication::translate("ReadingPage", "Sunset"), Written(sheet, "lblSunSet")},
+      {period.isEmpty() ? QCoreApplication::translate("ReadingPage", "Period") : period,
        period.isEmpty() ? QString() : Duration(r.PeriodSeconds)},
-      {QStringLiteral("Yamardha"), period.isEmpty() ? QString() : Duration(yamardha)},
-      {QStringLiteral("Yamardhapati"), Written(sheet, "lblYamardhapati")},
-      {QStringLiteral("Dandadhipati"), Written(sheet, "lblDandadhipati")},
-      {QStringLiteral("Lagna"), Written(sheet, "lblLagna")},
-      {QStringLiteral("Rashi"), Written(sheet, "lblRashi")}};
+      {QCoreApplication::translate("ReadingPage", "Yamardha"),
+       period.isEmpty() ? QString() : Duration(yamardha)},
+      {QCoreApplication::translate("ReadingPage", "Yamardhapati"),
+       WrittenWord(sheet, "lblYamardhapati")},
+      {QCoreApplication::translate("ReadingPage", "Dandadhipati"),
+       WrittenWord(sheet, "lblDandadhipati")},
+      {QCoreApplication::translate("ReadingPage", "Lagna"), WrittenWord(sheet, "lblLagna")},
+      {QCoreApplication::translate("ReadingPage", "Rashi"), WrittenWord(sheet, "lblRashi")}};
   // One label column for both tables, as wide as their widest label.
   const QFontMetricsF labelMetrics = Metrics(PageFont(9, true));
   qreal labelWidth = 0;
@@ -295,11 +316,13 @@ void PageLayout::ChartBlock(const KeptReading& reading) {
   for (const auto& row : rows)
     labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(row.first));
   labelWidth += Pt(8);
-  Flow({{QStringLiteral("Planetary positions"), true}}, left, width, 10.5, false);
+  Flow({{QCoreApplication::translate("ReadingPage", "Planetary positions"), true}}, left, width,
+       10.5, false);
   y_ += Pt(2);
   for (const auto& [body, position] : bodies) Row(body, position, left, labelWidth, width, 9);
   y_ += Pt(8);
-  Flow({{QStringLiteral("Pataki Chakra details"), true}}, left, width, 10.5, false);
+  Flow({{QCoreApplication::translate("ReadingPage", "Pataki Chakra details"), true}}, left, width,
+       10.5, false);
   y_ += Pt(2);
   for (const auto& [label, value] : rows) Row(label, value, left, labelWidth, width, 9);
   y_ = std::max(y_, chartBottom);
@@ -308,6 +331,8 @@ void PageLayout::ChartBlock(const KeptReading& reading) {
 
 void PageLayout::Reading(const core::ResultSheet& sheet) {
   // The runs break into paragraphs at their line breaks; runs of blank lines count as one.
+  // They are the library's English runs: the structured reading, drawn from translated
+  // sentence templates in the language in use, takes the place of sheet.RTB here.
   std::vector<Paragraph> paragraphs(1);
   for (const core::TextRun& run : sheet.RTB) {
     const QStringList lines =
@@ -358,12 +383,12 @@ void PageLayout::Timing(const KeptReading& reading) {
   } else if (y_ > 0) {
     Rule();
   }
-  Flow({{QStringLiteral("Nakshatra and Vimshottari dasha"), true}}, 0, width_, 10.5, false);
+  Flow({{QCoreApplication::translate("ReadingPage", "Nakshatra and Vimshottari dasha"), true}}, 0,
+       width_, 10.5, false);
   const std::optional<core::Calculation>& calculation = reading.entries.calculation;
-  Flow({{QStringLiteral("From the Moon of: ") + CalculationCaption(calculation) +
-             QStringLiteral(". ") +
-             EphemerisSourceCaption(calculation, reading.record.EphemerisFiles) +
-             QStringLiteral("."),
+  Flow({{QCoreApplication::translate("ReadingPage", "From the Moon of: %1. %2.")
+             .arg(CalculationCaption(calculation),
+                  EphemerisSourceCaption(calculation, reading.record.EphemerisFiles)),
          false}},
        0, width_, points, false);
   if (timing.dasha)
@@ -375,16 +400,19 @@ void PageLayout::Timing(const KeptReading& reading) {
   const qreal top = y_;
   const qreal split = width_ * 0.48;
   const std::vector<qreal> left = {0, split * 0.25, split * 0.68, split * 0.8};
-  Cells({QStringLiteral("Body"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"),
-         QStringLiteral("Lord")},
+  Cells({QCoreApplication::translate("ReadingPage", "Body"),
+         QCoreApplication::translate("ReadingPage", "Nakshatra"),
+         QCoreApplication::translate("ReadingPage", "Pada"),
+         QCoreApplication::translate("ReadingPage", "Lord")},
         left, split, points, true);
   for (int k = 0; k < core::kBodyCount; ++k) {
-    const QString body =
-        k == core::kLagna
-            ? QStringLiteral("Lagna (Asc)")
-            : FromUtf8(reading.record.BodyNames[static_cast<std::size_t>(k)]).trimmed();
+    const QString body = k == core::kLagna
+                             ? QCoreApplication::translate("ReadingPage", "Lagna (Asc)")
+                             : BodyName(reading.record, k);
     const auto& at = timing.nakshatras[static_cast<std::size_t>(k)];
-    Cells(at ? QStringList{body, FromUtf8(dasha::NakshatraName(at->number)),
+    Cells(at ? QStringList{body,
+                           QCoreApplication::translate(
+                               "Nakshatras", std::string(dasha::NakshatraName(at->number)).c_str()),
                            QString::number(at->pada), LordCaption(at->lord)}
              : QStringList{body},
           left, split, points, false);
@@ -395,8 +423,10 @@ void PageLayout::Timing(const KeptReading& reading) {
     const qreal from = split + Pt(14);
     const std::vector<qreal> right = {from, from + (width_ - from) * 0.25,
                                       from + (width_ - from) * 0.5, from + (width_ - from) * 0.75};
-    Cells({QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End"),
-           QStringLiteral("Age at start")},
+    Cells({QCoreApplication::translate("ReadingPage", "Mahadasha"),
+           QCoreApplication::translate("ReadingPage", "Start"),
+           QCoreApplication::translate("ReadingPage", "End"),
+           QCoreApplication::translate("ReadingPage", "Age at start")},
           right, width_, points, true);
     for (const dasha::Mahadasha& maha : timing.dasha->mahadashas)
       Cells({LordCaption(maha.period.lord), DateCaption(maha.period.startDate),
@@ -417,9 +447,16 @@ void DrawFooter(QPainter& painter, QPaintDevice& device, int page, int pages,
   painter.drawLine(QLineF(0, rule, device.width(), rule));
   painter.setFont(font);
   const QString left = kProgram + QStringLiteral(" ") + QStringLiteral(OPC_VERSION);
-  const QString middle =
-      QStringLiteral("Printed ") + QLocale::c().toString(printed, QStringLiteral("d MMMM yyyy"));
-  const QString right = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+  // The month by the program's own names, as on the form.
+  const QString date =
+      QStringLiteral("%1 %2 %3")
+          .arg(printed.day())
+          .arg(QCoreApplication::translate(
+              "Months", QLocale::c().monthName(printed.month()).toUtf8().constData()))
+          .arg(printed.year());
+  const QString middle = QCoreApplication::translate("ReadingPage", "Printed %1").arg(date);
+  const QString right =
+      QCoreApplication::translate("ReadingPage", "Page %1 of %2").arg(page).arg(pages);
   painter.drawText(QPointF(0, baseline), left);
   painter.drawText(QPointF((device.width() - metrics.horizontalAdvance(middle)) / 2, baseline),
                    middle);

@@ -59,6 +59,13 @@ QGroupBox* AddFrame(QWidget* parent, const char* name, const char* caption) {
   return frame;
 }
 
+// The captions that hold what the person typed, shown exactly as typed in every language.
+bool TypedByPerson(std::string_view widget) {
+  for (std::string_view typed : {"lblName", "lblCity", "lblState", "lblCountry"})
+    if (widget == typed) return true;
+  return false;
+}
+
 // The height a line of text takes as drawn: the font's line spacing, rounded up rather than
 // to the nearest pixel (a label of the rounded height can cut the descenders).
 int LineHeight(const QFontMetrics& metrics) {
@@ -375,7 +382,9 @@ void FrmDisplay::ShowSheet(const core::ResultSheet& sheet) {
   for (std::size_t i = 0; i < sheet.captions.size(); ++i) {
     if (!sheet.captions[i]) continue;
     if (auto* label = findChild<QLabel*>(FromUtf8(core::WrittenWidgets()[i].name)))
-      label->setText(SheetCaption(Lines(*sheet.captions[i])));
+      label->setText(TypedByPerson(core::WrittenWidgets()[i].name)
+                         ? Lines(*sheet.captions[i])
+                         : SheetCaption(Lines(*sheet.captions[i])));
   }
   for (ElidedLabel* typed : findChildren<ElidedLabel*>()) typed->ExplainIfCut();
 
