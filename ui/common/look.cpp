@@ -5,10 +5,13 @@
 #include <QWidget>
 #include <cmath>
 
+#include "ui/common/language.h"
+
 namespace ui {
 
 QStringList WithScriptFamilies(QStringList families) {
-  families << QStringLiteral("Lohit Devanagari") << QStringLiteral("Lohit Tamil");
+  if (CurrentLanguage() != Language::English)
+    families << QStringLiteral("Lohit Devanagari") << QStringLiteral("Lohit Tamil");
   return families;
 }
 
@@ -21,10 +24,12 @@ QFont AppFont(qreal pointSize, bool bold) {
       QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
           ? QStringLiteral("Verdana")
           : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-  QFont font(family);
-  // Devanagari and Tamil are shaped even under kScreenTextStrategy: PreferNoShaping leaves
+  // Devanagari and Tamil come from the desktop's fallback (fontconfig: the Lohit fonts the
+  // package depends on), and are shaped even under kScreenTextStrategy: PreferNoShaping leaves
   // out only what a script does not need, and these scripts need their conjuncts and signs.
-  font.setFamilies(WithScriptFamilies({family}));
+  // Naming the Lohit families here would make every font's metrics theirs too (taller lines),
+  // and move English text.
+  QFont font(family);
   font.setStyleHint(QFont::SansSerif, kScreenTextStrategy);
   font.setPointSizeF(pointSize);
   font.setBold(bold);
@@ -33,7 +38,6 @@ QFont AppFont(qreal pointSize, bool bold) {
 
 void UseScreenTextStrategy() {
   QFont general = QApplication::font();
-  general.setFamilies(WithScriptFamilies({general.family()}));
   general.setStyleStrategy(kScreenTextStrategy);
   QApplication::setFont(general);
 }

@@ -36,12 +36,14 @@ inline const QColor kHighlight(0, 128, 128);
 inline constexpr QFont::StyleStrategy kScreenTextStrategy =
     QFont::StyleStrategy(QFont::PreferDefault | QFont::PreferNoShaping);
 
-// The typefaces of Hindi and Tamil text (Debian's fonts-lohit-deva and fonts-lohit-taml), after
-// the Latin ones in every font the program makes: a character the first typeface lacks is
-// drawn from them, on the screen, the page, the PDF and the picture.
+// The families of the page, the PDF and the picture, and after them, in Hindi or Tamil, those
+// of their scripts (Debian's fonts-lohit-deva and fonts-lohit-taml): a character the first
+// typeface lacks is drawn from them. In English the list is as given, as the Lohit families
+// would lend every font their taller line; a Devanagari or Tamil name typed there is drawn
+// from the fallback fontconfig gives, as it is on the screen.
 QStringList WithScriptFamilies(QStringList families);
 
-// Verdana where installed, else the system's general typeface; then the script families.
+// Verdana where installed, else the system's general typeface.
 QFont AppFont(qreal pointSize = 8, bool bold = false);
 // The application's general font (menus, message boxes) with the screen's text strategy.
 void UseScreenTextStrategy();
