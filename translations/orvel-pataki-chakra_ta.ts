@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ta">
 <context>
+    <name>BirthDetails</name>
+    <message>
+        <source>&amp;Open Birth Details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Birth Details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Birth &amp;Details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Birth Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was saved with %2 for %3 at the birth time; the tz data in use (%4) gives %5. The form keeps the %6 of the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zone and daylight saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Birth Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 list has no entry &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 list has no row %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large to hold birth details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The place&apos;s zone cannot be used: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BirthForm</name>
     <message>
         <source>Longitude</source>
@@ -145,6 +212,61 @@
     </message>
 </context>
 <context>
+    <name>Calculation</name>
+    <message>
+        <source>Lahiri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True Chitrapaksha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in formulas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swiss Ephemeris, %1, %2, sunrise: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>upper limb, refracted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>centre of the disc, unrefracted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positions from the program&apos;s own formulas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positions from the Swiss Ephemeris files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positions from the Swiss Ephemeris&apos;s analytical ephemeris (its files could not be used)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CalculationMenu</name>
     <message>
         <source>&amp;Built-in formulas</source>
@@ -244,6 +366,150 @@
     </message>
     <message>
         <source>A choice of the Swiss Ephemeris</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartPicture</name>
+    <message>
+        <source>Born %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dasha</name>
+    <message>
+        <source>Balance of %1&apos;s mahadasha at birth: %2 years %3 months %4 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years of %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DashaTab</name>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ketu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nakshatra and pada of each body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vimshottari mahadashas and their antardashas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age at start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance at birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dasha year length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nakshatra and dasha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nakshatra &amp;&amp; Dasha</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not all of it could be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is the file being read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -407,6 +673,151 @@
     </message>
 </context>
 <context>
+    <name>Nakshatras</name>
+    <message>
+        <source>Ashwini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bharani</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krittika</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rohini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mrigashira</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ardra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Punarvasu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pushya</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ashlesha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purva Phalguni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uttara Phalguni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chitra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vishakha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anuradha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purva Ashadha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uttara Ashadha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shravana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dhanishta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shatabhisha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purva Bhadrapada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uttara Bhadrapada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revati</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlacePicker</name>
+    <message>
+        <source>Place and clock status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the city of birth to choose it from the offline atlas: its coordinates, zone and daylight saving then follow from the birth date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offline atlas could not be read (%1); enter the place, its coordinates and zone by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Printing is not available: the printing module %1 could not be loaded (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not this program&apos;s printing module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing is not available: the printing module %1 was not found in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Orvel Pataki Chakra generates the Pataki Chakra of your natal chart based on Vedic Astrology principles. The Pataki Chakra or Tri Pataki Chakra means a flag of three in Sanskrit. It gives you information about your ill health and the planetary influences on the Moon.</source>
@@ -497,6 +908,180 @@
     </message>
 </context>
 <context>
+    <name>ReadingCommands</name>
+    <message>
+        <source>Export PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Chart Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;Chart Image...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadingPage</name>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no zone selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pataki Chakra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the place&apos;s own clock · %1 used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · daylight saving %2 · %3 used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shaded: the Lagna&apos;s sign and its vedha signs.  (R): retrograde.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagna (Asc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamardha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamardhapati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dandadhipati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rashi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planetary positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pataki Chakra details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nakshatra and Vimshottari dasha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From the Moon of: %1. %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mahadasha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age at start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ResultFrame</name>
     <message>
         <source>Orvel Pataki Chakra Chart</source>
@@ -512,6 +1097,355 @@
     </message>
     <message>
         <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultWindow</name>
+    <message>
+        <source>Hora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vedic Planetary Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surya/Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chandra/Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budha/Mercury</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shukra/Venus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mangala/Mars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guru/Jupiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shani/Saturn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu/North Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ketu/South node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asc/Lagna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of Birth :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of Birth :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude   :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planetary Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pataki Chakra Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaar/Day of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun Rise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamaradha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamardhapati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dandadhipati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lagna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rashi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pataki Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> More About Vedha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discuss your chart in our astrology forum</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Services</name>
+    <message>
+        <source>No web browser could be started for this page. To visit it, copy its address into a browser:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ketu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vrishabha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mithuna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kataka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kanya</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vrishchika</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dhanush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makara</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kumbha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meena</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dinamana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ratrimana</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Signs</name>
+    <message>
+        <source>Aries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SingleCopy</name>
+    <message>
+        <source>Application is already running</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
