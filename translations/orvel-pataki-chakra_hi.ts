@@ -377,6 +377,233 @@
     </message>
 </context>
 <context>
+    <name>ClockStatus</name>
+    <message>
+        <source> as you answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> did not exist there. Most likely it means </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> happened twice: the clocks went back from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> minutes ahead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> on the new clock (</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> the clocks jumped from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>) would have shown as </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>), the moment the </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, but the state, country, coordinates and clock are those of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, or pick it from the atlas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, still summer time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, the clock before the change, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Keep them for </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. The birth time stays as you typed it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Which of the two was the birth?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: the atlas no longer sets the clock; pick the city again to let it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: the birth date is not a date of the calendar; the clock is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; most likely it means </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; read as </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; taken as the </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the reading will ask whether to keep them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; tz database </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City changed by hand: the state, country, coordinates and clock are still those of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City entered by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the state, country, coordinates and time zone of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The City reads &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first (</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The place was changed elsewhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The second (</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ahead of standard time all year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ahead of standard time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock before the change (</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clocks were </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>local mean time of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>local mean time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no common clock yet: local mean time of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set back from the usual clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>war time, kept all year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>war time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>winter time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State entered by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country entered by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude entered by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude entered by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving set by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude set by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude set by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone chosen by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this time did not exist there: clocks went from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this time happened twice there, as clocks went back from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the city of birth to choose it from the offline atlas: its coordinates, zone and daylight saving then follow from the birth date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Dasha</name>
     <message>
         <source>Balance of %1&apos;s mahadasha at birth: %2 years %3 months %4 days</source>
@@ -787,10 +1014,6 @@
     <name>PlacePicker</name>
     <message>
         <source>Place and clock status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type the city of birth to choose it from the offline atlas: its coordinates, zone and daylight saving then follow from the birth date and time.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace ui {
 
@@ -26,7 +29,7 @@ namespace {
                       "Please Enter Value Between 0 And 59 in the  Minute of Latitude")};
 
 // core::kMonthNames, for the form's month list.
-[[maybe_unused]] constexpr const char* kMonths[] = {
+constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("Months", "January"),   QT_TRANSLATE_NOOP("Months", "February"),
     QT_TRANSLATE_NOOP("Months", "March"),     QT_TRANSLATE_NOOP("Months", "April"),
     QT_TRANSLATE_NOOP("Months", "May"),       QT_TRANSLATE_NOOP("Months", "June"),
@@ -84,6 +87,73 @@ namespace {
     QT_TRANSLATE_NOOP("Nakshatras", "Uttara Bhadrapada"),
     QT_TRANSLATE_NOOP("Nakshatras", "Revati")};
 
+// The fixed words of the clock sentences places/ writes (clock_status.cpp, place_entry.cpp)
+// and of the form's own hand-edit notes, each translated where it stands in a sentence: the
+// words between them (place names, dates, offsets, "to", "on") stay as written. The longest
+// come first, so that "war time, kept all year" goes whole before "war time".
+constexpr const char* kClockFragments[] = {
+    QT_TRANSLATE_NOOP("ClockStatus", " as you answered"),
+    QT_TRANSLATE_NOOP("ClockStatus", " did not exist there. Most likely it means "),
+    QT_TRANSLATE_NOOP("ClockStatus", " happened twice: the clocks went back from "),
+    QT_TRANSLATE_NOOP("ClockStatus", " minutes ahead"),
+    QT_TRANSLATE_NOOP("ClockStatus", " on the new clock ("),
+    QT_TRANSLATE_NOOP("ClockStatus", " the clocks jumped from "),
+    QT_TRANSLATE_NOOP("ClockStatus", ") would have shown as "),
+    QT_TRANSLATE_NOOP("ClockStatus", "), the moment the "),
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      ", but the state, country, coordinates and clock are those of "),
+    QT_TRANSLATE_NOOP("ClockStatus", ", or pick it from the atlas."),
+    QT_TRANSLATE_NOOP("ClockStatus", ", still summer time)"),
+    QT_TRANSLATE_NOOP("ClockStatus", ", the clock before the change, "),
+    QT_TRANSLATE_NOOP("ClockStatus", ". Keep them for "),
+    QT_TRANSLATE_NOOP("ClockStatus", ". The birth time stays as you typed it."),
+    QT_TRANSLATE_NOOP("ClockStatus", ". Which of the two was the birth?"),
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      ": the atlas no longer sets the clock; pick the city again to let it."),
+    QT_TRANSLATE_NOOP(
+        "ClockStatus",
+        ": the birth date is not a date of the calendar; the clock is left as it is."),
+    QT_TRANSLATE_NOOP("ClockStatus", "; most likely it means "),
+    QT_TRANSLATE_NOOP("ClockStatus", "; read as "),
+    QT_TRANSLATE_NOOP("ClockStatus", "; taken as the "),
+    QT_TRANSLATE_NOOP("ClockStatus", "; the reading will ask whether to keep them."),
+    QT_TRANSLATE_NOOP("ClockStatus", "; tz database "),
+    QT_TRANSLATE_NOOP(
+        "ClockStatus",
+        "City changed by hand: the state, country, coordinates and clock are still those of "),
+    QT_TRANSLATE_NOOP("ClockStatus", "City entered by hand"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Clear them"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Enter the state, country, coordinates and time zone of "),
+    QT_TRANSLATE_NOOP("ClockStatus", "Keep them"),
+    QT_TRANSLATE_NOOP("ClockStatus", "The City reads \""),
+    QT_TRANSLATE_NOOP("ClockStatus", "The first ("),
+    QT_TRANSLATE_NOOP("ClockStatus", "The place was changed elsewhere"),
+    QT_TRANSLATE_NOOP("ClockStatus", "The second ("),
+    QT_TRANSLATE_NOOP("ClockStatus", "ahead of standard time all year"),
+    QT_TRANSLATE_NOOP("ClockStatus", "ahead of standard time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "clock before the change ("),
+    QT_TRANSLATE_NOOP("ClockStatus", "clocks were "),
+    QT_TRANSLATE_NOOP("ClockStatus", "double summer time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "local mean time of "),
+    QT_TRANSLATE_NOOP("ClockStatus", "local mean time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "no common clock yet: local mean time of "),
+    QT_TRANSLATE_NOOP("ClockStatus", "set back from the usual clock"),
+    QT_TRANSLATE_NOOP("ClockStatus", "standard time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "summer time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "war time, kept all year"),
+    QT_TRANSLATE_NOOP("ClockStatus", "war time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "winter time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "State entered by hand"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Country entered by hand"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Longitude entered by hand"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Latitude entered by hand"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Daylight saving set by hand"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Longitude set by hand"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Latitude set by hand"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Time zone chosen by hand"),
+    QT_TRANSLATE_NOOP("ClockStatus", "this time did not exist there: clocks went from "),
+    QT_TRANSLATE_NOOP("ClockStatus", "this time happened twice there, as clocks went back from ")};
+
 }  // namespace
 
 QString LibraryMessage(std::string_view message) {
@@ -101,6 +171,29 @@ QString SheetCaption(const QString& caption) {
            (mark < 0 ? QString() : line.mid(mark));
   }
   return lines.join(QLatin1Char('\n'));
+}
+
+QString ClockText(const QString& text) {
+  const QString whole = QCoreApplication::translate("ClockStatus", text.toUtf8().constData());
+  if (whole != text) return whole;
+  // In English nothing is translated; the sentence stays as places/ wrote it.
+  std::vector<std::string_view> fragments(std::begin(kClockFragments), std::end(kClockFragments));
+  std::stable_sort(fragments.begin(), fragments.end(),
+                   [](std::string_view a, std::string_view b) { return a.size() > b.size(); });
+  QString translated = text;
+  for (std::string_view fragment : fragments) {
+    const QString source = QString::fromUtf8(fragment.data(), qsizetype(fragment.size()));
+    const QString target = QCoreApplication::translate("ClockStatus", fragment.data());
+    if (target != source) translated.replace(source, target);
+  }
+  // Dates are written "15 December 1943": the month by the program's own names.
+  for (const char* month : kMonths) {
+    const QString source = QStringLiteral(" %1 ").arg(QLatin1String(month));
+    const QString target = QCoreApplication::translate("Months", month);
+    if (target != QLatin1String(month))
+      translated.replace(source, QStringLiteral(" %1 ").arg(target));
+  }
+  return translated;
 }
 
 QString Description() {

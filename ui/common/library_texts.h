@@ -16,6 +16,11 @@ QString LibraryMessage(std::string_view message);
 // as written.
 QString SheetCaption(const QString& caption);
 
+// A clock sentence of places/ (the form's status line, its questions and their answers, the
+// clock used): translated whole where the translations hold it, else its fixed words one by
+// one (context "ClockStatus"); the place names, dates and offsets in it stay as written.
+QString ClockText(const QString& text);
+
 // The description of the program the form and the about box show.
 QString Description();
 

@@ -245,7 +245,7 @@ void PageLayout::Header(const KeptReading& reading) {
              QStringLiteral(", "));
   // The clock the atlas decided, in words; else the row and box as the person set them.
   const QString zone =
-      !reading.clock.empty() ? FromUtf8(reading.clock)
+      !reading.clock.empty() ? ClockText(FromUtf8(reading.clock))
       : std::holds_alternative<core::ExactOrigin>(r.Birth.offset.origin)
           ? QCoreApplication::translate("ReadingPage", "the place's own clock · %1 used")
                 .arg(UtcOffset(r))

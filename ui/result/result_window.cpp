@@ -261,7 +261,7 @@ void FrmDisplay::BuildDetailsPanel() {
 
 void FrmDisplay::ShowClock(const QString& clock) {
   auto* value = findChild<ElidedLabel*>(QStringLiteral("lblClockUsed"));
-  value->setText(clock);
+  value->setText(ClockText(clock));
   value->ExplainIfCut();
   value->setVisible(!clock.isEmpty());
   findChild<QWidget*>(QStringLiteral("lblClockCaption"))->setVisible(!clock.isEmpty());
