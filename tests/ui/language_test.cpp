@@ -20,6 +20,7 @@
 #include "fakes.h"
 #include "ui/app/command_line.h"
 #include "ui/app/program.h"
+#include "ui/common/library_texts.h"
 #include "ui/common/settings_file.h"
 #include "ui/form/birth_form.h"
 #include "ui/result/result_frame.h"
@@ -43,6 +44,21 @@ class MarkingTranslator : public QTranslator {
         return QStringLiteral("«%1»").arg(QString::fromUtf8(source));
     return {};
   }
+};
+
+// Translates the texts it is given, each in its context.
+class TableTranslator : public QTranslator {
+ public:
+  explicit TableTranslator(QMap<QPair<QString, QString>, QString> table)
+      : table_(std::move(table)) {}
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* source, const char* = nullptr,
+                    int = -1) const override {
+    return table_.value({QString::fromUtf8(context), QString::fromUtf8(source)});
+  }
+
+ private:
+  QMap<QPair<QString, QString>, QString> table_;
 };
 
 QProcessEnvironment Environment(const QList<std::pair<QString, QString>>& variables) {
@@ -217,6 +233,25 @@ class LanguageTest : public QObject {
     QCoreApplication::removeTranslator(&marking);
     DeliverLanguageChange();
     QCOMPARE(texts(), english);
+  }
+
+  // The clock sentence of places/ is translated by its fixed words, the longest first; the
+  // place, the date's digits and the offset stay as written, and English is left alone.
+  void clockSentenceByItsFixedWords() {
+    const QString english = QStringLiteral(
+        "Delhi, 15 December 1943 12:00: clocks were UTC+6:30 (war time, kept all year); tz "
+        "database 2026f, Asia/Kolkata");
+    QCOMPARE(ui::ClockText(english), english);
+    TableTranslator table({{{"ClockStatus", "clocks were "}, "घड़ियाँ थीं "},
+                           {{"ClockStatus", "war time, kept all year"}, "युद्ध समय, पूरे वर्ष"},
+                           {{"ClockStatus", "war time"}, "युद्ध समय"},
+                           {{"ClockStatus", "; tz database "}, "; tz डेटाबेस "},
+                           {{"Months", "December"}, "दिसंबर"}});
+    QCoreApplication::installTranslator(&table);
+    QCOMPARE(ui::ClockText(english),
+             QStringLiteral("Delhi, 15 दिसंबर 1943 12:00: घड़ियाँ थीं UTC+6:30 (युद्ध समय, पूरे "
+                            "वर्ष); tz डेटाबेस 2026f, Asia/Kolkata"));
+    QCoreApplication::removeTranslator(&table);
   }
 
   void resultWindowShowsItsReadingAgain() {
