@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ta">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth places from GeoNames (www.geonames.org), licensed under CC BY 4.0. Clocks of the birth places from the tz database, release %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BirthDetails</name>
     <message>
         <source>&amp;Open Birth Details...</source>
@@ -737,25 +756,6 @@
     </message>
     <message>
         <source>it is the file being read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>FrmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Birth places from GeoNames (www.geonames.org), licensed under CC BY 4.0. Clocks of the birth places from the tz database, release %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Credits</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

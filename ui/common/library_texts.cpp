@@ -1,6 +1,7 @@
 #include "ui/common/library_texts.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <string>
@@ -167,10 +168,21 @@ QString SheetCaption(const QString& caption) {
     const qsizetype mark = line.indexOf(QLatin1String(" (R)"));
     const QString word = mark < 0 ? line : line.left(mark);
     if (word.isEmpty()) continue;
-    line = QCoreApplication::translate("Sheet", word.toUtf8().constData()) +
+    const QString translated = QCoreApplication::translate("Sheet", word.toUtf8().constData());
+    // A date or time in a caption ("14 August 1947 05:49:00") keeps all but its month's name.
+    line = (translated != word ? translated : WithMonthNames(word)) +
            (mark < 0 ? QString() : line.mid(mark));
   }
   return lines.join(QLatin1Char('\n'));
+}
+
+QString WithMonthNames(QString text) {
+  for (const char* month : kMonths) {
+    const QString target = QCoreApplication::translate("Months", month);
+    if (target == QLatin1String(month)) continue;
+    text.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(QLatin1String(month))), target);
+  }
+  return text;
 }
 
 QString ClockText(const QString& text) {
@@ -186,14 +198,7 @@ QString ClockText(const QString& text) {
     const QString target = QCoreApplication::translate("ClockStatus", fragment.data());
     if (target != source) translated.replace(source, target);
   }
-  // Dates are written "15 December 1943": the month by the program's own names.
-  for (const char* month : kMonths) {
-    const QString source = QStringLiteral(" %1 ").arg(QLatin1String(month));
-    const QString target = QCoreApplication::translate("Months", month);
-    if (target != QLatin1String(month))
-      translated.replace(source, QStringLiteral(" %1 ").arg(target));
-  }
-  return translated;
+  return WithMonthNames(translated);
 }
 
 QString Description() {

@@ -16,6 +16,10 @@ QString LibraryMessage(std::string_view message);
 // as written.
 QString SheetCaption(const QString& caption);
 
+// `text` with the English month names in it ("15 December 1943", "August/15/1947") by the
+// program's own names of the language in use (context "Months").
+QString WithMonthNames(QString text);
+
 // A clock sentence of places/ (the form's status line, its questions and their answers, the
 // clock used): translated whole where the translations hold it, else its fixed words one by
 // one (context "ClockStatus"); the place names, dates and offsets in it stay as written.

@@ -135,11 +135,11 @@ QImage ChartPicture(const KeptReading& reading) {
   painter.drawText(caption.adjusted(0, 2, 0, -kCaptionHeight / 2), Qt::AlignCenter,
                    QString::fromStdString(reading.record.PersonName));
   painter.setFont(PageFont(9));
-  const QString born =
-      reading.record.BirthMoment
-          ? QCoreApplication::translate("ChartPicture", "Born %1")
-                .arg(QString::fromStdString(reading::DateTimeText(*reading.record.BirthMoment)))
-          : QString();
+  const QString born = reading.record.BirthMoment
+                           ? QCoreApplication::translate("ChartPicture", "Born %1")
+                                 .arg(WithMonthNames(QString::fromStdString(
+                                     reading::DateTimeText(*reading.record.BirthMoment))))
+                           : QString();
   painter.drawText(caption.adjusted(0, kCaptionHeight / 2, 0, -2), Qt::AlignCenter, born);
   painter.end();
   return image;

@@ -239,10 +239,10 @@ void PageLayout::Header(const KeptReading& reading) {
   Flow({{FromUtf8(r.PersonName), true}}, 0, width_ - kindWidth - Pt(12), 18, true);
   y_ += Pt(4);
 
-  const QString born =
-      Joined({WrittenWord(sheet, "lblVaar"),
-              r.BirthMoment ? FromUtf8(reading::DateTimeText(*r.BirthMoment)) : QString()},
-             QStringLiteral(", "));
+  const QString born = Joined(
+      {WrittenWord(sheet, "lblVaar"),
+       r.BirthMoment ? WithMonthNames(FromUtf8(reading::DateTimeText(*r.BirthMoment))) : QString()},
+      QStringLiteral(", "));
   // The clock the atlas decided, in words; else the row and box as the person set them.
   const QString zone =
       !reading.clock.empty() ? ClockText(FromUtf8(reading.clock))
@@ -296,8 +296,8 @@ void PageLayout::ChartBlock(const KeptReading& reading) {
   const auto yamardha = static_cast<std::int32_t>(std::nearbyint(r.PeriodSeconds / 8.0));
   const std::pair<QString, QString> rows[] = {
       {QCoreApplication::translate("ReadingPage", "Weekday"), WrittenWord(sheet, "lblVaar")},
-      {QCoreApplication::translate("ReadingPage", "Sunrise"), Written(sheet, "lblSunRise")},
-      {QCoreApplication::translate("ReadingPage", "Sunset"), Written(sheet, "lblSunSet")},
+      {QCoreApplication::translate("ReadingPage", "Sunrise"), WrittenWord(sheet, "lblSunRise")},
+      {QCoreApplication::translate("ReadingPage", "Sunset"), WrittenWord(sheet, "lblSunSet")},
       {period.isEmpty() ? QCoreApplication::translate("ReadingPage", "Period") : period,
        period.isEmpty() ? QString() : Duration(r.PeriodSeconds)},
       {QCoreApplication::translate("ReadingPage", "Yamardha"),
