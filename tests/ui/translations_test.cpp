@@ -6,6 +6,9 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "core/form_entries.h"
+#include "core/zone_table.h"
+
 namespace {
 
 const QString kDirectory = QStringLiteral(OPC_TRANSLATIONS_DIR);
@@ -13,6 +16,7 @@ const QString kDirectory = QStringLiteral(OPC_TRANSLATIONS_DIR);
 struct Entries {
   QString language;
   int messages = 0;
+  QSet<QString> sources;             // "context: source"
   QStringList unfinished, obsolete;  // "context: source"
   QString error;                     // the reader's, where the file is not well formed
 };
@@ -36,6 +40,7 @@ Entries Read(const QString& path) {
       ++entries.messages;
     } else if (xml.name() == QLatin1String("source")) {
       source = xml.readElementText();
+      entries.sources.insert(context + QStringLiteral(": ") + source);
     } else if (xml.name() == QLatin1String("translation")) {
       const QStringView type = xml.attributes().value(QLatin1String("type"));
       const QString what = context + QStringLiteral(": ") + source;
@@ -72,6 +77,24 @@ class TranslationsTest : public QObject {
     QCOMPARE(entries.language, language);
     QVERIFY2(entries.messages > 0, "no entries: run the update_translations target");
     QVERIFY2(entries.obsolete.isEmpty(), qPrintable(entries.obsolete.join('\n')));
+  }
+
+  // The library's texts shown through the translations are listed for lupdate by hand
+  // (ui/common/library_texts.cpp): every row of the zone table and every month is there.
+  void holdsTheLibrarysListedTexts_data() { Files(); }
+  void holdsTheLibrarysListedTexts() {
+    QFETCH(QString, file);
+    const Entries entries = Read(kDirectory + QLatin1Char('/') + file);
+    for (const core::ZoneRow& row : core::ZoneTable()) {
+      const QString key = QStringLiteral("Zones: ") +
+                          QString::fromUtf8(row.text.data(), qsizetype(row.text.size()));
+      QVERIFY2(entries.sources.contains(key), qPrintable(key));
+    }
+    for (const std::string_view month : core::kMonthNames) {
+      const QString key =
+          QStringLiteral("Months: ") + QString::fromUtf8(month.data(), qsizetype(month.size()));
+      QVERIFY2(entries.sources.contains(key), qPrintable(key));
+    }
   }
 
   void everyEntryFinished_data() { Files(); }

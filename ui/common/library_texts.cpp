@@ -155,6 +155,81 @@ constexpr const char* kClockFragments[] = {
     QT_TRANSLATE_NOOP("ClockStatus", "this time did not exist there: clocks went from "),
     QT_TRANSLATE_NOOP("ClockStatus", "this time happened twice there, as clocks went back from ")};
 
+// The rows of the zone list (core/zone_table.cpp), each whole: the words are translated, the
+// abbreviation and the offset kept.
+[[maybe_unused]] constexpr const char* kZoneRows[] = {
+    QT_TRANSLATE_NOOP("Zones", "Alaska/Hawaii Daylight Time,AHDT,-9.0"),
+    QT_TRANSLATE_NOOP("Zones", "Alaska/Hawaii Standard Time,AHST,-10.0"),
+    QT_TRANSLATE_NOOP("Zones", "Alaska/Hawaii War Time,AHWT,-9.0"),
+    QT_TRANSLATE_NOOP("Zones", "Atlantic Standard Time,AST,-4.0"),
+    QT_TRANSLATE_NOOP("Zones", "Atlantic War Time,AWT,-3.0"),
+    QT_TRANSLATE_NOOP("Zones", "Australian Central Daylight Time,ACDT,+10.5"),
+    QT_TRANSLATE_NOOP("Zones", "Australian Central Standard Time,ACST,+9.5"),
+    QT_TRANSLATE_NOOP("Zones", "Australian Eastern Daylight Time,AEDT,+11.0"),
+    QT_TRANSLATE_NOOP("Zones", "Australian Eastern Standard Time,AEST,+10.0"),
+    QT_TRANSLATE_NOOP("Zones", "Australian Western Daylight Time,AWDT,+9.0"),
+    QT_TRANSLATE_NOOP("Zones", "Australian Western Standard Time,AWST,+8.0"),
+    QT_TRANSLATE_NOOP("Zones", "Azores Time, AT, -2.0"),
+    QT_TRANSLATE_NOOP("Zones", "Baghdad Time, BAT, +3.0"),
+    QT_TRANSLATE_NOOP("Zones", "Bering Standard Time,BET,-11.0"),
+    QT_TRANSLATE_NOOP("Zones", "Brazil Zone 2,BZT2,-3.0"),
+    QT_TRANSLATE_NOOP("Zones", "British Double Summer Time,BDST,+2.0"),
+    QT_TRANSLATE_NOOP("Zones", "British Summer Time,BST,+1.0"),
+    QT_TRANSLATE_NOOP("Zones", "British War Time,BWT,+2.0"),
+    QT_TRANSLATE_NOOP("Zones", "Central Daylight Time,CDT,-5.0"),
+    QT_TRANSLATE_NOOP("Zones", "Central European Daylight,CED,+2.0"),
+    QT_TRANSLATE_NOOP("Zones", "Central European Time,CET,+1.0"),
+    QT_TRANSLATE_NOOP("Zones", "Central Standard Time,CST,-6.0"),
+    QT_TRANSLATE_NOOP("Zones", "Central War Time,CWT,-5.0"),
+    QT_TRANSLATE_NOOP("Zones", "China Coast Time,CCT,+8.0"),
+    QT_TRANSLATE_NOOP("Zones", "Eastern Daylight Time,EDT,-4.0"),
+    QT_TRANSLATE_NOOP("Zones", "Eastern European Daylight Time,EED,+3.0"),
+    QT_TRANSLATE_NOOP("Zones", "Eastern European Time,EET,+2.0"),
+    QT_TRANSLATE_NOOP("Zones", "Eastern Standard Time,EST,-5.0"),
+    QT_TRANSLATE_NOOP("Zones", "Eastern War Time,EWT,-4.0"),
+    QT_TRANSLATE_NOOP("Zones", "Greenwich Mean Time,GMT,0.0"),
+    QT_TRANSLATE_NOOP("Zones", "Guam Standard Time,GST,+10.0"),
+    QT_TRANSLATE_NOOP("Zones", "Hawaiian Daylight Time,HDT,-9.5"),
+    QT_TRANSLATE_NOOP("Zones", "Hawaiian Standard Time,HST,-10.5"),
+    QT_TRANSLATE_NOOP("Zones", "Hawaiian War Time,HWT,-9.5"),
+    QT_TRANSLATE_NOOP("Zones", "Indian Time, IST, +5.3"),
+    QT_TRANSLATE_NOOP("Zones", "Int'l Date Line East,IDLE,+12.0"),
+    QT_TRANSLATE_NOOP("Zones", "Int'l Date Line West,IDLW,-12.0"),
+    QT_TRANSLATE_NOOP("Zones", "Iran Time, IT, +3.5"),
+    QT_TRANSLATE_NOOP("Zones", "Japan Standard Time,JST,+9.0"),
+    QT_TRANSLATE_NOOP("Zones", "Java Time, JT, +7.5"),
+    QT_TRANSLATE_NOOP("Zones", "Middle European Daylight Time,MED,+2.0"),
+    QT_TRANSLATE_NOOP("Zones", "Middle European Time,MET,+1.0"),
+    QT_TRANSLATE_NOOP("Zones", "Moluccas Time, MT, +8.5"),
+    QT_TRANSLATE_NOOP("Zones", "Mountain Daylight Time,MDT,-6.0"),
+    QT_TRANSLATE_NOOP("Zones", "Mountain Standard Time,MST,-7.0"),
+    QT_TRANSLATE_NOOP("Zones", "Mountain War Time,MWT,-6.0"),
+    QT_TRANSLATE_NOOP("Zones", "New Zealand Std Summer Time,NZST,+13.0"),
+    QT_TRANSLATE_NOOP("Zones", "New Zealand Std Time,NZT,+12.0"),
+    QT_TRANSLATE_NOOP("Zones", "New Zealand Summer Time,NZS,+12.5"),
+    QT_TRANSLATE_NOOP("Zones", "New Zealand Time,NZ,+11.5"),
+    QT_TRANSLATE_NOOP("Zones", "Newfoundland Standard Time,NST,-3.5"),
+    QT_TRANSLATE_NOOP("Zones", "Nome Time, NT, -11.0"),
+    QT_TRANSLATE_NOOP("Zones", "North Sumatra Time,NST,+6.5"),
+    QT_TRANSLATE_NOOP("Zones", "Pacific Daylight Time,PDT,-7.0"),
+    QT_TRANSLATE_NOOP("Zones", "Pacific Standard Time,PST,-8.0"),
+    QT_TRANSLATE_NOOP("Zones", "Pacific War Time,PWT,-7.0"),
+    QT_TRANSLATE_NOOP("Zones", "South Australia Daylight Time,SAD,+10.5"),
+    QT_TRANSLATE_NOOP("Zones", "South Australia Daylight Time,SDT,+10.5"),
+    QT_TRANSLATE_NOOP("Zones", "South Australia Standard Time,SAST,+9.5"),
+    QT_TRANSLATE_NOOP("Zones", "South Australia Standard Time,SAT,+9.5"),
+    QT_TRANSLATE_NOOP("Zones", "South Sumatra Time,SST,+7.0"),
+    QT_TRANSLATE_NOOP("Zones", "Universal Time, UT, 0.0"),
+    QT_TRANSLATE_NOOP("Zones", "USSR Zone 10,UZ10,+11.0"),
+    QT_TRANSLATE_NOOP("Zones", "USSR Zone 3,USZ3,+4.0"),
+    QT_TRANSLATE_NOOP("Zones", "USSR Zone 4,USZ4,+5.0"),
+    QT_TRANSLATE_NOOP("Zones", "USSR Zone 5,USZ5,+6.0"),
+    QT_TRANSLATE_NOOP("Zones", "USSR Zone 6,USZ6,+7.0"),
+    QT_TRANSLATE_NOOP("Zones", "West Africa Time,WAT,-1.0"),
+    QT_TRANSLATE_NOOP("Zones", "Yukon Daylight Time,YDT,-8.0"),
+    QT_TRANSLATE_NOOP("Zones", "Yukon Standard Time,YST,-9.0"),
+    QT_TRANSLATE_NOOP("Zones", "Yukon War Time,YWT,-8.0")};
+
 }  // namespace
 
 QString LibraryMessage(std::string_view message) {
@@ -199,6 +274,10 @@ QString ClockText(const QString& text) {
     if (target != source) translated.replace(source, target);
   }
   return WithMonthNames(translated);
+}
+
+QString ZoneRowText(std::string_view row) {
+  return QCoreApplication::translate("Zones", std::string(row).c_str());
 }
 
 QString Description() {

@@ -25,6 +25,9 @@ QString WithMonthNames(QString text);
 // one (context "ClockStatus"); the place names, dates and offsets in it stay as written.
 QString ClockText(const QString& text);
 
+// A row of the form's zone list ("Indian Time,IST,+5.3"), context "Zones".
+QString ZoneRowText(std::string_view row);
+
 // The description of the program the form and the about box show.
 QString Description();
 

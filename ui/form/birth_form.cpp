@@ -76,10 +76,6 @@ void FillNumbers(QComboBox* list, int first, int last) {
   Fill(list, numbers);
 }
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent) {
   auto* label = Titled(new QLabel(parent), "text", text);
   label->setTextFormat(Qt::PlainText);
@@ -307,7 +303,7 @@ QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& box
 
 void FrmMain::FillLists() {
   QStringList zones;
-  for (const core::ZoneRow& row : core::ZoneTable()) zones << FromUtf8(row.text);
+  for (const core::ZoneRow& row : core::ZoneTable()) zones << ZoneRowText(row.text);
   FillMonths();
   Fill(cmbTimeZone_, zones);
   FillNumbers(cboDate_, 1, 31);
@@ -323,15 +319,23 @@ void FrmMain::FillMonths() {
   QStringList months;
   for (const std::string_view month : core::kMonthNames)
     months << QCoreApplication::translate("Months", std::string(month).c_str());
-  const int kept = cboMonth_->currentIndex();
   Fill(cboMonth_, months);
-  cboMonth_->setCurrentIndex(kept);
 }
 
 void FrmMain::FillMonthsOnLanguageChange() {
-  // The month is kept by its place in the list, so its name may follow the language.
+  // The month and the zone are kept by their place in the list, so their names may follow the
+  // language. The texts change in place: the choice, and the zone list's extra entry for an
+  // exact offset after the rows, stay as they are, and no list reports a new choice.
   WhenTranslated(this, [this] {
-    if (cboMonth_) FillMonths();
+    if (!cboMonth_ || !cmbTimeZone_) return;
+    auto* months = qobject_cast<QStringListModel*>(cboMonth_->model());
+    for (int i = 0; months && i < months->rowCount(); ++i)
+      months->setData(months->index(i),
+                      QCoreApplication::translate(
+                          "Months", std::string(core::kMonthNames[std::size_t(i)]).c_str()));
+    auto* zones = qobject_cast<QStringListModel*>(cmbTimeZone_->model());
+    for (int i = 0; zones && i < core::kZoneCount; ++i)
+      zones->setData(zones->index(i), ZoneRowText(core::ZoneTable()[std::size_t(i)].text));
   });
 }
 

@@ -88,10 +88,10 @@ QString Degrees(double value) {
       .arg(arcSeconds % 60, 2, 10, QChar('0'));
 }
 
-QString ZoneRowText(int row) {
+QString ZoneRow(int row) {
   if (row < 0 || row >= core::kZoneCount)
     return QCoreApplication::translate("ReadingPage", "no zone selected");
-  return FromUtf8(core::ZoneTable()[static_cast<std::size_t>(row)].text);
+  return ZoneRowText(core::ZoneTable()[static_cast<std::size_t>(row)].text);
 }
 
 // How many of the first `most` characters of `text` fit in `room` (at least one). Starts are
@@ -250,7 +250,7 @@ void PageLayout::Header(const KeptReading& reading) {
           ? QCoreApplication::translate("ReadingPage", "the place's own clock · %1 used")
                 .arg(UtcOffset(r))
           : QCoreApplication::translate("ReadingPage", "%1 · daylight saving %2 · %3 used")
-                .arg(ZoneRowText(reading.entries.cmbTimeZone),
+                .arg(ZoneRow(reading.entries.cmbTimeZone),
                      r.IsDst ? QCoreApplication::translate("ReadingPage", "on")
                              : QCoreApplication::translate("ReadingPage", "off"),
                      UtcOffset(r));
