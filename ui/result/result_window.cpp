@@ -132,6 +132,7 @@ FrmDisplay::FrmDisplay(LinkOpener& links, QWidget* parent) : QWidget(parent) {
   // (this hook, made last, gets the event after them).
   WhenTranslated(this, [this] {
     if (sheet_) ShowSheet(*sheet_);
+    if (!clock_.isEmpty()) ShowClock(clock_);
   });
   // Tab reads the window as the eye does: the forum's address at the top, the details, the
   // Pataki Chakra tabs and the reading text under them.
@@ -260,6 +261,7 @@ void FrmDisplay::BuildDetailsPanel() {
 }
 
 void FrmDisplay::ShowClock(const QString& clock) {
+  clock_ = clock;
   auto* value = findChild<ElidedLabel*>(QStringLiteral("lblClockUsed"));
   value->setText(ClockText(clock));
   value->ExplainIfCut();

@@ -56,6 +56,7 @@ class FrmDisplay : public QWidget {
   QHash<QLabel*, QLabel*> captions_;        // value label to its caption
   QList<QWidget*> tabOrder_;                // the controls in reading order
   std::optional<core::ResultSheet> sheet_;  // the reading shown, kept to show it again
+  QString clock_;                           // the clock used, as written, to show it again
 };
 
 }  // namespace ui
