@@ -9,7 +9,8 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := build-essential cmake pkg-config qt6-base-dev libgl-dev nlohmann-json3-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth \
             desktop-file-utils appstream lintian poppler-utils tzdata \
-            libswe-dev swe-basic-data
+            libswe-dev swe-basic-data qt6-tools-dev qt6-l10n-tools \
+            fonts-lohit-deva fonts-lohit-taml
 
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -17,7 +18,7 @@ SANITIZE_SWEEP ?= 50000
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
-.PHONY: run test build deps configure clean format sanitize fuzz deb
+.PHONY: run test build deps configure clean format sanitize fuzz deb translations
 
 run: build
 	./$(BUILD)/ui/orvel-pataki-chakra
@@ -28,6 +29,10 @@ test: build
 # The Debian package from the Release build (packaging/Packaging.cmake says what goes in).
 deb: build
 	cd $(BUILD) && cpack -G DEB
+
+# Brings translations/*.ts up to the texts of the sources (lupdate); the build compiles them.
+translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)

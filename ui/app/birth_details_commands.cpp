@@ -1,6 +1,7 @@
 #include "ui/app/birth_details_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include "core/numbers.h"
 #include "places/birth_clock.h"
 #include "places/clock_status.h"
+#include "ui/common/language.h"
 #include "ui/common/services.h"
 #include "ui/form/birth_form.h"
 #include "ui/form/form_filling.h"
@@ -31,9 +33,10 @@ bool SamePlace(const core::FormEntries& a, const core::FormEntries& b) {
          a.utcOffsetSeconds == b.utcOffsetSeconds;
 }
 
-QAction* NamedAction(const QString& text, const char* name, const QKeySequence& keys,
+QAction* NamedAction(const char* text, const char* name, const QKeySequence& keys,
                      QObject* parent) {
-  auto* action = new QAction(text, parent);
+  auto* action = new QAction(parent);
+  SetTranslated(action, "text", "BirthDetails", text);
   action->setObjectName(QLatin1String(name));
   action->setShortcut(keys);
   return action;
@@ -49,10 +52,10 @@ void BirthDetailsCommands::AddToForm(FrmMain& form) {
   auto* menu = form.findChild<QMenu*>(QStringLiteral("mnuFile"));
   auto* exit = form.findChild<QAction*>(QStringLiteral("mnuExit"));
   if (!menu) return;
-  QAction* open = NamedAction(QStringLiteral("&Open Birth Details..."), "mnuOpenDetails",
-                              QKeySequence::Open, menu);
-  QAction* save = NamedAction(QStringLiteral("&Save Birth Details..."), "mnuSaveDetails",
-                              QKeySequence::Save, menu);
+  QAction* open = NamedAction(QT_TRANSLATE_NOOP("BirthDetails", "&Open Birth Details..."),
+                              "mnuOpenDetails", QKeySequence::Open, menu);
+  QAction* save = NamedAction(QT_TRANSLATE_NOOP("BirthDetails", "&Save Birth Details..."),
+                              "mnuSaveDetails", QKeySequence::Save, menu);
   connect(open, &QAction::triggered, this, [this, &form] { Open(form); });
   connect(save, &QAction::triggered, this, [this, &form] { Save(&form, form.Entries()); });
   menu->insertActions(exit, {open, save});
@@ -61,8 +64,8 @@ void BirthDetailsCommands::AddToForm(FrmMain& form) {
 
 void BirthDetailsCommands::AddSaveItem(QMenu& menu, QAction* before, QWidget* parent,
                                        const core::FormEntries& entries) {
-  QAction* save = NamedAction(QStringLiteral("Save Birth &Details..."), "mnuSaveDetails",
-                              QKeySequence::Save, &menu);
+  QAction* save = NamedAction(QT_TRANSLATE_NOOP("BirthDetails", "Save Birth &Details..."),
+                              "mnuSaveDetails", QKeySequence::Save, &menu);
   connect(save, &QAction::triggered, this, [this, parent, entries] { Save(parent, entries); });
   menu.insertAction(before, save);
 }
@@ -73,8 +76,9 @@ QString BirthDetailsCommands::Folder() const {
 }
 
 void BirthDetailsCommands::Open(FrmMain& form) {
-  const QString path = files_.OpenFileName(&form, QStringLiteral("Open Birth Details"), Folder(),
-                                           kBirthDetailsFilter);
+  const QString path =
+      files_.OpenFileName(&form, QCoreApplication::translate("BirthDetails", "Open Birth Details"),
+                          Folder(), kBirthDetailsFilter);
   if (!path.isEmpty()) OpenFile(form, path);
 }
 
@@ -121,7 +125,8 @@ std::optional<QString> BirthDetailsCommands::OffsetChange(const QString& path,
   if (!clock.error.empty() || !clock.offsetSeconds ||
       *clock.offsetSeconds == details.place->offsetSeconds)
     return std::nullopt;
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "BirthDetails",
              "%1 was saved with %2 for %3 at the birth time; the tz data in use "
              "(%4) gives %5. The form keeps the %6 of the file.")
       .arg(QFileInfo(path).fileName(),
@@ -129,16 +134,19 @@ std::optional<QString> BirthDetailsCommands::OffsetChange(const QString& path,
            QString::fromStdString(details.place->zone),
            QString::fromStdString(places::TzDataVersion()),
            QString::fromStdString(places::UtcOffsetText(*clock.offsetSeconds)),
-           e.utcOffsetSeconds ? QStringLiteral("offset")
-                              : QStringLiteral("zone and daylight saving"));
+           e.utcOffsetSeconds
+               ? QCoreApplication::translate("BirthDetails", "offset")
+               : QCoreApplication::translate("BirthDetails", "zone and daylight saving"));
 }
 
 void BirthDetailsCommands::Save(QWidget* parent, const core::FormEntries& entries) {
   const QString name = QString::fromStdString(entries.txtName).trimmed();
   const QString proposed = QDir(Folder()).filePath(
-      (name.isEmpty() ? QStringLiteral("Birth details") : name) + kBirthDetailsSuffix);
-  QString path = files_.SaveFileName(parent, QStringLiteral("Save Birth Details"), proposed,
-                                     kBirthDetailsFilter);
+      (name.isEmpty() ? QCoreApplication::translate("BirthDetails", "Birth details") : name) +
+      kBirthDetailsSuffix);
+  QString path =
+      files_.SaveFileName(parent, QCoreApplication::translate("BirthDetails", "Save Birth Details"),
+                          proposed, kBirthDetailsFilter);
   if (path.isEmpty()) return;
   if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) path += kBirthDetailsSuffix;
   if (auto error = WriteBirthDetailsFile(path, {entries, PlaceFor(entries)})) {

@@ -22,6 +22,9 @@ struct Options {
   QCommandLineOption version{{"v", "version"}, "Show the version and exit."};
   QCommandLineOption pdf{"pdf", "Write the reading of FILE as a PDF to OUT and exit.", "OUT"};
   QCommandLineOption png{"png", "Write the chart of FILE as a PNG picture to OUT and exit.", "OUT"};
+  QCommandLineOption language{
+      "language", "Write in LANGUAGE: en (English, the default), hi (Hindi) or ta (Tamil).",
+      "LANGUAGE"};
 };
 
 void Configure(QCommandLineParser& parser, const Options& options) {
@@ -30,7 +33,7 @@ void Configure(QCommandLineParser& parser, const Options& options) {
   parser.setApplicationDescription(
       "Pataki Chakra reading of a natal chart by Vedic (sidereal) astrology.\n"
       "Without options the program opens its window; with FILE it opens those birth details.");
-  parser.addOptions({options.help, options.version, options.pdf, options.png});
+  parser.addOptions({options.help, options.version, options.pdf, options.png, options.language});
   for (const char* name : kQtOptionsWithValue) {
     QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("value"));
     qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -59,6 +62,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   line.version = parser.isSet(options.version);
   line.pdfOut = parser.value(options.pdf);
   line.pngOut = parser.value(options.png);
+  line.language = parser.value(options.language);
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
     line.error = QStringLiteral("Give one birth-details file, not %1.").arg(files.size());

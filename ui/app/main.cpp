@@ -9,6 +9,7 @@
 #include "ui/app/program.h"
 #include "ui/app/program_style.h"
 #include "ui/app/single_copy.h"
+#include "ui/common/language.h"
 #include "ui/common/look.h"
 #include "ui/common/services.h"
 #include "ui/output/headless_export.h"
@@ -38,12 +39,23 @@ int main(int argc, char** argv) {
                stdout);
     return 0;
   }
+  // --language names one of the program's languages; for the window it holds for this run
+  // only, over the kept choice and the desktop's.
+  const std::optional<ui::Language> language = ui::LanguageFromCode(options.language);
+  if (!options.language.isEmpty() && !language) {
+    std::fprintf(stderr,
+                 "orvel-pataki-chakra: --language %s: not a language of the program (en, hi "
+                 "or ta).\n",
+                 options.language.toLocal8Bit().constData());
+    return 1;
+  }
   // --pdf and --png write a saved reading without a window, before any desktop is touched.
   if (!options.pdfOut.isEmpty() || !options.pngOut.isEmpty()) {
     const bool pdf = !options.pdfOut.isEmpty();
     const ui::ExportRequest request{
         pdf ? ui::ExportRequest::Kind::Pdf : ui::ExportRequest::Kind::Png,
-        pdf ? options.pdfOut : options.pngOut, options.file};
+        pdf ? options.pdfOut : options.pngOut, options.file,
+        language.value_or(ui::Language::English)};
     return ui::RunHeadlessExport(argc, argv, request);
   }
 
@@ -55,6 +67,8 @@ int main(int argc, char** argv) {
   // parts, so a small cache is as fast and takes less memory.
   QPixmapCache::setCacheLimit(kPixmapCacheKiB);
   ui::UseScreenTextStrategy();
+  ui::UseLanguage(language ? *language
+                           : ui::LoadLanguagePreference().value_or(ui::DesktopLanguage()));
   // Over the style the user or the desktop chose (-style, QT_STYLE_OVERRIDE, the platform).
   QApplication::setStyle(new ui::ProgramStyle(QApplication::style()->name()));
   QApplication::setWindowIcon(ui::ReadPng(QStringLiteral(":/icons/orvel-pataki-chakra.png")));

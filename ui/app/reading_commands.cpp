@@ -1,12 +1,14 @@
 #include "ui/app/reading_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStandardPaths>
 
 #include "ui/app/birth_details_commands.h"
+#include "ui/common/language.h"
 #include "ui/common/services.h"
 #include "ui/output/chart_picture.h"
 #include "ui/output/file_dialogs.h"
@@ -35,13 +37,15 @@ class ReadingCommands : public QObject {
   }
 
   void ExportPdf() {
-    Export(QStringLiteral("Export PDF"), QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"),
+    Export(QCoreApplication::translate("ReadingCommands", "Export PDF"), QStringLiteral(".pdf"),
+           QStringLiteral("PDF (*.pdf)"),
            [this](const QString& path) { return WriteReadingPdf(path, reading_); });
   }
 
   void SaveChart() {
-    Export(QStringLiteral("Save Chart Image"), QStringLiteral(" chart.png"),
-           QStringLiteral("PNG image (*.png)"),
+    Export(QCoreApplication::translate("ReadingCommands", "Save Chart Image"),
+           QStringLiteral(" chart.png"),
+           QCoreApplication::translate("ReadingCommands", "PNG image (*.png)"),
            [this](const QString& path) { return WriteChartPng(path, reading_); });
   }
 
@@ -64,9 +68,10 @@ class ReadingCommands : public QObject {
   FileDialogs& files_;
 };
 
-QAction* Item(QMenu& menu, QAction* before, const QString& text, const char* name,
+QAction* Item(QMenu& menu, QAction* before, const char* text, const char* name,
               const QKeySequence& keys = {}) {
-  auto* action = new QAction(text, &menu);
+  auto* action = new QAction(&menu);
+  SetTranslated(action, "text", "ReadingCommands", text);
   action->setObjectName(QLatin1String(name));
   action->setShortcut(keys);
   menu.insertAction(before, action);
@@ -81,12 +86,14 @@ void AddReadingCommands(QMainWindow& frame, KeptReading reading, Dialogs& dialog
   if (!menu) return;
   QAction* back = frame.findChild<QAction*>(QStringLiteral("mnuBack"));
   auto* commands = new ReadingCommands(frame, std::move(reading), dialogs, files);
-  QObject::connect(Item(*menu, back, QStringLiteral("&Print..."), "mnuPrint", QKeySequence::Print),
+  QObject::connect(Item(*menu, back, QT_TRANSLATE_NOOP("ReadingCommands", "&Print..."), "mnuPrint",
+                        QKeySequence::Print),
                    &QAction::triggered, commands, [commands] { commands->Print(); });
-  QObject::connect(Item(*menu, back, QStringLiteral("&Export PDF..."), "mnuExportPdf",
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
+  QObject::connect(Item(*menu, back, QT_TRANSLATE_NOOP("ReadingCommands", "&Export PDF..."),
+                        "mnuExportPdf", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
                    &QAction::triggered, commands, [commands] { commands->ExportPdf(); });
-  QObject::connect(Item(*menu, back, QStringLiteral("Save &Chart Image..."), "mnuSaveChart"),
+  QObject::connect(Item(*menu, back, QT_TRANSLATE_NOOP("ReadingCommands", "Save &Chart Image..."),
+                        "mnuSaveChart"),
                    &QAction::triggered, commands, [commands] { commands->SaveChart(); });
   details.AddSaveItem(*menu, back, &frame, commands->Reading().entries);
   menu->insertSeparator(back)->setObjectName(QStringLiteral("mnuKeepSep"));

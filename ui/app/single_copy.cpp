@@ -1,5 +1,6 @@
 #include "ui/app/single_copy.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,7 +10,7 @@ namespace ui {
 
 bool ClaimOrHandOver(InstanceGuard& guard, Dialogs& dialogs, const QString& file) {
   if (!guard.AnotherIsRunning()) return true;
-  QString message = QStringLiteral("Application is already running");
+  QString message = QCoreApplication::translate("SingleCopy", "Application is already running");
   if (!file.isEmpty()) {
     // The running copy has a working folder of its own.
     const QString path = QFileInfo(file).absoluteFilePath();

@@ -1,5 +1,7 @@
 #include "ui/common/calculation_caption.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 namespace {
@@ -13,33 +15,36 @@ bool IsSwiss(const std::optional<core::Calculation>& calculation) {
 QString AyanamsaCaption(core::Ayanamsa ayanamsa) {
   switch (ayanamsa) {
     case core::Ayanamsa::Lahiri:
-      return QStringLiteral("Lahiri");
+      return QCoreApplication::translate("Calculation", "Lahiri");
     case core::Ayanamsa::Raman:
-      return QStringLiteral("Raman");
+      return QCoreApplication::translate("Calculation", "Raman");
     case core::Ayanamsa::Krishnamurti:
-      return QStringLiteral("Krishnamurti");
+      return QCoreApplication::translate("Calculation", "Krishnamurti");
     case core::Ayanamsa::TrueChitrapaksha:
-      return QStringLiteral("True Chitrapaksha");
+      return QCoreApplication::translate("Calculation", "True Chitrapaksha");
   }
   return {};
 }
 
 QString CalculationCaption(const std::optional<core::Calculation>& calculation) {
-  if (!IsSwiss(calculation)) return QStringLiteral("Built-in formulas");
+  if (!IsSwiss(calculation)) return QCoreApplication::translate("Calculation", "Built-in formulas");
   const core::SwissSettings& swiss = calculation->swiss;
-  return QStringLiteral("Swiss Ephemeris, %1, %2, sunrise: %3")
+  return QCoreApplication::translate("Calculation", "Swiss Ephemeris, %1, %2, sunrise: %3")
       .arg(AyanamsaCaption(swiss.ayanamsa),
-           swiss.node == core::Node::Mean ? QStringLiteral("mean node")
-                                          : QStringLiteral("true node"),
+           swiss.node == core::Node::Mean ? QCoreApplication::translate("Calculation", "mean node")
+                                          : QCoreApplication::translate("Calculation", "true node"),
            swiss.sunrise == core::SunriseRule::LimbRefracted
-               ? QStringLiteral("upper limb, refracted")
-               : QStringLiteral("centre of the disc, unrefracted"));
+               ? QCoreApplication::translate("Calculation", "upper limb, refracted")
+               : QCoreApplication::translate("Calculation", "centre of the disc, unrefracted"));
 }
 
 QString EphemerisSourceCaption(const std::optional<core::Calculation>& calculation, bool files) {
-  if (!IsSwiss(calculation)) return QStringLiteral("Positions from the program's own formulas");
-  return files ? QStringLiteral("Positions from the Swiss Ephemeris files")
-               : QStringLiteral(
+  if (!IsSwiss(calculation))
+    return QCoreApplication::translate("Calculation", "Positions from the program's own formulas");
+  return files ? QCoreApplication::translate("Calculation",
+                                             "Positions from the Swiss Ephemeris files")
+               : QCoreApplication::translate(
+                     "Calculation",
                      "Positions from the Swiss Ephemeris's analytical ephemeris (its files "
                      "could not be used)");
 }

@@ -3,6 +3,8 @@
 // the fixed figure in the centre. The result window, the printed page and the chart picture
 // all draw the chart from these tables.
 
+#include <QtGlobal>
+
 namespace ui::chart {
 
 // The chart frame at design, and the part of it the boxes cover.
@@ -17,10 +19,18 @@ struct SignPlace {
 };
 // Rim of a five-by-five grid with empty corners, signs running counter-clockwise from Aries.
 inline constexpr SignPlace kSignPlaces[12] = {
-    {"Aries", 5970, 135, 0},      {"Taurus", 4005, 135, 0},    {"Gemini", 2040, 135, 120},
-    {"Cancer", 75, 1800, 0},      {"Leo", 75, 3480, 0},        {"Virgo", 75, 5160, 0},
-    {"Libra", 2040, 6840, 0},     {"Scorpio", 4005, 6840, 0},  {"Sagittarius", 5970, 6840, 120},
-    {"Capricorn", 7920, 5175, 0}, {"Aquarius", 7920, 3495, 0}, {"Pisces", 7920, 1815, 0}};
+    {QT_TRANSLATE_NOOP("Signs", "Aries"), 5970, 135, 0},
+    {QT_TRANSLATE_NOOP("Signs", "Taurus"), 4005, 135, 0},
+    {QT_TRANSLATE_NOOP("Signs", "Gemini"), 2040, 135, 120},
+    {QT_TRANSLATE_NOOP("Signs", "Cancer"), 75, 1800, 0},
+    {QT_TRANSLATE_NOOP("Signs", "Leo"), 75, 3480, 0},
+    {QT_TRANSLATE_NOOP("Signs", "Virgo"), 75, 5160, 0},
+    {QT_TRANSLATE_NOOP("Signs", "Libra"), 2040, 6840, 0},
+    {QT_TRANSLATE_NOOP("Signs", "Scorpio"), 4005, 6840, 0},
+    {QT_TRANSLATE_NOOP("Signs", "Sagittarius"), 5970, 6840, 120},
+    {QT_TRANSLATE_NOOP("Signs", "Capricorn"), 7920, 5175, 0},
+    {QT_TRANSLATE_NOOP("Signs", "Aquarius"), 7920, 3495, 0},
+    {QT_TRANSLATE_NOOP("Signs", "Pisces"), 7920, 1815, 0}};
 
 struct Line {
   int x1, y1, x2, y2;

@@ -1,14 +1,18 @@
 #include "ui/common/dasha_captions.h"
 
+#include <QCoreApplication>
+#include <string>
+
 namespace ui {
 
 QString LordCaption(dasha::Lord lord) {
-  const std::string_view name = dasha::LordName(lord);
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  // The lords are planets, named as the result sheet names them.
+  return QCoreApplication::translate("Sheet", std::string(dasha::LordName(lord)).c_str());
 }
 
 QString BalanceCaption(const dasha::Balance& balance) {
-  return QStringLiteral("Balance of %1's mahadasha at birth: %2 years %3 months %4 days")
+  return QCoreApplication::translate(
+             "Dasha", "Balance of %1's mahadasha at birth: %2 years %3 months %4 days")
       .arg(LordCaption(balance.lord))
       .arg(balance.years)
       .arg(balance.months)
@@ -16,7 +20,7 @@ QString BalanceCaption(const dasha::Balance& balance) {
 }
 
 QString YearLengthCaption(const dasha::Vimshottari& dasha) {
-  return QStringLiteral("Years of %1 days").arg(dasha.yearDays);
+  return QCoreApplication::translate("Dasha", "Years of %1 days").arg(dasha.yearDays);
 }
 
 QString DateCaption(const std::chrono::year_month_day& date) {
@@ -27,7 +31,7 @@ QString DateCaption(const std::chrono::year_month_day& date) {
 }
 
 QString AgeCaption(const dasha::Mahadasha& mahadasha) {
-  return mahadasha.ageAtStart.count() < 0 ? QStringLiteral("before birth")
+  return mahadasha.ageAtStart.count() < 0 ? QCoreApplication::translate("Dasha", "before birth")
                                           : QString::number(mahadasha.ageYears, 'f', 1);
 }
 

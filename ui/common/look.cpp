@@ -5,7 +5,15 @@
 #include <QWidget>
 #include <cmath>
 
+#include "ui/common/language.h"
+
 namespace ui {
+
+QStringList WithScriptFamilies(QStringList families) {
+  if (CurrentLanguage() != Language::English)
+    families << QStringLiteral("Lohit Devanagari") << QStringLiteral("Lohit Tamil");
+  return families;
+}
 
 QFont AppFont(qreal pointSize, bool bold) {
   // Verdana where installed, else the system's general typeface. Asking for Verdana where it
@@ -16,6 +24,11 @@ QFont AppFont(qreal pointSize, bool bold) {
       QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
           ? QStringLiteral("Verdana")
           : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  // Devanagari and Tamil come from the desktop's fallback (fontconfig: the Lohit fonts the
+  // package depends on), and are shaped even under kScreenTextStrategy: PreferNoShaping leaves
+  // out only what a script does not need, and these scripts need their conjuncts and signs.
+  // Naming the Lohit families here would make every font's metrics theirs too (taller lines),
+  // and move English text.
   QFont font(family);
   font.setStyleHint(QFont::SansSerif, kScreenTextStrategy);
   font.setPointSizeF(pointSize);

@@ -1,5 +1,6 @@
 #pragma once
-// The program's name, version and description, written once for every window that shows them.
+// The program's name and version, written once for every window that shows them (they stay
+// in Latin letters in every language; the description is in library_texts.h).
 // The version is the project's own (CMake's project version, passed in as OPC_VERSION).
 
 #include <QString>
@@ -12,10 +13,5 @@ namespace ui {
 
 inline const QString kAppTitle = QStringLiteral("Orvel Pataki Chakra");
 inline const QString kWindowCaption = kAppTitle + QStringLiteral(" v" OPC_VERSION);
-inline const QString kDescription = QStringLiteral(
-    "Orvel Pataki Chakra generates the Pataki Chakra of your natal chart based on Vedic "
-    "Astrology principles. The Pataki Chakra or Tri Pataki Chakra means a flag of three in "
-    "Sanskrit. It gives you information about your ill health and the planetary influences on "
-    "the Moon.");
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -56,7 +57,8 @@ void DesktopLinkOpener::Open(const QUrl& address) {
 }
 
 QString DesktopLinkOpener::UnopenedMessage(const QUrl& address) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "Services",
              "No web browser could be started for this page. To visit it, copy its "
              "address into a browser:\n\n%1")
       .arg(address.toString());

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,9 @@
 #include "core/zone_table.h"
 #include "reading/reading.h"
 #include "ui/common/accessible_lists.h"
+#include "ui/common/language.h"
+#include "ui/common/language_menu.h"
+#include "ui/common/library_texts.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
 #include "ui/common/program_texts.h"
@@ -36,9 +40,18 @@ namespace ui {
 
 namespace {
 
+// The texts of the form, translated where they are set and again on a change of language.
+constexpr const char* kContext = "BirthForm";
+
 template <typename W>
 W* Named(W* widget, const char* name) {
   widget->setObjectName(QLatin1String(name));
+  return widget;
+}
+
+template <typename W>
+W* Titled(W* widget, const char* property, const char* text) {
+  SetTranslated(widget, property, kContext, text);
   return widget;
 }
 
@@ -51,7 +64,9 @@ template <typename W>
 W* Named(W* widget, core::FieldId id) {
   const core::FormField& field = core::FieldOf(id);
   widget->setObjectName(FromUtf8(field.objectName));
-  if (!field.accessibleName.empty()) widget->setAccessibleName(FromUtf8(field.accessibleName));
+  // The list's names are English texts of the "BirthForm" context (ui/common/library_texts.cpp).
+  if (!field.accessibleName.empty())
+    SetTranslated(widget, "accessibleName", kContext, field.accessibleName.data());
   return widget;
 }
 
@@ -75,8 +90,8 @@ void FillNumbers(QComboBox* list, int first, int last) {
   Fill(list, numbers);
 }
 
-QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent) {
+  auto* label = Titled(new QLabel(parent), "text", text);
   label->setTextFormat(Qt::PlainText);
   if (buddy) label->setBuddy(buddy);
   return label;
@@ -100,6 +115,7 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(kWindowCaption);
   setFont(AppFont(9));
+  FillMonthsOnLanguageChange();
   InstallAccessibleLists();
   BuildMenus();
 
@@ -107,7 +123,8 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   auto* page = new QVBoxLayout(central);
   page->setSpacing(10);
 
-  auto* description = new QLabel(kDescription, central);
+  auto* description = new QLabel(central);
+  WhenTranslated(description, [description] { description->setText(Description()); });
   description->setObjectName(QStringLiteral("lblDescription"));
   description->setTextFormat(Qt::PlainText);
   description->setWordWrap(true);
@@ -119,10 +136,12 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   page->addLayout(details);
 
   static constexpr CoordinateFrame kCoordinateFrames[2] = {
-      {"Longitude", "fraLongitude", core::FieldId::txtLonD, core::FieldId::txtLonM,
-       core::FieldId::optLong, "East", "West"},
-      {"Latitude", "fraLatitude", core::FieldId::txtLatD, core::FieldId::txtLatM,
-       core::FieldId::optLat, "North", "South"}};
+      {QT_TRANSLATE_NOOP("BirthForm", "Longitude"), "fraLongitude", core::FieldId::txtLonD,
+       core::FieldId::txtLonM, core::FieldId::optLong, QT_TRANSLATE_NOOP("BirthForm", "East"),
+       QT_TRANSLATE_NOOP("BirthForm", "West")},
+      {QT_TRANSLATE_NOOP("BirthForm", "Latitude"), "fraLatitude", core::FieldId::txtLatD,
+       core::FieldId::txtLatM, core::FieldId::optLat, QT_TRANSLATE_NOOP("BirthForm", "North"),
+       QT_TRANSLATE_NOOP("BirthForm", "South")}};
   auto* place = new QHBoxLayout;
   place->addWidget(BuildZone(), 2);
   place->addWidget(BuildCoordinates(kCoordinateFrames[0], longitude_), 1);
@@ -132,8 +151,8 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   picker_ = new PlacePicker(*this, dialogs_);
   page->addWidget(picker_->StatusArea());
 
-  cmdRashi_ =
-      Named(new QPushButton(QStringLiteral("Get My Pataki Chakra Reading"), central), "cmdRashi");
+  cmdRashi_ = Titled(Named(new QPushButton(central), "cmdRashi"), "text",
+                     QT_TRANSLATE_NOOP("BirthForm", "Get My Pataki Chakra Reading"));
   cmdRashi_->setAutoDefault(false);
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addStretch();
@@ -142,8 +161,12 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   page->addLayout(buttonRow);
   connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RequestReading);
 
-  label61_ = new LinkLabel(
-      QStringLiteral("Join our astrology discussion forum at ") + ForumAddress(), central);
+  label61_ = new LinkLabel(QString(), central);
+  WhenTranslated(label61_, [label = label61_] {
+    label->setText(
+        QCoreApplication::translate("BirthForm", "Join our astrology discussion forum at %1")
+            .arg(ForumAddress()));
+  });
   label61_->setObjectName(QStringLiteral("Label61"));
   label61_->setAlignment(Qt::AlignCenter);
   label61_->SetOwnColour(QColor(0, 0, 192));
@@ -160,17 +183,21 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
 }
 
 void FrmMain::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file =
+      Titled(menuBar()->addMenu(QString()), "title", QT_TRANSLATE_NOOP("BirthForm", "&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* next = file->addAction(QStringLiteral("Get My Pataki Chakra Reading"));
+  QAction* next = Titled(file->addAction(QString()), "text",
+                         QT_TRANSLATE_NOOP("BirthForm", "Get My Pataki Chakra Reading"));
   next->setObjectName(QStringLiteral("mnuNext"));
   connect(next, &QAction::triggered, this, &FrmMain::RequestReading);
-  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  QAction* exit =
+      Titled(file->addAction(QString()), "text", QT_TRANSLATE_NOOP("BirthForm", "E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, &FrmMain::exitRequested);
 
   QMenu* help = AddHelpMenu(this, links_, "mnuHelp1", "mnuHelp2");
   calculation_ = new CalculationMenu(*this, help->menuAction());
+  AddLanguageMenu(this, help->menuAction());
   calculation_->SetChoice(LoadCalculationPreference());
   connect(calculation_, &CalculationMenu::changed, this, [this] {
     SaveCalculationPreference(calculation_->Choice());
@@ -179,11 +206,12 @@ void FrmMain::BuildMenus() {
 }
 
 QWidget* FrmMain::BuildPersonalDetails() {
-  auto* box = Named(new QGroupBox(QStringLiteral("Personal Details")), "fraPersonal");
+  auto* box = Titled(Named(new QGroupBox, "fraPersonal"), "title",
+                     QT_TRANSLATE_NOOP("BirthForm", "Personal Details"));
   auto* grid = new QGridLayout(box);
   txtName_ = Named(new QLineEdit(box), core::FieldId::txtName);
   new KeystrokeFilter(KeyFilterKind::Name, dialogs_, txtName_);
-  grid->addWidget(Caption(QStringLiteral("Name"), txtName_, box), 0, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Name"), txtName_, box), 0, 0);
   grid->addWidget(txtName_, 0, 1, 1, 4);
 
   // Digits are equally wide in the sans typefaces the form uses.
@@ -191,7 +219,7 @@ QWidget* FrmMain::BuildPersonalDetails() {
   cboMonth_ = NamedPickList(box, core::FieldId::cboMonth, QStringLiteral("September"));
   cboDate_ = NamedPickList(box, core::FieldId::cboDate, twoDigits);
   cboYear_ = NamedPickList(box, core::FieldId::cboYear, QStringLiteral("0000"));
-  grid->addWidget(Caption(QStringLiteral("Date of Birth"), cboMonth_, box), 1, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Date of Birth"), cboMonth_, box), 1, 0);
   grid->addWidget(cboMonth_, 1, 1);
   grid->addWidget(cboDate_, 1, 2);
   grid->addWidget(cboYear_, 1, 3);
@@ -199,29 +227,30 @@ QWidget* FrmMain::BuildPersonalDetails() {
   cboHH_ = NamedPickList(box, core::FieldId::cboHH, twoDigits);
   cboMM_ = NamedPickList(box, core::FieldId::cboMM, twoDigits);
   cboSS_ = NamedPickList(box, core::FieldId::cboSS, twoDigits);
-  grid->addWidget(Caption(QStringLiteral("Time of Birth"), cboHH_, box), 2, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Time of Birth"), cboHH_, box), 2, 0);
   grid->addWidget(cboHH_, 2, 1);
   grid->addWidget(cboMM_, 2, 2);
   grid->addWidget(cboSS_, 2, 3);
-  grid->addWidget(Caption(QStringLiteral("HH:MM:SS"), nullptr, box), 2, 4);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "HH:MM:SS"), nullptr, box), 2, 4);
   grid->setColumnStretch(1, 1);
   return box;
 }
 
 QWidget* FrmMain::BuildPlaceDetails() {
-  auto* box = Named(new QGroupBox(QStringLiteral("Place Details")), "fraPlace");
+  auto* box = Titled(Named(new QGroupBox, "fraPlace"), "title",
+                     QT_TRANSLATE_NOOP("BirthForm", "Place Details"));
   auto* grid = new QGridLayout(box);
   txtMCity_ = Named(new QLineEdit(box), core::FieldId::txtMCity);
   txtMState_ = Named(new QLineEdit(box), core::FieldId::txtMState);
   txtMCountry_ = Named(new QLineEdit(box), core::FieldId::txtMCountry);
-  grid->addWidget(Caption(QStringLiteral("City"), txtMCity_, box), 0, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "City"), txtMCity_, box), 0, 0);
   grid->addWidget(txtMCity_, 0, 1);
-  grid->addWidget(Caption(QStringLiteral("State"), txtMState_, box), 1, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "State"), txtMState_, box), 1, 0);
   grid->addWidget(txtMState_, 1, 1);
-  grid->addWidget(Caption(QStringLiteral("Country"), txtMCountry_, box), 2, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Country"), txtMCountry_, box), 2, 0);
   grid->addWidget(txtMCountry_, 2, 1);
-  cmdBrowser_ =
-      Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), box), "cmdBrowser");
+  cmdBrowser_ = Titled(Named(new QPushButton(box), "cmdBrowser"), "text",
+                       QT_TRANSLATE_NOOP("BirthForm", "Click for Latitude && Longitude"));
   cmdBrowser_->setAutoDefault(false);
   grid->addWidget(cmdBrowser_, 3, 1);
   connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::LookUpCoordinates);
@@ -229,11 +258,12 @@ QWidget* FrmMain::BuildPlaceDetails() {
 }
 
 QWidget* FrmMain::BuildZone() {
-  auto* box = Named(new QGroupBox(QStringLiteral("Zone")), "fraZone");
+  auto* box =
+      Titled(Named(new QGroupBox, "fraZone"), "title", QT_TRANSLATE_NOOP("BirthForm", "Zone"));
   auto* column = new QVBoxLayout(box);
   cmbTimeZone_ = NamedPickList(box, core::FieldId::cmbTimeZone, 24);
-  chkDST_ =
-      Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), box), core::FieldId::chkDST);
+  chkDST_ = Titled(Named(new QCheckBox(box), core::FieldId::chkDST), "text",
+                   QT_TRANSLATE_NOOP("BirthForm", "Daylight Saving Time"));
   column->addWidget(cmbTimeZone_);
   column->addWidget(chkDST_);
   column->addStretch();
@@ -241,8 +271,7 @@ QWidget* FrmMain::BuildZone() {
 }
 
 QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& boxes) {
-  const QString title = QLatin1String(frame.title);
-  auto* box = Named(new QGroupBox(title), frame.frame);
+  auto* box = Titled(Named(new QGroupBox, frame.frame), "title", frame.title);
   auto* grid = new QGridLayout(box);
 
   boxes.degrees = Named(new QLineEdit(box), frame.degrees);
@@ -253,18 +282,18 @@ QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& box
     new KeystrokeFilter(KeyFilterKind::Digits, dialogs_, edit);
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
   }
-  grid->addWidget(Caption(QStringLiteral("Deg"), boxes.degrees, box), 0, 0);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Deg"), boxes.degrees, box), 0, 0);
   grid->addWidget(boxes.degrees, 0, 1);
-  grid->addWidget(Caption(QStringLiteral("Min"), boxes.minutes, box), 0, 2);
+  grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Min"), boxes.minutes, box), 0, 2);
   grid->addWidget(boxes.minutes, 0, 3);
 
   const QString option = FromUtf8(core::FieldOf(frame.option).objectName);
   auto* group = new QButtonGroup(box);
   group->setObjectName(option);
   group->setExclusive(true);
-  boxes.first = new QRadioButton(QLatin1String(frame.first), box);
+  boxes.first = Titled(new QRadioButton(box), "text", frame.first);
   boxes.first->setObjectName(option + QStringLiteral("0"));
-  boxes.second = new QRadioButton(QLatin1String(frame.second), box);
+  boxes.second = Titled(new QRadioButton(box), "text", frame.second);
   boxes.second->setObjectName(option + QStringLiteral("1"));
   group->addButton(boxes.first, 0);
   group->addButton(boxes.second, 1);
@@ -275,10 +304,9 @@ QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& box
 }
 
 void FrmMain::FillLists() {
-  QStringList months, zones;
-  for (const std::string_view month : core::kMonthNames) months << FromUtf8(month);
-  for (const core::ZoneRow& row : core::ZoneTable()) zones << FromUtf8(row.text);
-  Fill(cboMonth_, months);
+  QStringList zones;
+  for (const core::ZoneRow& row : core::ZoneTable()) zones << ZoneRowText(row.text);
+  FillMonths();
   Fill(cmbTimeZone_, zones);
   FillNumbers(cboDate_, 1, 31);
   FillNumbers(cboHH_, 0, 23);
@@ -287,6 +315,30 @@ void FrmMain::FillLists() {
   for (QComboBox* list : {cboMonth_, cboDate_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
   FillYears();
   cmbTimeZone_->setCurrentIndex(core::kDefaultZoneRow);
+}
+
+void FrmMain::FillMonths() {
+  QStringList months;
+  for (const std::string_view month : core::kMonthNames)
+    months << QCoreApplication::translate("Months", std::string(month).c_str());
+  Fill(cboMonth_, months);
+}
+
+void FrmMain::FillMonthsOnLanguageChange() {
+  // The month and the zone are kept by their place in the list, so their names may follow the
+  // language. The texts change in place: the choice, and the zone list's extra entry for an
+  // exact offset after the rows, stay as they are, and no list reports a new choice.
+  WhenTranslated(this, [this] {
+    if (!cboMonth_ || !cmbTimeZone_) return;
+    auto* months = qobject_cast<QStringListModel*>(cboMonth_->model());
+    for (int i = 0; months && i < months->rowCount(); ++i)
+      months->setData(months->index(i),
+                      QCoreApplication::translate(
+                          "Months", std::string(core::kMonthNames[std::size_t(i)]).c_str()));
+    auto* zones = qobject_cast<QStringListModel*>(cmbTimeZone_->model());
+    for (int i = 0; zones && i < core::kZoneCount; ++i)
+      zones->setData(zones->index(i), ZoneRowText(core::ZoneTable()[std::size_t(i)].text));
+  });
 }
 
 void FrmMain::FillYears() {
@@ -370,7 +422,7 @@ void FrmMain::RequestReading() {
 }
 
 void FrmMain::ShowRefusal(const reading::Refusal& refusal) {
-  dialogs_.ShowMessage(this, QString::fromStdString(refusal.message), refusal.icon);
+  dialogs_.ShowMessage(this, LibraryMessage(refusal.message), refusal.icon);
   if (!refusal.focus) return;
   if (auto* target = findChild<QWidget*>(QString::fromStdString(*refusal.focus)))
     target->setFocus(Qt::OtherFocusReason);
@@ -381,12 +433,13 @@ void FrmMain::LookUpCoordinates() {
   const struct {
     QLineEdit* box;
     const char* message;
-  } required[] = {{txtMCity_, "Please Enter City"},
-                  {txtMState_, "Please Enter State"},
-                  {txtMCountry_, "Please Enter Country"}};
+  } required[] = {{txtMCity_, QT_TRANSLATE_NOOP("Messages", "Please Enter City")},
+                  {txtMState_, QT_TRANSLATE_NOOP("Messages", "Please Enter State")},
+                  {txtMCountry_, QT_TRANSLATE_NOOP("Messages", "Please Enter Country")}};
   for (const auto& [box, message] : required) {
     if (!box->text().isEmpty()) continue;
-    dialogs_.ShowMessage(this, QString::fromLatin1(message), reading::MessageIcon::Information);
+    dialogs_.ShowMessage(this, QCoreApplication::translate("Messages", message),
+                         reading::MessageIcon::Information);
     box->setFocus(Qt::OtherFocusReason);
     return;
   }

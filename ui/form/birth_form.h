@@ -61,6 +61,9 @@ class FrmMain : public QMainWindow {
   struct CoordinateFrame;
   QWidget* BuildCoordinates(const CoordinateFrame& frame, Coordinate& boxes);
   void FillLists();
+  // The month list in the language in use, the month chosen kept.
+  void FillMonths();
+  void FillMonthsOnLanguageChange();
   // The year list of the chosen calculation, keeping the year where the list has it.
   void FillYears();
   void SetTabOrder();

@@ -1,10 +1,13 @@
 #include "ui/form/calculation_menu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <span>
+
+#include "ui/common/language.h"
 
 namespace ui {
 
@@ -18,55 +21,75 @@ struct Entry {
 };
 
 constexpr Entry kEphemeris[] = {
-    {"mnuBuiltin", "&Built-in formulas",
-     "The program's own formulas for the years 1901 to 2050, as it has always computed",
+    {"mnuBuiltin", QT_TRANSLATE_NOOP("CalculationMenu", "&Built-in formulas"),
+     QT_TRANSLATE_NOOP(
+         "CalculationMenu",
+         "The program's own formulas for the years 1901 to 2050, as it has always computed"),
      static_cast<int>(core::EphemerisChoice::Builtin)},
-    {"mnuSwiss", "&Swiss Ephemeris",
-     "The reference ephemeris of astrologers, for the years 1800 to 2399",
+    {"mnuSwiss", QT_TRANSLATE_NOOP("CalculationMenu", "&Swiss Ephemeris"),
+     QT_TRANSLATE_NOOP("CalculationMenu",
+                       "The reference ephemeris of astrologers, for the years 1800 to 2399"),
      static_cast<int>(core::EphemerisChoice::Swiss)}};
 constexpr Entry kAyanamsas[] = {
-    {"mnuLahiri", "&Lahiri", "The ayanamsa of the Indian national calendar (Chitrapaksha)",
+    {"mnuLahiri", QT_TRANSLATE_NOOP("CalculationMenu", "&Lahiri"),
+     QT_TRANSLATE_NOOP("CalculationMenu",
+                       "The ayanamsa of the Indian national calendar (Chitrapaksha)"),
      static_cast<int>(core::Ayanamsa::Lahiri)},
-    {"mnuRaman", "&Raman", "B. V. Raman's ayanamsa, about 1.5 degrees less than Lahiri",
+    {"mnuRaman", QT_TRANSLATE_NOOP("CalculationMenu", "&Raman"),
+     QT_TRANSLATE_NOOP("CalculationMenu",
+                       "B. V. Raman's ayanamsa, about 1.5 degrees less than Lahiri"),
      static_cast<int>(core::Ayanamsa::Raman)},
-    {"mnuKrishnamurti", "&Krishnamurti", "The ayanamsa of the Krishnamurti Paddhati (KP)",
+    {"mnuKrishnamurti", QT_TRANSLATE_NOOP("CalculationMenu", "&Krishnamurti"),
+     QT_TRANSLATE_NOOP("CalculationMenu", "The ayanamsa of the Krishnamurti Paddhati (KP)"),
      static_cast<int>(core::Ayanamsa::Krishnamurti)},
-    {"mnuTrueChitrapaksha", "&True Chitrapaksha",
-     "The star Spica (Chitra) kept at exactly 180 degrees",
+    {"mnuTrueChitrapaksha", QT_TRANSLATE_NOOP("CalculationMenu", "&True Chitrapaksha"),
+     QT_TRANSLATE_NOOP("CalculationMenu", "The star Spica (Chitra) kept at exactly 180 degrees"),
      static_cast<int>(core::Ayanamsa::TrueChitrapaksha)}};
 constexpr Entry kNodes[] = {
-    {"mnuMeanNode", "&Mean node", "Rahu at the node's average place, moving evenly backwards",
+    {"mnuMeanNode", QT_TRANSLATE_NOOP("CalculationMenu", "&Mean node"),
+     QT_TRANSLATE_NOOP("CalculationMenu",
+                       "Rahu at the node's average place, moving evenly backwards"),
      static_cast<int>(core::Node::Mean)},
-    {"mnuTrueNode", "&True node", "Rahu at the node's true place, which wobbles about the mean",
+    {"mnuTrueNode", QT_TRANSLATE_NOOP("CalculationMenu", "&True node"),
+     QT_TRANSLATE_NOOP("CalculationMenu",
+                       "Rahu at the node's true place, which wobbles about the mean"),
      static_cast<int>(core::Node::True)}};
 constexpr Entry kSunrises[] = {
-    {"mnuSunriseLimb", "&Upper limb, refracted",
-     "The Sun's upper edge on the horizon, with the air's refraction (standard almanacs)",
+    {"mnuSunriseLimb", QT_TRANSLATE_NOOP("CalculationMenu", "&Upper limb, refracted"),
+     QT_TRANSLATE_NOOP(
+         "CalculationMenu",
+         "The Sun's upper edge on the horizon, with the air's refraction (standard almanacs)"),
      static_cast<int>(core::SunriseRule::LimbRefracted)},
-    {"mnuSunriseCentre", "&Centre of the disc, unrefracted",
-     "The centre of the Sun on the horizon, without refraction (the Hindu rule of several "
-     "almanacs)",
+    {"mnuSunriseCentre", QT_TRANSLATE_NOOP("CalculationMenu", "&Centre of the disc, unrefracted"),
+     QT_TRANSLATE_NOOP(
+         "CalculationMenu",
+         "The centre of the Sun on the horizon, without refraction (the Hindu rule of several "
+         "almanacs)"),
      static_cast<int>(core::SunriseRule::DiscCentre)}};
 
 QActionGroup* AddGroup(QMenu& menu, std::span<const Entry> entries) {
   auto* group = new QActionGroup(&menu);
   group->setExclusive(true);
   for (const Entry& entry : entries) {
-    QAction* action = menu.addAction(QString::fromUtf8(entry.text));
+    QAction* action = menu.addAction(QString());
     action->setObjectName(QLatin1String(entry.name));
     action->setCheckable(true);
     action->setData(entry.value);
-    action->setStatusTip(QString::fromUtf8(entry.tip));
-    action->setToolTip(QString::fromUtf8(entry.tip));
+    SetTranslated(action, "text", "CalculationMenu", entry.text);
+    SetTranslated(action, "statusTip", "CalculationMenu", entry.tip);
+    SetTranslated(action, "toolTip", "CalculationMenu", entry.tip);
     group->addAction(action);
   }
   group->actions().constFirst()->setChecked(true);
   return group;
 }
 
-QMenu* NamedMenu(QMenu* menu, const char* name) {
+QMenu* NamedMenu(QMenu* menu, const char* name, const char* title) {
   menu->setObjectName(QLatin1String(name));
-  menu->setAccessibleName(menu->title().remove(QLatin1Char('&')));
+  WhenTranslated(menu, [menu, title] {
+    menu->setTitle(QCoreApplication::translate("CalculationMenu", title));
+    menu->setAccessibleName(menu->title().remove(QLatin1Char('&')));
+  });
   menu->setToolTipsVisible(true);
   return menu;
 }
@@ -83,7 +106,8 @@ void Check(QActionGroup* group, int value) {
 }  // namespace
 
 CalculationMenu::CalculationMenu(QMainWindow& window, QAction* before) : QObject(&window) {
-  auto* menu = NamedMenu(new QMenu(QStringLiteral("&Calculation"), &window), "mnuCalculation");
+  auto* menu = NamedMenu(new QMenu(&window), "mnuCalculation",
+                         QT_TRANSLATE_NOOP("CalculationMenu", "&Calculation"));
   window.menuBar()->insertMenu(before, menu);
   ephemeris_ = AddGroup(*menu, kEphemeris);
   menu->addSeparator();
@@ -92,12 +116,16 @@ CalculationMenu::CalculationMenu(QMainWindow& window, QAction* before) : QObject
     const char* name;
     QActionGroup* CalculationMenu::*group;
     std::span<const Entry> entries;
-  } subMenus[] = {{"&Ayanamsa", "mnuAyanamsa", &CalculationMenu::ayanamsa_, kAyanamsas},
-                  {"Lunar &node", "mnuNode", &CalculationMenu::node_, kNodes},
-                  {"S&unrise", "mnuSunrise", &CalculationMenu::sunrise_, kSunrises}};
+  } subMenus[] = {{QT_TRANSLATE_NOOP("CalculationMenu", "&Ayanamsa"), "mnuAyanamsa",
+                   &CalculationMenu::ayanamsa_, kAyanamsas},
+                  {QT_TRANSLATE_NOOP("CalculationMenu", "Lunar &node"), "mnuNode",
+                   &CalculationMenu::node_, kNodes},
+                  {QT_TRANSLATE_NOOP("CalculationMenu", "S&unrise"), "mnuSunrise",
+                   &CalculationMenu::sunrise_, kSunrises}};
   for (const auto& sub : subMenus) {
-    QMenu* choices = NamedMenu(menu->addMenu(QString::fromUtf8(sub.title)), sub.name);
-    choices->menuAction()->setStatusTip(QStringLiteral("A choice of the Swiss Ephemeris"));
+    QMenu* choices = NamedMenu(menu->addMenu(QString()), sub.name, sub.title);
+    SetTranslated(choices->menuAction(), "statusTip", "CalculationMenu",
+                  QT_TRANSLATE_NOOP("CalculationMenu", "A choice of the Swiss Ephemeris"));
     this->*sub.group = AddGroup(*choices, sub.entries);
     swissMenus_ << choices;
   }

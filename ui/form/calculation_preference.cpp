@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
@@ -24,11 +23,6 @@ void Warn(QString why) {
 }
 
 }  // namespace
-
-QString PreferenceFilePath() {
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-      .filePath(QStringLiteral("orvel-pataki-chakra/settings.ini"));
-}
 
 std::optional<core::Calculation> LoadCalculationPreference() {
   QSettings settings(PreferenceFilePath(), QSettings::IniFormat);

@@ -6,11 +6,9 @@
 #include <optional>
 
 #include "core/calculation.h"
+#include "ui/common/settings_file.h"
 
 namespace ui {
-
-// The settings file's path; under Qt's test-mode paths while tests run.
-QString PreferenceFilePath();
 
 // The kept choice; empty (the built-in formulas) when none is kept. A file that cannot be
 // read, or a value the program does not know, gives the defaults and one line on stderr.

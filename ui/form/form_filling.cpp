@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -53,8 +54,9 @@ TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
     const QComboBox* list = Child<QComboBox>(form, f.objectName.data());
     if (list->findText(FromStd(entries.*f.text), Qt::MatchFixedString | Qt::MatchCaseSensitive) <
         0) {
-      typed.problem = QStringLiteral("The %1 list has no entry \"%2\".")
-                          .arg(list->accessibleName(), FromStd(entries.*f.text));
+      typed.problem =
+          QCoreApplication::translate("BirthDetails", "The %1 list has no entry \"%2\".")
+              .arg(list->accessibleName(), FromStd(entries.*f.text));
       return typed;
     }
   }
@@ -67,8 +69,9 @@ TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
   for (const auto& pick : picks) {
     const QComboBox* list = Child<QComboBox>(form, pick.field);
     if (pick.index < pick.first || pick.index >= list->count()) {
-      typed.problem =
-          QStringLiteral("The %1 list has no row %2.").arg(list->accessibleName()).arg(pick.index);
+      typed.problem = QCoreApplication::translate("BirthDetails", "The %1 list has no row %2.")
+                          .arg(list->accessibleName())
+                          .arg(pick.index);
       return typed;
     }
   }

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,6 +18,8 @@
 #include "core/birth_value.h"
 #include "core/form_entries.h"
 #include "core/form_fields.h"
+#include "ui/common/language.h"
+#include "ui/common/library_texts.h"
 #include "ui/common/services.h"
 #include "ui/form/place_list.h"
 #include "ui/form/two_line_label.h"
@@ -103,16 +106,22 @@ void PlacePicker::BuildStatusArea(QWidget& form) {
   row->setContentsMargins(0, 0, 0, 0);
   status_ = new TwoLineLabel(statusArea_);
   status_->setObjectName(QStringLiteral("lblPlaceStatus"));
-  status_->setAccessibleName(QStringLiteral("Place and clock status"));
   status_->setTextFormat(Qt::PlainText);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // Two lines, always: the form does not jump as the sentence changes.
   status_->setFixedHeight(status_->fontMetrics().lineSpacing() * 2 + 2);
   status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   row->addWidget(status_, 1);
-  SetStatus(QStringLiteral(
+  // ClockText translates the sentence shown, and again in a new language.
+  SetStatus(QString::fromUtf8(QT_TRANSLATE_NOOP(
+      "ClockStatus",
       "Type the city of birth to choose it from the offline atlas: its coordinates, zone and "
-      "daylight saving then follow from the birth date and time."));
+      "daylight saving then follow from the birth date and time.")));
+  WhenTranslated(status_, [this] {
+    status_->setAccessibleName(
+        QCoreApplication::translate("PlacePicker", "Place and clock status"));
+    status_->SetSentence(ClockText(statusSource_));
+  });
 }
 
 // Only signals that fire on the person's own action: the program's filling never counts.
@@ -145,8 +154,10 @@ void PlacePicker::Search(const QString& text) {
     atlas_.emplace(loader_());
     completer_->popup()->installEventFilter(this);  // after the completer's own: runs first
     if (!atlas_->ok())
-      SetStatus(QStringLiteral("The offline atlas could not be read (%1); enter the place, its "
-                               "coordinates and zone by hand.")
+      SetStatus(QCoreApplication::translate(
+                    "PlacePicker",
+                    "The offline atlas could not be read (%1); enter the place, its "
+                    "coordinates and zone by hand.")
                     .arg(QString::fromStdString(atlas_->problem())));
   }
   if (!atlas_->ok()) return;
@@ -281,8 +292,8 @@ bool PlacePicker::Ask(bool leavingTimeLists) {
   bool go = true;
   while (const auto question = entry_->Pending(Read(), leavingTimeLists)) {
     QStringList options;
-    for (const std::string& option : question->options) options << Text(option);
-    const int answer = dialogs_.AskChoice(form_, Text(question->text), options);
+    for (const std::string& option : question->options) options << ClockText(Text(option));
+    const int answer = dialogs_.AskChoice(form_, ClockText(Text(question->text)), options);
     if (answer < 0 || answer >= options.size()) {
       go = false;  // Cancel: nothing changes
       break;
@@ -339,7 +350,8 @@ places::FormPlace PlacePicker::Read() const {
 }
 
 void PlacePicker::SetStatus(const QString& text) {
-  status_->SetSentence(text);
+  statusSource_ = text;
+  status_->SetSentence(ClockText(text));
 }
 
 }  // namespace ui

@@ -97,6 +97,7 @@ class PlacePicker : public QObject {
 
   QWidget* statusArea_ = nullptr;
   TwoLineLabel* status_ = nullptr;
+  QString statusSource_;  // the status sentence as written, translated where it is shown
   PlaceList* list_ = nullptr;
   QCompleter* completer_ = nullptr;
   QString typed_;  // what the person typed, restored when the list is dismissed

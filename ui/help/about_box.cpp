@@ -1,11 +1,13 @@
 #include "ui/help/about_box.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
 #include "places/birth_clock.h"
+#include "ui/common/library_texts.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
 #include "ui/common/program_texts.h"
@@ -44,27 +46,30 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   title->setFont(AppFont(8, true));
   title->setGeometry(TwipsRect(840, 240, kTitleWidth, 240));
 
-  auto* description = PlainLabel(kDescription, "Label1", this);
+  auto* description = PlainLabel(Description(), "Label1", this);
   description->setWordWrap(true);
   Paint(description, QColor(255, 255, 128), kCaptionColour);
   // Room between the text and the edge of its yellow ground, and the lines that room takes.
   description->setMargin(Twips(90));
   description->setGeometry(TwipsRect(120, 720, 6315, 1170));
 
-  auto* homePage =
-      new LinkLabel(QStringLiteral("Click here to visit ") + HomePage().toString(), this);
+  auto* homePage = new LinkLabel(
+      QCoreApplication::translate("AboutBox", "Click here to visit %1").arg(HomePage().toString()),
+      this);
   homePage->setObjectName(QStringLiteral("lblHomePage"));
   homePage->setGeometry(TwipsRect(2250, 1950, 4050, 195));
   connect(homePage, &LinkLabel::activated, this, [&links] { OpenHomePage(links); });
 
   // The atlas's licence asks for this credit; the tz release tells which clocks were used.
-  auto* credits = PlainLabel(
-      QStringLiteral("Birth places from GeoNames (www.geonames.org), licensed under CC BY 4.0. "
+  auto* credits =
+      PlainLabel(QCoreApplication::translate(
+                     "AboutBox",
+                     "Birth places from GeoNames (www.geonames.org), licensed under CC BY 4.0. "
                      "Clocks of the birth places from the tz database, release %1.")
-          .arg(QString::fromStdString(places::TzDataVersion())),
-      "lblCredits", this);
+                     .arg(QString::fromStdString(places::TzDataVersion())),
+                 "lblCredits", this);
   credits->setWordWrap(true);
-  credits->setAccessibleName(QStringLiteral("Credits"));
+  credits->setAccessibleName(QCoreApplication::translate("AboutBox", "Credits"));
   credits->setGeometry(TwipsRect(120, 2310, 6315, 840));
 
   auto* line = new QFrame(this);
@@ -74,7 +79,7 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   line->setLineWidth(2);
   line->setGeometry(TwipsRect(120, 3255, 6195, 30));
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(QCoreApplication::translate("AboutBox", "OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
   ok->setGeometry(TwipsRect(5070, 3360, 1260, 345));
   ok->setDefault(true);

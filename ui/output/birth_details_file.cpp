@@ -1,5 +1,6 @@
 #include "ui/output/birth_details_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,20 +26,25 @@ OpenedBirthDetails ReadBirthDetailsFile(const QString& path) {
     return OpenedBirthDetails{std::nullopt, FileProblem(path, why)};
   };
   const QFileInfo info(path);
-  if (info.isDir()) return failed(QStringLiteral("This is a folder, not a file."));
+  if (info.isDir())
+    return failed(QCoreApplication::translate("BirthDetails", "This is a folder, not a file."));
   // A device or a pipe (/dev/zero, a FIFO) may never end, and opening a FIFO waits for a
   // writer: only a regular file is opened, and never more than the limit is read.
-  const QString notRegular = QStringLiteral("This is not a regular file.");
+  const QString notRegular =
+      QCoreApplication::translate("BirthDetails", "This is not a regular file.");
   if (info.exists() && !info.isFile()) return failed(notRegular);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    return failed(QStringLiteral("The file cannot be read (%1).").arg(file.errorString()));
+    return failed(QCoreApplication::translate("BirthDetails", "The file cannot be read (%1).")
+                      .arg(file.errorString()));
   if (file.isSequential()) return failed(notRegular);  // replaced since it was looked at
   const QByteArray text = file.read(kLargestFile + 1);
   if (file.error() != QFileDevice::NoError)
-    return failed(QStringLiteral("The file cannot be read (%1).").arg(file.errorString()));
+    return failed(QCoreApplication::translate("BirthDetails", "The file cannot be read (%1).")
+                      .arg(file.errorString()));
   if (text.size() > kLargestFile)
-    return failed(QStringLiteral("The file is too large to hold birth details."));
+    return failed(QCoreApplication::translate("BirthDetails",
+                                              "The file is too large to hold birth details."));
   core::ParsedBirthDetails parsed =
       core::ParseBirthDetails(std::string_view(text.constData(), static_cast<size_t>(text.size())));
   if (!parsed.details) return failed(QString::fromStdString(parsed.error));
@@ -47,8 +53,9 @@ OpenedBirthDetails ReadBirthDetailsFile(const QString& path) {
   if (const auto& place = parsed.details->place) {
     const places::ZoneCheck check = places::CheckZone(place->zone);
     if (check != places::ZoneCheck::Known)
-      return failed(QStringLiteral("The place's zone cannot be used: %1.")
-                        .arg(QString::fromStdString(places::ZoneProblem(check, place->zone))));
+      return failed(
+          QCoreApplication::translate("BirthDetails", "The place's zone cannot be used: %1.")
+              .arg(QString::fromStdString(places::ZoneProblem(check, place->zone))));
   }
   return {std::move(parsed.details), {}};
 }

@@ -1,6 +1,7 @@
 #include "ui/output/chart_picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
@@ -9,6 +10,8 @@
 
 #include "reading/reading.h"
 #include "ui/common/chart_layout.h"
+#include "ui/common/library_texts.h"
+#include "ui/common/look.h"
 #include "ui/output/save_whole.h"
 
 namespace ui {
@@ -30,7 +33,7 @@ QStringList BoxLines(const core::ResultSheet& sheet, int sign) {
   QStringList lines;
   const QString caption = FromUtf8(sheet.Caption(core::kSignContentLabels[sign]));
   for (const QString& line : caption.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
-    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+    if (!line.trimmed().isEmpty()) lines << SheetCaption(line.trimmed());
   return lines;
 }
 
@@ -70,14 +73,14 @@ void DrawSignBox(QPainter& painter, int sign, const core::ResultSheet& sheet, qr
   }
   painter.setFont(nameFont);
   painter.drawText(QPointF(box.left() + pad, box.bottom() - pad - nameMetrics.descent()),
-                   QLatin1String(place.name));
+                   QCoreApplication::translate("Signs", place.name));
 }
 
 }  // namespace
 
 QFont PageFont(qreal points, bool bold) {
   QFont font;
-  font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana")});
+  font.setFamilies(WithScriptFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana")}));
   font.setStyleHint(QFont::SansSerif);
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setPointSizeF(points);
@@ -133,8 +136,9 @@ QImage ChartPicture(const KeptReading& reading) {
                    QString::fromStdString(reading.record.PersonName));
   painter.setFont(PageFont(9));
   const QString born = reading.record.BirthMoment
-                           ? QStringLiteral("Born %1").arg(QString::fromStdString(
-                                 reading::DateTimeText(*reading.record.BirthMoment)))
+                           ? QCoreApplication::translate("ChartPicture", "Born %1")
+                                 .arg(WithMonthNames(QString::fromStdString(
+                                     reading::DateTimeText(*reading.record.BirthMoment))))
                            : QString();
   painter.drawText(caption.adjusted(0, kCaptionHeight / 2, 0, -2), Qt::AlignCenter, born);
   painter.end();

@@ -9,6 +9,7 @@
 #include "places/clock_status.h"
 #include "reading/entry_rules.h"
 #include "reading/reading.h"
+#include "ui/common/library_texts.h"
 #include "ui/output/birth_details_file.h"
 #include "ui/output/chart_picture.h"
 #include "ui/output/reading_page.h"
@@ -43,6 +44,7 @@ int RunHeadlessExport(int& argc, char** argv, const ExportRequest& request) {
   // No display is needed, nor may one be asked for: the offscreen platform draws fonts too.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  UseLanguage(request.language);
   const bool pdf = request.kind == ExportRequest::Kind::Pdf;
   if (request.output.isEmpty() || request.input.isEmpty())
     return Fail(QStringLiteral("usage: orvel-pataki-chakra %1 OUT%2 FILE.opc.json")
@@ -58,7 +60,7 @@ int RunHeadlessExport(int& argc, char** argv, const ExportRequest& request) {
     return Fail(FileProblem(request.input, QString::fromStdString(typed.problem)));
   KeptReading reading{std::move(typed.entries), {}, {}, {}};
   if (auto refusal = reading::RunReading(reading.entries, reading.record, reading.sheet))
-    return Fail(FileProblem(request.input, QString::fromStdString(refusal->message)));
+    return Fail(FileProblem(request.input, LibraryMessage(refusal->message)));
   if (const auto skipped = SkippedTimeProblem(reading.record.Birth, opened.details->place))
     return Fail(FileProblem(request.input, *skipped));
 

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "ui/common/language.h"
+
 namespace ui {
 
 struct ExportRequest {
@@ -14,6 +16,7 @@ struct ExportRequest {
   Kind kind = Kind::Pdf;
   QString output;  // empty when the option came without its file
   QString input;   // empty when no birth-details file was named
+  Language language = Language::English;
 };
 
 // Makes the application object itself, runs the reading of the file and writes the output.

@@ -1,5 +1,6 @@
 #include "ui/output/page_content.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -8,6 +9,7 @@
 #include "reading/timing.h"
 #include "ui/common/calculation_caption.h"
 #include "ui/common/dasha_captions.h"
+#include "ui/common/library_texts.h"
 
 namespace ui {
 
@@ -22,6 +24,11 @@ QString Written(const core::ResultSheet& sheet, std::string_view widget) {
   return FromUtf8(sheet.WrittenCaption(widget)).trimmed();
 }
 
+// A caption the reading wrote in words (a weekday, a planet, a sign), in the language in use.
+QString WrittenWord(const core::ResultSheet& sheet, std::string_view widget) {
+  return SheetCaption(Written(sheet, widget));
+}
+
 QString Joined(const QStringList& parts, const QString& separator) {
   QStringList kept;
   for (const QString& part : parts)
@@ -31,7 +38,7 @@ QString Joined(const QStringList& parts, const QString& separator) {
 
 // "11 h 44 min"; the seconds are dropped as the result window drops them.
 QString Duration(std::int32_t seconds) {
-  return QStringLiteral("%1 h %2 min")
+  return QCoreApplication::translate("ReadingPage", "%1 h %2 min")
       .arg(seconds / 3600)
       .arg(seconds % 3600 / 60, 2, 10, QChar('0'));
 }
@@ -58,66 +65,72 @@ QString Degrees(double value) {
       .arg(arcSeconds % 60, 2, 10, QChar('0'));
 }
 
-QString ZoneRowText(int row) {
-  if (row < 0 || row >= core::kZoneCount) return QStringLiteral("no zone selected");
-  return FromUtf8(core::ZoneTable()[static_cast<std::size_t>(row)].text);
+QString ZoneRow(int row) {
+  if (row < 0 || row >= core::kZoneCount)
+    return QCoreApplication::translate("ReadingPage", "no zone selected");
+  return ZoneRowText(core::ZoneTable()[static_cast<std::size_t>(row)].text);
 }
 
 QString BodyLabel(const core::BirthRecord& r, int k) {
-  return k == core::kLagna ? QStringLiteral("Lagna (Asc)")
-                           : FromUtf8(r.BodyNames[static_cast<std::size_t>(k)]).trimmed();
+  return k == core::kLagna
+             ? QCoreApplication::translate("ReadingPage", "Lagna (Asc)")
+             : SheetCaption(FromUtf8(r.BodyNames[static_cast<std::size_t>(k)]).trimmed());
 }
 
 PageRows BirthRows(const KeptReading& reading) {
   const core::BirthRecord& r = reading.record;
   const core::ResultSheet& sheet = reading.sheet;
   const QString born =
-      Joined({Written(sheet, "lblVaar"),
-              r.BirthMoment ? FromUtf8(reading::DateTimeText(*r.BirthMoment)) : QString()},
+      Joined({WrittenWord(sheet, "lblVaar"),
+              r.BirthMoment ? WithMonthNames(FromUtf8(reading::DateTimeText(*r.BirthMoment)))
+                            : QString()},
              QStringLiteral(", "));
   // The clock the atlas decided, in words; else the row and box as the person set them.
   const QString zone =
-      !reading.clock.empty() ? FromUtf8(reading.clock)
+      !reading.clock.empty() ? ClockText(FromUtf8(reading.clock))
       : std::holds_alternative<core::ExactOrigin>(r.Birth.offset.origin)
-          ? QStringLiteral("the place's own clock · %1 used").arg(UtcOffset(r))
-          : QStringLiteral("%1 · daylight saving %2 · %3 used")
-                .arg(ZoneRowText(reading.entries.cmbTimeZone),
-                     r.IsDst ? QStringLiteral("on") : QStringLiteral("off"), UtcOffset(r));
+          ? QCoreApplication::translate("ReadingPage", "the place's own clock · %1 used")
+                .arg(UtcOffset(r))
+          : QCoreApplication::translate("ReadingPage", "%1 · daylight saving %2 · %3 used")
+                .arg(ZoneRow(reading.entries.cmbTimeZone),
+                     r.IsDst ? QCoreApplication::translate("ReadingPage", "on")
+                             : QCoreApplication::translate("ReadingPage", "off"),
+                     UtcOffset(r));
   const QString place = Joined(
       {Joined({Written(sheet, "lblCity"), Written(sheet, "lblState"), Written(sheet, "lblCountry")},
               QStringLiteral(", ")),
        Joined({Written(sheet, "lblLatitude"), Written(sheet, "lblLongitude")},
               QStringLiteral(", "))},
       QStringLiteral(" · "));
-  return {{{QStringLiteral("Born"), born},
-           {QStringLiteral("Time zone"), zone},
-           {QStringLiteral("Place"), place},
-           {QStringLiteral("Ayanamsa"), Degrees(r.AyanamsaValue)}}};
+  return {{{QCoreApplication::translate("ReadingPage", "Born"), born},
+           {QCoreApplication::translate("ReadingPage", "Time zone"), zone},
+           {QCoreApplication::translate("ReadingPage", "Place"), place},
+           {QCoreApplication::translate("ReadingPage", "Ayanamsa"), Degrees(r.AyanamsaValue)}}};
 }
 
 PageChart Chart(const KeptReading& reading) {
   const core::BirthRecord& r = reading.record;
   const core::ResultSheet& sheet = reading.sheet;
-  PageRowGroup positions{QStringLiteral("Planetary positions"), {}};
+  PageRowGroup positions{QCoreApplication::translate("ReadingPage", "Planetary positions"), {}};
   for (int k = 0; k < core::kBodyCount; ++k)
     positions.rows.push_back({BodyLabel(r, k), Written(sheet, core::PositionLabel(k))});
-  const QString period = Written(sheet, "lblPeriod");
+  const QString period = WrittenWord(sheet, "lblPeriod");
   // The result window shows one yamardha as the period's eighth, rounded to the second.
   const auto yamardha = static_cast<std::int32_t>(std::nearbyint(r.PeriodSeconds / 8.0));
   PageRowGroup details{
-      QStringLiteral("Pataki Chakra details"),
-      {{QStringLiteral("Weekday"), Written(sheet, "lblVaar")},
-       {QStringLiteral("Sunrise"), Written(sheet, "lblSunRise")},
-       {QStringLiteral("Sunset"), Written(sheet, "lblSunSet")},
-       {period.isEmpty() ? QStringLiteral("Period") : period,
+      QCoreApplication::translate("ReadingPage", "Pataki Chakra details"),
+      {{QCoreApplication::translate("ReadingPage", "Weekday"), WrittenWord(sheet, "lblVaar")},
+       {QCoreApplication::translate("ReadingPage", "Sunrise"), WrittenWord(sheet, "lblSunRise")},
+       {QCoreApplication::translate("ReadingPage", "Sunset"), WrittenWord(sheet, "lblSunSet")},
+       {period.isEmpty() ? QCoreApplication::translate("ReadingPage", "Period") : period,
         period.isEmpty() ? QString() : Duration(r.PeriodSeconds)},
-       {QStringLiteral("Yamardha"), period.isEmpty() ? QString() : Duration(yamardha)},
-       {QStringLiteral("Yamardhapati"), Written(sheet, "lblYamardhapati")},
-       {QStringLiteral("Dandadhipati"), Written(sheet, "lblDandadhipati")},
-       {QStringLiteral("Lagna"), Written(sheet, "lblLagna")},
-       {QStringLiteral("Rashi"), Written(sheet, "lblRashi")}}};
+       {QCoreApplication::translate("ReadingPage", "Yamardha"), period.isEmpty() ? QString() : Duration(yamardha)},
+       {QCoreApplication::translate("ReadingPage", "Yamardhapati"), WrittenWord(sheet, "lblYamardhapati")},
+       {QCoreApplication::translate("ReadingPage", "Dandadhipati"), WrittenWord(sheet, "lblDandadhipati")},
+       {QCoreApplication::translate("ReadingPage", "Lagna"), WrittenWord(sheet, "lblLagna")},
+       {QCoreApplication::translate("ReadingPage", "Rashi"), WrittenWord(sheet, "lblRashi")}}};
   return {&sheet,
-          QStringLiteral("Shaded: the Lagna's sign and its vedha signs.  (R): retrograde."),
+          QCoreApplication::translate("ReadingPage", "Shaded: the Lagna's sign and its vedha signs.  (R): retrograde."),
           {std::move(positions), std::move(details)}};
 }
 
@@ -153,31 +166,35 @@ PageTables Timing(const KeptReading& reading) {
   const reading::Timing timing = reading::TimingOf(reading.record);
   const std::optional<core::Calculation>& calculation = reading.entries.calculation;
   PageTables tables{
-      QStringLiteral("Nakshatra and Vimshottari dasha"),
-      {QStringLiteral("From the Moon of: ") + CalculationCaption(calculation) +
-       QStringLiteral(". ") + EphemerisSourceCaption(calculation, reading.record.EphemerisFiles) +
-       QStringLiteral(".")},
+      QCoreApplication::translate("ReadingPage", "Nakshatra and Vimshottari dasha"),
+      {QCoreApplication::translate("ReadingPage", "From the Moon of: %1. %2.")
+           .arg(CalculationCaption(calculation),
+                EphemerisSourceCaption(calculation, reading.record.EphemerisFiles))},
       {}};
   if (timing.dasha)
     tables.notes << BalanceCaption(timing.dasha->balance) + QStringLiteral(". ") +
                         YearLengthCaption(*timing.dasha) + QStringLiteral(".");
   // The Nakshatra column is wide, the Pada narrow, so the lords' names have room.
   PageTable nakshatras{{0, 0.25, 0.68, 0.8},
-                       {QStringLiteral("Body"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"),
-                        QStringLiteral("Lord")},
+                       {QCoreApplication::translate("ReadingPage", "Body"), QCoreApplication::translate("ReadingPage", "Nakshatra"), QCoreApplication::translate("ReadingPage", "Pada"),
+                        QCoreApplication::translate("ReadingPage", "Lord")},
                        {}};
   for (int k = 0; k < core::kBodyCount; ++k) {
     const QString body = BodyLabel(reading.record, k);
     const auto& at = timing.nakshatras[static_cast<std::size_t>(k)];
-    nakshatras.rows.push_back(at ? QStringList{body, FromUtf8(dasha::NakshatraName(at->number)),
+    nakshatras.rows.push_back(at ? QStringList{body,
+                                               QCoreApplication::translate(
+                                                   "Nakshatras",
+                                                   std::string(dasha::NakshatraName(at->number))
+                                                       .c_str()),
                                                QString::number(at->pada), LordCaption(at->lord)}
                                  : QStringList{body});
   }
   tables.tables.push_back(std::move(nakshatras));
   if (timing.dasha) {
     PageTable mahadashas{{0, 0.25, 0.5, 0.75},
-                         {QStringLiteral("Mahadasha"), QStringLiteral("Start"),
-                          QStringLiteral("End"), QStringLiteral("Age at start")},
+                         {QCoreApplication::translate("ReadingPage", "Mahadasha"), QCoreApplication::translate("ReadingPage", "Start"),
+                          QCoreApplication::translate("ReadingPage", "End"), QCoreApplication::translate("ReadingPage", "Age at start")},
                          {}};
     for (const dasha::Mahadasha& maha : timing.dasha->mahadashas)
       mahadashas.rows.push_back({LordCaption(maha.period.lord), DateCaption(maha.period.startDate),
@@ -192,7 +209,7 @@ PageTables Timing(const KeptReading& reading) {
 std::vector<PageBlock> ReadingPageContent(const KeptReading& reading) {
   std::vector<PageBlock> blocks;
   blocks.emplace_back(
-      PageHeading{FromUtf8(reading.record.PersonName), QStringLiteral("Pataki Chakra")});
+      PageHeading{FromUtf8(reading.record.PersonName), QCoreApplication::translate("ReadingPage", "Pataki Chakra")});
   blocks.emplace_back(BirthRows(reading));
   blocks.emplace_back(Chart(reading));
   blocks.emplace_back(VedhaReading(reading.sheet));

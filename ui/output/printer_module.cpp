@@ -1,5 +1,6 @@
 #include "ui/output/printer_module.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
@@ -25,14 +26,17 @@ std::variant<PrinterModule*, QString> LoadPrinterModule(const QStringList& folde
     QPluginLoader loader(path);
     QObject* root = loader.instance();
     if (auto* module = qobject_cast<PrinterModule*>(root)) return module;
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Printing",
                "Printing is not available: the printing module %1 could not be "
                "loaded (%2).")
         .arg(QDir::toNativeSeparators(path),
-             root ? QStringLiteral("it is not this program's printing module")
+             root ? QCoreApplication::translate("Printing",
+                                                "it is not this program's printing module")
                   : loader.errorString());
   }
-  return QStringLiteral("Printing is not available: the printing module %1 was not found in %2.")
+  return QCoreApplication::translate(
+             "Printing", "Printing is not available: the printing module %1 was not found in %2.")
       .arg(QLatin1String(kPrinterModuleFile),
            QDir::toNativeSeparators(folders.join(QStringLiteral(", "))));
 }

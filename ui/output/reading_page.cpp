@@ -1,5 +1,6 @@
 #include "ui/output/reading_page.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -267,9 +268,16 @@ void DrawFooter(QPainter& painter, QPaintDevice& device, int page, int pages,
   painter.drawLine(QLineF(0, rule, device.width(), rule));
   painter.setFont(font);
   const QString left = kProgram + QStringLiteral(" ") + QStringLiteral(OPC_VERSION);
-  const QString middle =
-      QStringLiteral("Printed ") + QLocale::c().toString(printed, QStringLiteral("d MMMM yyyy"));
-  const QString right = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+  // The month by the program's own names, as on the form.
+  const QString date =
+      QStringLiteral("%1 %2 %3")
+          .arg(printed.day())
+          .arg(QCoreApplication::translate(
+              "Months", QLocale::c().monthName(printed.month()).toUtf8().constData()))
+          .arg(printed.year());
+  const QString middle = QCoreApplication::translate("ReadingPage", "Printed %1").arg(date);
+  const QString right =
+      QCoreApplication::translate("ReadingPage", "Page %1 of %2").arg(page).arg(pages);
   painter.drawText(QPointF(0, baseline), left);
   painter.drawText(QPointF((device.width() - metrics.horizontalAdvance(middle)) / 2, baseline),
                    middle);

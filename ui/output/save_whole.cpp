@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -14,7 +15,8 @@ namespace ui {
 namespace {
 
 QString CouldNotWrite(const QString& path, const QString& why) {
-  return QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+  return QCoreApplication::translate("Files", "Could not write \"%1\": %2")
+      .arg(QDir::toNativeSeparators(path), why);
 }
 
 // Why writing failed, in the system's words. A write the system cuts short (a full disk, the
@@ -24,8 +26,9 @@ QString WriteFailure(QSaveFile& file) {
   const char byte = 0;
   if (file.handle() >= 0 && ::write(file.handle(), &byte, 1) < 0)
     return QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.');
-  return file.error() != QFileDevice::NoError ? file.errorString()
-                                              : QStringLiteral("not all of it could be written.");
+  return file.error() != QFileDevice::NoError
+             ? file.errorString()
+             : QCoreApplication::translate("Files", "not all of it could be written.");
 }
 
 }  // namespace
@@ -52,10 +55,10 @@ std::optional<QString> UnfitTarget(const QString& path, const QString& source) {
   // Through symlinks, as the file is written: a link to a regular file writes that file.
   if (::stat(QFile::encodeName(path).constData(), &target) != 0) return std::nullopt;
   if (!S_ISREG(target.st_mode))
-    return CouldNotWrite(path, QStringLiteral("it is not a regular file."));
+    return CouldNotWrite(path, QCoreApplication::translate("Files", "it is not a regular file."));
   if (::stat(QFile::encodeName(source).constData(), &read) == 0 && read.st_dev == target.st_dev &&
       read.st_ino == target.st_ino)
-    return CouldNotWrite(path, QStringLiteral("it is the file being read."));
+    return CouldNotWrite(path, QCoreApplication::translate("Files", "it is the file being read."));
   return std::nullopt;
 }
 

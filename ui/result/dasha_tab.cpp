@@ -1,5 +1,6 @@
 #include "ui/result/dasha_tab.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
@@ -11,6 +12,7 @@
 #include "reading/timing.h"
 #include "ui/common/calculation_caption.h"
 #include "ui/common/dasha_captions.h"
+#include "ui/common/language.h"
 #include "ui/common/look.h"
 #include "ui/common/services.h"
 
@@ -19,24 +21,39 @@ namespace ui {
 namespace {
 
 constexpr std::array<const char*, core::kBodyCount> kBodies = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant"};
+    QT_TRANSLATE_NOOP("DashaTab", "Sun"),     QT_TRANSLATE_NOOP("DashaTab", "Moon"),
+    QT_TRANSLATE_NOOP("DashaTab", "Mercury"), QT_TRANSLATE_NOOP("DashaTab", "Venus"),
+    QT_TRANSLATE_NOOP("DashaTab", "Mars"),    QT_TRANSLATE_NOOP("DashaTab", "Jupiter"),
+    QT_TRANSLATE_NOOP("DashaTab", "Saturn"),  QT_TRANSLATE_NOOP("DashaTab", "Rahu"),
+    QT_TRANSLATE_NOOP("DashaTab", "Ketu"),    QT_TRANSLATE_NOOP("DashaTab", "Ascendant")};
+
+QString Body(int row) {
+  return QCoreApplication::translate("DashaTab", kBodies[static_cast<std::size_t>(row)]);
+}
 
 QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Nakshatra(int number) {
+  return QCoreApplication::translate("Nakshatras",
+                                     FromView(dasha::NakshatraName(number)).toUtf8().constData());
 }
 
 QString Lord(dasha::Lord lord) {
   return LordCaption(lord);
 }
 
+// The tab's texts are set when the tab is made or filled; a change of language makes them
+// again (AddTimingTab).
 template <typename W>
-W* Named(W* widget, const char* name, const QString& accessibleName) {
+W* Named(W* widget, const char* name, const char* accessibleName) {
   widget->setObjectName(QLatin1String(name));
-  widget->setAccessibleName(accessibleName);
+  widget->setAccessibleName(QCoreApplication::translate("DashaTab", accessibleName));
   return widget;
 }
 
-QLabel* AddLabel(QVBoxLayout& column, const char* name, const QString& accessibleName) {
+QLabel* AddLabel(QVBoxLayout& column, const char* name, const char* accessibleName) {
   auto* label = Named(new QLabel, name, accessibleName);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
@@ -47,19 +64,20 @@ QLabel* AddLabel(QVBoxLayout& column, const char* name, const QString& accessibl
 
 QTableWidget* NakshatraTable(const reading::Timing& timing) {
   auto* table = Named(new QTableWidget(core::kBodyCount, 4), "tblNakshatra",
-                      QStringLiteral("Nakshatra and pada of each body"));
-  table->setHorizontalHeaderLabels({QStringLiteral("Body"), QStringLiteral("Nakshatra"),
-                                    QStringLiteral("Pada"), QStringLiteral("Lord")});
+                      QT_TRANSLATE_NOOP("DashaTab", "Nakshatra and pada of each body"));
+  table->setHorizontalHeaderLabels({QCoreApplication::translate("DashaTab", "Body"),
+                                    QCoreApplication::translate("DashaTab", "Nakshatra"),
+                                    QCoreApplication::translate("DashaTab", "Pada"),
+                                    QCoreApplication::translate("DashaTab", "Lord")});
   table->verticalHeader()->hide();
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   for (int row = 0; row < core::kBodyCount; ++row) {
     const auto& position = timing.nakshatras[static_cast<std::size_t>(row)];
     const QStringList cells =
-        position ? QStringList{QLatin1String(kBodies[static_cast<std::size_t>(row)]),
-                               FromView(dasha::NakshatraName(position->number)),
+        position ? QStringList{Body(row), Nakshatra(position->number),
                                QString::number(position->pada), Lord(position->lord)}
-                 : QStringList{QLatin1String(kBodies[static_cast<std::size_t>(row)])};
+                 : QStringList{Body(row)};
     for (int column = 0; column < cells.size(); ++column)
       table->setItem(row, column, new QTableWidgetItem(cells[column]));
   }
@@ -84,18 +102,20 @@ void Highlight(QTreeWidgetItem* item) {
 
 QTreeWidget* DashaTree(const dasha::Vimshottari& dasha, std::chrono::sys_seconds today) {
   auto* tree = Named(new QTreeWidget, "treDasha",
-                     QStringLiteral("Vimshottari mahadashas and their antardashas"));
-  tree->setHeaderLabels({QStringLiteral("Period"), QStringLiteral("Start"), QStringLiteral("End"),
-                         QStringLiteral("Age at start")});
+                     QT_TRANSLATE_NOOP("DashaTab", "Vimshottari mahadashas and their antardashas"));
+  tree->setHeaderLabels({QCoreApplication::translate("DashaTab", "Period"),
+                         QCoreApplication::translate("DashaTab", "Start"),
+                         QCoreApplication::translate("DashaTab", "End"),
+                         QCoreApplication::translate("DashaTab", "Age at start")});
   const std::optional<dasha::RunningPeriod> running = dasha::RunningAt(dasha, today);
   for (int m = 0; m < dasha::kLordCount; ++m) {
     const dasha::Mahadasha& maha = dasha.mahadashas[static_cast<std::size_t>(m)];
     QTreeWidgetItem* item = PeriodItem(Lord(maha.period.lord), maha.period, AgeCaption(maha));
     for (int a = 0; a < dasha::kLordCount; ++a) {
       const dasha::Period& antar = maha.antardashas[static_cast<std::size_t>(a)];
-      QTreeWidgetItem* child =
-          PeriodItem(Lord(maha.period.lord) + QStringLiteral(" / ") + Lord(antar.lord), antar,
-                     antar.endsBeforeBirth ? QStringLiteral("before birth") : QString());
+      QTreeWidgetItem* child = PeriodItem(
+          Lord(maha.period.lord) + QStringLiteral(" / ") + Lord(antar.lord), antar,
+          antar.endsBeforeBirth ? QCoreApplication::translate("Dasha", "before birth") : QString());
       item->addChild(child);
       if (running && running->mahadasha == m && running->antardasha == a) Highlight(child);
     }
@@ -114,9 +134,9 @@ void FillTables(QVBoxLayout& column, const core::BirthRecord& record, Clock& clo
   const reading::Timing timing = reading::TimingOf(record);
   column.addWidget(NakshatraTable(timing), 2);
   if (!timing.dasha) return;
-  AddLabel(column, "lblBalance", QStringLiteral("Balance at birth"))
+  AddLabel(column, "lblBalance", QT_TRANSLATE_NOOP("DashaTab", "Balance at birth"))
       ->setText(BalanceCaption(timing.dasha->balance));
-  AddLabel(column, "lblYearLength", QStringLiteral("Dasha year length"))
+  AddLabel(column, "lblYearLength", QT_TRANSLATE_NOOP("DashaTab", "Dasha year length"))
       ->setText(YearLengthCaption(*timing.dasha));
   column.addWidget(DashaTree(*timing.dasha, clock.Now()), 3);
 }
@@ -125,14 +145,14 @@ void FillTables(QVBoxLayout& column, const core::BirthRecord& record, Clock& clo
 
 void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
                   const std::optional<core::Calculation>& calculation, Clock& clock) {
-  auto* page = Named(new QWidget, "fraTiming", QStringLiteral("Nakshatra and dasha"));
+  auto* page =
+      Named(new QWidget, "fraTiming", QT_TRANSLATE_NOOP("DashaTab", "Nakshatra and dasha"));
   Paint(page, kBackground, kValueColour);
   auto* column = new QVBoxLayout(page);
   column->setContentsMargins(3, 3, 3, 3);
-  AddLabel(*column, "lblCalculation", QStringLiteral("Calculation"))
-      ->setText(CalculationCaption(calculation) + QLatin1Char('\n') +
-                EphemerisSourceCaption(calculation, record.EphemerisFiles));
-  const int index = tabs.addTab(page, QStringLiteral("Nakshatra && Dasha"));
+  QLabel* caption =
+      AddLabel(*column, "lblCalculation", QT_TRANSLATE_NOOP("DashaTab", "Calculation"));
+  const int index = tabs.addTab(page, QString());
   // The record is copied: the tab may first be shown after the program's record has moved on.
   auto fill = [page, column, index, kept = record, &clock](int shown) {
     if (shown != index || page->property("filled").toBool()) return;
@@ -140,6 +160,22 @@ void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
     FillTables(*column, kept, clock);
   };
   QObject::connect(&tabs, &QTabWidget::currentChanged, page, fill);
+  // In a new language the texts again, and the tables made again if they were made.
+  WhenTranslated(page, [page, column, caption, index, &tabs, calculation,
+                        files = record.EphemerisFiles, kept = record, &clock] {
+    tabs.setTabText(index, QCoreApplication::translate("DashaTab", "Nakshatra && Dasha"));
+    page->setAccessibleName(QCoreApplication::translate("DashaTab", "Nakshatra and dasha"));
+    caption->setAccessibleName(QCoreApplication::translate("DashaTab", "Calculation"));
+    caption->setText(CalculationCaption(calculation) + QLatin1Char('\n') +
+                     EphemerisSourceCaption(calculation, files));
+    if (!page->property("filled").toBool()) return;
+    while (column->count() > 1) {
+      QLayoutItem* item = column->takeAt(1);
+      delete item->widget();
+      delete item;
+    }
+    FillTables(*column, kept, clock);
+  });
 }
 
 }  // namespace ui

@@ -15,6 +15,8 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "ui/common/language.h"
+#include "ui/common/language_menu.h"
 #include "ui/common/look.h"
 #include "ui/common/program_texts.h"
 #include "ui/help/help_menu.h"
@@ -92,14 +94,16 @@ constexpr int kBottomStripHeight = 585;
 constexpr int kDesignWidth = 11880;
 constexpr int kDesignHeight = 8190;
 
-QAction* AddItem(QMenu* menu, const QString& text, const char* name) {
-  QAction* item = menu->addAction(text);
+QAction* AddItem(QMenu* menu, const char* text, const char* name) {
+  QAction* item = menu->addAction(QString());
   item->setObjectName(QLatin1String(name));
+  SetTranslated(item, "text", "ResultFrame", text);
   return item;
 }
 
-QPushButton* StripButton(const QString& text, const char* name, QWidget* strip) {
-  auto* button = new QPushButton(text, strip);
+QPushButton* StripButton(const char* text, const char* name, QWidget* strip) {
+  auto* button = new QPushButton(strip);
+  SetTranslated(button, "text", "ResultFrame", text);
   button->setObjectName(QLatin1String(name));
   button->setAutoDefault(false);
   button->setGeometry(TwipsRect(0, 120, 1335, 400));
@@ -137,7 +141,9 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
   auto* top = new QWidget(client);
   top->setObjectName(QStringLiteral("picTop"));
   top->setFixedHeight(Twips(kTopStripHeight));
-  auto* title = new QLabel(QStringLiteral("Orvel Pataki Chakra Chart"), top);
+  auto* title = new QLabel(top);
+  SetTranslated(title, "text", "ResultFrame",
+                QT_TRANSLATE_NOOP("ResultFrame", "Orvel Pataki Chakra Chart"));
   title->setObjectName(QStringLiteral("Label2"));
   title->setTextFormat(Qt::PlainText);
   title->setFont(AppFont(16, true));
@@ -167,8 +173,8 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
   auto* bottom = new QWidget(client);
   bottom->setObjectName(QStringLiteral("Picture1"));
   bottom->setFixedHeight(Twips(kBottomStripHeight));
-  cmdBack_ = StripButton(QStringLiteral("&Back"), "cmdBack", bottom);
-  cmdExit_ = StripButton(QStringLiteral("E&xit"), "cmdExit", bottom);
+  cmdBack_ = StripButton(QT_TRANSLATE_NOOP("ResultFrame", "&Back"), "cmdBack", bottom);
+  cmdExit_ = StripButton(QT_TRANSLATE_NOOP("ResultFrame", "E&xit"), "cmdExit", bottom);
   connect(cmdBack_, &QPushButton::clicked, this, &MdiFrame::backRequested);
   connect(cmdExit_, &QPushButton::clicked, this, &MdiFrame::exitRequested);
   setTabOrder(cmdBack_, cmdExit_);
@@ -182,13 +188,15 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
 }
 
 void MdiFrame::BuildMenus(LinkOpener& links) {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(QString());
+  SetTranslated(file, "title", "ResultFrame", QT_TRANSLATE_NOOP("ResultFrame", "&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  connect(AddItem(file, QStringLiteral("&Back"), "mnuBack"), &QAction::triggered, this,
-          &MdiFrame::backRequested);
-  connect(AddItem(file, QStringLiteral("E&xit"), "mnuExit"), &QAction::triggered, this,
-          &MdiFrame::exitRequested);
-  AddHelpMenu(this, links, "mnuHelpSep1", "mnuHelpSep2");
+  connect(AddItem(file, QT_TRANSLATE_NOOP("ResultFrame", "&Back"), "mnuBack"), &QAction::triggered,
+          this, &MdiFrame::backRequested);
+  connect(AddItem(file, QT_TRANSLATE_NOOP("ResultFrame", "E&xit"), "mnuExit"), &QAction::triggered,
+          this, &MdiFrame::exitRequested);
+  QMenu* help = AddHelpMenu(this, links, "mnuHelpSep1", "mnuHelpSep2");
+  AddLanguageMenu(this, help->menuAction());
 }
 
 void MdiFrame::DrawAt(double scale) {

@@ -1,5 +1,6 @@
 #include "ui/result/result_window.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -10,6 +11,8 @@
 #include <QtMath>
 
 #include "ui/common/chart_layout.h"
+#include "ui/common/language.h"
+#include "ui/common/library_texts.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
 #include "ui/common/program_texts.h"
@@ -42,11 +45,25 @@ Label* AddLabel(QWidget* parent, const QString& name, const QString& text, const
   return label;
 }
 
-QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption) {
-  auto* frame = new QGroupBox(caption, parent);
+// The window's own texts, translated where set and again on a change of language.
+template <typename W>
+W* Translated(W* widget, const char* property, const char* text) {
+  SetTranslated(widget, property, "ResultWindow", text);
+  return widget;
+}
+
+QGroupBox* AddFrame(QWidget* parent, const char* name, const char* caption) {
+  auto* frame = Translated(new QGroupBox(parent), "title", caption);
   frame->setObjectName(QLatin1String(name));
   SetTextColour(frame, kCaptionColour);
   return frame;
+}
+
+// The captions that hold what the person typed, shown exactly as typed in every language.
+bool TypedByPerson(std::string_view widget) {
+  for (std::string_view typed : {"lblName", "lblCity", "lblState", "lblCountry"})
+    if (widget == typed) return true;
+  return false;
 }
 
 // The height a line of text takes as drawn: the font's line spacing, rounded up rather than
@@ -111,6 +128,12 @@ FrmDisplay::FrmDisplay(LinkOpener& links, QWidget* parent) : QWidget(parent) {
   BuildReadingPanel();
   BuildForumLabels(links);
   ShowDesignCaptions();
+  // The reading's captions and text again in a new language, after the window's own texts
+  // (this hook, made last, gets the event after them).
+  WhenTranslated(this, [this] {
+    if (sheet_) ShowSheet(*sheet_);
+    if (!clock_.isEmpty()) ShowClock(clock_);
+  });
   // Tab reads the window as the eye does: the forum's address at the top, the details, the
   // Pataki Chakra tabs and the reading text under them.
   for (const char* name : {"Label6", "SSTab2", "SSTab1", "RTB"})
@@ -118,7 +141,7 @@ FrmDisplay::FrmDisplay(LinkOpener& links, QWidget* parent) : QWidget(parent) {
 }
 
 void FrmDisplay::BuildChart() {
-  QGroupBox* chart = AddFrame(this, "fraBirthchart", QStringLiteral("Hora"));
+  QGroupBox* chart = AddFrame(this, "fraBirthchart", QT_TRANSLATE_NOOP("ResultWindow", "Hora"));
   chart->setGeometry(TwipsRect(0, 240, 10035, 8625));
   new ChartDrawing(chart);
   chart->findChild<QWidget*>(QStringLiteral("ChartDrawing"))->setGeometry(chart->rect());
@@ -143,10 +166,11 @@ void FrmDisplay::BuildChart() {
                                            QRect(0, 0, boxSize.width(), nameTop), kValueColour);
     content->setMargin(3);
     const int inset = Twips(place.captionInset);
-    AddLabel(box, QStringLiteral("Label1(%1)").arg(sign), QLatin1String(place.name),
-             QRect(inset, nameTop, boxSize.width() - inset - kBoxBorder, nameHeight),
-             kCaptionColour)
-        ->setIndent(3);
+    QLabel* name = AddLabel(box, QStringLiteral("Label1(%1)").arg(sign), {},
+                            QRect(inset, nameTop, boxSize.width() - inset - kBoxBorder, nameHeight),
+                            kCaptionColour);
+    name->setIndent(3);
+    SetTranslated(name, "text", "Signs", place.name);
   }
 }
 
@@ -156,51 +180,60 @@ void FrmDisplay::BuildDetailsPanel() {
   tabs->setDocumentMode(true);
   tabs->setGeometry(TwipsRect(10080, 480, 4575, 3240));
 
-  QGroupBox* western = AddFrame(nullptr, "fraWestern", QStringLiteral("Vedic Planetary Position"));
+  QGroupBox* western = AddFrame(nullptr, "fraWestern",
+                                QT_TRANSLATE_NOOP("ResultWindow", "Vedic Planetary Position"));
   const struct {
     int element;
     const char* caption;
-  } planets[10] = {{0, "Surya/Sun"},    {1, "Chandra/Moon"},     {2, "Budha/Mercury"},
-                   {3, "Shukra/Venus"}, {4, "Mangala/Mars"},     {5, "Guru/Jupiter"},
-                   {6, "Shani/Saturn"}, {10, "Rahu/North Node"}, {11, "Ketu/South node"},
-                   {16, "Asc/Lagna"}};
+  } planets[10] = {{0, QT_TRANSLATE_NOOP("ResultWindow", "Surya/Sun")},
+                   {1, QT_TRANSLATE_NOOP("ResultWindow", "Chandra/Moon")},
+                   {2, QT_TRANSLATE_NOOP("ResultWindow", "Budha/Mercury")},
+                   {3, QT_TRANSLATE_NOOP("ResultWindow", "Shukra/Venus")},
+                   {4, QT_TRANSLATE_NOOP("ResultWindow", "Mangala/Mars")},
+                   {5, QT_TRANSLATE_NOOP("ResultWindow", "Guru/Jupiter")},
+                   {6, QT_TRANSLATE_NOOP("ResultWindow", "Shani/Saturn")},
+                   {10, QT_TRANSLATE_NOOP("ResultWindow", "Rahu/North Node")},
+                   {11, QT_TRANSLATE_NOOP("ResultWindow", "Ketu/South node")},
+                   {16, QT_TRANSLATE_NOOP("ResultWindow", "Asc/Lagna")}};
   for (int k = 0; k < 10; ++k) {
     const int top = 360 + 240 * k;
     QLabel* caption =
-        AddLabel(western, QStringLiteral("PlanetName(%1)").arg(planets[k].element),
-                 QLatin1String(planets[k].caption), TwipsRect(120, top, 1785, 270), kCaptionColour);
+        Translated(AddLabel(western, QStringLiteral("PlanetName(%1)").arg(planets[k].element), {},
+                            TwipsRect(120, top, 1785, 270), kCaptionColour),
+                   "text", planets[k].caption);
     captions_.insert(AddLabel(western, FromUtf8(core::PositionLabel(k)), {},
                               TwipsRect(1920, top, 2535, 270), kValueColour),
                      caption);
   }
 
-  QGroupBox* personal = AddFrame(nullptr, "Frame2", QStringLiteral("Personal Details"));
+  QGroupBox* personal =
+      AddFrame(nullptr, "Frame2", QT_TRANSLATE_NOOP("ResultWindow", "Personal Details"));
   // Name, city, state and country are typed by the person and may be longer than their label:
   // they take the width up to the frame's right edge, and are cut with "…" only where that
   // is not enough (the computed ones always fit).
   constexpr int kDetailsRight = 4575 - 150;  // the tab's width less the frame's line and room
-  AddLabel<ElidedLabel>(personal, QStringLiteral("lblName"), {},
-                        TwipsRect(240, 240, kDetailsRight - 240, 240), kValueColour)
-      ->setAccessibleName(QStringLiteral("Name"));
+  Translated(AddLabel<ElidedLabel>(personal, QStringLiteral("lblName"), {},
+                                   TwipsRect(240, 240, kDetailsRight - 240, 240), kValueColour),
+             "accessibleName", QT_TRANSLATE_NOOP("ResultWindow", "Name"));
   const struct {
     const char* caption;
     const char* label;
     const char* value;
-  } rows[7] = {{"Date of Birth :", "Label1(12)", "lblDOB"},
-               {"Time of Birth :", "Label14", "lblTOB"},
-               {"Longitude :", "Label13", "lblLongitude"},
-               {"Latitude   :", "Label7", "lblLatitude"},
-               {"City :", "Label17", "lblCity"},
-               {"State :", "Label15", "lblState"},
-               {"Country :", "Label16", "lblCountry"}};
+  } rows[7] = {{QT_TRANSLATE_NOOP("ResultWindow", "Date of Birth :"), "Label1(12)", "lblDOB"},
+               {QT_TRANSLATE_NOOP("ResultWindow", "Time of Birth :"), "Label14", "lblTOB"},
+               {QT_TRANSLATE_NOOP("ResultWindow", "Longitude :"), "Label13", "lblLongitude"},
+               {QT_TRANSLATE_NOOP("ResultWindow", "Latitude   :"), "Label7", "lblLatitude"},
+               {QT_TRANSLATE_NOOP("ResultWindow", "City :"), "Label17", "lblCity"},
+               {QT_TRANSLATE_NOOP("ResultWindow", "State :"), "Label15", "lblState"},
+               {QT_TRANSLATE_NOOP("ResultWindow", "Country :"), "Label16", "lblCountry"}};
   // A line of text and some room below it: the design's 195 twips are exactly one line of
   // 8 pt text and leave the descenders no ink to spare.
   constexpr int kDetailHeight = 240;
   for (int row = 0; row < 7; ++row) {
     const int top = 600 + 300 * row;
-    QLabel* caption =
-        AddLabel(personal, QLatin1String(rows[row].label), QLatin1String(rows[row].caption),
-                 TwipsRect(240, top, 1320, kDetailHeight), kCaptionColour);
+    QLabel* caption = Translated(AddLabel(personal, QLatin1String(rows[row].label), {},
+                                          TwipsRect(240, top, 1320, kDetailHeight), kCaptionColour),
+                                 "text", rows[row].caption);
     captions_.insert(AddLabel<ElidedLabel>(
                          personal, QLatin1String(rows[row].value), {},
                          TwipsRect(1560, top, kDetailsRight - 1560, kDetailHeight), kValueColour),
@@ -209,22 +242,28 @@ void FrmDisplay::BuildDetailsPanel() {
 
   // Not one of the sheet's slots: the reading's own captions stay as they are.
   const int clockTop = 600 + 300 * 7;
-  AddLabel(personal, QStringLiteral("lblClockCaption"), QStringLiteral("Clock :"),
-           TwipsRect(240, clockTop, 1320, kDetailHeight), kCaptionColour)
+  Translated(AddLabel(personal, QStringLiteral("lblClockCaption"), {},
+                      TwipsRect(240, clockTop, 1320, kDetailHeight), kCaptionColour),
+             "text", QT_TRANSLATE_NOOP("ResultWindow", "Clock :"))
       ->hide();
   auto* clock = AddLabel<ElidedLabel>(personal, QStringLiteral("lblClockUsed"), {},
                                       TwipsRect(1560, clockTop, 2055, kDetailHeight), kValueColour);
-  clock->setAccessibleName(QStringLiteral("Clock used"));
+  Translated(clock, "accessibleName", QT_TRANSLATE_NOOP("ResultWindow", "Clock used"));
   clock->hide();
 
-  tabs->addTab(Page(western), QStringLiteral("Planetary Position"));
-  tabs->addTab(Page(personal), QStringLiteral("Your Details"));
+  tabs->addTab(Page(western), QString());
+  tabs->addTab(Page(personal), QString());
+  WhenTranslated(tabs, [tabs] {
+    tabs->setTabText(0, QCoreApplication::translate("ResultWindow", "Planetary Position"));
+    tabs->setTabText(1, QCoreApplication::translate("ResultWindow", "Your Details"));
+  });
   tabs->setCurrentIndex(1);
 }
 
 void FrmDisplay::ShowClock(const QString& clock) {
+  clock_ = clock;
   auto* value = findChild<ElidedLabel*>(QStringLiteral("lblClockUsed"));
-  value->setText(clock);
+  value->setText(ClockText(clock));
   value->ExplainIfCut();
   value->setVisible(!clock.isEmpty());
   findChild<QWidget*>(QStringLiteral("lblClockCaption"))->setVisible(!clock.isEmpty());
@@ -236,20 +275,21 @@ void FrmDisplay::BuildReadingPanel() {
   tabs->setDocumentMode(true);
   tabs->setGeometry(TwipsRect(10080, 3840, 4575, 4935));
 
-  QGroupBox* details = AddFrame(nullptr, "Frame1", QStringLiteral("Pataki Chakra Details"));
+  QGroupBox* details =
+      AddFrame(nullptr, "Frame1", QT_TRANSLATE_NOOP("ResultWindow", "Pataki Chakra Details"));
   const struct {
     const char* heading;
     const char* label;
     const char* value;
-  } items[9] = {{"Vaar/Day of Birth", "Label2", "lblVaar"},
-                {"Sun Rise", "Label3", "lblSunRise"},
-                {"Sun Set", "Label4", "lblSunSet"},
+  } items[9] = {{QT_TRANSLATE_NOOP("ResultWindow", "Vaar/Day of Birth"), "Label2", "lblVaar"},
+                {QT_TRANSLATE_NOOP("ResultWindow", "Sun Rise"), "Label3", "lblSunRise"},
+                {QT_TRANSLATE_NOOP("ResultWindow", "Sun Set"), "Label4", "lblSunSet"},
                 {"", "lblPeriod", "blPeriodDisplay"},
-                {"Yamaradha", "Label8", "lblYamradhaDisplay"},
-                {"Yamardhapati", "Label9", "lblYamardhapati"},
-                {"Dandadhipati", "Label10", "lblDandadhipati"},
-                {"Lagna", "Label11", "lblLagna"},
-                {"Rashi", "Label12", "lblRashi"}};
+                {QT_TRANSLATE_NOOP("ResultWindow", "Yamaradha"), "Label8", "lblYamradhaDisplay"},
+                {QT_TRANSLATE_NOOP("ResultWindow", "Yamardhapati"), "Label9", "lblYamardhapati"},
+                {QT_TRANSLATE_NOOP("ResultWindow", "Dandadhipati"), "Label10", "lblDandadhipati"},
+                {QT_TRANSLATE_NOOP("ResultWindow", "Lagna"), "Label11", "lblLagna"},
+                {QT_TRANSLATE_NOOP("ResultWindow", "Rashi"), "Label12", "lblRashi"}};
   // Heading above value, the items spread evenly down the frame, each label a whole line high.
   // A value wraps where it is too wide: a sunrise of a polar day or night carries a note and
   // takes two lines.
@@ -257,8 +297,9 @@ void FrmDisplay::BuildReadingPanel() {
   column->setContentsMargins(Twips(135), 0, Twips(135), 0);
   column->setSpacing(0);
   for (const auto& item : items) {
-    auto* heading = AddLabel(details, QLatin1String(item.label), QLatin1String(item.heading), {},
-                             kCaptionColour, Qt::AlignCenter);
+    auto* heading =
+        AddLabel(details, QLatin1String(item.label), {}, {}, kCaptionColour, Qt::AlignCenter);
+    if (*item.heading) Translated(heading, "text", item.heading);
     auto* value =
         AddLabel(details, QLatin1String(item.value), {}, {}, kValueColour, Qt::AlignCenter);
     value->setWordWrap(true);
@@ -274,18 +315,22 @@ void FrmDisplay::BuildReadingPanel() {
   text->setObjectName(QStringLiteral("RTB"));
   text->setReadOnly(true);
   text->setAcceptRichText(false);
-  text->setAccessibleName(QStringLiteral("Reading text"));
+  Translated(text, "accessibleName", QT_TRANSLATE_NOOP("ResultWindow", "Reading text"));
   Paint(text, kBackground, kValueColour);
 
-  tabs->addTab(Page(details), QStringLiteral("Pataki Details"));
-  tabs->addTab(Page(text), QStringLiteral(" More About Vedha"));
+  tabs->addTab(Page(details), QString());
+  tabs->addTab(Page(text), QString());
+  WhenTranslated(tabs, [tabs] {
+    tabs->setTabText(0, QCoreApplication::translate("ResultWindow", "Pataki Details"));
+    tabs->setTabText(1, QCoreApplication::translate("ResultWindow", " More About Vedha"));
+  });
   tabs->setCurrentIndex(0);
 }
 
 void FrmDisplay::BuildForumLabels(LinkOpener& links) {
-  AddLabel(this, QStringLiteral("Label5"),
-           QStringLiteral("Discuss your chart in our astrology forum"),
-           TwipsRect(10680, 0, 3690, 240), kCaptionColour);
+  Translated(
+      AddLabel(this, QStringLiteral("Label5"), {}, TwipsRect(10680, 0, 3690, 240), kCaptionColour),
+      "text", QT_TRANSLATE_NOOP("ResultWindow", "Discuss your chart in our astrology forum"));
   auto* address = new LinkLabel(QStringLiteral(" ") + ForumAddress(), this);
   address->setObjectName(QStringLiteral("Label6"));
   // Wider than at design, up to the window's edge, so the whole address shows.
@@ -326,14 +371,22 @@ bool FrmDisplay::focusNextPrevChild(bool next) {
 void FrmDisplay::ShowDesignCaptions() {
   for (const core::WrittenWidget& widget : core::WrittenWidgets())
     if (auto* label = findChild<QLabel*>(FromUtf8(widget.name)))
-      label->setText(FromUtf8(widget.designCaption));
+      label->setText(SheetCaption(FromUtf8(widget.designCaption)));
 }
 
 void FrmDisplay::Render(const core::ResultSheet& sheet) {
+  sheet_ = sheet;
+  ShowSheet(sheet);
+}
+
+void FrmDisplay::ShowSheet(const core::ResultSheet& sheet) {
+  ShowDesignCaptions();
   for (std::size_t i = 0; i < sheet.captions.size(); ++i) {
     if (!sheet.captions[i]) continue;
     if (auto* label = findChild<QLabel*>(FromUtf8(core::WrittenWidgets()[i].name)))
-      label->setText(Lines(*sheet.captions[i]));
+      label->setText(TypedByPerson(core::WrittenWidgets()[i].name)
+                         ? Lines(*sheet.captions[i])
+                         : SheetCaption(Lines(*sheet.captions[i])));
   }
   for (ElidedLabel* typed : findChildren<ElidedLabel*>()) typed->ExplainIfCut();
 
@@ -346,8 +399,12 @@ void FrmDisplay::Render(const core::ResultSheet& sheet) {
   }
 
   auto* text = findChild<QTextEdit*>(QStringLiteral("RTB"));
+  text->clear();
   QTextCursor cursor(text->document());
   cursor.movePosition(QTextCursor::End);
+  // The reading text as the library wrote its runs (English). The structured reading, drawn
+  // from translated sentence templates in the language in use, takes the place of
+  // sheet.RTB here.
   for (const core::TextRun& run : sheet.RTB) {
     QTextCharFormat format;
     format.setFontWeight(run.emphasis ? QFont::Bold : QFont::Normal);

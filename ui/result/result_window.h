@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QWidget>
+#include <optional>
 
 #include "core/result_sheet.h"
 
@@ -44,14 +45,18 @@ class FrmDisplay : public QWidget {
   void BuildReadingPanel();
   void BuildForumLabels(LinkOpener& links);
   void ShowDesignCaptions();
+  // The sheet in the language in use; again after a change of language.
+  void ShowSheet(const core::ResultSheet& sheet);
   QList<QWidget*> TabStops() const;
   // Names each value after its caption ("Sun Rise, 06:41:00"), so a screen reader says what
   // the value is.
   void NameValues();
 
   QFrame* signBoxes_[12] = {};
-  QHash<QLabel*, QLabel*> captions_;  // value label to its caption
-  QList<QWidget*> tabOrder_;          // the controls in reading order
+  QHash<QLabel*, QLabel*> captions_;        // value label to its caption
+  QList<QWidget*> tabOrder_;                // the controls in reading order
+  std::optional<core::ResultSheet> sheet_;  // the reading shown, kept to show it again
+  QString clock_;                           // the clock used, as written, to show it again
 };
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 // The printing module: Qt's printer, print dialog and preview, kept out of the program so its
 // library is loaded only when the user prints (see ui/output/printer_module.h).
 #include <QAction>
+#include <QCoreApplication>
 #include <QObject>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -23,7 +24,7 @@ class PreviewPrinter final : public QObject, public PrinterModule {
     setUp(printer);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
-    preview.setAccessibleName(QStringLiteral("Print preview"));
+    preview.setAccessibleName(QCoreApplication::translate("Printing", "Print preview"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&paint](QPrinter* chosen) { paint(*chosen); });
     FitToScreen(preview);

@@ -1,0 +1,190 @@
+#include "ui/common/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QPointer>
+#include <QSettings>
+#include <QTranslator>
+#include <QWidget>
+#include <cstdio>
+
+#include "ui/common/settings_file.h"
+
+namespace ui {
+
+namespace {
+
+const QString kLanguageKey = QStringLiteral("language");
+
+// The standard buttons of message and question boxes take their texts from this context of
+// Qt's own translations, which Debian does not ship for Hindi or Tamil: the program's
+// translations carry them (QPlatformTheme::defaultStandardButtonText lists them).
+[[maybe_unused]] constexpr const char* kStandardButtons[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save All"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Open"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Yes to &All"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "N&o to All"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Abort"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Retry"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Ignore"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Help"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Reset"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Restore Defaults"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Don't Save"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close without Saving")};
+
+// "hi_IN.UTF-8@x" → "hi".
+QString LanguagePart(const QString& locale) {
+  qsizetype end = 0;
+  while (end < locale.size() && locale[end].isLetter()) ++end;
+  return locale.left(end).toLower();
+}
+
+std::optional<Language> Known(const QString& locale) {
+  return LanguageFromCode(LanguagePart(locale));
+}
+
+Language current = Language::English;
+
+// Runs its function whenever the event of a change of language reaches it.
+class LanguageHook : public QObject {
+ public:
+  LanguageHook(QObject* owner, std::function<void()> apply)
+      : QObject(owner), apply_(std::move(apply)) {}
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::LanguageChange) apply_();
+    return QObject::event(event);
+  }
+
+ private:
+  std::function<void()> apply_;
+};
+
+}  // namespace
+
+QString LanguageCode(Language language) {
+  switch (language) {
+    case Language::Hindi:
+      return QStringLiteral("hi");
+    case Language::Tamil:
+      return QStringLiteral("ta");
+    case Language::English:
+      break;
+  }
+  return QStringLiteral("en");
+}
+
+QString Autonym(Language language) {
+  switch (language) {
+    case Language::Hindi:
+      return QStringLiteral("हिन्दी");
+    case Language::Tamil:
+      return QStringLiteral("தமிழ்");
+    case Language::English:
+      break;
+  }
+  return QStringLiteral("English");
+}
+
+std::optional<Language> LanguageFromCode(const QString& code) {
+  for (Language language : kLanguages)
+    if (code == LanguageCode(language)) return language;
+  return std::nullopt;
+}
+
+Language DesktopLanguage(const QProcessEnvironment& environment) {
+  QString locale;
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    locale = environment.value(QLatin1String(name));
+    if (!locale.isEmpty()) break;
+  }
+  if (locale.isEmpty() || locale == QLatin1String("C") || locale.startsWith(QLatin1String("C.")) ||
+      locale == QLatin1String("POSIX"))
+    return Language::English;
+  for (const QString& preference :
+       environment.value(QStringLiteral("LANGUAGE")).split(QLatin1Char(':'), Qt::SkipEmptyParts))
+    if (const auto language = Known(preference)) return *language;
+  return Known(locale).value_or(Language::English);
+}
+
+std::optional<Language> LoadLanguagePreference() {
+  QSettings settings(PreferenceFilePath(), QSettings::IniFormat);
+  if (settings.status() != QSettings::NoError || !settings.contains(kLanguageKey))
+    return std::nullopt;  // the calculation's loading already says when the file is broken
+  const QString code = settings.value(kLanguageKey).toString();
+  const auto language = LanguageFromCode(code);
+  if (!language)
+    std::fprintf(stderr,
+                 "orvel-pataki-chakra: %s: the language \"%s\" is not known (en, hi or ta); the "
+                 "desktop's language is used.\n",
+                 qUtf8Printable(QDir::toNativeSeparators(PreferenceFilePath())),
+                 qUtf8Printable(code));
+  return language;
+}
+
+void SaveLanguagePreference(Language language) {
+  QSettings settings(PreferenceFilePath(), QSettings::IniFormat);
+  if (settings.status() == QSettings::NoError && settings.contains(kLanguageKey) &&
+      settings.value(kLanguageKey).toString() == LanguageCode(language))
+    return;
+  settings.setValue(kLanguageKey, LanguageCode(language));
+  settings.sync();
+  if (settings.status() != QSettings::NoError)
+    std::fprintf(stderr, "orvel-pataki-chakra: %s: the settings file cannot be written.\n",
+                 qUtf8Printable(QDir::toNativeSeparators(PreferenceFilePath())));
+}
+
+bool UseLanguage(Language language) {
+  static QTranslator* translator = nullptr;
+  if (language == current) return true;
+  if (translator) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    translator = nullptr;
+  }
+  current = Language::English;
+  if (language == Language::English) return true;
+  auto loaded = std::make_unique<QTranslator>();
+  const QString file =
+      QStringLiteral(":/i18n/orvel-pataki-chakra_%1.qm").arg(LanguageCode(language));
+  if (!loaded->load(file)) {
+    std::fprintf(stderr, "orvel-pataki-chakra: %s cannot be read; English is used.\n",
+                 qUtf8Printable(file));
+    return false;
+  }
+  translator = loaded.release();
+  QCoreApplication::installTranslator(translator);
+  current = language;
+  return true;
+}
+
+Language CurrentLanguage() {
+  return current;
+}
+
+void WhenTranslated(QObject* owner, std::function<void()> apply) {
+  apply();
+  new LanguageHook(owner, std::move(apply));
+}
+
+void SetTranslated(QObject* object, const char* property, const char* context, const char* source) {
+  // The event reaches widgets and their children: an action hangs its hook on its widget.
+  QObject* owner = object;
+  while (owner && !owner->isWidgetType()) owner = owner->parent();
+  WhenTranslated(owner ? owner : object,
+                 [target = QPointer<QObject>(object), property, context, source] {
+                   if (target)
+                     target->setProperty(property, QCoreApplication::translate(context, source));
+                 });
+}
+
+}  // namespace ui
