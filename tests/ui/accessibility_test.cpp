@@ -16,6 +16,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QtTest>
+#include <memory>
 
 #include "core/form_fields.h"
 #include "fakes.h"
@@ -277,7 +278,8 @@ class AccessibilityTest : public QObject {
   // light and a dark desktop alike. A colour is the program's where a widget set it (its
   // palette's brush is set, on the widget or a parent).
   void mixedColoursReadOnLightAndDarkDesktops() {
-    const QPalette light = QStyleFactory::create("Fusion")->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    const QPalette light = fusion->standardPalette();
     const QPalette dark = DarkPalette();
     struct Seen {
       QColor text, ground;
