@@ -62,6 +62,7 @@ struct Library {
   decltype(&swe_get_ayanamsa_ex_ut) get_ayanamsa_ex_ut = nullptr;
   decltype(&swe_rise_trans) rise_trans = nullptr;
   decltype(&swe_version) version = nullptr;
+  decltype(&swe_get_current_file_data) get_current_file_data = nullptr;
 };
 
 // The shared object of Debian's libswe2.0 (its soname: the ABI these declarations describe).
@@ -96,6 +97,7 @@ const Library* LoadLibrary(std::string& error) {
     Resolve(handle, "swe_get_ayanamsa_ex_ut", l.get_ayanamsa_ex_ut, why);
     Resolve(handle, "swe_rise_trans", l.rise_trans, why);
     Resolve(handle, "swe_version", l.version, why);
+    Resolve(handle, "swe_get_current_file_data", l.get_current_file_data, why);
     if (why.empty()) {
       library = l;
       loaded = true;
@@ -141,13 +143,25 @@ class Session {
 
   // The files where they hold both moments, the analytical ephemeris otherwise. The Sun asks
   // the files: the library answers with the Moshier flag where they are missing, unreadable
-  // or end (their first moment is 1 January 1800, 0 h TT).
+  // or end (their first moment is 1 January 1800, 0 h TT). Asking costs a tenth of a sunrise
+  // search, so the span of the planets' file that answered is kept, less a day at each end
+  // (more than the difference of TT and UT in its years), and moments inside it need not ask;
+  // the library keeps that file open once read.
   int32 EphemerisFor(double firstJd, double lastJd) const {
+    static double coveredFrom = 0, coveredTo = -1;  // read and written under the lock
+    if (coveredFrom <= firstJd && lastJd <= coveredTo) return SEFLG_SWIEPH;
     double xx[6];
     char message[AS_MAXCH] = "";
     for (const double jd : {firstJd, lastJd}) {
       const int32 used = swe_->calc_ut(jd, SE_SUN, SEFLG_SWIEPH, xx, message);
       if (used < 0 || !(used & SEFLG_SWIEPH)) return SEFLG_MOSEPH;
+    }
+    double fileStart = 0, fileEnd = 0;
+    int number = 0;
+    if (swe_->get_current_file_data(0, &fileStart, &fileEnd, &number) && fileStart <= lastJd &&
+        lastJd <= fileEnd) {
+      coveredFrom = fileStart + 1;
+      coveredTo = fileEnd - 1;
     }
     return SEFLG_SWIEPH;
   }
