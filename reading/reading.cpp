@@ -18,6 +18,7 @@
 #include "reading/swiss_sky.h"
 #include "sky/retrogrades.h"
 #include "sky/sunrise_sunset.h"
+#include "swiss/swiss_ephemeris.h"
 
 namespace reading {
 
@@ -248,6 +249,10 @@ void RunReading(const core::BirthValue& birth, BirthRecord& r, ResultSheet& shee
 std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSheet& sheet) {
   auto parsed = ParseBirth(e);
   if (auto* refusal = std::get_if<Refusal>(&parsed)) return std::move(*refusal);
+  // Without its library the Swiss Ephemeris would leave the chart empty: say so instead.
+  if (SwissChoice(std::get<core::BirthValue>(parsed)))
+    if (std::string why = swiss::Unavailable(); !why.empty())
+      return Refusal{std::move(why), MessageIcon::Error, std::nullopt};
   RunReading(std::get<core::BirthValue>(parsed), r, sheet);
   return std::nullopt;
 }

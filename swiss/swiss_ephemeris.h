@@ -8,8 +8,10 @@
 //
 // The library keeps its settings process-wide. Every call here takes one lock, sets the path
 // (once), the ayanamsa and the flags afresh, so no call inherits another's choices, and the
-// calls are safe from any thread. This header does not include the library's own header: a
-// caller needs only the link.
+// calls are safe from any thread. The library (libswe.so.2) is loaded by the first call, not
+// linked: a program that never asks for it neither loads it nor pays for it at start-up. Where
+// it cannot be loaded, every call returns an error saying so. This header does not include the
+// library's own header.
 
 #include <array>
 #include <chrono>
@@ -74,7 +76,11 @@ Positions ComputePositions(std::chrono::sys_seconds universalTime, Place place,
 SunTimes ComputeSunTimes(std::chrono::year_month_day localDate, std::chrono::seconds utcOffset,
                          Place place, const Settings& settings);
 
-// The library's version, for example "2.10.03-deb1".
+// Empty when the library is loaded (loading it if need be); otherwise why it cannot be, in a
+// sentence for the person reading.
+std::string Unavailable();
+
+// The library's version, for example "2.10.03-deb1"; empty when it cannot be loaded.
 std::string LibraryVersion();
 
 }  // namespace swiss

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -86,6 +87,27 @@ class FrmDisplayTest : public QObject {
     QCOMPARE(window.findChild<QLabel*>("Label14")->palette().color(QPalette::WindowText),
              QColor(0, 192, 0));
     QCOMPARE(window.findChild<QLabel*>("PlanetName(16)")->text(), QStringLiteral("Asc/Lagna"));
+  }
+
+  // With the program's third tab the reading panel's titles still show whole, side by side,
+  // and its tabs keep the height of the other panel's, so its pages keep their place.
+  void readingTabsShowEveryTitleWhole() {
+    ui::FrmDisplay window(links);
+    auto* reading = window.findChild<QTabWidget*>("SSTab1");
+    reading->addTab(new QWidget, QStringLiteral("Nakshatra && Dasha"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTabBar* bar = reading->tabBar();
+    QCOMPARE(bar->count(), 3);
+    for (int i = 0; i < bar->count(); ++i) {
+      const QRect tab = bar->tabRect(i);
+      const int title = bar->fontMetrics().size(Qt::TextShowMnemonic, bar->tabText(i)).width();
+      QVERIFY2(tab.left() >= 0 && tab.right() < reading->width(), qPrintable(bar->tabText(i)));
+      QVERIFY2(tab.width() > title, qPrintable(bar->tabText(i)));
+    }
+    auto* details = window.findChild<QTabWidget*>("SSTab2");
+    QCOMPARE(reading->widget(0)->mapTo(reading, QPoint()).y(),
+             details->widget(0)->mapTo(details, QPoint()).y());
   }
 
   void signBoxesFormTheRimOfAFiveByFiveGrid() {

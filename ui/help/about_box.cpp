@@ -36,7 +36,9 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   setModal(true);
   setFont(AppFont(8));
   Paint(this, kBackground, kValueColour);
-  setFixedSize(Twips(6555), Twips(3840));
+  // Room below the credits for the licence lines.
+  constexpr int kLicenceHeight = 630;
+  setFixedSize(Twips(6555), Twips(3840 + kLicenceHeight));
 
   auto* icon = PlainLabel({}, "picIcon", this);
   icon->setPixmap(windowIcon().pixmap(Twips(480), Twips(480)));
@@ -72,16 +74,28 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   credits->setAccessibleName(QCoreApplication::translate("AboutBox", "Credits"));
   credits->setGeometry(TwipsRect(120, 2310, 6315, 840));
 
+  // The licences the combination with the Swiss Ephemeris is conveyed under.
+  auto* licence = PlainLabel(
+      QCoreApplication::translate(
+          "AboutBox",
+          "This program is free software under the GPL-3.0-or-later. It uses the Swiss Ephemeris "
+          "of Astrodienst AG (AGPL-3.0), a combination section 13 of the GPL-3.0 allows; its "
+          "ephemeris files are CC0-1.0 (swe-basic-data)."),
+      "lblLicence", this);
+  licence->setWordWrap(true);
+  licence->setAccessibleName(QCoreApplication::translate("AboutBox", "Licence"));
+  licence->setGeometry(TwipsRect(120, 3150, 6315, kLicenceHeight));
+
   auto* line = new QFrame(this);
   line->setObjectName(QStringLiteral("Line1(0)"));
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Plain);
   line->setLineWidth(2);
-  line->setGeometry(TwipsRect(120, 3255, 6195, 30));
+  line->setGeometry(TwipsRect(120, 3255 + kLicenceHeight, 6195, 30));
 
   auto* ok = new QPushButton(QCoreApplication::translate("AboutBox", "OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setGeometry(TwipsRect(5070, 3360, 1260, 345));
+  ok->setGeometry(TwipsRect(5070, 3360 + kLicenceHeight, 1260, 345));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

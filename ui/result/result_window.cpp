@@ -1,9 +1,12 @@
 #include "ui/result/result_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -22,6 +25,47 @@
 namespace ui {
 
 namespace {
+
+// The style's own tabs with less room beside their titles.
+class NarrowTabStyle final : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int value = QProxyStyle::pixelMetric(metric, option, widget);
+    return metric == PM_TabBarTabHSpace ? std::min(value, Twips(kSideRoom)) : value;
+  }
+  static constexpr int kSideRoom = 165;  // both sides of a title together, in twips
+};
+
+// The reading panel's tab bar holds three titles in 305 pixels. In the window's 8-point font
+// with the style's room beside each (24 pixels in Fusion) they take some 360, and scroll arrows
+// hid the third; half a point smaller and with 11 pixels of room they take some 295. The tabs
+// keep the height the window's font gives them, so the pages below keep their place. Where a
+// desktop's font is wider still, the scroll arrows come back.
+class ReadingTabBar final : public QTabBar {
+ public:
+  ReadingTabBar() {
+    setFont(AppFont(7.5));
+    const QStyle* style = QApplication::style();
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
+    auto* narrow = new NarrowTabStyle(style->name());
+    narrow->setParent(this);
+    setStyle(narrow);
+  }
+
+ protected:
+  QSize tabSizeHint(int index) const override {
+    QSize size = QTabBar::tabSizeHint(index);
+    size.rheight() += QFontMetrics(AppFont(8)).height() - fontMetrics().height();
+    return size;
+  }
+};
+
+class ReadingTabs final : public QTabWidget {
+ public:
+  explicit ReadingTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new ReadingTabBar); }
+};
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -270,7 +314,7 @@ void FrmDisplay::ShowClock(const QString& clock) {
 }
 
 void FrmDisplay::BuildReadingPanel() {
-  auto* tabs = new QTabWidget(this);
+  auto* tabs = new ReadingTabs(this);
   tabs->setObjectName(QStringLiteral("SSTab1"));
   tabs->setDocumentMode(true);
   tabs->setGeometry(TwipsRect(10080, 3840, 4575, 4935));
