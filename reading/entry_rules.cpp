@@ -35,8 +35,8 @@ std::vector<char32_t> CodePoints(std::string_view text) {
                       : lead >= 0xF0 && lead < 0xF5 ? 3
                                                     : -1;
     static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
-    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
     bool ok = extra >= 0 && i + static_cast<std::size_t>(extra) < text.size();
+    char32_t c = !ok ? 0 : extra == 0 ? lead : lead & (0x3F >> extra);
     for (int k = 1; ok && k <= extra; ++k) {
       const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
       ok = (next & 0xC0) == 0x80;

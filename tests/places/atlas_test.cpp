@@ -295,17 +295,15 @@ TEST(AtlasFindTest, FoldedSpellingsAddToLiteralOnes) {
   }
 }
 
-// A pasted query reads no further than kMaxQueryBytes: 10,000 qualifiers took 22 ms.
+// A pasted query reads no further than kMaxQueryBytes (10,000 qualifiers took 22 ms; the bench's
+// BM_AtlasSearchLongQuery times it now): the whole query finds what its first bytes find.
 TEST(AtlasFindTest, LongQueriesAreCapped) {
   std::string query = "london";
   for (int i = 0; i < 10000; ++i) query += ", united kingdom";
-  const auto& atlas = Shared();  // loaded before the clock starts
-  const auto start = std::chrono::steady_clock::now();
-  const auto found = atlas.Search(query);
-  const auto took = std::chrono::steady_clock::now() - start;
+  const auto found = Shared().Search(query);
   ASSERT_FALSE(found.empty());
   EXPECT_EQ(found.front()->countryCode, "GB");
-  EXPECT_LT(took, std::chrono::milliseconds(5));  // generous for a busy machine
+  EXPECT_EQ(found, Shared().Search(query.substr(0, kMaxQueryBytes)));
   // A cut inside a letter keeps the letters before it.
   EXPECT_EQ(Shared().Search(std::string(kMaxQueryBytes - 1, 'z') + "\u00fc").size(), 0u);
 }
