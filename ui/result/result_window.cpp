@@ -13,6 +13,7 @@
 #include "ui/common/chart_layout.h"
 #include "ui/common/language.h"
 #include "ui/common/library_texts.h"
+#include "ui/common/reading_text.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
 #include "ui/common/program_texts.h"
@@ -386,7 +387,7 @@ void FrmDisplay::ShowSheet(const core::ResultSheet& sheet) {
     if (auto* label = findChild<QLabel*>(FromUtf8(core::WrittenWidgets()[i].name)))
       label->setText(TypedByPerson(core::WrittenWidgets()[i].name)
                          ? Lines(*sheet.captions[i])
-                         : SheetCaption(Lines(*sheet.captions[i])));
+                         : WrittenCaptionText(sheet, core::WrittenWidgets()[i].name));
   }
   for (ElidedLabel* typed : findChildren<ElidedLabel*>()) typed->ExplainIfCut();
 
@@ -402,10 +403,8 @@ void FrmDisplay::ShowSheet(const core::ResultSheet& sheet) {
   text->clear();
   QTextCursor cursor(text->document());
   cursor.movePosition(QTextCursor::End);
-  // The reading text as the library wrote its runs (English). The structured reading, drawn
-  // from translated sentence templates in the language in use, takes the place of
-  // sheet.RTB here.
-  for (const core::TextRun& run : sheet.RTB) {
+  // The reading text in the language in use (English: the library's own runs).
+  for (const core::TextRun& run : ReadingRuns(sheet)) {
     QTextCharFormat format;
     format.setFontWeight(run.emphasis ? QFont::Bold : QFont::Normal);
     format.setForeground(QColor(run.colour.r, run.colour.g, run.colour.b));
