@@ -80,6 +80,12 @@ QString Tr(const char* source) {
   return QCoreApplication::translate("ReadingText", source);
 }
 
+// The template with the target put in, where the language's template takes it (Tamil writes
+// the target into each template in its own case).
+QString WithTarget(const QString& text, const QString& target) {
+  return text.contains(QLatin1String("%1")) ? text.arg(target) : text;
+}
+
 // A planet's name, body 0 Sun .. 8 Ketu, in the language in use.
 QString PlanetName(int body) {
   if (body < 0 || body >= static_cast<int>(core::kPlanetNames.size())) return {};
@@ -149,11 +155,11 @@ QString ReadingSentenceText(const core::ReadingItem& item) {
     case ReadingSentence::Heading:
       return Tr(QT_TRANSLATE_NOOP("ReadingText", "More About Vedha and Dandadhipati"));
     case ReadingSentence::DandadhipatiPlaced:
-      return Translated(kPlaced[t]).arg(target);
+      return WithTarget(Translated(kPlaced[t]), target);
     case ReadingSentence::DandadhipatiNotPlaced:
-      return Translated(kNotPlaced[t]).arg(target);
+      return WithTarget(Translated(kNotPlaced[t]), target);
     case ReadingSentence::CauseVedha:
-      return Translated(kCauseVedha[t]).arg(target);
+      return WithTarget(Translated(kCauseVedha[t]), target);
     case ReadingSentence::LagnaVedhaConcerns:
       return Tr(
           QT_TRANSLATE_NOOP("ReadingText", "Vedha of Lagna is related to intelligence issues"));
@@ -168,7 +174,7 @@ QString ReadingSentenceText(const core::ReadingItem& item) {
       return Tr(QT_TRANSLATE_NOOP(
           "ReadingText", "You may have desirable results in areas associated with the planet"));
     case ReadingSentence::MaleficCount:
-      return Translated(kMaleficCount[t], item.malefics).arg(target);
+      return WithTarget(Translated(kMaleficCount[t], item.malefics), target);
     case ReadingSentence::ManyProblems:
       return Tr(QT_TRANSLATE_NOOP("ReadingText", "You may face many problems and obstacles."));
     case ReadingSentence::PhysicalAilments:
@@ -176,7 +182,7 @@ QString ReadingSentenceText(const core::ReadingItem& item) {
     case ReadingSentence::ExtremeProblems:
       return Tr(QT_TRANSLATE_NOOP("ReadingText", "You will face extreme problems."));
     case ReadingSentence::BeneficAndMalefic:
-      return Translated(kBeneficAndMalefic[t]).arg(target);
+      return WithTarget(Translated(kBeneficAndMalefic[t]), target);
     case ReadingSentence::MixedResults:
       return Tr(QT_TRANSLATE_NOOP(
           "ReadingText",
@@ -212,7 +218,8 @@ QString WrittenCaptionText(const core::ResultSheet& sheet, std::string_view widg
   const QString caption = FromUtf8(sheet.WrittenCaption(widget))
                               .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                               .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  if (CurrentLanguage() == Language::English) return caption;
+  // English: the words as the sheet translates them (none unless a translator is installed).
+  if (CurrentLanguage() == Language::English) return SheetCaption(caption);
   const core::CaptionFacts& facts = sheet.captionFacts;
   for (int body = 0; body < core::kBodyCount; ++body)
     if (widget == core::PositionLabel(body)) return PositionText(sheet, body, caption.trimmed());

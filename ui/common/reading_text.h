@@ -21,7 +21,7 @@ QString ReadingSentenceText(const core::ReadingItem& item);
 
 // The caption the reading wrote for `widget` (lines broken with LF), in the language in use:
 // words by their translations, positions with the sign's full name, dates in the language's
-// order, the sunrise notes translated. English: the caption as written.
+// order, the sunrise notes translated. English: the caption as written, by SheetCaption.
 QString WrittenCaptionText(const core::ResultSheet& sheet, std::string_view widget);
 
 }  // namespace ui
