@@ -1809,6 +1809,26 @@
         <source>%1 (the Sun did not rise this day)</source>
         <translation>%1 (इस दिन सूर्योदय नहीं हुआ)</translation>
     </message>
+    <message>
+        <source>%1° %2&apos; N</source>
+        <translation>%1° %2&apos; उ</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; S</source>
+        <translation>%1° %2&apos; द</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; E</source>
+        <translation>%1° %2&apos; पू</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; W</source>
+        <translation>%1° %2&apos; प</translation>
+    </message>
+    <message>
+        <source>(R)</source>
+        <translation>(व)</translation>
+    </message>
 </context>
 <context>
     <name>Signs</name>

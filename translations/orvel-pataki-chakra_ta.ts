@@ -1803,11 +1803,31 @@
     </message>
     <message>
         <source>%1 (the Sun did not set this day)</source>
-        <translation>%1 (அன்று சூரிய அஸ்தமனம் இல்லை)</translation>
+        <translation>%1 (அஸ்தமனம் இல்லை)</translation>
     </message>
     <message>
         <source>%1 (the Sun did not rise this day)</source>
-        <translation>%1 (அன்று சூரிய உதயம் இல்லை)</translation>
+        <translation>%1 (சூரிய உதயம் இல்லை)</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; N</source>
+        <translation>%1° %2&apos; வடக்கு</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; S</source>
+        <translation>%1° %2&apos; தெற்கு</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; E</source>
+        <translation>%1° %2&apos; கிழக்கு</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; W</source>
+        <translation>%1° %2&apos; மேற்கு</translation>
+    </message>
+    <message>
+        <source>(R)</source>
+        <translation>(வ)</translation>
     </message>
 </context>
 <context>

@@ -264,7 +264,9 @@ QString SheetCaption(const QString& caption) {
     const QString translated = QCoreApplication::translate("Sheet", word.toUtf8().constData());
     // A date or time in a caption ("14 August 1947 05:49:00") keeps all but its month's name.
     line = (translated != word ? translated : WithMonthNames(word)) +
-           (mark < 0 ? QString() : line.mid(mark));
+           (mark < 0 ? QString()
+                     : line.mid(mark).replace(QLatin1String("(R)"),
+                                              QCoreApplication::translate("Sheet", "(R)")));
   }
   return lines.join(QLatin1Char('\n'));
 }

@@ -115,7 +115,9 @@ QString CoordinateText(const QString& caption, bool latitude, bool otherSide) {
   static const QRegularExpression shape(QStringLiteral("^(\\d+)° (\\d+)' [NSEW]$"));
   const QRegularExpressionMatch match = shape.match(caption);
   if (!match.hasMatch()) return caption;
-  const char* const templates[2][2] = {{"%1° %2' N", "%1° %2' S"}, {"%1° %2' E", "%1° %2' W"}};
+  const char* const templates[2][2] = {
+      {QT_TRANSLATE_NOOP("Sheet", "%1° %2' N"), QT_TRANSLATE_NOOP("Sheet", "%1° %2' S")},
+      {QT_TRANSLATE_NOOP("Sheet", "%1° %2' E"), QT_TRANSLATE_NOOP("Sheet", "%1° %2' W")}};
   return QCoreApplication::translate("Sheet", templates[latitude ? 0 : 1][otherSide ? 1 : 0])
       .arg(match.captured(1), match.captured(2));
 }
