@@ -24,6 +24,7 @@
 #include "fakes.h"
 #include "ui/app/program.h"
 #include "ui/common/language.h"
+#include "ui/common/reading_text.h"
 #include "ui/common/services.h"
 #include "ui/form/birth_form.h"
 #include "ui/result/result_frame.h"
@@ -138,6 +139,33 @@ class TranslatedWindowsTest : public QObject {
     QTest::addColumn<Language>("language");
     QTest::newRow("Hindi") << Language::Hindi;
     QTest::newRow("Tamil") << Language::Tamil;
+  }
+
+  // Every sentence of the reading, for both targets, every count and every planet with an
+  // effect, fills its template whole: no English, no placeholder left, and one malefic
+  // reads otherwise than two (the plural forms).
+  void everySentenceOfTheReading() {
+    for (const Language language : {Language::Hindi, Language::Tamil}) {
+      QVERIFY(ui::UseLanguage(language));
+      for (int s = 0; s <= int(core::ReadingSentence::PlanetEffect); ++s)
+        for (const core::ReadingTarget target :
+             {core::ReadingTarget::Lagna, core::ReadingTarget::Rashi})
+          for (int n = 1; n <= 3; ++n)
+            for (int body = 0; body < 9; ++body) {
+              const auto sentence = static_cast<core::ReadingSentence>(s);
+              if (sentence == core::ReadingSentence::PlanetEffect && body == 1) continue;
+              const QString text = ui::ReadingSentenceText({sentence, target, body, n, 0});
+              QVERIFY2(!text.isEmpty() && !text.contains(QRegularExpression("[A-Za-z%]")),
+                       qPrintable(QStringLiteral("%1 %2: \"%3\"").arg(s).arg(n).arg(text)));
+            }
+      const auto count = [](int n) {
+        return ui::ReadingSentenceText(
+                   {core::ReadingSentence::MaleficCount, core::ReadingTarget::Lagna, -1, n, 0})
+            .remove(QString::number(n));
+      };
+      QVERIFY2(count(1) != count(2), qPrintable(count(1)));
+      QCOMPARE(count(2), count(3));
+    }
   }
 
   void noEnglishLeft() {
