@@ -1803,11 +1803,11 @@
     </message>
     <message>
         <source>%1 (the Sun did not set this day)</source>
-        <translation>%1 (அஸ்தமனம் இல்லை)</translation>
+        <translation>%1 (அஸ்தமனமில்லை)</translation>
     </message>
     <message>
         <source>%1 (the Sun did not rise this day)</source>
-        <translation>%1 (சூரிய உதயம் இல்லை)</translation>
+        <translation>%1 (உதயமில்லை)</translation>
     </message>
     <message>
         <source>%1° %2&apos; N</source>

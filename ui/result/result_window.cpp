@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -13,10 +14,10 @@
 #include "ui/common/chart_layout.h"
 #include "ui/common/language.h"
 #include "ui/common/library_texts.h"
-#include "ui/common/reading_text.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
 #include "ui/common/program_texts.h"
+#include "ui/common/reading_text.h"
 #include "ui/common/web_links.h"
 #include "ui/result/fitted_labels.h"
 
@@ -319,7 +320,16 @@ void FrmDisplay::BuildReadingPanel() {
   Translated(text, "accessibleName", QT_TRANSLATE_NOOP("ResultWindow", "Reading text"));
   Paint(text, kBackground, kValueColour);
 
-  tabs->addTab(Page(details), QString());
+  // Where a script's lines are taller than the tab has room for (Tamil), the details scroll
+  // rather than lose their last rows; in English they fit and no scroll bar shows.
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(QStringLiteral("DetailsScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidget(details);
+  Paint(scroll->viewport(), kBackground, kValueColour);
+  tabs->addTab(Page(scroll), QString());
   tabs->addTab(Page(text), QString());
   WhenTranslated(tabs, [tabs] {
     tabs->setTabText(0, QCoreApplication::translate("ResultWindow", "Pataki Details"));
