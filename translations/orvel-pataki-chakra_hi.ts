@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>Period</source>
-        <translation>काल</translation>
+        <translation>दशा</translation>
     </message>
     <message>
         <source>Start</source>

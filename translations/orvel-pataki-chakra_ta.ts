@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>Period</source>
-        <translation>காலம்</translation>
+        <translation>தசா புக்தி</translation>
     </message>
     <message>
         <source>Start</source>
