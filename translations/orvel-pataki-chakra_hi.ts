@@ -5,1477 +5,1654 @@
     <name>AboutBox</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 देखने के लिए यहाँ क्लिक करें</translation>
     </message>
     <message>
         <source>Birth places from GeoNames (www.geonames.org), licensed under CC BY 4.0. Clocks of the birth places from the tz database, release %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म स्थान GeoNames (www.geonames.org) से, CC BY 4.0 लाइसेंस के अंतर्गत। जन्म स्थानों की घड़ियाँ समय-क्षेत्र डेटाबेस (tz) से, रिलीज़ %1।</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>श्रेय</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक है</translation>
     </message>
 </context>
 <context>
     <name>BirthDetails</name>
     <message>
         <source>&amp;Open Birth Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म विवरण खोलें (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Save Birth Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म विवरण सहेजें (&amp;S)...</translation>
     </message>
     <message>
         <source>Save Birth &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म विवरण सहेजें (&amp;D)...</translation>
     </message>
     <message>
         <source>Open Birth Details</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म विवरण खोलें</translation>
     </message>
     <message>
         <source>%1 was saved with %2 for %3 at the birth time; the tz data in use (%4) gives %5. The form keeps the %6 of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 में जन्म के समय के लिए %3 का अंतर %2 सहेजा गया था; अभी उपयोग में समय-क्षेत्र डेटा (tz %4) %5 देता है। फ़ॉर्म फ़ाइल के %6 को ही बनाए रखता है।</translation>
     </message>
     <message>
         <source>offset</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC से अंतर</translation>
     </message>
     <message>
         <source>zone and daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>समय क्षेत्र और डेलाइट सेविंग</translation>
     </message>
     <message>
         <source>Birth details</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म विवरण</translation>
     </message>
     <message>
         <source>Save Birth Details</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म विवरण सहेजें</translation>
     </message>
     <message>
         <source>The %1 list has no entry &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 सूची में &quot;%2&quot; प्रविष्टि नहीं है।</translation>
     </message>
     <message>
         <source>The %1 list has no row %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 सूची में पंक्ति %2 नहीं है।</translation>
     </message>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>यह फ़ोल्डर है, फ़ाइल नहीं।</translation>
     </message>
     <message>
         <source>This is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>यह सामान्य फ़ाइल नहीं है।</translation>
     </message>
     <message>
         <source>The file cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल पढ़ी नहीं जा सकी (%1)।</translation>
     </message>
     <message>
         <source>The file is too large to hold birth details.</source>
-        <translation type="unfinished"></translation>
+        <translation>यह फ़ाइल जन्म विवरण की फ़ाइल होने के लिए बहुत बड़ी है।</translation>
     </message>
     <message>
         <source>The place&apos;s zone cannot be used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थान का समय क्षेत्र उपयोग नहीं किया जा सकता: %1।</translation>
     </message>
 </context>
 <context>
     <name>BirthForm</name>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर के अंश</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर की कला</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>पश्चिम</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश के अंश</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश की कला</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तर</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण</translation>
     </message>
     <message>
         <source>Get My Pataki Chakra Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>मेरा पताकी चक्र फलादेश देखें</translation>
     </message>
     <message>
         <source>Join our astrology discussion forum at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>हमारे ज्योतिष चर्चा फ़ोरम से जुड़ें: %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल (&amp;F)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>बाहर जाएँ (&amp;X)</translation>
     </message>
     <message>
         <source>Personal Details</source>
-        <translation type="unfinished"></translation>
+        <translation>व्यक्तिगत विवरण</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>नाम</translation>
     </message>
     <message>
         <source>Month of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म का महीना</translation>
     </message>
     <message>
         <source>Day of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म की तारीख़</translation>
     </message>
     <message>
         <source>Year of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म का वर्ष</translation>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म दिनांक</translation>
     </message>
     <message>
         <source>Hour of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म का घंटा</translation>
     </message>
     <message>
         <source>Minute of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म का मिनट</translation>
     </message>
     <message>
         <source>Second of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म का सेकंड</translation>
     </message>
     <message>
         <source>Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म समय</translation>
     </message>
     <message>
         <source>HH:MM:SS</source>
-        <translation type="unfinished"></translation>
+        <translation>घं:मि:से</translation>
     </message>
     <message>
         <source>Place Details</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थान विवरण</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>शहर</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>राज्य</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>देश</translation>
     </message>
     <message>
         <source>Click for Latitude &amp;&amp; Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश व देशांतर खोजें</translation>
     </message>
     <message>
         <source>Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>समय क्षेत्र</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>समय क्षेत्र</translation>
     </message>
     <message>
         <source>Daylight Saving Time</source>
-        <translation type="unfinished"></translation>
+        <translation>डेलाइट सेविंग टाइम</translation>
     </message>
     <message>
         <source>Deg</source>
-        <translation type="unfinished"></translation>
+        <translation>अंश</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>कला</translation>
     </message>
 </context>
 <context>
     <name>Calculation</name>
     <message>
         <source>Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>लाहिड़ी</translation>
     </message>
     <message>
         <source>Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>रमन</translation>
     </message>
     <message>
         <source>Krishnamurti</source>
-        <translation type="unfinished"></translation>
+        <translation>कृष्णमूर्ति</translation>
     </message>
     <message>
         <source>True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>स्पष्ट चित्रापक्ष</translation>
     </message>
     <message>
         <source>Built-in formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>अंतर्निर्मित सूत्र</translation>
     </message>
     <message>
         <source>Swiss Ephemeris, %1, %2, sunrise: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>स्विस एफ़ेमेरिस, %1, %2, सूर्योदय: %3</translation>
     </message>
     <message>
         <source>mean node</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्यम राहु</translation>
     </message>
     <message>
         <source>true node</source>
-        <translation type="unfinished"></translation>
+        <translation>स्पष्ट राहु</translation>
     </message>
     <message>
         <source>upper limb, refracted</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य बिंब का ऊपरी किनारा, अपवर्तन सहित</translation>
     </message>
     <message>
         <source>centre of the disc, unrefracted</source>
-        <translation type="unfinished"></translation>
+        <translation>बिंब का केंद्र, अपवर्तन रहित</translation>
     </message>
     <message>
         <source>Positions from the program&apos;s own formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह स्थिति प्रोग्राम के अपने सूत्रों से</translation>
     </message>
     <message>
         <source>Positions from the Swiss Ephemeris files</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह स्थिति स्विस एफ़ेमेरिस फ़ाइलों से</translation>
     </message>
     <message>
         <source>Positions from the Swiss Ephemeris&apos;s analytical ephemeris (its files could not be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह स्थिति स्विस एफ़ेमेरिस की सूत्र-आधारित एफ़ेमेरिस से (इसकी फ़ाइलें उपयोग नहीं की जा सकीं)</translation>
     </message>
 </context>
 <context>
     <name>CalculationMenu</name>
     <message>
         <source>&amp;Built-in formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>अंतर्निर्मित सूत्र (&amp;B)</translation>
     </message>
     <message>
         <source>The program&apos;s own formulas for the years 1901 to 2050, as it has always computed</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ष 1901 से 2050 तक के लिए प्रोग्राम के अपने सूत्र, जिनसे यह सदा से गणना करता आया है</translation>
     </message>
     <message>
         <source>&amp;Swiss Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>स्विस एफ़ेमेरिस (&amp;S)</translation>
     </message>
     <message>
         <source>The reference ephemeris of astrologers, for the years 1800 to 2399</source>
-        <translation type="unfinished"></translation>
+        <translation>ज्योतिषियों की मानक एफ़ेमेरिस, वर्ष 1800 से 2399 तक के लिए</translation>
     </message>
     <message>
         <source>&amp;Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>लाहिड़ी (&amp;L)</translation>
     </message>
     <message>
         <source>The ayanamsa of the Indian national calendar (Chitrapaksha)</source>
-        <translation type="unfinished"></translation>
+        <translation>भारतीय राष्ट्रीय पंचांग का अयनांश (चित्रापक्ष)</translation>
     </message>
     <message>
         <source>&amp;Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>रमन (&amp;R)</translation>
     </message>
     <message>
         <source>B. V. Raman&apos;s ayanamsa, about 1.5 degrees less than Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>बी. वी. रमन का अयनांश, लाहिड़ी से लगभग 1.5 अंश कम</translation>
     </message>
     <message>
         <source>&amp;Krishnamurti</source>
-        <translation type="unfinished"></translation>
+        <translation>कृष्णमूर्ति (&amp;K)</translation>
     </message>
     <message>
         <source>The ayanamsa of the Krishnamurti Paddhati (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>कृष्णमूर्ति पद्धति (के.पी.) का अयनांश</translation>
     </message>
     <message>
         <source>&amp;True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>स्पष्ट चित्रापक्ष (&amp;T)</translation>
     </message>
     <message>
         <source>The star Spica (Chitra) kept at exactly 180 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>चित्रा तारा ठीक 180 अंश पर रखकर</translation>
     </message>
     <message>
         <source>&amp;Mean node</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्यम राहु (औसत गति) (&amp;M)</translation>
     </message>
     <message>
         <source>Rahu at the node&apos;s average place, moving evenly backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>पात के औसत स्थान पर राहु, जो एक समान गति से पीछे चलता है</translation>
     </message>
     <message>
         <source>&amp;True node</source>
-        <translation type="unfinished"></translation>
+        <translation>स्पष्ट राहु (वास्तविक स्थिति) (&amp;T)</translation>
     </message>
     <message>
         <source>Rahu at the node&apos;s true place, which wobbles about the mean</source>
-        <translation type="unfinished"></translation>
+        <translation>पात के वास्तविक स्थान पर राहु, जो औसत स्थान के आसपास डोलता रहता है</translation>
     </message>
     <message>
         <source>&amp;Upper limb, refracted</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य बिंब का ऊपरी किनारा, अपवर्तन सहित (&amp;U)</translation>
     </message>
     <message>
         <source>The Sun&apos;s upper edge on the horizon, with the air&apos;s refraction (standard almanacs)</source>
-        <translation type="unfinished"></translation>
+        <translation>क्षितिज पर सूर्य बिंब का ऊपरी किनारा, वायुमंडल के अपवर्तन सहित (मानक पंचांग)</translation>
     </message>
     <message>
         <source>&amp;Centre of the disc, unrefracted</source>
-        <translation type="unfinished"></translation>
+        <translation>बिंब का केंद्र, अपवर्तन रहित (&amp;C)</translation>
     </message>
     <message>
         <source>The centre of the Sun on the horizon, without refraction (the Hindu rule of several almanacs)</source>
-        <translation type="unfinished"></translation>
+        <translation>क्षितिज पर सूर्य बिंब का केंद्र, अपवर्तन रहित (कई पंचांगों की भारतीय रीति)</translation>
     </message>
     <message>
         <source>&amp;Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>गणना (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Ayanamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>अयनांश (&amp;A)</translation>
     </message>
     <message>
         <source>Lunar &amp;node</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र पात (राहु) (&amp;N)</translation>
     </message>
     <message>
         <source>S&amp;unrise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय (&amp;U)</translation>
     </message>
     <message>
         <source>A choice of the Swiss Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>स्विस एफ़ेमेरिस का विकल्प</translation>
     </message>
 </context>
 <context>
     <name>ChartPicture</name>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म: %1</translation>
     </message>
 </context>
 <context>
     <name>ClockStatus</name>
     <message>
         <source> as you answered</source>
-        <translation type="unfinished"></translation>
+        <translation> (आपके उत्तर के अनुसार)</translation>
     </message>
     <message>
         <source> did not exist there. Most likely it means </source>
-        <translation type="unfinished"></translation>
+        <translation> वहाँ घड़ी में बजा ही नहीं। संभवतः इसका अर्थ है: </translation>
     </message>
     <message>
         <source> happened twice: the clocks went back from </source>
-        <translation type="unfinished"></translation>
+        <translation> दो बार आया: घड़ियाँ पीछे की गईं, इस समय से: </translation>
     </message>
     <message>
         <source> minutes ahead</source>
-        <translation type="unfinished"></translation>
+        <translation> मिनट आगे</translation>
     </message>
     <message>
         <source> on the new clock (</source>
-        <translation type="unfinished"></translation>
+        <translation> नई घड़ी पर (</translation>
     </message>
     <message>
         <source> the clocks jumped from </source>
-        <translation type="unfinished"></translation>
+        <translation> घड़ियाँ सीधे आगे की गईं, इस समय से: </translation>
     </message>
     <message>
         <source>) would have shown as </source>
-        <translation type="unfinished"></translation>
+        <translation>) यह दिखाती: </translation>
     </message>
     <message>
         <source>), the moment the </source>
-        <translation type="unfinished"></translation>
+        <translation>), यानी वह क्षण जिसे </translation>
     </message>
     <message>
         <source>, but the state, country, coordinates and clock are those of </source>
-        <translation type="unfinished"></translation>
+        <translation>, लेकिन राज्य, देश, निर्देशांक और घड़ी इनके हैं: </translation>
     </message>
     <message>
         <source>, or pick it from the atlas.</source>
-        <translation type="unfinished"></translation>
+        <translation>, या इसे स्थान-सूची से चुनें।</translation>
     </message>
     <message>
         <source>, still summer time)</source>
-        <translation type="unfinished"></translation>
+        <translation>, तब भी ग्रीष्मकालीन समय)</translation>
     </message>
     <message>
         <source>, the clock before the change, </source>
-        <translation type="unfinished"></translation>
+        <translation>, बदलाव से पहले की घड़ी, </translation>
     </message>
     <message>
         <source>. Keep them for </source>
-        <translation type="unfinished"></translation>
+        <translation>। क्या इन्हें इसके लिए रखें: </translation>
     </message>
     <message>
         <source>. The birth time stays as you typed it.</source>
-        <translation type="unfinished"></translation>
+        <translation>। जन्म समय वैसा ही रहेगा जैसा आपने भरा है।</translation>
     </message>
     <message>
         <source>. Which of the two was the birth?</source>
-        <translation type="unfinished"></translation>
+        <translation>। जन्म इन दोनों में से किस समय हुआ?</translation>
     </message>
     <message>
         <source>: the atlas no longer sets the clock; pick the city again to let it.</source>
-        <translation type="unfinished"></translation>
+        <translation>: अब स्थान-सूची घड़ी तय नहीं करती; इसके लिए शहर फिर से चुनें।</translation>
     </message>
     <message>
         <source>: the birth date is not a date of the calendar; the clock is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>: यह जन्म दिनांक कैलेंडर में है ही नहीं; घड़ी जैसी थी वैसी ही छोड़ दी गई है।</translation>
     </message>
     <message>
         <source>; most likely it means </source>
-        <translation type="unfinished"></translation>
+        <translation>; संभवतः इसका अर्थ है: </translation>
     </message>
     <message>
         <source>; read as </source>
-        <translation type="unfinished"></translation>
+        <translation>; आपके उत्तर के अनुसार माना गया: </translation>
     </message>
     <message>
         <source>; taken as the </source>
-        <translation type="unfinished"></translation>
+        <translation>; माना गया: </translation>
     </message>
     <message>
         <source>; the reading will ask whether to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>; फलादेश से पहले पूछा जाएगा कि इन्हें रखना है या नहीं।</translation>
     </message>
     <message>
         <source>; tz database </source>
-        <translation type="unfinished"></translation>
+        <translation>; समय-क्षेत्र डेटाबेस (tz) </translation>
     </message>
     <message>
         <source>City changed by hand: the state, country, coordinates and clock are still those of </source>
-        <translation type="unfinished"></translation>
+        <translation>शहर स्वयं बदला गया: राज्य, देश, निर्देशांक और घड़ी अभी भी इस स्थान के हैं: </translation>
     </message>
     <message>
         <source>City entered by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>शहर स्वयं भरा गया</translation>
     </message>
     <message>
         <source>Clear them</source>
-        <translation type="unfinished"></translation>
+        <translation>इन्हें हटाएँ</translation>
     </message>
     <message>
         <source>Enter the state, country, coordinates and time zone of </source>
-        <translation type="unfinished"></translation>
+        <translation>इसका राज्य, देश, निर्देशांक और समय क्षेत्र भरें: </translation>
     </message>
     <message>
         <source>Keep them</source>
-        <translation type="unfinished"></translation>
+        <translation>इन्हें रखें</translation>
     </message>
     <message>
         <source>The City reads &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>शहर में लिखा है: &quot;</translation>
     </message>
     <message>
         <source>The first (</source>
-        <translation type="unfinished"></translation>
+        <translation>पहला (</translation>
     </message>
     <message>
         <source>The place was changed elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थान कहीं और से बदला गया</translation>
     </message>
     <message>
         <source>The second (</source>
-        <translation type="unfinished"></translation>
+        <translation>दूसरा (</translation>
     </message>
     <message>
         <source>ahead of standard time all year</source>
-        <translation type="unfinished"></translation>
+        <translation>पूरे वर्ष मानक समय से आगे</translation>
     </message>
     <message>
         <source>ahead of standard time</source>
-        <translation type="unfinished"></translation>
+        <translation>मानक समय से आगे</translation>
     </message>
     <message>
         <source>clock before the change (</source>
-        <translation type="unfinished"></translation>
+        <translation>बदलाव से पहले की घड़ी (</translation>
     </message>
     <message>
         <source>clocks were </source>
-        <translation type="unfinished"></translation>
+        <translation>घड़ियाँ इस पर थीं: </translation>
     </message>
     <message>
         <source>double summer time</source>
-        <translation type="unfinished"></translation>
+        <translation>दोहरा ग्रीष्मकालीन समय</translation>
     </message>
     <message>
         <source>local mean time of </source>
-        <translation type="unfinished"></translation>
+        <translation>स्थानीय मध्यम समय: </translation>
     </message>
     <message>
         <source>local mean time</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थानीय मध्यम समय</translation>
     </message>
     <message>
         <source>no common clock yet: local mean time of </source>
-        <translation type="unfinished"></translation>
+        <translation>तब तक कोई साझा घड़ी नहीं थी: स्थानीय मध्यम समय, </translation>
     </message>
     <message>
         <source>set back from the usual clock</source>
-        <translation type="unfinished"></translation>
+        <translation>सामान्य घड़ी से पीछे किया गया समय</translation>
     </message>
     <message>
         <source>standard time</source>
-        <translation type="unfinished"></translation>
+        <translation>मानक समय</translation>
     </message>
     <message>
         <source>summer time</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रीष्मकालीन समय</translation>
     </message>
     <message>
         <source>war time, kept all year</source>
-        <translation type="unfinished"></translation>
+        <translation>युद्धकालीन समय, पूरे वर्ष लागू</translation>
     </message>
     <message>
         <source>war time</source>
-        <translation type="unfinished"></translation>
+        <translation>युद्धकालीन समय</translation>
     </message>
     <message>
         <source>winter time</source>
-        <translation type="unfinished"></translation>
+        <translation>शीतकालीन समय</translation>
     </message>
     <message>
         <source>State entered by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>राज्य स्वयं भरा गया</translation>
     </message>
     <message>
         <source>Country entered by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>देश स्वयं भरा गया</translation>
     </message>
     <message>
         <source>Longitude entered by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर स्वयं भरा गया</translation>
     </message>
     <message>
         <source>Latitude entered by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश स्वयं भरा गया</translation>
     </message>
     <message>
         <source>Daylight saving set by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>डेलाइट सेविंग स्वयं चुना गया</translation>
     </message>
     <message>
         <source>Longitude set by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर स्वयं चुना गया</translation>
     </message>
     <message>
         <source>Latitude set by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश स्वयं चुना गया</translation>
     </message>
     <message>
         <source>Time zone chosen by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>समय क्षेत्र स्वयं चुना गया</translation>
     </message>
     <message>
         <source>this time did not exist there: clocks went from </source>
-        <translation type="unfinished"></translation>
+        <translation>यह समय उस दिन वहाँ की घड़ियों में था ही नहीं: घड़ियाँ इस समय से आगे की गईं: </translation>
     </message>
     <message>
         <source>this time happened twice there, as clocks went back from </source>
-        <translation type="unfinished"></translation>
+        <translation>यह समय उस दिन वहाँ दो बार आया, क्योंकि घड़ियाँ पीछे की गईं, इस समय से: </translation>
     </message>
     <message>
         <source>Type the city of birth to choose it from the offline atlas: its coordinates, zone and daylight saving then follow from the birth date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म का शहर टाइप करें और उसे ऑफ़लाइन स्थान-सूची से चुनें: उसके निर्देशांक, समय क्षेत्र और डेलाइट सेविंग फिर जन्म दिनांक और समय से अपने-आप तय हो जाएँगे।</translation>
     </message>
 </context>
 <context>
     <name>Dasha</name>
     <message>
         <source>Balance of %1&apos;s mahadasha at birth: %2 years %3 months %4 days</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म के समय शेष %1 की महादशा: %2 वर्ष %3 माह %4 दिन</translation>
     </message>
     <message>
         <source>Years of %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ष मान: %1 दिन</translation>
     </message>
     <message>
         <source>before birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म से पूर्व</translation>
     </message>
 </context>
 <context>
     <name>DashaTab</name>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>बुध</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>शुक्र</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>मंगल</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>गुरु</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>शनि</translation>
     </message>
     <message>
         <source>Rahu</source>
-        <translation type="unfinished"></translation>
+        <translation>राहु</translation>
     </message>
     <message>
         <source>Ketu</source>
-        <translation type="unfinished"></translation>
+        <translation>केतु</translation>
     </message>
     <message>
         <source>Ascendant</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Nakshatra and pada of each body</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रत्येक ग्रह और लग्न का नक्षत्र और चरण</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र</translation>
     </message>
     <message>
         <source>Pada</source>
-        <translation type="unfinished"></translation>
+        <translation>चरण</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>स्वामी</translation>
     </message>
     <message>
         <source>Vimshottari mahadashas and their antardashas</source>
-        <translation type="unfinished"></translation>
+        <translation>विंशोत्तरी महादशाएँ और उनकी अंतर्दशाएँ</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>दशा</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>आरंभ</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>अंत</translation>
     </message>
     <message>
         <source>Age at start</source>
-        <translation type="unfinished"></translation>
+        <translation>आरंभ पर आयु</translation>
     </message>
     <message>
         <source>Balance at birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म के समय शेष दशा</translation>
     </message>
     <message>
         <source>Dasha year length</source>
-        <translation type="unfinished"></translation>
+        <translation>दशा का वर्ष मान</translation>
     </message>
     <message>
         <source>Nakshatra and dasha</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र और दशा</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>गणना</translation>
     </message>
     <message>
         <source>Nakshatra &amp;&amp; Dasha</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र और दशा</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; लिखी नहीं जा सकी: %2</translation>
     </message>
     <message>
         <source>not all of it could be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>पूरी फ़ाइल लिखी नहीं जा सकी।</translation>
     </message>
     <message>
         <source>it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>यह सामान्य फ़ाइल नहीं है।</translation>
     </message>
     <message>
         <source>it is the file being read.</source>
-        <translation type="unfinished"></translation>
+        <translation>यह वही फ़ाइल है जो पढ़ी जा रही है।</translation>
     </message>
 </context>
 <context>
     <name>HelpMenu</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>सहायता (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>सॉफ़्टवेयर का नया संस्करण देखें (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>सॉफ़्टवेयर परिचय (&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>भाषा (&amp;L)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>भाषा</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Please Enter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया नाम भरें।</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया सही तारीख़ या महीना चुनें।</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया सही तारीख़ या महीना चुनें।</translation>
     </message>
     <message>
         <source>Please Select Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया समय क्षेत्र चुनें।</translation>
     </message>
     <message>
         <source>Only Numbers Are Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>केवल अंक स्वीकार्य हैं।</translation>
     </message>
     <message>
         <source>Please Enter only Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया केवल अक्षर भरें।</translation>
     </message>
     <message>
         <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर के अंश में 0 से 179 तक का मान भरें।</translation>
     </message>
     <message>
         <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर की कला में 0 से 59 तक का मान भरें।</translation>
     </message>
     <message>
         <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश के अंश में 0 से 89 तक का मान भरें।</translation>
     </message>
     <message>
         <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश की कला में 0 से 59 तक का मान भरें।</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया शहर भरें।</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया राज्य भरें।</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देश भरें।</translation>
     </message>
 </context>
 <context>
     <name>Months</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>जनवरी</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़रवरी</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>मार्च</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>अप्रैल</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>मई</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>जून</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>जुलाई</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>अगस्त</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>सितंबर</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्टूबर</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>नवंबर</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>दिसंबर</translation>
     </message>
 </context>
 <context>
     <name>Nakshatras</name>
     <message>
         <source>Ashwini</source>
-        <translation type="unfinished"></translation>
+        <translation>अश्विनी</translation>
     </message>
     <message>
         <source>Bharani</source>
-        <translation type="unfinished"></translation>
+        <translation>भरणी</translation>
     </message>
     <message>
         <source>Krittika</source>
-        <translation type="unfinished"></translation>
+        <translation>कृत्तिका</translation>
     </message>
     <message>
         <source>Rohini</source>
-        <translation type="unfinished"></translation>
+        <translation>रोहिणी</translation>
     </message>
     <message>
         <source>Mrigashira</source>
-        <translation type="unfinished"></translation>
+        <translation>मृगशिरा</translation>
     </message>
     <message>
         <source>Ardra</source>
-        <translation type="unfinished"></translation>
+        <translation>आर्द्रा</translation>
     </message>
     <message>
         <source>Punarvasu</source>
-        <translation type="unfinished"></translation>
+        <translation>पुनर्वसु</translation>
     </message>
     <message>
         <source>Pushya</source>
-        <translation type="unfinished"></translation>
+        <translation>पुष्य</translation>
     </message>
     <message>
         <source>Ashlesha</source>
-        <translation type="unfinished"></translation>
+        <translation>आश्लेषा</translation>
     </message>
     <message>
         <source>Magha</source>
-        <translation type="unfinished"></translation>
+        <translation>मघा</translation>
     </message>
     <message>
         <source>Purva Phalguni</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वा फाल्गुनी</translation>
     </message>
     <message>
         <source>Uttara Phalguni</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तरा फाल्गुनी</translation>
     </message>
     <message>
         <source>Hasta</source>
-        <translation type="unfinished"></translation>
+        <translation>हस्त</translation>
     </message>
     <message>
         <source>Chitra</source>
-        <translation type="unfinished"></translation>
+        <translation>चित्रा</translation>
     </message>
     <message>
         <source>Swati</source>
-        <translation type="unfinished"></translation>
+        <translation>स्वाति</translation>
     </message>
     <message>
         <source>Vishakha</source>
-        <translation type="unfinished"></translation>
+        <translation>विशाखा</translation>
     </message>
     <message>
         <source>Anuradha</source>
-        <translation type="unfinished"></translation>
+        <translation>अनुराधा</translation>
     </message>
     <message>
         <source>Jyeshtha</source>
-        <translation type="unfinished"></translation>
+        <translation>ज्येष्ठा</translation>
     </message>
     <message>
         <source>Mula</source>
-        <translation type="unfinished"></translation>
+        <translation>मूल</translation>
     </message>
     <message>
         <source>Purva Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वाषाढ़ा</translation>
     </message>
     <message>
         <source>Uttara Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तराषाढ़ा</translation>
     </message>
     <message>
         <source>Shravana</source>
-        <translation type="unfinished"></translation>
+        <translation>श्रवण</translation>
     </message>
     <message>
         <source>Dhanishta</source>
-        <translation type="unfinished"></translation>
+        <translation>धनिष्ठा</translation>
     </message>
     <message>
         <source>Shatabhisha</source>
-        <translation type="unfinished"></translation>
+        <translation>शतभिषा</translation>
     </message>
     <message>
         <source>Purva Bhadrapada</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वा भाद्रपद</translation>
     </message>
     <message>
         <source>Uttara Bhadrapada</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तरा भाद्रपद</translation>
     </message>
     <message>
         <source>Revati</source>
-        <translation type="unfinished"></translation>
+        <translation>रेवती</translation>
     </message>
 </context>
 <context>
     <name>PlacePicker</name>
     <message>
         <source>Place and clock status</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थान और घड़ी की स्थिति</translation>
     </message>
     <message>
         <source>The offline atlas could not be read (%1); enter the place, its coordinates and zone by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑफ़लाइन स्थान-सूची पढ़ी नहीं जा सकी (%1); स्थान, उसके निर्देशांक और समय क्षेत्र स्वयं भरें।</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>Printing is not available: the printing module %1 could not be loaded (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रिंट करना उपलब्ध नहीं है: प्रिंटिंग मॉड्यूल %1 लोड नहीं हो सका (%2)।</translation>
     </message>
     <message>
         <source>it is not this program&apos;s printing module</source>
-        <translation type="unfinished"></translation>
+        <translation>यह इस प्रोग्राम का प्रिंटिंग मॉड्यूल नहीं है</translation>
     </message>
     <message>
         <source>Printing is not available: the printing module %1 was not found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रिंट करना उपलब्ध नहीं है: प्रिंटिंग मॉड्यूल %1, %2 में नहीं मिला।</translation>
     </message>
     <message>
         <source>Print preview</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रिंट पूर्वावलोकन</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>Orvel Pataki Chakra generates the Pataki Chakra of your natal chart based on Vedic Astrology principles. The Pataki Chakra or Tri Pataki Chakra means a flag of three in Sanskrit. It gives you information about your ill health and the planetary influences on the Moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvel Pataki Chakra वैदिक ज्योतिष के सिद्धांतों के आधार पर आपकी जन्म कुंडली का पताकी चक्र बनाता है। संस्कृत में पताकी चक्र या त्रिपताकी चक्र का अर्थ है तीन पताकाओं वाला ध्वज। इससे आपको अपने स्वास्थ्य संबंधी कष्टों और चंद्र पर ग्रहों के प्रभाव की जानकारी मिलती है।</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक है</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>सहेजें</translation>
     </message>
     <message>
         <source>Save All</source>
-        <translation type="unfinished"></translation>
+        <translation>सभी सहेजें</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>खोलें</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>हाँ (&amp;Y)</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>सभी के लिए हाँ (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>नहीं (&amp;N)</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
-        <translation type="unfinished"></translation>
+        <translation>सभी के लिए नहीं (&amp;O)</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>रोकें</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>फिर से प्रयास करें</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>अनदेखा करें</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करें</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>रद्द करें</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>छोड़ें</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>सहायता</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>लागू करें</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>रीसेट करें</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>मूल सेटिंग लौटाएँ</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>न सहेजें</translation>
     </message>
     <message>
         <source>Close without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>सहेजे बिना बंद करें</translation>
     </message>
 </context>
 <context>
     <name>ReadingCommands</name>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF के रूप में सहेजें</translation>
     </message>
     <message>
         <source>Save Chart Image</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंडली का चित्र सहेजें</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG चित्र (*.png)</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रिंट करें (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF के रूप में सहेजें (&amp;E)...</translation>
     </message>
     <message>
         <source>Save &amp;Chart Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंडली का चित्र सहेजें (&amp;C)...</translation>
     </message>
 </context>
 <context>
     <name>ReadingPage</name>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 घं %2 मि</translation>
     </message>
     <message>
         <source>no zone selected</source>
-        <translation type="unfinished"></translation>
+        <translation>कोई समय क्षेत्र नहीं चुना गया</translation>
     </message>
     <message>
         <source>Pataki Chakra</source>
-        <translation type="unfinished"></translation>
+        <translation>पताकी चक्र</translation>
     </message>
     <message>
         <source>the place&apos;s own clock · %1 used</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थान की अपनी घड़ी · %1 प्रयुक्त</translation>
     </message>
     <message>
         <source>%1 · daylight saving %2 · %3 used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · डेलाइट सेविंग %2 · %3 प्रयुक्त</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>चालू</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद</translation>
     </message>
     <message>
         <source>Born</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>समय क्षेत्र</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थान</translation>
     </message>
     <message>
         <source>Ayanamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>अयनांश</translation>
     </message>
     <message>
         <source>Shaded: the Lagna&apos;s sign and its vedha signs.  (R): retrograde.</source>
-        <translation type="unfinished"></translation>
+        <translation>छायांकित: लग्न की राशि और उसकी वेध राशियाँ।  (व): वक्री।</translation>
     </message>
     <message>
         <source>Lagna (Asc)</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>वार</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्यास्त</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>काल</translation>
     </message>
     <message>
         <source>Yamardha</source>
-        <translation type="unfinished"></translation>
+        <translation>यमार्ध</translation>
     </message>
     <message>
         <source>Yamardhapati</source>
-        <translation type="unfinished"></translation>
+        <translation>यमार्धपति</translation>
     </message>
     <message>
         <source>Dandadhipati</source>
-        <translation type="unfinished"></translation>
+        <translation>दण्डाधिपति</translation>
     </message>
     <message>
         <source>Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>राशि</translation>
     </message>
     <message>
         <source>Planetary positions</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह स्थिति</translation>
     </message>
     <message>
         <source>Pataki Chakra details</source>
-        <translation type="unfinished"></translation>
+        <translation>पताकी चक्र विवरण</translation>
     </message>
     <message>
         <source>Nakshatra and Vimshottari dasha</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र और विंशोत्तरी दशा</translation>
     </message>
     <message>
         <source>From the Moon of: %1. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र की स्थिति इस गणना से: %1। %2।</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र</translation>
     </message>
     <message>
         <source>Pada</source>
-        <translation type="unfinished"></translation>
+        <translation>चरण</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>स्वामी</translation>
     </message>
     <message>
         <source>Mahadasha</source>
-        <translation type="unfinished"></translation>
+        <translation>महादशा</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>आरंभ</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>अंत</translation>
     </message>
     <message>
         <source>Age at start</source>
-        <translation type="unfinished"></translation>
+        <translation>आरंभ पर आयु</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>छपाई: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>पृष्ठ %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingText</name>
+    <message>
+        <source>Dandadhipati Is Placed In The %1</source>
+        <comment>Lagna</comment>
+        <translation>दण्डाधिपति %1 में स्थित है</translation>
+    </message>
+    <message>
+        <source>Dandadhipati Is Placed In The %1</source>
+        <comment>Rashi</comment>
+        <translation>दण्डाधिपति %1 में स्थित है</translation>
+    </message>
+    <message>
+        <source>Dandadhipati Is Not Placed In The %1</source>
+        <comment>Lagna</comment>
+        <translation>दण्डाधिपति %1 में स्थित नहीं है</translation>
+    </message>
+    <message>
+        <source>Dandadhipati Is Not Placed In The %1</source>
+        <comment>Rashi</comment>
+        <translation>दण्डाधिपति %1 में स्थित नहीं है</translation>
+    </message>
+    <message>
+        <source>Cause Vedha To The %1</source>
+        <comment>Lagna</comment>
+        <translation>%1 पर वेध है</translation>
+    </message>
+    <message>
+        <source>Cause Vedha To The %1</source>
+        <comment>Rashi</comment>
+        <translation>%1 पर वेध है</translation>
+    </message>
+    <message numerus="yes">
+        <source>Vedha to %1 from %n Malefic Planet</source>
+        <comment>Lagna</comment>
+        <translation>
+            <numerusform>%n पाप ग्रह से %1 पर वेध</numerusform>
+            <numerusform>%n पाप ग्रहों से %1 पर वेध</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Vedha to %1 from %n Malefic Planet</source>
+        <comment>Rashi</comment>
+        <translation>
+            <numerusform>%n पाप ग्रह से %1 पर वेध</numerusform>
+            <numerusform>%n पाप ग्रहों से %1 पर वेध</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Vedha to %1 from Benefic and Malefic Planets</source>
+        <comment>Lagna</comment>
+        <translation>शुभ और पाप ग्रहों से %1 पर वेध</translation>
+    </message>
+    <message>
+        <source>Vedha to %1 from Benefic and Malefic Planets</source>
+        <comment>Rashi</comment>
+        <translation>शुभ और पाप ग्रहों से %1 पर वेध</translation>
+    </message>
+    <message>
+        <source>Lagna</source>
+        <comment>target</comment>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Rashi</source>
+        <comment>target</comment>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Vedha from %1 :- %2</source>
+        <comment>Sun</comment>
+        <translation>%1 का वेध :- %2</translation>
+    </message>
+    <message>
+        <source>Vedha from %1 :- %2</source>
+        <comment>Mercury</comment>
+        <translation>%1 का वेध :- %2</translation>
+    </message>
+    <message>
+        <source>Vedha from %1 :- %2</source>
+        <comment>Venus</comment>
+        <translation>%1 का वेध :- %2</translation>
+    </message>
+    <message>
+        <source>Vedha from %1 :- %2</source>
+        <comment>Mars</comment>
+        <translation>%1 का वेध :- %2</translation>
+    </message>
+    <message>
+        <source>Vedha from %1 :- %2</source>
+        <comment>Jupiter</comment>
+        <translation>%1 का वेध :- %2</translation>
+    </message>
+    <message>
+        <source>Vedha from %1 :- %2</source>
+        <comment>Saturn</comment>
+        <translation>%1 का वेध :- %2</translation>
+    </message>
+    <message>
+        <source>Vedha from %1 :- %2</source>
+        <comment>Rahu</comment>
+        <translation>%1 का वेध :- %2</translation>
+    </message>
+    <message>
+        <source>Vedha from %1 :- %2</source>
+        <comment>Ketu</comment>
+        <translation>%1 का वेध :- %2</translation>
+    </message>
+    <message>
+        <source>Bile related problems; fever; mental tensions</source>
+        <translation>पित्त विकार; ज्वर; मानसिक तनाव</translation>
+    </message>
+    <message>
+        <source>Blood disorders; accidents; fights; short temper</source>
+        <translation>रक्त विकार; दुर्घटनाएँ; झगड़े; क्रोध</translation>
+    </message>
+    <message>
+        <source>Intelligence; Wealth; Education</source>
+        <translation>बुद्धि; धन; शिक्षा</translation>
+    </message>
+    <message>
+        <source>Elevation of status; mental peace; child birth; prosperity</source>
+        <translation>पद-प्रतिष्ठा में वृद्धि; मानसिक शांति; संतान प्राप्ति; समृद्धि</translation>
+    </message>
+    <message>
+        <source>Income; wealth; sensual pleasures</source>
+        <translation>आय; धन; भोग-विलास</translation>
+    </message>
+    <message>
+        <source>Physical ailments; loss of stature; problems</source>
+        <translation>शारीरिक रोग; प्रतिष्ठा में कमी; समस्याएँ</translation>
+    </message>
+    <message>
+        <source>Loss of honor; loss of wealth; phobias</source>
+        <translation>मान-हानि; धन-हानि; अकारण भय</translation>
+    </message>
+    <message>
+        <source>Ill health; poor digestion; depression</source>
+        <translation>अस्वस्थता; अपच; अवसाद</translation>
+    </message>
+    <message>
+        <source>More About Vedha and Dandadhipati</source>
+        <translation>वेध और दण्डाधिपति के बारे में और</translation>
+    </message>
+    <message>
+        <source>Vedha of Lagna is related to intelligence issues</source>
+        <translation>लग्न के वेध का संबंध बुद्धि से जुड़े विषयों से है।</translation>
+    </message>
+    <message>
+        <source>Vedha of moon is related to health related issues.</source>
+        <translation>चंद्र के वेध का संबंध स्वास्थ्य से जुड़े विषयों से है।</translation>
+    </message>
+    <message>
+        <source>You may face a lot of troubles and tensions in areas associated with the planet</source>
+        <translation>ग्रह से जुड़े विषयों में आपको अनेक कष्टों और तनावों का सामना करना पड़ सकता है।</translation>
+    </message>
+    <message>
+        <source>You may have desirable results in areas associated with the planet</source>
+        <translation>ग्रह से जुड़े विषयों में आपको शुभ फल मिल सकते हैं।</translation>
+    </message>
+    <message>
+        <source>You may face many problems and obstacles.</source>
+        <translation>आपको अनेक समस्याओं और बाधाओं का सामना करना पड़ सकता है।</translation>
+    </message>
+    <message>
+        <source>You may face come physical ailments</source>
+        <translation>आपको कुछ शारीरिक कष्ट हो सकते हैं।</translation>
+    </message>
+    <message>
+        <source>You will face extreme problems.</source>
+        <translation>आपको अत्यधिक कष्टों का सामना करना पड़ेगा।</translation>
+    </message>
+    <message>
+        <source>You may have desirable results in areas associated with the benefic planet and you may face a lot of troubles and tensions in areas associated with the malefic planet </source>
+        <translation>शुभ ग्रह से जुड़े विषयों में आपको शुभ फल मिल सकते हैं, और पाप ग्रह से जुड़े विषयों में आपको अनेक कष्टों और तनावों का सामना करना पड़ सकता है।</translation>
     </message>
 </context>
 <context>
     <name>ResultFrame</name>
     <message>
         <source>Orvel Pataki Chakra Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvel Pataki Chakra कुंडली</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>वापस (&amp;B)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>बाहर जाएँ (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल (&amp;F)</translation>
     </message>
 </context>
 <context>
     <name>ResultWindow</name>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंडली</translation>
     </message>
     <message>
         <source>Vedic Planetary Position</source>
-        <translation type="unfinished"></translation>
+        <translation>वैदिक ग्रह स्थिति</translation>
     </message>
     <message>
         <source>Surya/Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य</translation>
     </message>
     <message>
         <source>Chandra/Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र</translation>
     </message>
     <message>
         <source>Budha/Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>बुध</translation>
     </message>
     <message>
         <source>Shukra/Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>शुक्र</translation>
     </message>
     <message>
         <source>Mangala/Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>मंगल</translation>
     </message>
     <message>
         <source>Guru/Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>गुरु</translation>
     </message>
     <message>
         <source>Shani/Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>शनि</translation>
     </message>
     <message>
         <source>Rahu/North Node</source>
-        <translation type="unfinished"></translation>
+        <translation>राहु</translation>
     </message>
     <message>
         <source>Ketu/South node</source>
-        <translation type="unfinished"></translation>
+        <translation>केतु</translation>
     </message>
     <message>
         <source>Asc/Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Personal Details</source>
-        <translation type="unfinished"></translation>
+        <translation>व्यक्तिगत विवरण</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>नाम</translation>
     </message>
     <message>
         <source>Date of Birth :</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म दिनांक :</translation>
     </message>
     <message>
         <source>Time of Birth :</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म समय :</translation>
     </message>
     <message>
         <source>Longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर :</translation>
     </message>
     <message>
         <source>Latitude   :</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश :</translation>
     </message>
     <message>
         <source>City :</source>
-        <translation type="unfinished"></translation>
+        <translation>शहर :</translation>
     </message>
     <message>
         <source>State :</source>
-        <translation type="unfinished"></translation>
+        <translation>राज्य :</translation>
     </message>
     <message>
         <source>Country :</source>
-        <translation type="unfinished"></translation>
+        <translation>देश :</translation>
     </message>
     <message>
         <source>Clock :</source>
-        <translation type="unfinished"></translation>
+        <translation>घड़ी :</translation>
     </message>
     <message>
         <source>Clock used</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रयुक्त घड़ी</translation>
     </message>
     <message>
         <source>Planetary Position</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह स्थिति</translation>
     </message>
     <message>
         <source>Your Details</source>
-        <translation type="unfinished"></translation>
+        <translation>आपका विवरण</translation>
     </message>
     <message>
         <source>Pataki Chakra Details</source>
-        <translation type="unfinished"></translation>
+        <translation>पताकी चक्र विवरण</translation>
     </message>
     <message>
         <source>Vaar/Day of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म का वार</translation>
     </message>
     <message>
         <source>Sun Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय</translation>
     </message>
     <message>
         <source>Sun Set</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्यास्त</translation>
     </message>
     <message>
         <source>Yamaradha</source>
-        <translation type="unfinished"></translation>
+        <translation>यमार्ध</translation>
     </message>
     <message>
         <source>Yamardhapati</source>
-        <translation type="unfinished"></translation>
+        <translation>यमार्धपति</translation>
     </message>
     <message>
         <source>Dandadhipati</source>
-        <translation type="unfinished"></translation>
+        <translation>दण्डाधिपति</translation>
     </message>
     <message>
         <source>Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>राशि</translation>
     </message>
     <message>
         <source>Reading text</source>
-        <translation type="unfinished"></translation>
+        <translation>फलादेश का पाठ</translation>
     </message>
     <message>
         <source>Pataki Details</source>
-        <translation type="unfinished"></translation>
+        <translation>पताकी विवरण</translation>
     </message>
     <message>
         <source> More About Vedha</source>
-        <translation type="unfinished"></translation>
+        <translation> वेध के बारे में और</translation>
     </message>
     <message>
         <source>Discuss your chart in our astrology forum</source>
-        <translation type="unfinished"></translation>
+        <translation>अपनी कुंडली पर हमारे ज्योतिष फ़ोरम में चर्चा करें</translation>
     </message>
 </context>
 <context>
@@ -1484,479 +1661,518 @@
         <source>No web browser could be started for this page. To visit it, copy its address into a browser:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>इस पृष्ठ के लिए कोई वेब ब्राउज़र नहीं खुल सका। इसे देखने के लिए इसका पता किसी ब्राउज़र में कॉपी करें:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>रविवार</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>सोमवार</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>मंगलवार</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>बुधवार</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>गुरुवार</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>शुक्रवार</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>शनिवार</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>बुध</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>शुक्र</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>मंगल</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>गुरु</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>शनि</translation>
     </message>
     <message>
         <source>Rahu</source>
-        <translation type="unfinished"></translation>
+        <translation>राहु</translation>
     </message>
     <message>
         <source>Ketu</source>
-        <translation type="unfinished"></translation>
+        <translation>केतु</translation>
     </message>
     <message>
         <source>Asc</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Mesha</source>
-        <translation type="unfinished"></translation>
+        <translation>मेष</translation>
     </message>
     <message>
         <source>Vrishabha</source>
-        <translation type="unfinished"></translation>
+        <translation>वृषभ</translation>
     </message>
     <message>
         <source>Mithuna</source>
-        <translation type="unfinished"></translation>
+        <translation>मिथुन</translation>
     </message>
     <message>
         <source>Kataka</source>
-        <translation type="unfinished"></translation>
+        <translation>कर्क</translation>
     </message>
     <message>
         <source>Simha</source>
-        <translation type="unfinished"></translation>
+        <translation>सिंह</translation>
     </message>
     <message>
         <source>Kanya</source>
-        <translation type="unfinished"></translation>
+        <translation>कन्या</translation>
     </message>
     <message>
         <source>Thula</source>
-        <translation type="unfinished"></translation>
+        <translation>तुला</translation>
     </message>
     <message>
         <source>Vrishchika</source>
-        <translation type="unfinished"></translation>
+        <translation>वृश्चिक</translation>
     </message>
     <message>
         <source>Dhanush</source>
-        <translation type="unfinished"></translation>
+        <translation>धनु</translation>
     </message>
     <message>
         <source>Makara</source>
-        <translation type="unfinished"></translation>
+        <translation>मकर</translation>
     </message>
     <message>
         <source>Kumbha</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंभ</translation>
     </message>
     <message>
         <source>Meena</source>
-        <translation type="unfinished"></translation>
+        <translation>मीन</translation>
     </message>
     <message>
         <source>Dinamana</source>
-        <translation type="unfinished"></translation>
+        <translation>दिनमान</translation>
     </message>
     <message>
         <source>Ratrimana</source>
-        <translation type="unfinished"></translation>
+        <translation>रात्रिमान</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>position: degrees, sign, minutes</comment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3</source>
+        <translation>%2 %1 %3</translation>
+    </message>
+    <message>
+        <source>%1 (the Sun did not set this day)</source>
+        <translation>%1 (इस दिन सूर्यास्त नहीं हुआ)</translation>
+    </message>
+    <message>
+        <source>%1 (the Sun did not rise this day)</source>
+        <translation>%1 (इस दिन सूर्योदय नहीं हुआ)</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; N</source>
+        <translation>%1° %2&apos; उ</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; S</source>
+        <translation>%1° %2&apos; द</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; E</source>
+        <translation>%1° %2&apos; पू</translation>
+    </message>
+    <message>
+        <source>%1° %2&apos; W</source>
+        <translation>%1° %2&apos; प</translation>
+    </message>
+    <message>
+        <source>(R)</source>
+        <translation>(व)</translation>
     </message>
 </context>
 <context>
     <name>Signs</name>
     <message>
         <source>Aries</source>
-        <translation type="unfinished"></translation>
+        <translation>मेष</translation>
     </message>
     <message>
         <source>Taurus</source>
-        <translation type="unfinished"></translation>
+        <translation>वृषभ</translation>
     </message>
     <message>
         <source>Gemini</source>
-        <translation type="unfinished"></translation>
+        <translation>मिथुन</translation>
     </message>
     <message>
         <source>Cancer</source>
-        <translation type="unfinished"></translation>
+        <translation>कर्क</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation type="unfinished"></translation>
+        <translation>सिंह</translation>
     </message>
     <message>
         <source>Virgo</source>
-        <translation type="unfinished"></translation>
+        <translation>कन्या</translation>
     </message>
     <message>
         <source>Libra</source>
-        <translation type="unfinished"></translation>
+        <translation>तुला</translation>
     </message>
     <message>
         <source>Scorpio</source>
-        <translation type="unfinished"></translation>
+        <translation>वृश्चिक</translation>
     </message>
     <message>
         <source>Sagittarius</source>
-        <translation type="unfinished"></translation>
+        <translation>धनु</translation>
     </message>
     <message>
         <source>Capricorn</source>
-        <translation type="unfinished"></translation>
+        <translation>मकर</translation>
     </message>
     <message>
         <source>Aquarius</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंभ</translation>
     </message>
     <message>
         <source>Pisces</source>
-        <translation type="unfinished"></translation>
+        <translation>मीन</translation>
     </message>
 </context>
 <context>
     <name>SingleCopy</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रोग्राम पहले से चल रहा है।</translation>
     </message>
 </context>
 <context>
     <name>Zones</name>
     <message>
         <source>Alaska/Hawaii Daylight Time,AHDT,-9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अलास्का/हवाई डेलाइट समय,AHDT,-9.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii Standard Time,AHST,-10.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अलास्का/हवाई मानक समय,AHST,-10.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii War Time,AHWT,-9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अलास्का/हवाई युद्धकालीन समय,AHWT,-9.0</translation>
     </message>
     <message>
         <source>Atlantic Standard Time,AST,-4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अटलांटिक मानक समय,AST,-4.0</translation>
     </message>
     <message>
         <source>Atlantic War Time,AWT,-3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अटलांटिक युद्धकालीन समय,AWT,-3.0</translation>
     </message>
     <message>
         <source>Australian Central Daylight Time,ACDT,+10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई मध्य डेलाइट समय,ACDT,+10.5</translation>
     </message>
     <message>
         <source>Australian Central Standard Time,ACST,+9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई मध्य मानक समय,ACST,+9.5</translation>
     </message>
     <message>
         <source>Australian Eastern Daylight Time,AEDT,+11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई पूर्वी डेलाइट समय,AEDT,+11.0</translation>
     </message>
     <message>
         <source>Australian Eastern Standard Time,AEST,+10.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई पूर्वी मानक समय,AEST,+10.0</translation>
     </message>
     <message>
         <source>Australian Western Daylight Time,AWDT,+9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई पश्चिमी डेलाइट समय,AWDT,+9.0</translation>
     </message>
     <message>
         <source>Australian Western Standard Time,AWST,+8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑस्ट्रेलियाई पश्चिमी मानक समय,AWST,+8.0</translation>
     </message>
     <message>
         <source>Azores Time, AT, -2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अज़ोरेस समय, AT, -2.0</translation>
     </message>
     <message>
         <source>Baghdad Time, BAT, +3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>बग़दाद समय, BAT, +3.0</translation>
     </message>
     <message>
         <source>Bering Standard Time,BET,-11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>बेरिंग मानक समय,BET,-11.0</translation>
     </message>
     <message>
         <source>Brazil Zone 2,BZT2,-3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्राज़ील क्षेत्र 2,BZT2,-3.0</translation>
     </message>
     <message>
         <source>British Double Summer Time,BDST,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रिटिश दोहरा ग्रीष्मकालीन समय,BDST,+2.0</translation>
     </message>
     <message>
         <source>British Summer Time,BST,+1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रिटिश ग्रीष्मकालीन समय,BST,+1.0</translation>
     </message>
     <message>
         <source>British War Time,BWT,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रिटिश युद्धकालीन समय,BWT,+2.0</translation>
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य डेलाइट समय,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य यूरोपीय डेलाइट समय,CED,+2.0</translation>
     </message>
     <message>
         <source>Central European Time,CET,+1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य यूरोपीय समय,CET,+1.0</translation>
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य मानक समय,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य युद्धकालीन समय,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>चीन तट समय,CCT,+8.0</translation>
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी डेलाइट समय,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी यूरोपीय डेलाइट समय,EED,+3.0</translation>
     </message>
     <message>
         <source>Eastern European Time,EET,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी यूरोपीय समय,EET,+2.0</translation>
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी मानक समय,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वी युद्धकालीन समय,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रीनविच मध्यम समय,GMT,0.0</translation>
     </message>
     <message>
         <source>Guam Standard Time,GST,+10.0</source>
-        <translation type="unfinished"></translation>
+        <translation>गुआम मानक समय,GST,+10.0</translation>
     </message>
     <message>
         <source>Hawaiian Daylight Time,HDT,-9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>हवाई डेलाइट समय,HDT,-9.5</translation>
     </message>
     <message>
         <source>Hawaiian Standard Time,HST,-10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>हवाई मानक समय,HST,-10.5</translation>
     </message>
     <message>
         <source>Hawaiian War Time,HWT,-9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>हवाई युद्धकालीन समय,HWT,-9.5</translation>
     </message>
     <message>
         <source>Indian Time, IST, +5.3</source>
-        <translation type="unfinished"></translation>
+        <translation>भारतीय समय, IST, +5.3</translation>
     </message>
     <message>
         <source>Int&apos;l Date Line East,IDLE,+12.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पूर्व,IDLE,+12.0</translation>
     </message>
     <message>
         <source>Int&apos;l Date Line West,IDLW,-12.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पश्चिम,IDLW,-12.0</translation>
     </message>
     <message>
         <source>Iran Time, IT, +3.5</source>
-        <translation type="unfinished"></translation>
+        <translation>ईरान समय, IT, +3.5</translation>
     </message>
     <message>
         <source>Japan Standard Time,JST,+9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>जापान मानक समय,JST,+9.0</translation>
     </message>
     <message>
         <source>Java Time, JT, +7.5</source>
-        <translation type="unfinished"></translation>
+        <translation>जावा समय, JT, +7.5</translation>
     </message>
     <message>
         <source>Middle European Daylight Time,MED,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य यूरोपीय डेलाइट समय,MED,+2.0</translation>
     </message>
     <message>
         <source>Middle European Time,MET,+1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य यूरोपीय समय,MET,+1.0</translation>
     </message>
     <message>
         <source>Moluccas Time, MT, +8.5</source>
-        <translation type="unfinished"></translation>
+        <translation>मोलुक्का समय, MT, +8.5</translation>
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्वतीय डेलाइट समय,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्वतीय मानक समय,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्वतीय युद्धकालीन समय,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूज़ीलैंड मानक ग्रीष्मकालीन समय,NZST,+13.0</translation>
     </message>
     <message>
         <source>New Zealand Std Time,NZT,+12.0</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूज़ीलैंड मानक समय,NZT,+12.0</translation>
     </message>
     <message>
         <source>New Zealand Summer Time,NZS,+12.5</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूज़ीलैंड ग्रीष्मकालीन समय,NZS,+12.5</translation>
     </message>
     <message>
         <source>New Zealand Time,NZ,+11.5</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूज़ीलैंड समय,NZ,+11.5</translation>
     </message>
     <message>
         <source>Newfoundland Standard Time,NST,-3.5</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूफ़ाउंडलैंड मानक समय,NST,-3.5</translation>
     </message>
     <message>
         <source>Nome Time, NT, -11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>नोम समय, NT, -11.0</translation>
     </message>
     <message>
         <source>North Sumatra Time,NST,+6.5</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तर सुमात्रा समय,NST,+6.5</translation>
     </message>
     <message>
         <source>Pacific Daylight Time,PDT,-7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रशांत डेलाइट समय,PDT,-7.0</translation>
     </message>
     <message>
         <source>Pacific Standard Time,PST,-8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रशांत मानक समय,PST,-8.0</translation>
     </message>
     <message>
         <source>Pacific War Time,PWT,-7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रशांत युद्धकालीन समय,PWT,-7.0</translation>
     </message>
     <message>
         <source>South Australia Daylight Time,SAD,+10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया डेलाइट समय,SAD,+10.5</translation>
     </message>
     <message>
         <source>South Australia Daylight Time,SDT,+10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया डेलाइट समय,SDT,+10.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAST,+9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया मानक समय,SAST,+9.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAT,+9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया मानक समय,SAT,+9.5</translation>
     </message>
     <message>
         <source>South Sumatra Time,SST,+7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण सुमात्रा समय,SST,+7.0</translation>
     </message>
     <message>
         <source>Universal Time, UT, 0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सार्वभौमिक समय, UT, 0.0</translation>
     </message>
     <message>
         <source>USSR Zone 10,UZ10,+11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत क्षेत्र 10,UZ10,+11.0</translation>
     </message>
     <message>
         <source>USSR Zone 3,USZ3,+4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत क्षेत्र 3,USZ3,+4.0</translation>
     </message>
     <message>
         <source>USSR Zone 4,USZ4,+5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत क्षेत्र 4,USZ4,+5.0</translation>
     </message>
     <message>
         <source>USSR Zone 5,USZ5,+6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत क्षेत्र 5,USZ5,+6.0</translation>
     </message>
     <message>
         <source>USSR Zone 6,USZ6,+7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोवियत क्षेत्र 6,USZ6,+7.0</translation>
     </message>
     <message>
         <source>West Africa Time,WAT,-1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पश्चिम अफ़्रीका समय,WAT,-1.0</translation>
     </message>
     <message>
         <source>Yukon Daylight Time,YDT,-8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>युकॉन डेलाइट समय,YDT,-8.0</translation>
     </message>
     <message>
         <source>Yukon Standard Time,YST,-9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>युकॉन मानक समय,YST,-9.0</translation>
     </message>
     <message>
         <source>Yukon War Time,YWT,-8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>युकॉन युद्धकालीन समय,YWT,-8.0</translation>
     </message>
 </context>
 </TS>

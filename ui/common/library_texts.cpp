@@ -29,6 +29,24 @@ namespace {
     QT_TRANSLATE_NOOP("Messages",
                       "Please Enter Value Between 0 And 59 in the  Minute of Latitude")};
 
+// core::kFormFields's accessible names of the form's boxes, which the form translates.
+[[maybe_unused]] constexpr const char* kFormFieldNames[] = {
+    QT_TRANSLATE_NOOP("BirthForm", "Name"),
+    QT_TRANSLATE_NOOP("BirthForm", "Month of birth"),
+    QT_TRANSLATE_NOOP("BirthForm", "Day of birth"),
+    QT_TRANSLATE_NOOP("BirthForm", "Year of birth"),
+    QT_TRANSLATE_NOOP("BirthForm", "Hour of birth"),
+    QT_TRANSLATE_NOOP("BirthForm", "Minute of birth"),
+    QT_TRANSLATE_NOOP("BirthForm", "Second of birth"),
+    QT_TRANSLATE_NOOP("BirthForm", "City"),
+    QT_TRANSLATE_NOOP("BirthForm", "State"),
+    QT_TRANSLATE_NOOP("BirthForm", "Country"),
+    QT_TRANSLATE_NOOP("BirthForm", "Time zone"),
+    QT_TRANSLATE_NOOP("BirthForm", "Longitude degrees"),
+    QT_TRANSLATE_NOOP("BirthForm", "Longitude minutes"),
+    QT_TRANSLATE_NOOP("BirthForm", "Latitude degrees"),
+    QT_TRANSLATE_NOOP("BirthForm", "Latitude minutes")};
+
 // core::kMonthNames, for the form's month list.
 constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("Months", "January"),   QT_TRANSLATE_NOOP("Months", "February"),
@@ -246,7 +264,9 @@ QString SheetCaption(const QString& caption) {
     const QString translated = QCoreApplication::translate("Sheet", word.toUtf8().constData());
     // A date or time in a caption ("14 August 1947 05:49:00") keeps all but its month's name.
     line = (translated != word ? translated : WithMonthNames(word)) +
-           (mark < 0 ? QString() : line.mid(mark));
+           (mark < 0 ? QString()
+                     : line.mid(mark).replace(QLatin1String("(R)"),
+                                              QCoreApplication::translate("Sheet", "(R)")));
   }
   return lines.join(QLatin1Char('\n'));
 }

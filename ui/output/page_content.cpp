@@ -10,6 +10,7 @@
 #include "ui/common/calculation_caption.h"
 #include "ui/common/dasha_captions.h"
 #include "ui/common/library_texts.h"
+#include "ui/common/reading_text.h"
 
 namespace ui {
 
@@ -24,9 +25,10 @@ QString Written(const core::ResultSheet& sheet, std::string_view widget) {
   return FromUtf8(sheet.WrittenCaption(widget)).trimmed();
 }
 
-// A caption the reading wrote in words (a weekday, a planet, a sign), in the language in use.
+// A caption the reading wrote (a weekday, a planet, a position, a sun time), in the language in
+// use.
 QString WrittenWord(const core::ResultSheet& sheet, std::string_view widget) {
-  return SheetCaption(Written(sheet, widget));
+  return WrittenCaptionText(sheet, widget).trimmed();
 }
 
 QString Joined(const QStringList& parts, const QString& separator) {
@@ -99,7 +101,7 @@ PageRows BirthRows(const KeptReading& reading) {
   const QString place = Joined(
       {Joined({Written(sheet, "lblCity"), Written(sheet, "lblState"), Written(sheet, "lblCountry")},
               QStringLiteral(", ")),
-       Joined({Written(sheet, "lblLatitude"), Written(sheet, "lblLongitude")},
+       Joined({WrittenWord(sheet, "lblLatitude"), WrittenWord(sheet, "lblLongitude")},
               QStringLiteral(", "))},
       QStringLiteral(" · "));
   return {{{QCoreApplication::translate("ReadingPage", "Born"), born},
@@ -113,7 +115,7 @@ PageChart Chart(const KeptReading& reading) {
   const core::ResultSheet& sheet = reading.sheet;
   PageRowGroup positions{QCoreApplication::translate("ReadingPage", "Planetary positions"), {}};
   for (int k = 0; k < core::kBodyCount; ++k)
-    positions.rows.push_back({BodyLabel(r, k), Written(sheet, core::PositionLabel(k))});
+    positions.rows.push_back({BodyLabel(r, k), WrittenWord(sheet, core::PositionLabel(k))});
   const QString period = WrittenWord(sheet, "lblPeriod");
   // The result window shows one yamardha as the period's eighth, rounded to the second.
   const auto yamardha = static_cast<std::int32_t>(std::nearbyint(r.PeriodSeconds / 8.0));
@@ -149,7 +151,7 @@ PageText VedhaReading(const core::ResultSheet& sheet) {
     }
     paragraph = {};
   };
-  for (const core::TextRun& run : sheet.RTB) {
+  for (const core::TextRun& run : ReadingRuns(sheet)) {
     const QStringList lines =
         FromUtf8(run.text).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     for (qsizetype i = 0; i < lines.size(); ++i) {

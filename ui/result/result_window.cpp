@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QTabBar>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -19,6 +20,7 @@
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
 #include "ui/common/program_texts.h"
+#include "ui/common/reading_text.h"
 #include "ui/common/web_links.h"
 #include "ui/result/fitted_labels.h"
 
@@ -362,7 +364,16 @@ void FrmDisplay::BuildReadingPanel() {
   Translated(text, "accessibleName", QT_TRANSLATE_NOOP("ResultWindow", "Reading text"));
   Paint(text, kBackground, kValueColour);
 
-  tabs->addTab(Page(details), QString());
+  // Where a script's lines are taller than the tab has room for (Tamil), the details scroll
+  // rather than lose their last rows; in English they fit and no scroll bar shows.
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(QStringLiteral("DetailsScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidget(details);
+  Paint(scroll->viewport(), kBackground, kValueColour);
+  tabs->addTab(Page(scroll), QString());
   tabs->addTab(Page(text), QString());
   WhenTranslated(tabs, [tabs] {
     tabs->setTabText(0, QCoreApplication::translate("ResultWindow", "Pataki Details"));
@@ -430,7 +441,7 @@ void FrmDisplay::ShowSheet(const core::ResultSheet& sheet) {
     if (auto* label = findChild<QLabel*>(FromUtf8(core::WrittenWidgets()[i].name)))
       label->setText(TypedByPerson(core::WrittenWidgets()[i].name)
                          ? Lines(*sheet.captions[i])
-                         : SheetCaption(Lines(*sheet.captions[i])));
+                         : WrittenCaptionText(sheet, core::WrittenWidgets()[i].name));
   }
   for (ElidedLabel* typed : findChildren<ElidedLabel*>()) typed->ExplainIfCut();
 
@@ -446,10 +457,8 @@ void FrmDisplay::ShowSheet(const core::ResultSheet& sheet) {
   text->clear();
   QTextCursor cursor(text->document());
   cursor.movePosition(QTextCursor::End);
-  // The reading text as the library wrote its runs (English). The structured reading, drawn
-  // from translated sentence templates in the language in use, takes the place of
-  // sheet.RTB here.
-  for (const core::TextRun& run : sheet.RTB) {
+  // The reading text in the language in use (English: the library's own runs).
+  for (const core::TextRun& run : ReadingRuns(sheet)) {
     QTextCharFormat format;
     format.setFontWeight(run.emphasis ? QFont::Bold : QFont::Normal);
     format.setForeground(QColor(run.colour.r, run.colour.g, run.colour.b));

@@ -1,0 +1,226 @@
+// Every window in Hindi and in Tamil, walked widget by widget: no visible text is left in
+// English. Allowed are the program's name, the atlas's source by its name, web addresses, zone
+// abbreviations and ids, what the person typed and the Language menu's "English". Runs on the
+// built-in translations.
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include "fakes.h"
+#include "ui/app/program.h"
+#include "ui/common/language.h"
+#include "ui/common/reading_text.h"
+#include "ui/common/services.h"
+#include "ui/form/birth_form.h"
+#include "ui/result/result_frame.h"
+#include "ui/result/result_window.h"
+
+namespace {
+
+using ui::Language;
+
+const QString kTypedName = QStringLiteral("Ravi Kumar");
+
+// The English words left in `text` once the allowed ones are taken out.
+QStringList EnglishWords(QString text) {
+  static const QRegularExpression allowed(QStringLiteral(
+      "Orvel Pataki Chakra|GeoNames|https?://\\S+|www\\.\\S+|\\S+\\.(com|org|net|in)\\b\\S*|"
+      "\\b[A-Z][a-z]+/[A-Za-z_/+-]+\\b"));  // zone ids, Asia/Kolkata
+  text.remove(allowed);
+  text.remove(kTypedName);
+  QStringList words;
+  static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
+  for (auto it = word.globalMatch(text); it.hasNext();) {
+    const QString found = it.next().captured();
+    // Zone abbreviations (IST, UTC, AHDT) are written in capitals.
+    if (found == found.toUpper() && found.size() <= 5) continue;
+    words << found;
+  }
+  return words;
+}
+
+QString Plain(const QLabel* label) {
+  return Qt::mightBeRichText(label->text())
+             ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+             : label->text();
+}
+
+void WalkModel(const QAbstractItemModel* model, const QModelIndex& parent, QStringList& texts) {
+  for (int row = 0; row < model->rowCount(parent); ++row)
+    for (int column = 0; column < model->columnCount(parent); ++column) {
+      const QModelIndex index = model->index(row, column, parent);
+      texts << index.data().toString();
+      if (column == 0) WalkModel(model, index, texts);
+    }
+}
+
+void WalkMenu(const QMenu* menu, QStringList& texts) {
+  texts << menu->title();
+  for (const QAction* action : menu->actions()) {
+    if (action->menu()) {
+      WalkMenu(action->menu(), texts);
+    } else if (!action->text().isEmpty() && action->text() != QLatin1String("English")) {
+      texts << action->text();
+    }
+  }
+}
+
+// The texts of the window's visible widgets, "object name: text".
+QStringList VisibleTexts(QWidget* window) {
+  QStringList found;
+  const auto add = [&found](const QObject* object, const QStringList& texts) {
+    for (const QString& text : texts)
+      for (const QString& word : EnglishWords(QString(text).remove(QLatin1Char('&'))))
+        found << QStringLiteral("%1: %2 (in \"%3\")").arg(object->objectName(), word, text);
+  };
+  add(window, {window->windowTitle()});
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(window)) continue;
+    QStringList texts;
+    if (auto* label = qobject_cast<QLabel*>(w)) texts << Plain(label);
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();
+    if (auto* combo = qobject_cast<QComboBox*>(w)) texts << combo->currentText();
+    if (auto* edit = qobject_cast<QTextEdit*>(w)) texts << edit->toPlainText();
+    if (auto* tabs = qobject_cast<QTabWidget*>(w))
+      for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    if (auto* bar = qobject_cast<QMenuBar*>(w))
+      for (const QAction* action : bar->actions())
+        if (action->menu()) WalkMenu(action->menu(), texts);
+    if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+      const QAbstractItemModel* model = view->model();
+      for (int column = 0; column < model->columnCount(); ++column)
+        texts << model->headerData(column, Qt::Horizontal).toString();
+      WalkModel(model, {}, texts);
+    }
+    add(w, texts);
+  }
+  return found;
+}
+
+// The window's texts with each tab of each tab widget shown in turn.
+QStringList TextsOnEveryTab(QWidget* window) {
+  QStringList found = VisibleTexts(window);
+  for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
+    for (int i = 0; i < tabs->count(); ++i) {
+      tabs->setCurrentIndex(i);
+      found += VisibleTexts(window);
+    }
+  found.removeDuplicates();
+  return found;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Language)
+
+class TranslatedWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { ui::UseLanguage(Language::English); }
+
+  void noEnglishLeft_data() {
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Hindi") << Language::Hindi;
+    QTest::newRow("Tamil") << Language::Tamil;
+  }
+
+  // Every sentence of the reading, for both targets, every count and every planet with an
+  // effect, fills its template whole: no English, no placeholder left, and one malefic
+  // reads otherwise than two (the plural forms).
+  void everySentenceOfTheReading() {
+    for (const Language language : {Language::Hindi, Language::Tamil}) {
+      QVERIFY(ui::UseLanguage(language));
+      for (int s = 0; s <= int(core::ReadingSentence::PlanetEffect); ++s)
+        for (const core::ReadingTarget target :
+             {core::ReadingTarget::Lagna, core::ReadingTarget::Rashi})
+          for (int n = 1; n <= 3; ++n)
+            for (int body = 0; body < 9; ++body) {
+              const auto sentence = static_cast<core::ReadingSentence>(s);
+              if (sentence == core::ReadingSentence::PlanetEffect && body == 1) continue;
+              const QString text = ui::ReadingSentenceText({sentence, target, body, n, 0});
+              QVERIFY2(!text.isEmpty() && !text.contains(QRegularExpression("[A-Za-z%]")),
+                       qPrintable(QStringLiteral("%1 %2: \"%3\"").arg(s).arg(n).arg(text)));
+            }
+      const auto count = [](int n) {
+        return ui::ReadingSentenceText(
+                   {core::ReadingSentence::MaleficCount, core::ReadingTarget::Lagna, -1, n, 0})
+            .remove(QString::number(n));
+      };
+      QVERIFY2(count(1) != count(2), qPrintable(count(1)));
+      QCOMPARE(count(2), count(3));
+    }
+  }
+
+  void noEnglishLeft() {
+    QFETCH(Language, language);
+    QVERIFY(ui::UseLanguage(language));
+    ui::MessageBoxDialogs dialogs;
+    ui::testing::RecordingLinks links;
+    ui::Program program(dialogs, links);
+    program.Start();
+    ui::FrmMain& form = *program.Form();
+    QStringList found = TextsOnEveryTab(&form);
+
+    // A message box: the name left out.
+    QStringList inMessage;
+    bool messageSeen = false;
+    QTimer::singleShot(0, this, [&inMessage, &messageSeen] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      messageSeen = true;
+      inMessage = VisibleTexts(box);
+      box->close();
+    });
+    program.RunReading();
+    QVERIFY(messageSeen);
+    QVERIFY(!program.Frame());
+    found += inMessage;
+
+    form.findChild<QLineEdit*>("txtName")->setText(kTypedName);
+    form.findChild<QLineEdit*>("txtLonD")->setText("77");
+    form.findChild<QLineEdit*>("txtLonM")->setText("13");
+    form.findChild<QLineEdit*>("txtLatD")->setText("28");
+    form.findChild<QLineEdit*>("txtLatM")->setText("38");
+    form.findChild<QComboBox*>("cmbTimeZone")->setCurrentIndex(34);
+    program.RunReading();
+    QVERIFY(program.Frame());
+    ui::FrmDisplay* display = program.Frame()->Display();
+    QVERIFY(!display->findChild<QTextEdit*>("RTB")->toPlainText().isEmpty());
+    found += TextsOnEveryTab(program.Frame());
+
+    QStringList inAbout;
+    bool aboutSeen = false;
+    QTimer::singleShot(0, this, [&inAbout, &aboutSeen] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      aboutSeen = box->objectName() == QLatin1String("frmAbout");
+      inAbout = VisibleTexts(box);
+      box->close();
+    });
+    form.findChild<QAction*>("mnuAbout")->trigger();
+    QVERIFY(aboutSeen);
+    found += inAbout;
+
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+  }
+};
+
+QTEST_MAIN(TranslatedWindowsTest)
+#include "translated_windows_test.moc"
