@@ -19,6 +19,14 @@
         <source>OK</source>
         <translation>ठीक है</translation>
     </message>
+    <message>
+        <source>This program is free software under the GPL-3.0-or-later. It uses the Swiss Ephemeris of Astrodienst AG (AGPL-3.0), a combination section 13 of the GPL-3.0 allows; its ephemeris files are CC0-1.0 (swe-basic-data).</source>
+        <translation>यह प्रोग्राम GPL-3.0 या उसके बाद के संस्करण के अंतर्गत मुक्त सॉफ़्टवेयर है। इसमें Astrodienst AG का स्विस एफ़ेमेरिस (AGPL-3.0) प्रयुक्त है; GPL-3.0 की धारा 13 इस संयोजन की अनुमति देती है। इसकी एफ़ेमेरिस फ़ाइलें CC0-1.0 के अंतर्गत हैं।</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>अनुज्ञा-पत्र</translation>
+    </message>
 </context>
 <context>
     <name>BirthDetails</name>

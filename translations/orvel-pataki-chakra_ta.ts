@@ -19,6 +19,14 @@
         <source>OK</source>
         <translation>சரி</translation>
     </message>
+    <message>
+        <source>This program is free software under the GPL-3.0-or-later. It uses the Swiss Ephemeris of Astrodienst AG (AGPL-3.0), a combination section 13 of the GPL-3.0 allows; its ephemeris files are CC0-1.0 (swe-basic-data).</source>
+        <translation>இந்த நிரல் GPL-3.0 அல்லது அதற்குப் பிந்தைய பதிப்பின் கீழ் கட்டற்ற மென்பொருள். இது Astrodienst AG நிறுவனத்தின் ஸ்விஸ் எஃபெமெரிஸை (AGPL-3.0) பயன்படுத்துகிறது; இந்த இணைப்பை GPL-3.0 இன் பிரிவு 13 அனுமதிக்கிறது. அதன் எஃபெமெரிஸ் கோப்புகள் CC0-1.0 உரிமத்தில் உள்ளன.</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>உரிமம்</translation>
+    </message>
 </context>
 <context>
     <name>BirthDetails</name>

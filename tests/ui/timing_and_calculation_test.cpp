@@ -22,8 +22,8 @@
 #include "ui/form/calculation_preference.h"
 #include "ui/form/form_filling.h"
 #include "ui/result/dasha_tab.h"
-#include "ui/result/result_window.h"
 #include "ui/result/result_frame.h"
+#include "ui/result/result_window.h"
 
 using namespace std::chrono;
 

@@ -39,7 +39,8 @@ const QString kTypedName = QStringLiteral("Ravi Kumar");
 // The English words left in `text` once the allowed ones are taken out.
 QStringList EnglishWords(QString text) {
   static const QRegularExpression allowed(QStringLiteral(
-      "Orvel Pataki Chakra|GeoNames|https?://\\S+|www\\.\\S+|\\S+\\.(com|org|net|in)\\b\\S*|"
+      "Orvel Pataki "
+      "Chakra|GeoNames|Astrodienst|https?://\\S+|www\\.\\S+|\\S+\\.(com|org|net|in)\\b\\S*|"
       "\\b[A-Z][a-z]+/[A-Za-z_/+-]+\\b"));  // zone ids, Asia/Kolkata
   text.remove(allowed);
   text.remove(kTypedName);

@@ -82,11 +82,10 @@ QString BodyLabel(const core::BirthRecord& r, int k) {
 PageRows BirthRows(const KeptReading& reading) {
   const core::BirthRecord& r = reading.record;
   const core::ResultSheet& sheet = reading.sheet;
-  const QString born =
-      Joined({WrittenWord(sheet, "lblVaar"),
-              r.BirthMoment ? WithMonthNames(FromUtf8(reading::DateTimeText(*r.BirthMoment)))
-                            : QString()},
-             QStringLiteral(", "));
+  const QString born = Joined(
+      {WrittenWord(sheet, "lblVaar"),
+       r.BirthMoment ? WithMonthNames(FromUtf8(reading::DateTimeText(*r.BirthMoment))) : QString()},
+      QStringLiteral(", "));
   // The clock the atlas decided, in words; else the row and box as the person set them.
   const QString zone =
       !reading.clock.empty() ? ClockText(FromUtf8(reading.clock))
@@ -126,13 +125,17 @@ PageChart Chart(const KeptReading& reading) {
        {QCoreApplication::translate("ReadingPage", "Sunset"), WrittenWord(sheet, "lblSunSet")},
        {period.isEmpty() ? QCoreApplication::translate("ReadingPage", "Period") : period,
         period.isEmpty() ? QString() : Duration(r.PeriodSeconds)},
-       {QCoreApplication::translate("ReadingPage", "Yamardha"), period.isEmpty() ? QString() : Duration(yamardha)},
-       {QCoreApplication::translate("ReadingPage", "Yamardhapati"), WrittenWord(sheet, "lblYamardhapati")},
-       {QCoreApplication::translate("ReadingPage", "Dandadhipati"), WrittenWord(sheet, "lblDandadhipati")},
+       {QCoreApplication::translate("ReadingPage", "Yamardha"),
+        period.isEmpty() ? QString() : Duration(yamardha)},
+       {QCoreApplication::translate("ReadingPage", "Yamardhapati"),
+        WrittenWord(sheet, "lblYamardhapati")},
+       {QCoreApplication::translate("ReadingPage", "Dandadhipati"),
+        WrittenWord(sheet, "lblDandadhipati")},
        {QCoreApplication::translate("ReadingPage", "Lagna"), WrittenWord(sheet, "lblLagna")},
        {QCoreApplication::translate("ReadingPage", "Rashi"), WrittenWord(sheet, "lblRashi")}}};
   return {&sheet,
-          QCoreApplication::translate("ReadingPage", "Shaded: the Lagna's sign and its vedha signs.  (R): retrograde."),
+          QCoreApplication::translate(
+              "ReadingPage", "Shaded: the Lagna's sign and its vedha signs.  (R): retrograde."),
           {std::move(positions), std::move(details)}};
 }
 
@@ -167,36 +170,38 @@ PageText VedhaReading(const core::ResultSheet& sheet) {
 PageTables Timing(const KeptReading& reading) {
   const reading::Timing timing = reading::TimingOf(reading.record);
   const std::optional<core::Calculation>& calculation = reading.entries.calculation;
-  PageTables tables{
-      QCoreApplication::translate("ReadingPage", "Nakshatra and Vimshottari dasha"),
-      {QCoreApplication::translate("ReadingPage", "From the Moon of: %1. %2.")
-           .arg(CalculationCaption(calculation),
-                EphemerisSourceCaption(calculation, reading.record.EphemerisFiles))},
-      {}};
+  PageTables tables{QCoreApplication::translate("ReadingPage", "Nakshatra and Vimshottari dasha"),
+                    {QCoreApplication::translate("ReadingPage", "From the Moon of: %1. %2.")
+                         .arg(CalculationCaption(calculation),
+                              EphemerisSourceCaption(calculation, reading.record.EphemerisFiles))},
+                    {}};
   if (timing.dasha)
     tables.notes << BalanceCaption(timing.dasha->balance) + QStringLiteral(". ") +
                         YearLengthCaption(*timing.dasha) + QStringLiteral(".");
   // The Nakshatra column is wide, the Pada narrow, so the lords' names have room.
   PageTable nakshatras{{0, 0.25, 0.68, 0.8},
-                       {QCoreApplication::translate("ReadingPage", "Body"), QCoreApplication::translate("ReadingPage", "Nakshatra"), QCoreApplication::translate("ReadingPage", "Pada"),
+                       {QCoreApplication::translate("ReadingPage", "Body"),
+                        QCoreApplication::translate("ReadingPage", "Nakshatra"),
+                        QCoreApplication::translate("ReadingPage", "Pada"),
                         QCoreApplication::translate("ReadingPage", "Lord")},
                        {}};
   for (int k = 0; k < core::kBodyCount; ++k) {
     const QString body = BodyLabel(reading.record, k);
     const auto& at = timing.nakshatras[static_cast<std::size_t>(k)];
-    nakshatras.rows.push_back(at ? QStringList{body,
-                                               QCoreApplication::translate(
-                                                   "Nakshatras",
-                                                   std::string(dasha::NakshatraName(at->number))
-                                                       .c_str()),
-                                               QString::number(at->pada), LordCaption(at->lord)}
-                                 : QStringList{body});
+    nakshatras.rows.push_back(
+        at ? QStringList{body,
+                         QCoreApplication::translate(
+                             "Nakshatras", std::string(dasha::NakshatraName(at->number)).c_str()),
+                         QString::number(at->pada), LordCaption(at->lord)}
+           : QStringList{body});
   }
   tables.tables.push_back(std::move(nakshatras));
   if (timing.dasha) {
     PageTable mahadashas{{0, 0.25, 0.5, 0.75},
-                         {QCoreApplication::translate("ReadingPage", "Mahadasha"), QCoreApplication::translate("ReadingPage", "Start"),
-                          QCoreApplication::translate("ReadingPage", "End"), QCoreApplication::translate("ReadingPage", "Age at start")},
+                         {QCoreApplication::translate("ReadingPage", "Mahadasha"),
+                          QCoreApplication::translate("ReadingPage", "Start"),
+                          QCoreApplication::translate("ReadingPage", "End"),
+                          QCoreApplication::translate("ReadingPage", "Age at start")},
                          {}};
     for (const dasha::Mahadasha& maha : timing.dasha->mahadashas)
       mahadashas.rows.push_back({LordCaption(maha.period.lord), DateCaption(maha.period.startDate),
@@ -210,8 +215,8 @@ PageTables Timing(const KeptReading& reading) {
 
 std::vector<PageBlock> ReadingPageContent(const KeptReading& reading) {
   std::vector<PageBlock> blocks;
-  blocks.emplace_back(
-      PageHeading{FromUtf8(reading.record.PersonName), QCoreApplication::translate("ReadingPage", "Pataki Chakra")});
+  blocks.emplace_back(PageHeading{FromUtf8(reading.record.PersonName),
+                                  QCoreApplication::translate("ReadingPage", "Pataki Chakra")});
   blocks.emplace_back(BirthRows(reading));
   blocks.emplace_back(Chart(reading));
   blocks.emplace_back(VedhaReading(reading.sheet));

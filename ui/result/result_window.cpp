@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QTabBar>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
