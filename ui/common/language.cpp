@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QPointer>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTranslator>
 #include <QWidget>
@@ -117,6 +118,8 @@ Language DesktopLanguage(const QProcessEnvironment& environment) {
 }
 
 std::optional<Language> LoadLanguagePreference() {
+  // Most starts find no settings file: no settings object is made for it (start-up memory).
+  if (!QFileInfo::exists(PreferenceFilePath())) return std::nullopt;
   QSettings settings(PreferenceFilePath(), QSettings::IniFormat);
   if (settings.status() != QSettings::NoError || !settings.contains(kLanguageKey))
     return std::nullopt;  // the calculation's loading already says when the file is broken

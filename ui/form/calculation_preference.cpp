@@ -1,6 +1,7 @@
 #include "ui/form/calculation_preference.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -25,6 +26,8 @@ void Warn(QString why) {
 }  // namespace
 
 std::optional<core::Calculation> LoadCalculationPreference() {
+  // Most starts find no settings file: no settings object is made for it (start-up memory).
+  if (!QFileInfo::exists(PreferenceFilePath())) return std::nullopt;
   QSettings settings(PreferenceFilePath(), QSettings::IniFormat);
   if (settings.status() != QSettings::NoError) {
     Warn(QStringLiteral("the settings file cannot be read"));
