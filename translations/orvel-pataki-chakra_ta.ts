@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Click for Latitude &amp;&amp; Longitude</source>
-        <translation>அட்சரேகை, தீர்க்கரேகையைத் தேடு</translation>
+        <translation>அட்ச, தீர்க்க ரேகைகளைத் தேடு</translation>
     </message>
     <message>
         <source>Zone</source>
