@@ -3,12 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QPointer>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSettings>
 #include <QTranslator>
 #include <QWidget>
 #include <cstdio>
+#include <vector>
 
 #include "ui/common/settings_file.h"
 
@@ -70,6 +71,48 @@ class LanguageHook : public QObject {
   std::function<void()> apply_;
 };
 
+// The translated properties of one window, set again when the event reaches the window: one
+// object for all of them rather than a hook each (a hook is an object of some 700 bytes, and a
+// form holds a hundred texts: start-up memory). An entry whose object is gone is skipped.
+class TranslatedProperties : public QObject {
+ public:
+  struct Entry {
+    QPointer<QObject> target;
+    const char* property;
+    const char* context;
+    const char* source;
+  };
+
+  using QObject::QObject;
+
+  // The window's list, made with its first entry.
+  static TranslatedProperties& Of(QWidget& window) {
+    for (QObject* child : window.children())
+      if (auto* list = dynamic_cast<TranslatedProperties*>(child)) return *list;
+    return *new TranslatedProperties(&window);
+  }
+
+  void Add(Entry entry) {
+    Apply(entry);
+    entries_.push_back(std::move(entry));
+  }
+
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::LanguageChange)
+      for (const Entry& entry : entries_) Apply(entry);
+    return QObject::event(event);
+  }
+
+ private:
+  static void Apply(const Entry& entry) {
+    if (entry.target)
+      entry.target->setProperty(entry.property,
+                                QCoreApplication::translate(entry.context, entry.source));
+  }
+
+  std::vector<Entry> entries_;
+};
+
 }  // namespace
 
 QString LanguageCode(Language language) {
@@ -102,19 +145,22 @@ std::optional<Language> LanguageFromCode(const QString& code) {
   return std::nullopt;
 }
 
-Language DesktopLanguage(const QProcessEnvironment& environment) {
+Language DesktopLanguage(const EnvironmentLookup& variable) {
   QString locale;
   for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    locale = environment.value(QLatin1String(name));
+    locale = variable(name);
     if (!locale.isEmpty()) break;
   }
   if (locale.isEmpty() || locale == QLatin1String("C") || locale.startsWith(QLatin1String("C.")) ||
       locale == QLatin1String("POSIX"))
     return Language::English;
-  for (const QString& preference :
-       environment.value(QStringLiteral("LANGUAGE")).split(QLatin1Char(':'), Qt::SkipEmptyParts))
+  for (const QString& preference : variable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts))
     if (const auto language = Known(preference)) return *language;
   return Known(locale).value_or(Language::English);
+}
+
+Language DesktopLanguage() {
+  return DesktopLanguage([](const char* name) { return qEnvironmentVariable(name); });
 }
 
 std::optional<Language> LoadLanguagePreference() {
@@ -180,14 +226,17 @@ void WhenTranslated(QObject* owner, std::function<void()> apply) {
 }
 
 void SetTranslated(QObject* object, const char* property, const char* context, const char* source) {
-  // The event reaches widgets and their children: an action hangs its hook on its widget.
+  // The event reaches windows and their children: an action's entry goes to its menu's list.
   QObject* owner = object;
   while (owner && !owner->isWidgetType()) owner = owner->parent();
-  WhenTranslated(owner ? owner : object,
-                 [target = QPointer<QObject>(object), property, context, source] {
-                   if (target)
-                     target->setProperty(property, QCoreApplication::translate(context, source));
-                 });
+  if (!owner) {
+    WhenTranslated(object, [object, property, context, source] {
+      object->setProperty(property, QCoreApplication::translate(context, source));
+    });
+    return;
+  }
+  TranslatedProperties::Of(*static_cast<QWidget*>(owner)->window())
+      .Add({QPointer<QObject>(object), property, context, source});
 }
 
 }  // namespace ui

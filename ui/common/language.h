@@ -4,7 +4,6 @@
 // text a person sees goes through Qt's translation functions; the library's texts (messages,
 // the reading) are English and are translated where they are shown.
 
-#include <QProcessEnvironment>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -27,8 +26,12 @@ std::optional<Language> LanguageFromCode(const QString& code);
 // LC_MESSAGES, else LANG ("hi_IN.UTF-8"); unset, "C" or "POSIX" mean English. LANGUAGE, a
 // list of preferences ("ta:en"), comes first unless the locale is C; its first entry the
 // program has wins. A language the program does not have gives English.
-Language DesktopLanguage(
-    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+// `variable` gives an environment variable's value by its name (empty when unset).
+using EnvironmentLookup = std::function<QString(const char* name)>;
+Language DesktopLanguage(const EnvironmentLookup& variable);
+// The same for the program's own environment (read variable by variable: the whole of it, as
+// QProcessEnvironment gives it, pages in code the start-up does not otherwise need).
+Language DesktopLanguage();
 
 // The Language menu's kept choice in the settings file; empty when none is kept (the desktop's
 // language then). A value the program does not know is ignored with one line on stderr.
