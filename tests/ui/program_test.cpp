@@ -343,6 +343,30 @@ class ProgramTest : public QObject {
     QCOMPARE(ui::ResultWindowLeft(screen, window, client), left);
   }
 
+  // The result window drawn at the scale that fits it fits the room to the pixel: no scroll
+  // bar beside it (a room the scale fills exactly came out a pixel short in Hindi at 1024 × 600).
+  void scaledWindowFitsItsRoom_data() {
+    QTest::addColumn<QSize>("design");
+    QTest::addColumn<QSize>("around");
+    QTest::addColumn<QSize>("room");
+    QTest::addColumn<QSize>("drawn");
+    QTest::newRow("height fills the room exactly")
+        << QSize(990, 600) << QSize(8, 144) << QSize(1008, 552) << QSize(674, 408);
+    QTest::newRow("width fills the room exactly")
+        << QSize(600, 700) << QSize(8, 0) << QSize(419, 2000) << QSize(411, 480);
+    QTest::newRow("a part of a pixel takes the pixel")
+        << QSize(990, 633) << QSize(8, 140) << QSize(776, 552) << QSize(645, 412);
+    QTest::newRow("design size fits")
+        << QSize(990, 633) << QSize(8, 140) << QSize(1900, 1000) << QSize(990, 633);
+  }
+  void scaledWindowFitsItsRoom() {
+    QFETCH(QSize, design);
+    QFETCH(QSize, around);
+    QFETCH(QSize, room);
+    QFETCH(QSize, drawn);
+    QCOMPARE(ui::ScaledSize(design, ui::ResultScale(design, around, room)), drawn);
+  }
+
   // Where the screen is too small, the frame fits it and shows the whole result window drawn
   // smaller, in proportion (the offscreen screen is 800 pixels square).
   void resultWindowFitsASmallScreen() {

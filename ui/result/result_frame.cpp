@@ -47,7 +47,7 @@ class ScaledView : public QGraphicsView {
     scene->setSceneRect(QRectF(QPointF(), content->size()));
     setScene(scene);
     setTransform(QTransform::fromScale(scale, scale));
-    setFixedSize(qCeil(content->width() * scale), qCeil(content->height() * scale));
+    setFixedSize(ScaledSize(content->size(), scale));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
 };
@@ -114,6 +114,13 @@ QPushButton* StripButton(const char* text, const char* name, QWidget* strip) {
 
 int ResultWindowLeft(int screenWidth, int windowWidth, int clientWidth) {
   return std::clamp((screenWidth - windowWidth) / 2, 0, std::max(0, clientWidth - windowWidth));
+}
+
+QSize ScaledSize(QSize size, double scale) {
+  // A product meant to land on a whole pixel can come out a hair above it (600 × (408 / 600)
+  // is 408.00000000000006): that hair is no pixel of its own.
+  constexpr double kHair = 1e-6;
+  return {qCeil(size.width() * scale - kHair), qCeil(size.height() * scale - kHair)};
 }
 
 double ResultScale(QSize design, QSize around, QSize room) {

@@ -24,6 +24,8 @@ int ResultWindowLeft(int screenWidth, int windowWidth, int clientWidth);
 // title and borders, the frame's strips and menu) fit in `room`: 1 where the design size
 // fits, smaller where it does not, never larger.
 double ResultScale(QSize design, QSize around, QSize room);
+// `size` drawn at `scale`, in whole pixels: a part of a pixel takes the whole pixel.
+QSize ScaledSize(QSize size, double scale);
 
 class MdiFrame : public QMainWindow {
   Q_OBJECT
