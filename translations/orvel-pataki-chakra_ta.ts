@@ -1660,7 +1660,7 @@
     </message>
     <message>
         <source>Discuss your chart in our astrology forum</source>
-        <translation>உங்கள் ஜாதகத்தைப் பற்றி எங்கள் ஜோதிட மன்றத்தில் கலந்துரையாடுங்கள்</translation>
+        <translation>உங்கள் ஜாதகம் பற்றி மன்றத்தில் பேசுங்கள்</translation>
     </message>
 </context>
 <context>
