@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -118,6 +119,51 @@ class FrmDisplayTest : public QObject {
     auto* details = window.findChild<QTabWidget*>("SSTab2");
     QCOMPARE(reading->widget(0)->mapTo(reading, QPoint()).y(),
              details->widget(0)->mapTo(details, QPoint()).y());
+  }
+
+  // The nine headings and values of the Pataki details show in their tab without scrolling,
+  // each label as high as its letters at least, in each language. ctest runs this once more as
+  // on a Tamil desktop (FC_LANG=ta), where the sans-serif typeface is Lohit Tamil with its tall
+  // line box: there the Tamil rows scrolled the Lagna and the Rashi out of sight.
+  void patakiDetailsShowWhole_data() {
+    QTest::addColumn<ui::Language>("language");
+    for (const ui::Language language : ui::kLanguages)
+      QTest::newRow(qPrintable(ui::LanguageCode(language))) << language;
+  }
+  void patakiDetailsShowWhole() {
+    QFETCH(ui::Language, language);
+    QVERIFY(ui::UseLanguage(language));
+    const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
+    core::FormEntries entries;
+    entries.txtName = "ASHA";
+    entries.cboMonth = 3;
+    entries.cboDate = "7";
+    entries.cboYear = "1984";
+    entries.cboHH = "10";
+    entries.cboMM = "5";
+    entries.txtMCity = entries.txtMState = entries.txtMCountry = "Delhi";
+    entries.cmbTimeZone = 34;
+    entries.txtLonD = "77", entries.txtLonM = "13", entries.txtLatD = "28", entries.txtLatM = "38";
+    core::BirthRecord record;
+    core::ResultSheet sheet;
+    QVERIFY(!reading::RunReading(entries, record, sheet));
+    ui::FrmDisplay window(links);
+    window.Render(sheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* scroll = window.findChild<QScrollArea*>("DetailsScroll");
+    QVERIFY(scroll->isVisible());
+    QCOMPARE(scroll->verticalScrollBar()->maximum(), 0);
+    for (const char* name : {"lblVaar", "lblSunRise", "lblLagna", "Label12", "lblRashi"}) {
+      auto* label = window.findChild<QLabel*>(name);
+      QVERIFY2(!label->text().isEmpty(), name);
+      const int letters = label->fontMetrics().tightBoundingRect(label->text()).height();
+      QVERIFY2(label->contentsRect().height() >= letters,
+               qPrintable(QStringLiteral("%1: %2 px for letters of %3")
+                              .arg(name)
+                              .arg(label->contentsRect().height())
+                              .arg(letters)));
+    }
   }
 
   void signBoxesFormTheRimOfAFiveByFiveGrid() {

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace ui {
@@ -32,6 +33,46 @@ void ElidedLabel::paintEvent(QPaintEvent*) {
   style()->drawItemText(&painter, TextRect(*this),
                         QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
                         isEnabled(), ShownText(), foregroundRole());
+}
+
+int LetterLineHeight(const QFontMetrics& metrics) {
+  return std::min(metrics.height(), metrics.tightBoundingRect(QStringLiteral("Ágy")).height() + 2);
+}
+
+QSize CompactLinesLabel::sizeHint() const {
+  QSize size = QLabel::sizeHint();
+  size.setHeight(Compact(size.height(), size.width()));
+  return size;
+}
+
+QSize CompactLinesLabel::minimumSizeHint() const {
+  QSize size = QLabel::minimumSizeHint();
+  size.setHeight(Compact(size.height(), width()));
+  return size;
+}
+
+int CompactLinesLabel::heightForWidth(int width) const {
+  return Compact(QLabel::heightForWidth(width), width);
+}
+
+int CompactLinesLabel::Compact(int height, int width) const {
+  if (text().isEmpty() || height <= 0) return height;
+  const QMargins margins = contentsMargins();
+  const int frame = margins.top() + margins.bottom() + 2 * margin();
+  const int room = width - margins.left() - margins.right() - 2 * margin();
+  // The lines as QLabel breaks them: at line feeds, and at words where it wraps.
+  QTextLayout layout(QString(text()).replace(QLatin1Char('\n'), QChar::LineSeparator), font());
+  QTextOption option(alignment());
+  option.setWrapMode(wordWrap() && room > 0 ? QTextOption::WordWrap : QTextOption::ManualWrap);
+  layout.setTextOption(option);
+  int lines = 0;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(wordWrap() && room > 0 ? room : 1e6);
+    ++lines;
+  }
+  layout.endLayout();
+  return std::min(height, lines * LetterLineHeight(fontMetrics()) + frame);
 }
 
 SignContents::Arrangement SignContents::Arrange() const {

@@ -21,6 +21,29 @@ class ElidedLabel : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 };
 
+// The height of a line of `metrics`' typeface, or where its line box is taller than its letters
+// need, the height of tall and deep letters ("Ágy") and a pixel above and below them. Lohit
+// Tamil's line box, at the window's 8 points, is 22 px high where its letters take 12 (the
+// sans-serif typeface of a Tamil desktop); DejaVu Sans's is the 13 px its letters need.
+int LetterLineHeight(const QFontMetrics& metrics);
+
+// A heading or value of the Pataki details, each line LetterLineHeight high: laid out by Lohit
+// Tamil's line box, the nine headings and values of a Tamil reading outgrew their tab. The
+// text is drawn centred on the shorter line, whole; in English the label is sized as a QLabel.
+class CompactLinesLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+  int heightForWidth(int width) const override;
+
+ private:
+  // `height` as QLabel reckons it for `width`, or the label's lines at LetterLineHeight where
+  // that is less.
+  int Compact(int height, int width) const;
+};
+
 // The bodies in one sign box, one per line after the leading line break. When they do not fit
 // the box's height in one column they are drawn in two (top to bottom, then left to right);
 // only when two columns are too wide as well does the font shrink, by half points, down to

@@ -118,6 +118,12 @@ int LineHeight(const QFontMetrics& metrics) {
   return qCeil(QFontMetricsF(metrics).lineSpacing());
 }
 
+// A row of the Pataki details at least: a whole line of the window's font, no taller than the
+// letters need (LetterLineHeight).
+int RowHeight(const QFontMetrics& metrics) {
+  return std::min(LineHeight(metrics), LetterLineHeight(metrics));
+}
+
 // A tab page that the frame on it fills completely.
 QWidget* Page(QWidget* content) {
   auto* page = new QWidget;
@@ -343,15 +349,15 @@ void FrmDisplay::BuildReadingPanel() {
   column->setContentsMargins(Twips(135), 0, Twips(135), 0);
   column->setSpacing(0);
   for (const auto& item : items) {
-    auto* heading =
-        AddLabel(details, QLatin1String(item.label), {}, {}, kCaptionColour, Qt::AlignCenter);
+    auto* heading = AddLabel<CompactLinesLabel>(details, QLatin1String(item.label), {}, {},
+                                                kCaptionColour, Qt::AlignCenter);
     if (*item.heading) Translated(heading, "text", item.heading);
-    auto* value =
-        AddLabel(details, QLatin1String(item.value), {}, {}, kValueColour, Qt::AlignCenter);
+    auto* value = AddLabel<CompactLinesLabel>(details, QLatin1String(item.value), {}, {},
+                                              kValueColour, Qt::AlignCenter);
     value->setWordWrap(true);
     captions_.insert(value, heading);
     for (QLabel* label : {heading, value}) {
-      label->setMinimumHeight(LineHeight(fontMetrics()));
+      label->setMinimumHeight(RowHeight(fontMetrics()));
       column->addWidget(label);
     }
     column->addStretch(1);
