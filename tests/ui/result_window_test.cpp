@@ -35,6 +35,24 @@ std::chrono::local_seconds SunTime(int month) {
   return local_days{year{1988} / month / 28} + hours{12} + minutes{58} + seconds{58};
 }
 
+// A real reading with a crowded box: Delhi, 4 February 1962, 06:30 Indian time.
+core::ResultSheet Delhi1962() {
+  core::FormEntries delhi;
+  delhi.txtName = "DELHI";
+  delhi.cboMonth = 1;
+  delhi.cboDate = "4";
+  delhi.cboYear = "1962";
+  delhi.cboHH = "6";
+  delhi.cboMM = "30";
+  delhi.txtMCity = delhi.txtMState = delhi.txtMCountry = "Delhi";
+  delhi.cmbTimeZone = 34;
+  delhi.txtLonD = "77", delhi.txtLonM = "13", delhi.txtLatD = "28", delhi.txtLatM = "39";
+  core::BirthRecord record;
+  core::ResultSheet sheet;
+  if (reading::RunReading(delhi, record, sheet)) qFatal("the Delhi reading was refused");
+  return sheet;
+}
+
 QColor Background(const QWidget* widget) {
   return widget->palette().color(QPalette::Window);
 }
@@ -134,21 +152,8 @@ class FrmDisplayTest : public QObject {
     QFETCH(ui::Language, language);
     QVERIFY(ui::UseLanguage(language));
     const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
-    core::FormEntries entries;
-    entries.txtName = "ASHA";
-    entries.cboMonth = 3;
-    entries.cboDate = "7";
-    entries.cboYear = "1984";
-    entries.cboHH = "10";
-    entries.cboMM = "5";
-    entries.txtMCity = entries.txtMState = entries.txtMCountry = "Delhi";
-    entries.cmbTimeZone = 34;
-    entries.txtLonD = "77", entries.txtLonM = "13", entries.txtLatD = "28", entries.txtLatM = "38";
-    core::BirthRecord record;
-    core::ResultSheet sheet;
-    QVERIFY(!reading::RunReading(entries, record, sheet));
     ui::FrmDisplay window(links);
-    window.Render(sheet);
+    window.Render(Delhi1962());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* scroll = window.findChild<QScrollArea*>("DetailsScroll");
@@ -275,22 +280,8 @@ class FrmDisplayTest : public QObject {
         row(QStringLiteral("Lagna in sign %1").arg(sign), QStringLiteral("lblLagna"),
             Name(ephemeris::kSanskritSignNames[static_cast<std::size_t>(sign)]));
       }
-      // A real crowded box: Delhi, 4 February 1962, 06:30 Indian time.
-      core::FormEntries delhi;
-      delhi.txtName = "DELHI";
-      delhi.cboMonth = 1;
-      delhi.cboDate = "4";
-      delhi.cboYear = "1962";
-      delhi.cboHH = "6";
-      delhi.cboMM = "30";
-      delhi.txtMCity = delhi.txtMState = delhi.txtMCountry = "Delhi";
-      delhi.cmbTimeZone = 34;
-      delhi.txtLonD = "77", delhi.txtLonM = "13", delhi.txtLatD = "28", delhi.txtLatM = "39";
-      core::BirthRecord record;
-      core::ResultSheet sheet;
-      QVERIFY(!reading::RunReading(delhi, record, sheet));
       const QString capricorn =
-          QString::fromStdString(std::string(sheet.WrittenCaption("lblCapricorn")));
+          QString::fromStdString(std::string(Delhi1962().WrittenCaption("lblCapricorn")));
       QCOMPARE(capricorn.count('\n'), 9);
       row("Capricorn of Delhi 1962", "lblCapricorn", capricorn);
     }
