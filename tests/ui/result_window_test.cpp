@@ -332,15 +332,22 @@ class FrmDisplayTest : public QObject {
     const QRect needed =
         shown->fontMetrics().boundingRect(room.adjusted(2, 0, -2, 0), flags, shown->text());
     if (language != ui::Language::English) {
-      // The Lohit fonts' line box is taller than the rows the labels stand in (their marks
-      // above and below are drawn within the row): the caption must fit the width on as many
-      // lines as it has, wrapped nowhere.
+      // The Lohit fonts' line box is taller than the rows the labels stand in: the caption
+      // must fit the width on as many lines as it has, wrapped nowhere, and the letters of its
+      // lines, marks above and below included, the height.
       const QRect unwrapped = shown->fontMetrics().boundingRect(
           room.adjusted(2, 0, -2, 0), flags & ~Qt::TextWordWrap, shown->text());
-      QVERIFY2(unwrapped.width() + 4 <= room.width() && needed.height() == unwrapped.height(),
-               qPrintable(QStringLiteral("needs %1 px, has %2: %3")
+      const QStringList lines = shown->text().split(QLatin1Char('\n'));
+      int letters = 0;
+      for (const QString& line : lines)
+        letters = std::max(letters, shown->fontMetrics().tightBoundingRect(line).height());
+      QVERIFY2(unwrapped.width() + 4 <= room.width() && needed.height() == unwrapped.height() &&
+                   letters * lines.size() <= room.height(),
+               qPrintable(QStringLiteral("needs %1 x %2 px, has %3 x %4: %5")
                               .arg(unwrapped.width() + 4)
+                              .arg(letters * lines.size())
                               .arg(room.width())
+                              .arg(room.height())
                               .arg(shown->text())));
       return;
     }

@@ -72,7 +72,11 @@ int CompactLinesLabel::Compact(int height, int width) const {
     ++lines;
   }
   layout.endLayout();
-  return std::min(height, lines * LetterLineHeight(fontMetrics()) + frame);
+  // Taller where the label's own letters need it (a sign in brackets beside Tamil script).
+  int letters = 0;
+  for (const QString& part : text().split(QLatin1Char('\n')))
+    letters = std::max(letters, fontMetrics().tightBoundingRect(part).height() + 2);
+  return std::min(height, lines * std::max(LetterLineHeight(fontMetrics()), letters) + frame);
 }
 
 SignContents::Arrangement SignContents::Arrange() const {

@@ -27,7 +27,8 @@ class ElidedLabel : public QLabel {
 // sans-serif typeface of a Tamil desktop); DejaVu Sans's is the 13 px its letters need.
 int LetterLineHeight(const QFontMetrics& metrics);
 
-// A heading or value of the Pataki details, each line LetterLineHeight high: laid out by Lohit
+// A heading or value of the Pataki details, each line LetterLineHeight high (or as high as its
+// own letters and a pixel above and below them, where they need more): laid out by Lohit
 // Tamil's line box, the nine headings and values of a Tamil reading outgrew their tab. The
 // text is drawn centred on the shorter line, whole; in English the label is sized as a QLabel.
 class CompactLinesLabel : public QLabel {
