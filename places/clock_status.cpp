@@ -17,6 +17,14 @@ std::string DateText(chr::local_days day) {
          std::to_string(static_cast<int>(ymd.year()));
 }
 
+core::Words DateWords(chr::local_days day) {
+  const chr::year_month_day ymd(day);
+  return core::Phrase("%1 %2 %3", {core::Fixed(std::to_string(static_cast<unsigned>(ymd.day()))),
+                                   core::Phrase(std::string(core::MonthName(
+                                       static_cast<int>(static_cast<unsigned>(ymd.month()))))),
+                                   core::Fixed(std::to_string(static_cast<int>(ymd.year())))});
+}
+
 std::string TimeText(chr::local_seconds t) {
   const chr::hh_mm_ss hms(t - chr::floor<chr::days>(t));
   char buf[16];
@@ -43,33 +51,37 @@ bool InWinter(chr::local_seconds t, double latitudeNorth) {
 // time, kept all year", "winter time". A clock ahead for less than a year outside war time was
 // ahead in the summer; one kept ahead longer, or in war time, is not called summer time.
 // `brief` leaves out how long the clock was kept.
-std::string ClockKindText(const BirthClock& clock, const ClockQuestion& q, bool brief = false) {
-  if (clock.localMeanTime) return "local mean time";
+core::Words ClockKindWords(const BirthClock& clock, const ClockQuestion& q, bool brief = false) {
+  using core::Phrase;
+  if (clock.localMeanTime) return Phrase("local mean time");
   if (clock.behind) {
     // Dublin's and Windhoek's winter clocks have names (GMT, WAT); Casablanca's clock set back
     // in Ramadan, whatever the season, has none.
     const bool named = !clock.abbreviation.empty() && clock.abbreviation.front() != '+' &&
                        clock.abbreviation.front() != '-';
-    return named && InWinter(q.local, q.latitudeNorth) ? "winter time"
-                                                       : "set back from the usual clock";
+    return Phrase(named && InWinter(q.local, q.latitudeNorth) ? "winter time"
+                                                              : "set back from the usual clock");
   }
-  if (!clock.ahead.value_or(false)) return "standard time";
-  if (clock.aheadSeconds >= 7200) return "double summer time";
-  if (clock.warTime) return clock.keptAllYear && !brief ? "war time, kept all year" : "war time";
+  if (!clock.ahead.value_or(false)) return Phrase("standard time");
+  if (clock.aheadSeconds >= 7200) return Phrase("double summer time");
+  if (clock.warTime)
+    return Phrase(clock.keptAllYear && !brief ? "war time, kept all year" : "war time");
   if (clock.keptAllYear)
-    return brief ? "ahead of standard time" : "ahead of standard time all year";
-  if (clock.aheadSeconds == 3600) return "summer time";
-  return "summer time, " + std::to_string(clock.aheadSeconds / 60) + " minutes ahead";
+    return Phrase(brief ? "ahead of standard time" : "ahead of standard time all year");
+  if (clock.aheadSeconds == 3600) return Phrase("summer time");
+  return Phrase("summer time, %1 minutes ahead",
+                {core::Fixed(std::to_string(clock.aheadSeconds / 60))});
 }
 
 // "clocks were UTC+6:30 (war time, kept all year)", "local mean time of Kathmandu,
 // UTC+5:41:17".
-std::string ClockText(const BirthClock& clock, const ClockQuestion& q) {
+core::Words ClockWords(const BirthClock& clock, const ClockQuestion& q) {
+  using core::Fixed;
   if (clock.localMeanTime)
-    return "no common clock yet: local mean time of " + std::string(q.place) + ", " +
-           UtcOffsetText(*clock.offsetSeconds);
-  return "clocks were " + UtcOffsetText(*clock.offsetSeconds) + " (" + ClockKindText(clock, q) +
-         ")";
+    return core::Phrase("no common clock yet: local mean time of %1, %2",
+                        {Fixed(std::string(q.place)), Fixed(UtcOffsetText(*clock.offsetSeconds))});
+  return core::Phrase("clocks were %1 (%2)",
+                      {Fixed(UtcOffsetText(*clock.offsetSeconds)), ClockKindWords(clock, q)});
 }
 
 }  // namespace
@@ -88,33 +100,49 @@ std::string UtcOffsetText(int offsetSeconds) {
   return text;
 }
 
-std::string ClockStatus(const ClockQuestion& q, const BirthClock& clock) {
-  const std::string head = std::string(q.place) + ", " + DateText(chr::floor<chr::days>(q.local)) +
-                           " " + TimeText(q.local) + ": ";
-  const std::string source =
-      "; tz database " + std::string(q.tzVersion) + ", " + std::string(q.zoneId);
-  if (!clock.error.empty()) return head + clock.error;
+core::Words ClockStatusWords(const ClockQuestion& q, const BirthClock& clock) {
+  using core::Fixed;
+  using core::Phrase;
+  // Every sentence starts with the place, the date and the time (%1 %2 %3) and, but for an
+  // error, ends with the tz data's version and the zone.
+  std::vector<core::Words> parts = {Fixed(std::string(q.place)),
+                                    DateWords(chr::floor<chr::days>(q.local)),
+                                    Fixed(TimeText(q.local))};
+  const auto with = [&parts](std::vector<core::Words> more) {
+    for (core::Words& part : more) parts.push_back(std::move(part));
+    return parts;
+  };
+  const core::Words version = Fixed(std::string(q.tzVersion));
+  const core::Words zone = Fixed(std::string(q.zoneId));
+  if (!clock.error.empty()) return Phrase("%1, %2 %3: %4", with({Phrase(clock.error)}));
   const chr::local_seconds change{chr::seconds(clock.changeUtc)};
-  const auto before = change + chr::seconds(clock.offsetBeforeSeconds);
-  const auto after = change + chr::seconds(clock.offsetAfterSeconds);
+  const auto before = Fixed(TimeText(change + chr::seconds(clock.offsetBeforeSeconds)));
+  const auto after = Fixed(TimeText(change + chr::seconds(clock.offsetAfterSeconds)));
   if (clock.kind == ClockKind::Skipped) {
     const auto meant = q.local + chr::seconds(clock.offsetAfterSeconds - clock.offsetBeforeSeconds);
-    return head + "this time did not exist there: clocks went from " + TimeText(before) + " to " +
-           TimeText(after) + "; most likely it means " + TimeText(meant) + " (" +
-           UtcOffsetText(clock.offsetAfterSeconds) + ")" + source;
+    return Phrase(
+        "%1, %2 %3: this time did not exist there: clocks went from %4 to %5; most likely it "
+        "means %6 (%7); tz database %8, %9",
+        with({before, after, Fixed(TimeText(meant)), Fixed(UtcOffsetText(clock.offsetAfterSeconds)),
+              version, zone}));
   }
-  std::string text = head;
   if (clock.kind == ClockKind::Repeated)
-    text += "this time happened twice there, as clocks went back from " + TimeText(before) +
-            " to " + TimeText(after) + "; taken as the " + (clock.later ? "second" : "first") +
-            ", ";
-  return text + ClockText(clock, q) + source;
+    return Phrase(clock.later ? "%1, %2 %3: this time happened twice there, as clocks went back "
+                                "from %4 to %5; taken as the second, %6; tz database %7, %8"
+                              : "%1, %2 %3: this time happened twice there, as clocks went back "
+                                "from %4 to %5; taken as the first, %6; tz database %7, %8",
+                  with({before, after, ClockWords(clock, q), version, zone}));
+  return Phrase("%1, %2 %3: %4; tz database %5, %6", with({ClockWords(clock, q), version, zone}));
+}
+
+std::string ClockStatus(const ClockQuestion& q, const BirthClock& clock) {
+  return core::English(ClockStatusWords(q, clock));
 }
 
 std::string ClockSummary(const ClockQuestion& q, const BirthClock& clock) {
   if (!clock.error.empty() || !clock.offsetSeconds) return {};
-  return UtcOffsetText(*clock.offsetSeconds) + ", " + ClockKindText(clock, q, true) + ", " +
-         std::string(q.zoneId);
+  return UtcOffsetText(*clock.offsetSeconds) + ", " +
+         core::English(ClockKindWords(clock, q, true)) + ", " + std::string(q.zoneId);
 }
 
 }  // namespace places

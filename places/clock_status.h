@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/words.h"
 #include "places/zone_rows.h"
 #include "places/zone_timeline.h"
 
@@ -26,6 +27,8 @@ struct ClockQuestion {
 // clocks jumped and the moment most likely meant; a repeated one that it happened twice and
 // which was taken. No row, box or abbreviation is named.
 std::string ClockStatus(const ClockQuestion& question, const BirthClock& clock);
+// The same sentence as words: whole templates for the windows to translate.
+core::Words ClockStatusWords(const ClockQuestion& question, const BirthClock& clock);
 
 // Kept while the form still passes its row choice; the choice no longer changes the text.
 inline std::string ClockStatus(const ClockQuestion& question, const BirthClock& clock,
@@ -42,6 +45,8 @@ std::string UtcOffsetText(int offsetSeconds);
 
 // "1 June 1943".
 std::string DateText(std::chrono::local_days day);
+// The same as words: "%1 %2 %3" with the month's name to translate.
+core::Words DateWords(std::chrono::local_days day);
 // "12:00", or "12:00:30" when the seconds are not zero.
 std::string TimeText(std::chrono::local_seconds t);
 

@@ -86,13 +86,14 @@ std::optional<ZoneShown> PlaceEntry::Decide(std::optional<chr::local_seconds> lo
   decision_ = {};
   clock_ = {};
   if (!local) {
-    status_ = picked_->city +
-              ": the birth date is not a date of the calendar; the clock is left as it is.";
+    status_ = core::Phrase(
+        "%1: the birth date is not a date of the calendar; the clock is left as it is.",
+        {core::Fixed(picked_->city)});
     return std::nullopt;
   }
   const bool later = repeatedAnswer_ && repeatedAnswer_->first == *local && repeatedAnswer_->second;
   clock_ = clocks_.At(picked_->zone, *local, picked_->longitude, later);
-  status_ = ClockStatus(Question(*local), clock_);
+  status_ = ClockStatusWords(Question(*local), clock_);
   if (skippedAnswer_ == *local) {
     if (const auto skipped = SkippedTimeOf(clock_, *local)) {
       // The clock before the change names the row: Eastern Standard Time, not Central
@@ -101,7 +102,8 @@ std::optional<ZoneShown> PlaceEntry::Decide(std::optional<chr::local_seconds> lo
           clocks_.At(picked_->zone, skipped->from - chr::seconds(1), picked_->longitude);
       decision_ = DecideOffset(skipped->offsetSeconds, before.ahead.value_or(false),
                                before.standardAbbreviation, picked_->city);
-      status_ += "; read as " + TimeText(skipped->onNewClock) + " as you answered";
+      status_ = core::Phrase("%1; read as %2 as you answered",
+                             {status_, core::Fixed(TimeText(skipped->onNewClock))});
     }
   } else {
     decision_ = DecideClock(clock_, picked_->city);
@@ -111,8 +113,9 @@ std::optional<ZoneShown> PlaceEntry::Decide(std::optional<chr::local_seconds> lo
   return std::nullopt;
 }
 
-std::string PlaceEntry::HandNote(std::string_view what) const {
-  return std::string(what) + ": the atlas no longer sets the clock; pick the city again to let it.";
+core::Words PlaceEntry::HandNote(std::string_view what) {
+  return core::Phrase("%1: the atlas no longer sets the clock; pick the city again to let it.",
+                      {core::Phrase(std::string(what))});
 }
 
 void PlaceEntry::HandEdit(std::string_view what) {
@@ -127,11 +130,13 @@ void PlaceEntry::CityEdited(const FormPlace& now) {
   filled_.city = now.city;
   cityKept_ = false;
   if (now.city == picked_->city) {
-    if (local_) status_ = ClockStatus(Question(*local_), clock_);
+    if (local_) status_ = ClockStatusWords(Question(*local_), clock_);
     return;
   }
-  status_ = "City changed by hand: the state, country, coordinates and clock are still those of " +
-            picked_->placeText + "; the reading will ask whether to keep them.";
+  status_ = core::Phrase(
+      "City changed by hand: the state, country, coordinates and clock are still those of %1; "
+      "the reading will ask whether to keep them.",
+      {core::Fixed(picked_->placeText)});
 }
 
 std::optional<ExactOffset> PlaceEntry::Exact() const {
@@ -167,37 +172,44 @@ std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
     const auto skipped = SkippedTimeOf(clock_, *local_);
     const std::string before = UtcOffsetText(clock_.offsetBeforeSeconds);
     const std::string after = UtcOffsetText(clock_.offsetAfterSeconds);
+    using core::Fixed;
     return EntryQuestion{
         EntryQuestion::Kind::Skipped,
-        "In " + city + " on " + DateText(chr::floor<chr::days>(*local_)) +
-            " the clocks jumped from " + TimeText(skipped->from) + " to " + TimeText(skipped->to) +
-            ", so " + TimeText(*local_) + " did not exist there. Most likely it means " +
-            TimeText(skipped->onNewClock) + " on the new clock (" + after + "), the moment the " +
-            "clock before the change (" + before + ") would have shown as " + TimeText(*local_) +
-            ". The birth time stays as you typed it.",
-        {"Take " + TimeText(skipped->onNewClock) + " " + after}};
+        core::Phrase(
+            "In %1 on %2 the clocks jumped from %3 to %4, so %5 did not exist there. "
+            "Most likely it means %6 on the new clock (%7), the moment the clock before "
+            "the change (%8) would have shown as %5. The birth time stays as you typed "
+            "it.",
+            {Fixed(city), DateWords(chr::floor<chr::days>(*local_)), Fixed(TimeText(skipped->from)),
+             Fixed(TimeText(skipped->to)), Fixed(TimeText(*local_)),
+             Fixed(TimeText(skipped->onNewClock)), Fixed(after), Fixed(before)}),
+        {core::Phrase("Take %1 %2", {Fixed(TimeText(skipped->onNewClock)), Fixed(after)})}};
   }
   if (local_ && clock_.error.empty() && clock_.kind == ClockKind::Repeated &&
       !(repeatedAnswer_ && repeatedAnswer_->first == *local_)) {
+    using core::Fixed;
     const BirthClock first = clocks_.At(picked_->zone, *local_, picked_->longitude, false);
     const BirthClock second = clocks_.At(picked_->zone, *local_, picked_->longitude, true);
-    return EntryQuestion{EntryQuestion::Kind::Repeated,
-                         "In " + city + ", " + TimeText(*local_) + " on " +
-                             DateText(chr::floor<chr::days>(*local_)) +
-                             " happened twice: the clocks went back from " +
-                             UtcOffsetText(first.offsetBeforeSeconds) + " to " +
-                             UtcOffsetText(first.offsetAfterSeconds) +
-                             ". Which of the two was the birth?",
-                         {"The first (" + ClockName(first) +
-                              (first.ahead.value_or(false) ? ", still summer time)" : ")"),
-                          "The second (" + ClockName(second) + ")"}};
+    return EntryQuestion{
+        EntryQuestion::Kind::Repeated,
+        core::Phrase(
+            "In %1, %2 on %3 happened twice: the clocks went back from %4 to %5. Which "
+            "of the two was the birth?",
+            {Fixed(city), Fixed(TimeText(*local_)), DateWords(chr::floor<chr::days>(*local_)),
+             Fixed(UtcOffsetText(first.offsetBeforeSeconds)),
+             Fixed(UtcOffsetText(first.offsetAfterSeconds))}),
+        {core::Phrase(
+             first.ahead.value_or(false) ? "The first (%1, still summer time)" : "The first (%1)",
+             {Fixed(ClockName(first))}),
+         core::Phrase("The second (%1)", {Fixed(ClockName(second))})}};
   }
   if (!leavingTimeLists && !cityKept_ && now.city != city && SamePlace(now, filled_))
-    return EntryQuestion{EntryQuestion::Kind::CityChanged,
-                         "The City reads \"" + now.city +
-                             "\", but the state, country, coordinates and clock are those of " +
-                             picked_->placeText + ". Keep them for " + now.city + "?",
-                         {"Keep them", "Clear them"}};
+    return EntryQuestion{
+        EntryQuestion::Kind::CityChanged,
+        core::Phrase("The City reads \"%1\", but the state, country, coordinates and clock are "
+                     "those of %2. Keep them for %1?",
+                     {core::Fixed(now.city), core::Fixed(picked_->placeText)}),
+        {core::Phrase("Keep them"), core::Phrase("Clear them")}};
   return std::nullopt;
 }
 
@@ -215,8 +227,9 @@ AfterAnswer PlaceEntry::Answer(const EntryQuestion& question, int option, const 
         return AfterAnswer::Redecide;
       }
       HandEdit("City entered by hand");
-      status_ = "Enter the state, country, coordinates and time zone of " + now.city +
-                ", or pick it from the atlas.";
+      status_ = core::Phrase(
+          "Enter the state, country, coordinates and time zone of %1, or pick it from the atlas.",
+          {core::Fixed(now.city)});
       return AfterAnswer::ClearPlace;
   }
   return AfterAnswer::Redecide;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/words.h"
 #include "places/atlas.h"
 #include "places/birth_clock.h"
 #include "places/clock_decision.h"
@@ -42,8 +43,8 @@ struct ZoneShown {
 
 struct EntryQuestion {
   enum class Kind { Repeated, Skipped, CityChanged } kind;
-  std::string text;
-  std::vector<std::string> options;  // Cancel is the dialog's own
+  core::Words text;                  // core::English gives the English
+  std::vector<core::Words> options;  // Cancel is the dialog's own
 };
 
 // What the form does after an answer.
@@ -89,7 +90,9 @@ class PlaceEntry {
   // unless the atlas decided it.
   std::string Summary(const FormPlace& now) const;
 
-  const std::string& status() const { return status_; }
+  // The status sentence under the place boxes, in English and as words to translate.
+  std::string status() const { return core::English(status_); }
+  const core::Words& statusWords() const { return status_; }
 
   // The first question to answer before a reading, if any; `leavingTimeLists` asks only the
   // repeated clock time (the others wait for the reading button).
@@ -105,7 +108,7 @@ class PlaceEntry {
     double latitude, longitude;
   };
   ClockQuestion Question(std::chrono::local_seconds local) const;
-  std::string HandNote(std::string_view what) const;
+  static core::Words HandNote(std::string_view what);
 
   BirthClocks& clocks_;
   std::string tzVersion_;
@@ -119,7 +122,7 @@ class PlaceEntry {
   std::optional<std::pair<std::chrono::local_seconds, bool>> repeatedAnswer_;  // later instance?
   std::optional<std::chrono::local_seconds> skippedAnswer_;
   bool cityKept_ = false;  // the person kept the filled place under another City
-  std::string status_;
+  core::Words status_;
 };
 
 }  // namespace places

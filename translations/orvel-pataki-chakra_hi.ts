@@ -406,96 +406,12 @@
 <context>
     <name>ClockStatus</name>
     <message>
-        <source> as you answered</source>
-        <translation> (आपके उत्तर के अनुसार)</translation>
-    </message>
-    <message>
-        <source> did not exist there. Most likely it means </source>
-        <translation> वहाँ घड़ी में बजा ही नहीं। संभवतः इसका अर्थ है: </translation>
-    </message>
-    <message>
-        <source> happened twice: the clocks went back from </source>
-        <translation> दो बार आया: घड़ियाँ पीछे की गईं, इस समय से: </translation>
-    </message>
-    <message>
         <source> minutes ahead</source>
         <translation> मिनट आगे</translation>
     </message>
     <message>
-        <source> on the new clock (</source>
-        <translation> नई घड़ी पर (</translation>
-    </message>
-    <message>
-        <source> the clocks jumped from </source>
-        <translation> घड़ियाँ सीधे आगे की गईं, इस समय से: </translation>
-    </message>
-    <message>
-        <source>) would have shown as </source>
-        <translation>) यह दिखाती: </translation>
-    </message>
-    <message>
-        <source>), the moment the </source>
-        <translation>), यानी वह क्षण जिसे </translation>
-    </message>
-    <message>
-        <source>, but the state, country, coordinates and clock are those of </source>
-        <translation>, लेकिन राज्य, देश, निर्देशांक और घड़ी इनके हैं: </translation>
-    </message>
-    <message>
-        <source>, or pick it from the atlas.</source>
-        <translation>, या इसे स्थान-सूची से चुनें।</translation>
-    </message>
-    <message>
-        <source>, still summer time)</source>
-        <translation>, तब भी ग्रीष्मकालीन समय)</translation>
-    </message>
-    <message>
         <source>, the clock before the change, </source>
         <translation>, बदलाव से पहले की घड़ी, </translation>
-    </message>
-    <message>
-        <source>. Keep them for </source>
-        <translation>। क्या इन्हें इसके लिए रखें: </translation>
-    </message>
-    <message>
-        <source>. The birth time stays as you typed it.</source>
-        <translation>। जन्म समय वैसा ही रहेगा जैसा आपने भरा है।</translation>
-    </message>
-    <message>
-        <source>. Which of the two was the birth?</source>
-        <translation>। जन्म इन दोनों में से किस समय हुआ?</translation>
-    </message>
-    <message>
-        <source>: the atlas no longer sets the clock; pick the city again to let it.</source>
-        <translation>: अब स्थान-सूची घड़ी तय नहीं करती; इसके लिए शहर फिर से चुनें।</translation>
-    </message>
-    <message>
-        <source>: the birth date is not a date of the calendar; the clock is left as it is.</source>
-        <translation>: यह जन्म दिनांक कैलेंडर में है ही नहीं; घड़ी जैसी थी वैसी ही छोड़ दी गई है।</translation>
-    </message>
-    <message>
-        <source>; most likely it means </source>
-        <translation>; संभवतः इसका अर्थ है: </translation>
-    </message>
-    <message>
-        <source>; read as </source>
-        <translation>; आपके उत्तर के अनुसार माना गया: </translation>
-    </message>
-    <message>
-        <source>; taken as the </source>
-        <translation>; माना गया: </translation>
-    </message>
-    <message>
-        <source>; the reading will ask whether to keep them.</source>
-        <translation>; फलादेश से पहले पूछा जाएगा कि इन्हें रखना है या नहीं।</translation>
-    </message>
-    <message>
-        <source>; tz database </source>
-        <translation>; समय-क्षेत्र डेटाबेस (tz) </translation>
-    </message>
-    <message>
-        <source>City changed by hand: the state, country, coordinates and clock are still those of </source>
-        <translation>शहर स्वयं बदला गया: राज्य, देश, निर्देशांक और घड़ी अभी भी इस स्थान के हैं: </translation>
     </message>
     <message>
         <source>City entered by hand</source>
@@ -506,28 +422,12 @@
         <translation>इन्हें हटाएँ</translation>
     </message>
     <message>
-        <source>Enter the state, country, coordinates and time zone of </source>
-        <translation>इसका राज्य, देश, निर्देशांक और समय क्षेत्र भरें: </translation>
-    </message>
-    <message>
         <source>Keep them</source>
         <translation>इन्हें रखें</translation>
     </message>
     <message>
-        <source>The City reads &quot;</source>
-        <translation>शहर में लिखा है: &quot;</translation>
-    </message>
-    <message>
-        <source>The first (</source>
-        <translation>पहला (</translation>
-    </message>
-    <message>
         <source>The place was changed elsewhere</source>
         <translation>स्थान कहीं और से बदला गया</translation>
-    </message>
-    <message>
-        <source>The second (</source>
-        <translation>दूसरा (</translation>
     </message>
     <message>
         <source>ahead of standard time all year</source>
@@ -538,28 +438,12 @@
         <translation>मानक समय से आगे</translation>
     </message>
     <message>
-        <source>clock before the change (</source>
-        <translation>बदलाव से पहले की घड़ी (</translation>
-    </message>
-    <message>
-        <source>clocks were </source>
-        <translation>घड़ियाँ इस पर थीं: </translation>
-    </message>
-    <message>
         <source>double summer time</source>
         <translation>दोहरा ग्रीष्मकालीन समय</translation>
     </message>
     <message>
-        <source>local mean time of </source>
-        <translation>स्थानीय मध्यम समय: </translation>
-    </message>
-    <message>
         <source>local mean time</source>
         <translation>स्थानीय मध्यम समय</translation>
-    </message>
-    <message>
-        <source>no common clock yet: local mean time of </source>
-        <translation>तब तक कोई साझा घड़ी नहीं थी: स्थानीय मध्यम समय, </translation>
     </message>
     <message>
         <source>set back from the usual clock</source>
@@ -618,16 +502,118 @@
         <translation>समय क्षेत्र स्वयं चुना गया</translation>
     </message>
     <message>
-        <source>this time did not exist there: clocks went from </source>
-        <translation>यह समय उस दिन वहाँ की घड़ियों में था ही नहीं: घड़ियाँ इस समय से आगे की गईं: </translation>
-    </message>
-    <message>
-        <source>this time happened twice there, as clocks went back from </source>
-        <translation>यह समय उस दिन वहाँ दो बार आया, क्योंकि घड़ियाँ पीछे की गईं, इस समय से: </translation>
-    </message>
-    <message>
         <source>Type the city of birth to choose it from the offline atlas: its coordinates, zone and daylight saving then follow from the birth date and time.</source>
         <translation>जन्म का शहर टाइप करें और उसे ऑफ़लाइन स्थान-सूची से चुनें: उसके निर्देशांक, समय क्षेत्र और डेलाइट सेविंग फिर जन्म दिनांक और समय से अपने-आप तय हो जाएँगे।</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>a date: day, month, year</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: %4</source>
+        <extracomment>place, date, time: why no clock could be read</extracomment>
+        <translation>%1, %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: %4; tz database %5, %6</source>
+        <extracomment>place, date, time: the clock; tz data version, zone id</extracomment>
+        <translation>%1, %2 %3: %4; समय-क्षेत्र डेटाबेस (tz) %5, %6</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: this time did not exist there: clocks went from %4 to %5; most likely it means %6 (%7); tz database %8, %9</source>
+        <translation>%1, %2 %3: उस दिन वहाँ यह समय घड़ियों में आया ही नहीं, क्योंकि घड़ियाँ %4 से सीधे %5 पर कर दी गईं; संभवतः इसका अर्थ %6 (%7) है; समय-क्षेत्र डेटाबेस (tz) %8, %9</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: this time happened twice there, as clocks went back from %4 to %5; taken as the first, %6; tz database %7, %8</source>
+        <translation>%1, %2 %3: उस दिन वहाँ यह समय दो बार आया, क्योंकि घड़ियाँ %4 से वापस %5 पर की गईं; पहला माना गया, %6; समय-क्षेत्र डेटाबेस (tz) %7, %8</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: this time happened twice there, as clocks went back from %4 to %5; taken as the second, %6; tz database %7, %8</source>
+        <translation>%1, %2 %3: उस दिन वहाँ यह समय दो बार आया, क्योंकि घड़ियाँ %4 से वापस %5 पर की गईं; दूसरा माना गया, %6; समय-क्षेत्र डेटाबेस (tz) %7, %8</translation>
+    </message>
+    <message>
+        <source>clocks were %1 (%2)</source>
+        <extracomment>offset, the clock&apos;s name</extracomment>
+        <translation>घड़ियाँ %1 पर थीं (%2)</translation>
+    </message>
+    <message>
+        <source>no common clock yet: local mean time of %1, %2</source>
+        <extracomment>place, offset</extracomment>
+        <translation>तब तक कोई साझा घड़ी नहीं थी: %1 का स्थानीय मध्यम समय, %2</translation>
+    </message>
+    <message>
+        <source>summer time, %1 minutes ahead</source>
+        <translation>ग्रीष्मकालीन समय, %1 मिनट आगे</translation>
+    </message>
+    <message>
+        <source>no clock history for this zone</source>
+        <translation>इस समय क्षेत्र की घड़ियों का इतिहास उपलब्ध नहीं है</translation>
+    </message>
+    <message>
+        <source>the date lies outside 1901-2050</source>
+        <translation>यह दिनांक 1901-2050 के बाहर है</translation>
+    </message>
+    <message>
+        <source>the longitude lies outside -180..180 degrees</source>
+        <translation>देशांतर -180..180 अंश के बाहर है</translation>
+    </message>
+    <message>
+        <source>%1: the birth date is not a date of the calendar; the clock is left as it is.</source>
+        <translation>%1: यह जन्म दिनांक कैलेंडर में है ही नहीं; घड़ी जैसी थी वैसी ही छोड़ दी गई है।</translation>
+    </message>
+    <message>
+        <source>%1; read as %2 as you answered</source>
+        <extracomment>the status sentence, the time on the new clock</extracomment>
+        <translation>%1; आपके उत्तर के अनुसार %2 माना गया</translation>
+    </message>
+    <message>
+        <source>%1: the atlas no longer sets the clock; pick the city again to let it.</source>
+        <extracomment>what was done by hand</extracomment>
+        <translation>%1: अब स्थान-सूची घड़ी तय नहीं करती; इसके लिए शहर फिर से चुनें।</translation>
+    </message>
+    <message>
+        <source>City changed by hand: the state, country, coordinates and clock are still those of %1; the reading will ask whether to keep them.</source>
+        <translation>शहर स्वयं बदला गया: राज्य, देश, निर्देशांक और घड़ी अभी भी %1 के हैं; फलादेश से पहले पूछा जाएगा कि इन्हें रखना है या नहीं।</translation>
+    </message>
+    <message>
+        <source>Enter the state, country, coordinates and time zone of %1, or pick it from the atlas.</source>
+        <translation>%1 का राज्य, देश, निर्देशांक और समय क्षेत्र भरें, या उसे स्थान-सूची से चुनें।</translation>
+    </message>
+    <message>
+        <source>In %1 on %2 the clocks jumped from %3 to %4, so %5 did not exist there. Most likely it means %6 on the new clock (%7), the moment the clock before the change (%8) would have shown as %5. The birth time stays as you typed it.</source>
+        <extracomment>city, date, clock times before and after the jump, the birth time, the time it most likely means, new offset, old offset</extracomment>
+        <translation>%2 को %1 में घड़ियाँ %3 से सीधे %4 पर कर दी गईं, इसलिए वहाँ %5 बजा ही नहीं। संभवतः इसका अर्थ नई घड़ी (%7) का %6 है, यानी वह क्षण जिसे बदलाव से पहले की घड़ी (%8) %5 दिखाती। जन्म समय वैसा ही रहेगा जैसा आपने भरा है।</translation>
+    </message>
+    <message>
+        <source>Take %1 %2</source>
+        <extracomment>time, offset</extracomment>
+        <translation>%1 %2 मानें</translation>
+    </message>
+    <message>
+        <source>In %1, %2 on %3 happened twice: the clocks went back from %4 to %5. Which of the two was the birth?</source>
+        <extracomment>city, time, date, offsets before and after</extracomment>
+        <translation>%3 को %1 में %2 दो बार आया: घड़ियाँ %4 से वापस %5 पर की गईं। जन्म इन दोनों में से किस समय हुआ?</translation>
+    </message>
+    <message>
+        <source>The first (%1, still summer time)</source>
+        <extracomment>offset and zone</extracomment>
+        <translation>पहला (%1, तब भी ग्रीष्मकालीन समय)</translation>
+    </message>
+    <message>
+        <source>The first (%1)</source>
+        <extracomment>offset and zone</extracomment>
+        <translation>पहला (%1)</translation>
+    </message>
+    <message>
+        <source>The second (%1)</source>
+        <extracomment>offset and zone</extracomment>
+        <translation>दूसरा (%1)</translation>
+    </message>
+    <message>
+        <source>The City reads &quot;%1&quot;, but the state, country, coordinates and clock are those of %2. Keep them for %1?</source>
+        <extracomment>the City typed, the place picked</extracomment>
+        <translation>शहर में &quot;%1&quot; लिखा है, लेकिन राज्य, देश, निर्देशांक और घड़ी %2 के हैं। क्या इन्हें %1 के लिए रखें?</translation>
     </message>
 </context>
 <context>

@@ -406,96 +406,12 @@
 <context>
     <name>ClockStatus</name>
     <message>
-        <source> as you answered</source>
-        <translation> (நீங்கள் பதிலளித்தபடி)</translation>
-    </message>
-    <message>
-        <source> did not exist there. Most likely it means </source>
-        <translation> அங்கு கடிகாரத்தில் இல்லை. பெரும்பாலும் இதன் பொருள்: </translation>
-    </message>
-    <message>
-        <source> happened twice: the clocks went back from </source>
-        <translation> இரண்டு முறை வந்தது: கடிகாரங்கள் பின்னே நகர்த்தப்பட்டன, இந்த நேரத்திலிருந்து: </translation>
-    </message>
-    <message>
         <source> minutes ahead</source>
         <translation> நிமிடம் முன்னே</translation>
     </message>
     <message>
-        <source> on the new clock (</source>
-        <translation> புதிய கடிகாரத்தில் (</translation>
-    </message>
-    <message>
-        <source> the clocks jumped from </source>
-        <translation> கடிகாரங்கள் முன்னே நகர்த்தப்பட்டன, இந்த நேரத்திலிருந்து: </translation>
-    </message>
-    <message>
-        <source>) would have shown as </source>
-        <translation>) காட்டியிருக்கும் நேரம்: </translation>
-    </message>
-    <message>
-        <source>), the moment the </source>
-        <translation>), அதாவது </translation>
-    </message>
-    <message>
-        <source>, but the state, country, coordinates and clock are those of </source>
-        <translation>, ஆனால் மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை இதனுடையவை: </translation>
-    </message>
-    <message>
-        <source>, or pick it from the atlas.</source>
-        <translation>, அல்லது இடப் பட்டியலிலிருந்து தேர்ந்தெடுக்கவும்.</translation>
-    </message>
-    <message>
-        <source>, still summer time)</source>
-        <translation>, இன்னும் கோடைக்கால நேரம்)</translation>
-    </message>
-    <message>
         <source>, the clock before the change, </source>
         <translation>, மாற்றத்துக்கு முந்தைய கடிகாரம், </translation>
-    </message>
-    <message>
-        <source>. Keep them for </source>
-        <translation>. இவற்றை இதற்கு வைத்துக்கொள்ளவா: </translation>
-    </message>
-    <message>
-        <source>. The birth time stays as you typed it.</source>
-        <translation>. பிறந்த நேரம் நீங்கள் உள்ளிட்டபடியே இருக்கும்.</translation>
-    </message>
-    <message>
-        <source>. Which of the two was the birth?</source>
-        <translation>. இவ்விரண்டில் எந்த நேரத்தில் பிறப்பு?</translation>
-    </message>
-    <message>
-        <source>: the atlas no longer sets the clock; pick the city again to let it.</source>
-        <translation>: இனி இடப் பட்டியல் கடிகாரத்தை அமைக்காது; அது அமைக்க வேண்டுமெனில் நகரத்தை மீண்டும் தேர்ந்தெடுக்கவும்.</translation>
-    </message>
-    <message>
-        <source>: the birth date is not a date of the calendar; the clock is left as it is.</source>
-        <translation>: பிறந்த தேதி நாட்காட்டியில் இல்லாத தேதி; கடிகாரம் மாற்றப்படவில்லை.</translation>
-    </message>
-    <message>
-        <source>; most likely it means </source>
-        <translation>; பெரும்பாலும் இது குறிப்பது: </translation>
-    </message>
-    <message>
-        <source>; read as </source>
-        <translation>; நீங்கள் பதிலளித்தபடி எடுத்துக்கொள்ளப்பட்டது: </translation>
-    </message>
-    <message>
-        <source>; taken as the </source>
-        <translation>; எடுத்துக்கொள்ளப்பட்டது: </translation>
-    </message>
-    <message>
-        <source>; the reading will ask whether to keep them.</source>
-        <translation>; அவற்றை வைத்துக்கொள்வதா என்று பலன் காட்டும்போது கேட்கப்படும்.</translation>
-    </message>
-    <message>
-        <source>; tz database </source>
-        <translation>; நேர மண்டலத் தரவுத்தளம் (tz) </translation>
-    </message>
-    <message>
-        <source>City changed by hand: the state, country, coordinates and clock are still those of </source>
-        <translation>நகரம் கைமுறையாக மாற்றப்பட்டது: மாநிலம், நாடு, அட்சரேகை, தீர்க்கரேகை, கடிகாரம் ஆகியவை இன்னும் இந்த இடத்தினுடையவை: </translation>
     </message>
     <message>
         <source>City entered by hand</source>
@@ -506,28 +422,12 @@
         <translation>அழி</translation>
     </message>
     <message>
-        <source>Enter the state, country, coordinates and time zone of </source>
-        <translation>மாநிலம், நாடு, ஆயத்தொலைவுகள், நேர மண்டலத்தை உள்ளிடவும்: </translation>
-    </message>
-    <message>
         <source>Keep them</source>
         <translation>வைத்துக்கொள்</translation>
     </message>
     <message>
-        <source>The City reads &quot;</source>
-        <translation>நகரம் பெட்டியில் உள்ளது: &quot;</translation>
-    </message>
-    <message>
-        <source>The first (</source>
-        <translation>முதலாவது (</translation>
-    </message>
-    <message>
         <source>The place was changed elsewhere</source>
         <translation>இடம் வேறு வழியில் மாற்றப்பட்டது</translation>
-    </message>
-    <message>
-        <source>The second (</source>
-        <translation>இரண்டாவது (</translation>
     </message>
     <message>
         <source>ahead of standard time all year</source>
@@ -538,28 +438,12 @@
         <translation>சீர் நேரத்தை விட முன்னே</translation>
     </message>
     <message>
-        <source>clock before the change (</source>
-        <translation>மாற்றத்திற்கு முந்தைய கடிகாரம் (</translation>
-    </message>
-    <message>
-        <source>clocks were </source>
-        <translation>கடிகார நேரம்: </translation>
-    </message>
-    <message>
         <source>double summer time</source>
         <translation>இரட்டைக் கோடைக்கால நேரம்</translation>
     </message>
     <message>
-        <source>local mean time of </source>
-        <translation>உள்ளூர் சராசரி நேரம்: </translation>
-    </message>
-    <message>
         <source>local mean time</source>
         <translation>உள்ளூர் சராசரி நேரம்</translation>
-    </message>
-    <message>
-        <source>no common clock yet: local mean time of </source>
-        <translation>அப்போது பொதுக் கடிகாரம் இல்லை: உள்ளூர் சராசரி நேரம்: </translation>
     </message>
     <message>
         <source>set back from the usual clock</source>
@@ -618,16 +502,118 @@
         <translation>நேர மண்டலம் கைமுறையாகத் தேர்ந்தெடுக்கப்பட்டது</translation>
     </message>
     <message>
-        <source>this time did not exist there: clocks went from </source>
-        <translation>அன்று அங்கே இந்த நேரம் கடிகாரத்தில் வரவில்லை: கடிகாரங்கள் முன்னே நகர்த்தப்பட்டன: </translation>
-    </message>
-    <message>
-        <source>this time happened twice there, as clocks went back from </source>
-        <translation>இந்த நேரம் அன்று அங்கே இருமுறை வந்தது; கடிகாரங்கள் பின்னே நகர்த்தப்பட்டன: </translation>
-    </message>
-    <message>
         <source>Type the city of birth to choose it from the offline atlas: its coordinates, zone and daylight saving then follow from the birth date and time.</source>
         <translation>பிறந்த ஊரை இடப் பட்டியலிலிருந்து தேர்ந்தெடுக்க அதன் பெயரைத் தட்டச்சு செய்யவும்: அதன் அட்சரேகை, தீர்க்கரேகை, நேர மண்டலம், பகலொளி சேமிப்பு ஆகியவை பிறந்த தேதி, நேரத்திலிருந்து தாமாக அமையும்.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>a date: day, month, year</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: %4</source>
+        <extracomment>place, date, time: why no clock could be read</extracomment>
+        <translation>%1, %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: %4; tz database %5, %6</source>
+        <extracomment>place, date, time: the clock; tz data version, zone id</extracomment>
+        <translation>%1, %2 %3: %4; நேர மண்டலத் தரவுத்தளம் (tz) %5, %6</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: this time did not exist there: clocks went from %4 to %5; most likely it means %6 (%7); tz database %8, %9</source>
+        <translation>%1, %2 %3: கடிகாரங்கள் %4 மணியிலிருந்து நேராக %5 மணிக்கு நகர்த்தப்பட்டதால் அன்று அங்கே இந்த நேரம் வரவில்லை; பெரும்பாலும் இது %6 (%7) நேரத்தைக் குறிக்கிறது; நேர மண்டலத் தரவுத்தளம் (tz) %8, %9</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: this time happened twice there, as clocks went back from %4 to %5; taken as the first, %6; tz database %7, %8</source>
+        <translation>%1, %2 %3: கடிகாரங்கள் %4 மணியிலிருந்து %5 மணிக்குப் பின்னே நகர்த்தப்பட்டதால் அன்று அங்கே இந்த நேரம் இருமுறை வந்தது; முதலாவது எடுத்துக்கொள்ளப்பட்டது, %6; நேர மண்டலத் தரவுத்தளம் (tz) %7, %8</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: this time happened twice there, as clocks went back from %4 to %5; taken as the second, %6; tz database %7, %8</source>
+        <translation>%1, %2 %3: கடிகாரங்கள் %4 மணியிலிருந்து %5 மணிக்குப் பின்னே நகர்த்தப்பட்டதால் அன்று அங்கே இந்த நேரம் இருமுறை வந்தது; இரண்டாவது எடுத்துக்கொள்ளப்பட்டது, %6; நேர மண்டலத் தரவுத்தளம் (tz) %7, %8</translation>
+    </message>
+    <message>
+        <source>clocks were %1 (%2)</source>
+        <extracomment>offset, the clock&apos;s name</extracomment>
+        <translation>கடிகார நேரம் %1 (%2)</translation>
+    </message>
+    <message>
+        <source>no common clock yet: local mean time of %1, %2</source>
+        <extracomment>place, offset</extracomment>
+        <translation>அப்போது பொதுக் கடிகாரம் இல்லை: %1 உள்ளூர் சராசரி நேரம், %2</translation>
+    </message>
+    <message>
+        <source>summer time, %1 minutes ahead</source>
+        <translation>கோடைக்கால நேரம், %1 நிமிடம் முன்னே</translation>
+    </message>
+    <message>
+        <source>no clock history for this zone</source>
+        <translation>இந்த நேர மண்டலத்தின் கடிகார வரலாறு கிடைக்கவில்லை</translation>
+    </message>
+    <message>
+        <source>the date lies outside 1901-2050</source>
+        <translation>தேதி 1901-2050 வரம்புக்கு வெளியே உள்ளது</translation>
+    </message>
+    <message>
+        <source>the longitude lies outside -180..180 degrees</source>
+        <translation>தீர்க்கரேகை -180..180 பாகை வரம்புக்கு வெளியே உள்ளது</translation>
+    </message>
+    <message>
+        <source>%1: the birth date is not a date of the calendar; the clock is left as it is.</source>
+        <translation>%1: பிறந்த தேதி நாட்காட்டியில் இல்லாத தேதி; கடிகாரம் மாற்றப்படவில்லை.</translation>
+    </message>
+    <message>
+        <source>%1; read as %2 as you answered</source>
+        <extracomment>the status sentence, the time on the new clock</extracomment>
+        <translation>%1; நீங்கள் பதிலளித்தபடி %2 என எடுத்துக்கொள்ளப்பட்டது</translation>
+    </message>
+    <message>
+        <source>%1: the atlas no longer sets the clock; pick the city again to let it.</source>
+        <extracomment>what was done by hand</extracomment>
+        <translation>%1: இனி இடப் பட்டியல் கடிகாரத்தை அமைக்காது; அது அமைக்க வேண்டுமெனில் நகரத்தை மீண்டும் தேர்ந்தெடுக்கவும்.</translation>
+    </message>
+    <message>
+        <source>City changed by hand: the state, country, coordinates and clock are still those of %1; the reading will ask whether to keep them.</source>
+        <translation>நகரம் கைமுறையாக மாற்றப்பட்டது: மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை இன்னும் %1 இடத்தினுடையவை; அவற்றை வைத்துக்கொள்வதா என்று பலன் காட்டும்போது கேட்கப்படும்.</translation>
+    </message>
+    <message>
+        <source>Enter the state, country, coordinates and time zone of %1, or pick it from the atlas.</source>
+        <translation>%1 நகரத்தின் மாநிலம், நாடு, ஆயத்தொலைவுகள், நேர மண்டலத்தை உள்ளிடவும், அல்லது இடப் பட்டியலிலிருந்து தேர்ந்தெடுக்கவும்.</translation>
+    </message>
+    <message>
+        <source>In %1 on %2 the clocks jumped from %3 to %4, so %5 did not exist there. Most likely it means %6 on the new clock (%7), the moment the clock before the change (%8) would have shown as %5. The birth time stays as you typed it.</source>
+        <extracomment>city, date, clock times before and after the jump, the birth time, the time it most likely means, new offset, old offset</extracomment>
+        <translation>%1 நகரில் %2 அன்று கடிகாரங்கள் %3 மணியிலிருந்து நேராக %4 மணிக்கு நகர்த்தப்பட்டன; ஆகவே அங்கே %5 என்ற நேரம் வரவில்லை. பெரும்பாலும் இது புதிய கடிகாரத்தின் (%7) %6 நேரத்தைக் குறிக்கிறது: மாற்றத்துக்கு முந்தைய கடிகாரம் (%8) %5 எனக் காட்டியிருக்கும் தருணம் அது. பிறந்த நேரம் நீங்கள் உள்ளிட்டபடியே இருக்கும்.</translation>
+    </message>
+    <message>
+        <source>Take %1 %2</source>
+        <extracomment>time, offset</extracomment>
+        <translation>%1 %2 என எடுத்துக்கொள்</translation>
+    </message>
+    <message>
+        <source>In %1, %2 on %3 happened twice: the clocks went back from %4 to %5. Which of the two was the birth?</source>
+        <extracomment>city, time, date, offsets before and after</extracomment>
+        <translation>%1 நகரில் %3 அன்று %2 இருமுறை வந்தது: கடிகாரங்கள் %4 நேரத்திலிருந்து %5 நேரத்துக்குப் பின்னே நகர்த்தப்பட்டன. இவ்விரண்டில் எந்த நேரத்தில் பிறப்பு?</translation>
+    </message>
+    <message>
+        <source>The first (%1, still summer time)</source>
+        <extracomment>offset and zone</extracomment>
+        <translation>முதலாவது (%1, இன்னும் கோடைக்கால நேரம்)</translation>
+    </message>
+    <message>
+        <source>The first (%1)</source>
+        <extracomment>offset and zone</extracomment>
+        <translation>முதலாவது (%1)</translation>
+    </message>
+    <message>
+        <source>The second (%1)</source>
+        <extracomment>offset and zone</extracomment>
+        <translation>இரண்டாவது (%1)</translation>
+    </message>
+    <message>
+        <source>The City reads &quot;%1&quot;, but the state, country, coordinates and clock are those of %2. Keep them for %1?</source>
+        <extracomment>the City typed, the place picked</extracomment>
+        <translation>நகரம் பெட்டியில் &quot;%1&quot; உள்ளது, ஆனால் மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை %2 இடத்தினுடையவை. இவற்றை %1 நகரத்துக்கு வைத்துக்கொள்ளவா?</translation>
     </message>
 </context>
 <context>

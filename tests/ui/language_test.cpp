@@ -17,6 +17,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "core/words.h"
 #include "fakes.h"
 #include "ui/app/command_line.h"
 #include "ui/app/program.h"
@@ -237,22 +238,37 @@ class LanguageTest : public QObject {
     QCOMPARE(texts(), english);
   }
 
-  // The clock sentence of places/ is translated by its fixed words, the longest first; the
-  // place, the date's digits and the offset stay as written, and English is left alone.
-  void clockSentenceByItsFixedWords() {
+  // A clock sentence of places/ is translated template by template, each language putting
+  // the parts where it writes them; fixed parts (a place, digits, an offset) stay as written,
+  // even one that looks like a placeholder, and English is the library's own sentence. The
+  // clock used, a list, has its clock's name translated in place.
+  void clockSentencesByWholeTemplates() {
+    using core::Fixed;
+    using core::Phrase;
+    const core::Words words = Phrase(
+        "%1, %2 %3: %4; tz database %5, %6",
+        {Fixed("Delhi %1"), Phrase("%1 %2 %3", {Fixed("15"), Phrase("December"), Fixed("1943")}),
+         Fixed("12:00"),
+         Phrase("clocks were %1 (%2)", {Fixed("UTC+6:30"), Phrase("war time, kept all year")}),
+         Fixed("2026f"), Fixed("Asia/Kolkata")});
     const QString english = QStringLiteral(
-        "Delhi, 15 December 1943 12:00: clocks were UTC+6:30 (war time, kept all year); tz "
+        "Delhi %1, 15 December 1943 12:00: clocks were UTC+6:30 (war time, kept all year); tz "
         "database 2026f, Asia/Kolkata");
-    QCOMPARE(ui::ClockText(english), english);
-    TableTranslator table({{{"ClockStatus", "clocks were "}, "घड़ियाँ थीं "},
-                           {{"ClockStatus", "war time, kept all year"}, "युद्ध समय, पूरे वर्ष"},
-                           {{"ClockStatus", "war time"}, "युद्ध समय"},
-                           {{"ClockStatus", "; tz database "}, "; tz डेटाबेस "},
-                           {{"Months", "December"}, "दिसंबर"}});
+    QCOMPARE(QString::fromStdString(core::English(words)), english);
+    QCOMPARE(ui::WordsText(words), english);
+    const QString summary = QStringLiteral("UTC+6:30, war time, Asia/Kolkata");
+    QCOMPARE(ui::ClockText(summary), summary);
+    TableTranslator table(
+        {{{"ClockStatus", "%1, %2 %3: %4; tz database %5, %6"}, "%6 (tz %5) — %1, %2 %3: %4"},
+         {{"ClockStatus", "clocks were %1 (%2)"}, "घड़ियाँ %1 पर थीं (%2)"},
+         {{"ClockStatus", "war time, kept all year"}, "युद्धकालीन समय, पूरे वर्ष लागू"},
+         {{"ClockStatus", "war time"}, "युद्धकालीन समय"},
+         {{"Months", "December"}, "दिसंबर"}});
     QCoreApplication::installTranslator(&table);
-    QCOMPARE(ui::ClockText(english),
-             QStringLiteral("Delhi, 15 दिसंबर 1943 12:00: घड़ियाँ थीं UTC+6:30 (युद्ध समय, पूरे "
-                            "वर्ष); tz डेटाबेस 2026f, Asia/Kolkata"));
+    QCOMPARE(ui::WordsText(words),
+             QStringLiteral("Asia/Kolkata (tz 2026f) — Delhi %1, 15 दिसंबर 1943 12:00: घड़ियाँ "
+                            "UTC+6:30 पर थीं (युद्धकालीन समय, पूरे वर्ष लागू)"));
+    QCOMPARE(ui::ClockText(summary), QStringLiteral("UTC+6:30, युद्धकालीन समय, Asia/Kolkata"));
     QCoreApplication::removeTranslator(&table);
   }
 

@@ -5,9 +5,13 @@
 #include <QFile>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <algorithm>
+#include <chrono>
 
 #include "core/form_entries.h"
+#include "core/words.h"
 #include "core/zone_table.h"
+#include "places/clock_status.h"
 
 namespace {
 
@@ -53,6 +57,53 @@ Entries Read(const QString& path) {
   return entries;
 }
 
+std::chrono::local_seconds Noon(int month) {
+  using namespace std::chrono;
+  return local_days{year{1990} / month / 15} + hours{12};
+}
+
+// The templates `words` is built from, as "context: source" keys (a month's name is a Months
+// text).
+void CollectTemplates(const core::Words& words, QSet<QString>& keys) {
+  if (!words.translated) return;
+  const QString source = QString::fromStdString(words.pattern);
+  const bool month = std::find(core::kMonthNames.begin(), core::kMonthNames.end(), words.pattern) !=
+                     core::kMonthNames.end();
+  keys.insert((month ? QStringLiteral("Months: ") : QStringLiteral("ClockStatus: ")) + source);
+  for (const core::Words& part : words.parts) CollectTemplates(part, keys);
+}
+
+// Clocks of every kind the status sentence tells.
+std::vector<places::BirthClock> EveryKindOfClock() {
+  std::vector<places::BirthClock> clocks;
+  const auto add = [&clocks](auto change) {
+    places::BirthClock clock;
+    clock.offsetSeconds = 19800;
+    clock.ahead = false;
+    change(clock);
+    clocks.push_back(clock);
+  };
+  add([](places::BirthClock&) {});
+  add([](places::BirthClock& c) { c.ahead = true, c.aheadSeconds = 3600; });
+  add([](places::BirthClock& c) { c.ahead = true, c.aheadSeconds = 1800; });
+  add([](places::BirthClock& c) { c.ahead = true, c.aheadSeconds = 7200; });
+  add([](places::BirthClock& c) { c.ahead = true, c.aheadSeconds = 3600, c.warTime = true; });
+  add([](places::BirthClock& c) {
+    c.ahead = true, c.aheadSeconds = 3600, c.warTime = true, c.keptAllYear = true;
+  });
+  add([](places::BirthClock& c) { c.ahead = true, c.aheadSeconds = 3600, c.keptAllYear = true; });
+  add([](places::BirthClock& c) { c.behind = true, c.abbreviation = "GMT"; });
+  add([](places::BirthClock& c) { c.behind = true; });
+  add([](places::BirthClock& c) { c.localMeanTime = true; });
+  add([](places::BirthClock& c) { c.kind = places::ClockKind::Skipped; });
+  add([](places::BirthClock& c) { c.kind = places::ClockKind::Repeated; });
+  add([](places::BirthClock& c) { c.kind = places::ClockKind::Repeated, c.later = true; });
+  for (const char* error : {"no clock history for this zone", "the date lies outside 1901-2050",
+                            "the longitude lies outside -180..180 degrees"})
+    add([error](places::BirthClock& c) { c.error = error; });
+  return clocks;
+}
+
 }  // namespace
 
 void Files() {
@@ -95,6 +146,15 @@ class TranslationsTest : public QObject {
           QStringLiteral("Months: ") + QString::fromUtf8(month.data(), qsizetype(month.size()));
       QVERIFY2(entries.sources.contains(key), qPrintable(key));
     }
+    // The clock sentences' templates, in summer and in winter of each half of the world.
+    QSet<QString> templates;
+    for (const places::BirthClock& clock : EveryKindOfClock())
+      for (const auto& [month, latitude] : {std::pair{1, 28.6}, {7, 28.6}, {1, -33.9}})
+        CollectTemplates(
+            places::ClockStatusWords(
+                {"Delhi", Noon(month), "Asia/Kolkata", "2026f", 77.2, latitude}, clock),
+            templates);
+    for (const QString& key : templates) QVERIFY2(entries.sources.contains(key), qPrintable(key));
   }
 
   void everyEntryFinished_data() { Files(); }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/words.h"
+
 namespace ui {
 
 namespace {
@@ -106,62 +108,75 @@ constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("Nakshatras", "Uttara Bhadrapada"),
     QT_TRANSLATE_NOOP("Nakshatras", "Revati")};
 
-// The fixed words of the clock sentences places/ writes (clock_status.cpp, place_entry.cpp)
-// and of the form's own hand-edit notes, each translated where it stands in a sentence: the
-// words between them (place names, dates, offsets, "to", "on") stay as written. The longest
-// come first, so that "war time, kept all year" goes whole before "war time".
-constexpr const char* kClockFragments[] = {
-    QT_TRANSLATE_NOOP("ClockStatus", " as you answered"),
-    QT_TRANSLATE_NOOP("ClockStatus", " did not exist there. Most likely it means "),
-    QT_TRANSLATE_NOOP("ClockStatus", " happened twice: the clocks went back from "),
-    QT_TRANSLATE_NOOP("ClockStatus", " minutes ahead"),
-    QT_TRANSLATE_NOOP("ClockStatus", " on the new clock ("),
-    QT_TRANSLATE_NOOP("ClockStatus", " the clocks jumped from "),
-    QT_TRANSLATE_NOOP("ClockStatus", ") would have shown as "),
-    QT_TRANSLATE_NOOP("ClockStatus", "), the moment the "),
+// The templates of the clock sentences and questions places/ writes as words
+// (clock_status.cpp, place_entry.cpp) and the form's hand-edit notes, each translated whole:
+// %1 .. %9 stand for the parts (place names, dates, times, offsets, zone ids, the clock's name).
+[[maybe_unused]] constexpr const char* kClockTemplates[] = {
+    //: a date: day, month, year
+    QT_TRANSLATE_NOOP("ClockStatus", "%1 %2 %3"),
+    //: place, date, time: why no clock could be read
+    QT_TRANSLATE_NOOP("ClockStatus", "%1, %2 %3: %4"),
+    //: place, date, time: the clock; tz data version, zone id
+    QT_TRANSLATE_NOOP("ClockStatus", "%1, %2 %3: %4; tz database %5, %6"),
     QT_TRANSLATE_NOOP("ClockStatus",
-                      ", but the state, country, coordinates and clock are those of "),
-    QT_TRANSLATE_NOOP("ClockStatus", ", or pick it from the atlas."),
-    QT_TRANSLATE_NOOP("ClockStatus", ", still summer time)"),
-    QT_TRANSLATE_NOOP("ClockStatus", ", the clock before the change, "),
-    QT_TRANSLATE_NOOP("ClockStatus", ". Keep them for "),
-    QT_TRANSLATE_NOOP("ClockStatus", ". The birth time stays as you typed it."),
-    QT_TRANSLATE_NOOP("ClockStatus", ". Which of the two was the birth?"),
+                      "%1, %2 %3: this time did not exist there: clocks went from %4 to %5; "
+                      "most likely it means %6 (%7); tz database %8, %9"),
     QT_TRANSLATE_NOOP("ClockStatus",
-                      ": the atlas no longer sets the clock; pick the city again to let it."),
-    QT_TRANSLATE_NOOP(
-        "ClockStatus",
-        ": the birth date is not a date of the calendar; the clock is left as it is."),
-    QT_TRANSLATE_NOOP("ClockStatus", "; most likely it means "),
-    QT_TRANSLATE_NOOP("ClockStatus", "; read as "),
-    QT_TRANSLATE_NOOP("ClockStatus", "; taken as the "),
-    QT_TRANSLATE_NOOP("ClockStatus", "; the reading will ask whether to keep them."),
-    QT_TRANSLATE_NOOP("ClockStatus", "; tz database "),
-    QT_TRANSLATE_NOOP(
-        "ClockStatus",
-        "City changed by hand: the state, country, coordinates and clock are still those of "),
-    QT_TRANSLATE_NOOP("ClockStatus", "City entered by hand"),
-    QT_TRANSLATE_NOOP("ClockStatus", "Clear them"),
-    QT_TRANSLATE_NOOP("ClockStatus", "Enter the state, country, coordinates and time zone of "),
-    QT_TRANSLATE_NOOP("ClockStatus", "Keep them"),
-    QT_TRANSLATE_NOOP("ClockStatus", "The City reads \""),
-    QT_TRANSLATE_NOOP("ClockStatus", "The first ("),
-    QT_TRANSLATE_NOOP("ClockStatus", "The place was changed elsewhere"),
-    QT_TRANSLATE_NOOP("ClockStatus", "The second ("),
-    QT_TRANSLATE_NOOP("ClockStatus", "ahead of standard time all year"),
-    QT_TRANSLATE_NOOP("ClockStatus", "ahead of standard time"),
-    QT_TRANSLATE_NOOP("ClockStatus", "clock before the change ("),
-    QT_TRANSLATE_NOOP("ClockStatus", "clocks were "),
-    QT_TRANSLATE_NOOP("ClockStatus", "double summer time"),
-    QT_TRANSLATE_NOOP("ClockStatus", "local mean time of "),
-    QT_TRANSLATE_NOOP("ClockStatus", "local mean time"),
-    QT_TRANSLATE_NOOP("ClockStatus", "no common clock yet: local mean time of "),
-    QT_TRANSLATE_NOOP("ClockStatus", "set back from the usual clock"),
-    QT_TRANSLATE_NOOP("ClockStatus", "standard time"),
-    QT_TRANSLATE_NOOP("ClockStatus", "summer time"),
+                      "%1, %2 %3: this time happened twice there, as clocks went back from %4 "
+                      "to %5; taken as the first, %6; tz database %7, %8"),
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "%1, %2 %3: this time happened twice there, as clocks went back from %4 "
+                      "to %5; taken as the second, %6; tz database %7, %8"),
+    //: offset, the clock's name
+    QT_TRANSLATE_NOOP("ClockStatus", "clocks were %1 (%2)"),
+    //: place, offset
+    QT_TRANSLATE_NOOP("ClockStatus", "no common clock yet: local mean time of %1, %2"),
+    QT_TRANSLATE_NOOP("ClockStatus", "summer time, %1 minutes ahead"),
     QT_TRANSLATE_NOOP("ClockStatus", "war time, kept all year"),
-    QT_TRANSLATE_NOOP("ClockStatus", "war time"),
-    QT_TRANSLATE_NOOP("ClockStatus", "winter time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "ahead of standard time all year"),
+    QT_TRANSLATE_NOOP("ClockStatus", "no clock history for this zone"),
+    QT_TRANSLATE_NOOP("ClockStatus", "the date lies outside 1901-2050"),
+    QT_TRANSLATE_NOOP("ClockStatus", "the longitude lies outside -180..180 degrees"),
+    QT_TRANSLATE_NOOP(
+        "ClockStatus",
+        "%1: the birth date is not a date of the calendar; the clock is left as it is."),
+    //: the status sentence, the time on the new clock
+    QT_TRANSLATE_NOOP("ClockStatus", "%1; read as %2 as you answered"),
+    //: what was done by hand
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "%1: the atlas no longer sets the clock; pick the city again to let it."),
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "City changed by hand: the state, country, coordinates and clock are still "
+                      "those of %1; the reading will ask whether to keep them."),
+    QT_TRANSLATE_NOOP(
+        "ClockStatus",
+        "Enter the state, country, coordinates and time zone of %1, or pick it from the atlas."),
+    //: city, date, clock times before and after the jump, the birth time, the time it most likely
+    //: means, new offset, old offset
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "In %1 on %2 the clocks jumped from %3 to %4, so %5 did not exist there. "
+                      "Most likely it means %6 on the new clock (%7), the moment the clock "
+                      "before the change (%8) would have shown as %5. The birth time stays as "
+                      "you typed it."),
+    //: time, offset
+    QT_TRANSLATE_NOOP("ClockStatus", "Take %1 %2"),
+    //: city, time, date, offsets before and after
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "In %1, %2 on %3 happened twice: the clocks went back from %4 to %5. "
+                      "Which of the two was the birth?"),
+    //: offset and zone
+    QT_TRANSLATE_NOOP("ClockStatus", "The first (%1, still summer time)"),
+    //: offset and zone
+    QT_TRANSLATE_NOOP("ClockStatus", "The first (%1)"),
+    //: offset and zone
+    QT_TRANSLATE_NOOP("ClockStatus", "The second (%1)"),
+    //: the City typed, the place picked
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "The City reads \"%1\", but the state, country, coordinates and clock are "
+                      "those of %2. Keep them for %1?"),
+    QT_TRANSLATE_NOOP("ClockStatus", "Keep them"), QT_TRANSLATE_NOOP("ClockStatus", "Clear them"),
+    QT_TRANSLATE_NOOP("ClockStatus", "The place was changed elsewhere"),
+    QT_TRANSLATE_NOOP("ClockStatus", "City entered by hand"),
     QT_TRANSLATE_NOOP("ClockStatus", "State entered by hand"),
     QT_TRANSLATE_NOOP("ClockStatus", "Country entered by hand"),
     QT_TRANSLATE_NOOP("ClockStatus", "Longitude entered by hand"),
@@ -169,9 +184,22 @@ constexpr const char* kClockFragments[] = {
     QT_TRANSLATE_NOOP("ClockStatus", "Daylight saving set by hand"),
     QT_TRANSLATE_NOOP("ClockStatus", "Longitude set by hand"),
     QT_TRANSLATE_NOOP("ClockStatus", "Latitude set by hand"),
-    QT_TRANSLATE_NOOP("ClockStatus", "Time zone chosen by hand"),
-    QT_TRANSLATE_NOOP("ClockStatus", "this time did not exist there: clocks went from "),
-    QT_TRANSLATE_NOOP("ClockStatus", "this time happened twice there, as clocks went back from ")};
+    QT_TRANSLATE_NOOP("ClockStatus", "Time zone chosen by hand")};
+
+// The clock used, as the result and the page show it ("UTC+6:30, war time, Asia/Kolkata"): a
+// list, its clock's name translated where it stands. The longest come first, so that "summer
+// time" goes whole before a shorter name inside it.
+constexpr const char* kClockNames[] = {
+    QT_TRANSLATE_NOOP("ClockStatus", ", the clock before the change, "),
+    QT_TRANSLATE_NOOP("ClockStatus", "set back from the usual clock"),
+    QT_TRANSLATE_NOOP("ClockStatus", "ahead of standard time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "double summer time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "local mean time"),
+    QT_TRANSLATE_NOOP("ClockStatus", " minutes ahead"),
+    QT_TRANSLATE_NOOP("ClockStatus", "standard time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "summer time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "winter time"),
+    QT_TRANSLATE_NOOP("ClockStatus", "war time")};
 
 // The rows of the zone list (core/zone_table.cpp), each whole: the words are translated, the
 // abbreviation and the offset kept.
@@ -281,19 +309,36 @@ QString WithMonthNames(QString text) {
 }
 
 QString ClockText(const QString& text) {
-  const QString whole = QCoreApplication::translate("ClockStatus", text.toUtf8().constData());
-  if (whole != text) return whole;
-  // In English nothing is translated; the sentence stays as places/ wrote it.
-  std::vector<std::string_view> fragments(std::begin(kClockFragments), std::end(kClockFragments));
-  std::stable_sort(fragments.begin(), fragments.end(),
-                   [](std::string_view a, std::string_view b) { return a.size() > b.size(); });
+  // In English nothing is translated; the list stays as places/ wrote it.
   QString translated = text;
-  for (std::string_view fragment : fragments) {
-    const QString source = QString::fromUtf8(fragment.data(), qsizetype(fragment.size()));
-    const QString target = QCoreApplication::translate("ClockStatus", fragment.data());
+  for (const char* name : kClockNames) {
+    const QString source = QString::fromUtf8(name);
+    const QString target = QCoreApplication::translate("ClockStatus", name);
     if (target != source) translated.replace(source, target);
   }
-  return WithMonthNames(translated);
+  return translated;
+}
+
+QString WordsText(const core::Words& words) {
+  const QString pattern = QString::fromStdString(words.pattern);
+  if (!words.translated) return pattern;
+  QString translated = QCoreApplication::translate("ClockStatus", words.pattern.c_str());
+  // A month's name is translated where the months are.
+  if (translated == pattern && words.parts.empty())
+    translated = QCoreApplication::translate("Months", words.pattern.c_str());
+  QString out;
+  for (qsizetype i = 0; i < translated.size(); ++i) {
+    const QChar c = translated[i];
+    const int digit = i + 1 < translated.size() ? translated[i + 1].digitValue() : -1;
+    if (c == QLatin1Char('%') && digit >= 1) {
+      if (static_cast<std::size_t>(digit) <= words.parts.size())
+        out += WordsText(words.parts[static_cast<std::size_t>(digit - 1)]);
+      ++i;
+      continue;
+    }
+    out += c;
+  }
+  return out;
 }
 
 QString ZoneRowText(std::string_view row) {

@@ -6,6 +6,10 @@
 #include <QString>
 #include <string_view>
 
+namespace core {
+struct Words;
+}
+
 namespace ui {
 
 // A message of the entries' checks ("Please Select Time Zone"), context "Messages".
@@ -20,10 +24,14 @@ QString SheetCaption(const QString& caption);
 // program's own names of the language in use (context "Months").
 QString WithMonthNames(QString text);
 
-// A clock sentence of places/ (the form's status line, its questions and their answers, the
-// clock used): translated whole where the translations hold it, else its fixed words one by
-// one (context "ClockStatus"); the place names, dates and offsets in it stay as written.
+// The clock used, as places/ lists it for the result and the page ("UTC+6:30, war time,
+// Asia/Kolkata"), with the clock's name translated (context "ClockStatus").
 QString ClockText(const QString& text);
+
+// A sentence places/ writes as words (the form's status line, its questions and their
+// answers): its template translated whole (context "ClockStatus", a month's name "Months"),
+// then filled with its parts, each translated the same way; the fixed parts stay as written.
+QString WordsText(const core::Words& words);
 
 // A row of the form's zone list ("Indian Time,IST,+5.3"), context "Zones".
 QString ZoneRowText(std::string_view row);

@@ -112,15 +112,15 @@ void PlacePicker::BuildStatusArea(QWidget& form) {
   status_->setFixedHeight(status_->fontMetrics().lineSpacing() * 2 + 2);
   status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   row->addWidget(status_, 1);
-  // ClockText translates the sentence shown, and again in a new language.
-  SetStatus(QString::fromUtf8(QT_TRANSLATE_NOOP(
+  // WordsText translates the sentence shown, and again in a new language.
+  SetStatus(core::Phrase(QT_TRANSLATE_NOOP(
       "ClockStatus",
       "Type the city of birth to choose it from the offline atlas: its coordinates, zone and "
       "daylight saving then follow from the birth date and time.")));
   WhenTranslated(status_, [this] {
     status_->setAccessibleName(
         QCoreApplication::translate("PlacePicker", "Place and clock status"));
-    status_->SetSentence(ClockText(statusSource_));
+    status_->SetSentence(WordsText(statusWords_));
   });
 }
 
@@ -154,11 +154,12 @@ void PlacePicker::Search(const QString& text) {
     atlas_.emplace(loader_());
     completer_->popup()->installEventFilter(this);  // after the completer's own: runs first
     if (!atlas_->ok())
-      SetStatus(QCoreApplication::translate(
-                    "PlacePicker",
-                    "The offline atlas could not be read (%1); enter the place, its "
-                    "coordinates and zone by hand.")
-                    .arg(QString::fromStdString(atlas_->problem())));
+      SetStatus(core::Fixed(QCoreApplication::translate(
+                                "PlacePicker",
+                                "The offline atlas could not be read (%1); enter the place, its "
+                                "coordinates and zone by hand.")
+                                .arg(QString::fromStdString(atlas_->problem()))
+                                .toStdString()));
   }
   if (!atlas_->ok()) return;
   const QByteArray query = text.toUtf8();
@@ -236,7 +237,7 @@ void PlacePicker::Decide() {
     dst_->setChecked(shown->dst);
   }
   if (entry_->mode() == places::EntryMode::Atlas) entry_->Filled(Read());
-  SetStatus(Text(entry_->status()));
+  SetStatus(entry_->statusWords());
 }
 
 // The extra entry after the zone rows is there only while the atlas decides an exact offset;
@@ -276,13 +277,13 @@ void PlacePicker::HandEdit(const QString& what) {
   if (!entry_ || entry_->mode() != places::EntryMode::Atlas) return;
   entry_->HandEdit(what.toStdString());
   ShowExactEntry();
-  SetStatus(Text(entry_->status()));
+  SetStatus(entry_->statusWords());
 }
 
 void PlacePicker::CityEdited() {
   if (!entry_ || entry_->mode() != places::EntryMode::Atlas) return;
   entry_->CityEdited(Read());
-  SetStatus(Text(entry_->status()));
+  SetStatus(entry_->statusWords());
 }
 
 bool PlacePicker::Ask(bool leavingTimeLists) {
@@ -292,8 +293,8 @@ bool PlacePicker::Ask(bool leavingTimeLists) {
   bool go = true;
   while (const auto question = entry_->Pending(Read(), leavingTimeLists)) {
     QStringList options;
-    for (const std::string& option : question->options) options << ClockText(Text(option));
-    const int answer = dialogs_.AskChoice(form_, ClockText(Text(question->text)), options);
+    for (const core::Words& option : question->options) options << WordsText(option);
+    const int answer = dialogs_.AskChoice(form_, WordsText(question->text), options);
     if (answer < 0 || answer >= options.size()) {
       go = false;  // Cancel: nothing changes
       break;
@@ -317,7 +318,7 @@ void PlacePicker::ClearPlace() {
   ShowExactEntry();
   zone_->setCurrentIndex(-1);
   dst_->setChecked(false);
-  SetStatus(Text(entry_->status()));
+  SetStatus(entry_->statusWords());
   state_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -349,9 +350,9 @@ places::FormPlace PlacePicker::Read() const {
           north_->isChecked(), zone_->currentIndex(), dst_->isChecked()};
 }
 
-void PlacePicker::SetStatus(const QString& text) {
-  statusSource_ = text;
-  status_->SetSentence(ClockText(text));
+void PlacePicker::SetStatus(const core::Words& words) {
+  statusWords_ = words;
+  status_->SetSentence(WordsText(words));
 }
 
 }  // namespace ui

@@ -86,7 +86,7 @@ class PlacePicker : public QObject {
   void ClearPlace();
   std::optional<std::chrono::local_seconds> BirthTime() const;
   places::FormPlace Read() const;
-  void SetStatus(const QString& text);
+  void SetStatus(const core::Words& words);
 
   Dialogs& dialogs_;
   QWidget* form_;
@@ -97,7 +97,7 @@ class PlacePicker : public QObject {
 
   QWidget* statusArea_ = nullptr;
   TwoLineLabel* status_ = nullptr;
-  QString statusSource_;  // the status sentence as written, translated where it is shown
+  core::Words statusWords_;  // the status sentence as written, translated where it is shown
   PlaceList* list_ = nullptr;
   QCompleter* completer_ = nullptr;
   QString typed_;  // what the person typed, restored when the list is dismissed
