@@ -34,7 +34,8 @@ std::optional<QString> SkippedTimeProblem(const core::BirthValue& birth,
   const places::BirthClock clock = places::BirthClocks().At(place->zone, birth.local, longitude);
   if (!places::SkippedTimeOf(clock, birth.local)) return std::nullopt;
   const std::string tz = places::TzDataVersion();
-  return QString::fromStdString(places::ClockStatus(
+  // In the language asked for, as the other refusals.
+  return WordsText(places::ClockStatusWords(
       {birth.city, birth.local, place->zone, tz, longitude, birth.latitude.Signed()}, clock));
 }
 
