@@ -15,8 +15,6 @@ struct Words {
   std::string pattern;
   std::vector<Words> parts;
   bool translated = true;
-
-  friend bool operator==(const Words&, const Words&) = default;
 };
 
 // A fixed part: shown as it is in every language.

@@ -10,19 +10,16 @@ namespace places {
 
 namespace chr = std::chrono;
 
-std::string DateText(chr::local_days day) {
-  const chr::year_month_day ymd(day);
-  return std::to_string(static_cast<unsigned>(ymd.day())) + " " +
-         std::string(core::MonthName(static_cast<int>(static_cast<unsigned>(ymd.month())))) + " " +
-         std::to_string(static_cast<int>(ymd.year()));
-}
-
 core::Words DateWords(chr::local_days day) {
   const chr::year_month_day ymd(day);
   return core::Phrase("%1 %2 %3", {core::Fixed(std::to_string(static_cast<unsigned>(ymd.day()))),
                                    core::Phrase(std::string(core::MonthName(
                                        static_cast<int>(static_cast<unsigned>(ymd.month()))))),
                                    core::Fixed(std::to_string(static_cast<int>(ymd.year())))});
+}
+
+std::string DateText(chr::local_days day) {
+  return core::English(DateWords(day));
 }
 
 std::string TimeText(chr::local_seconds t) {
@@ -105,34 +102,34 @@ core::Words ClockStatusWords(const ClockQuestion& q, const BirthClock& clock) {
   using core::Phrase;
   // Every sentence starts with the place, the date and the time (%1 %2 %3) and, but for an
   // error, ends with the tz data's version and the zone.
-  std::vector<core::Words> parts = {Fixed(std::string(q.place)),
-                                    DateWords(chr::floor<chr::days>(q.local)),
-                                    Fixed(TimeText(q.local))};
-  const auto with = [&parts](std::vector<core::Words> more) {
-    for (core::Words& part : more) parts.push_back(std::move(part));
-    return parts;
+  const auto sentence = [&q](const char* pattern, std::vector<core::Words> rest) {
+    std::vector<core::Words> parts = {Fixed(std::string(q.place)),
+                                      DateWords(chr::floor<chr::days>(q.local)),
+                                      Fixed(TimeText(q.local))};
+    parts.insert(parts.end(), rest.begin(), rest.end());
+    return Phrase(pattern, std::move(parts));
   };
   const core::Words version = Fixed(std::string(q.tzVersion));
   const core::Words zone = Fixed(std::string(q.zoneId));
-  if (!clock.error.empty()) return Phrase("%1, %2 %3: %4", with({Phrase(clock.error)}));
+  if (!clock.error.empty()) return sentence("%1, %2 %3: %4", {Phrase(clock.error)});
   const chr::local_seconds change{chr::seconds(clock.changeUtc)};
   const auto before = Fixed(TimeText(change + chr::seconds(clock.offsetBeforeSeconds)));
   const auto after = Fixed(TimeText(change + chr::seconds(clock.offsetAfterSeconds)));
   if (clock.kind == ClockKind::Skipped) {
     const auto meant = q.local + chr::seconds(clock.offsetAfterSeconds - clock.offsetBeforeSeconds);
-    return Phrase(
+    return sentence(
         "%1, %2 %3: this time did not exist there: clocks went from %4 to %5; most likely it "
         "means %6 (%7); tz database %8, %9",
-        with({before, after, Fixed(TimeText(meant)), Fixed(UtcOffsetText(clock.offsetAfterSeconds)),
-              version, zone}));
+        {before, after, Fixed(TimeText(meant)), Fixed(UtcOffsetText(clock.offsetAfterSeconds)),
+         version, zone});
   }
   if (clock.kind == ClockKind::Repeated)
-    return Phrase(clock.later ? "%1, %2 %3: this time happened twice there, as clocks went back "
-                                "from %4 to %5; taken as the second, %6; tz database %7, %8"
-                              : "%1, %2 %3: this time happened twice there, as clocks went back "
-                                "from %4 to %5; taken as the first, %6; tz database %7, %8",
-                  with({before, after, ClockWords(clock, q), version, zone}));
-  return Phrase("%1, %2 %3: %4; tz database %5, %6", with({ClockWords(clock, q), version, zone}));
+    return sentence(clock.later ? "%1, %2 %3: this time happened twice there, as clocks went back "
+                                  "from %4 to %5; taken as the second, %6; tz database %7, %8"
+                                : "%1, %2 %3: this time happened twice there, as clocks went back "
+                                  "from %4 to %5; taken as the first, %6; tz database %7, %8",
+                    {before, after, ClockWords(clock, q), version, zone});
+  return sentence("%1, %2 %3: %4; tz database %5, %6", {ClockWords(clock, q), version, zone});
 }
 
 std::string ClockStatus(const ClockQuestion& q, const BirthClock& clock) {
