@@ -4,7 +4,10 @@
 // ordering the parts as it writes them, and then fill the parts in; English() gives the
 // English sentence itself.
 
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace core {
@@ -27,8 +30,12 @@ inline Words Phrase(std::string pattern, std::vector<Words> parts = {}) {
   return {std::move(pattern), std::move(parts), true};
 }
 
-// The English sentence: each %1 .. %9 of the pattern replaced by its part (a % before anything
-// else is kept).
+// `pattern` (UTF-8) with each %1 .. %9 replaced by part(0) .. part(8) where that part is one of
+// `count`, and left out where it is not; a % before anything else is kept.
+std::string FillPattern(std::string_view pattern, std::size_t count,
+                        const std::function<std::string(std::size_t)>& part);
+
+// The English sentence: the pattern filled with its parts in English.
 std::string English(const Words& words);
 
 }  // namespace core

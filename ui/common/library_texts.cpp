@@ -326,19 +326,9 @@ QString WordsText(const core::Words& words) {
   // A month's name is translated where the months are.
   if (translated == pattern && words.parts.empty())
     translated = QCoreApplication::translate("Months", words.pattern.c_str());
-  QString out;
-  for (qsizetype i = 0; i < translated.size(); ++i) {
-    const QChar c = translated[i];
-    const int digit = i + 1 < translated.size() ? translated[i + 1].digitValue() : -1;
-    if (c == QLatin1Char('%') && digit >= 1) {
-      if (static_cast<std::size_t>(digit) <= words.parts.size())
-        out += WordsText(words.parts[static_cast<std::size_t>(digit - 1)]);
-      ++i;
-      continue;
-    }
-    out += c;
-  }
-  return out;
+  return QString::fromStdString(core::FillPattern(
+      translated.toStdString(), words.parts.size(),
+      [&words](std::size_t i) { return WordsText(words.parts[i]).toStdString(); }));
 }
 
 QString ZoneRowText(std::string_view row) {
