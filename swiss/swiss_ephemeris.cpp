@@ -257,19 +257,25 @@ SunTimes ComputeSunTimes(year_month_day localDate, seconds utcOffset, Place plac
   const int32 rule = settings.sunrise == SunriseRule::DiscCentre ? SE_BIT_HINDU_RISING : 0;
   double geopos[3] = {place.longitudeEast, place.latitude, 0};
 
-  // The first event from the moment on, if it falls within the date; -2 is the library's
+  // The first event from the moment on, if it falls before `until`; -2 is the library's
   // answer for a Sun that does not cross the horizon (circumpolar).
-  const auto next = [&](double from, int32 event, std::optional<double>& when) {
+  const auto next = [&](double from, int32 event, double until, std::optional<double>& when) {
     char message[AS_MAXCH] = "";
     double t = 0;
     const int32 status = swe.rise_trans(from, SE_SUN, nullptr, ephemeris, event | rule, geopos,
                                         kPressureHpa, kTemperatureC, &t, message);
     if (status < 0 && status != -2) out.error = LibraryError("sunrise", message);
-    if (status == 0 && t < end) when = t;
+    if (status == 0 && t < until) when = t;
     return out.error.empty();
   };
+  // The sunset closes the day the sunrise opened, on whatever date it falls: in the summers
+  // near the polar circles after midnight (Fairbanks, 22 June 2000: 00:47 the next date), as
+  // the built-in formulas have it. A Sun that rose and stays up for a day has begun a
+  // midnight sun; without a sunrise the date's first sunset is the one.
   std::optional<double> rise, set;
-  if (!next(start, SE_CALC_RISE, rise) || !next(rise.value_or(start), SE_CALC_SET, set)) return out;
+  if (!next(start, SE_CALC_RISE, end, rise) ||
+      !next(rise.value_or(start), SE_CALC_SET, rise ? *rise + 1 : end, set))
+    return out;
   if (rise) out.sunrise = ToSysSeconds(*rise);
   if (set) out.sunset = ToSysSeconds(*set);
 

@@ -52,7 +52,7 @@ struct Positions {
 // What the Sun did on a local civil date (from local midnight to the next).
 enum class SunDay {
   RisesAndSets,
-  RisesOnly,   // rises and stays up past midnight (a midnight sun begins)
+  RisesOnly,   // rises and stays up for a day (a midnight sun begins)
   SetsOnly,    // sets and does not rise again before midnight (a midnight sun ends)
   NeverSets,   // polar day: up from midnight to midnight
   NeverRises,  // polar night
@@ -62,7 +62,8 @@ struct SunTimes {
   std::string error;  // empty when computed
   SunDay day = SunDay::RisesAndSets;
   // Universal time to the nearest second. The sunrise is the first of the date; the sunset
-  // the first after that sunrise (after midnight when there is none), within the date.
+  // the first after that sunrise, within a day of it and so perhaps on the next date (after
+  // midnight when there is no sunrise, and then within the date).
   std::optional<std::chrono::sys_seconds> sunrise, sunset;
   bool fromFiles = false;
 };
