@@ -67,6 +67,9 @@ struct BirthRecord {
   // With the Swiss Ephemeris: whether its files served every position and sun time (false:
   // its analytical ephemeris did, for some or all). False with the built-in formulas.
   bool EphemerisFiles = false;
+  // With the Swiss Ephemeris: per body, Sun .. Ketu, whether its files gave the position
+  // (false: its analytical ephemeris did). All false with the built-in formulas.
+  std::array<bool, 9> BodyFromFiles{};
 
   // Sunrise, sunset and the birth moment, local civil time.
   std::array<DateTime, 3> SunTimes;

@@ -108,9 +108,12 @@ const core::SwissSettings* SwissChoice(const core::BirthValue& b) {
   return c && c->ephemeris == core::EphemerisChoice::Swiss ? &c->swiss : nullptr;
 }
 
-void ComputeChart(const core::BirthValue& b, BirthRecord& r, ResultSheet& sheet) {
-  if (const auto* swiss = SwissChoice(b)) {
-    if (SwissPositions(b, *swiss, r)) chakra::FillPatakiChakra(r, sheet);
+void ComputeChart(const core::BirthValue& b, const SwissSky* swissSky, BirthRecord& r,
+                  ResultSheet& sheet) {
+  if (SwissChoice(b)) {
+    if (!swissSky) return;
+    WriteSwissPositions(*swissSky, r);
+    chakra::FillPatakiChakra(r, sheet);
     return;
   }
   r.EphemerisFiles = false;
@@ -152,9 +155,10 @@ void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
 
 // Sunrise and sunset of the birth date and of its two neighbours; returns what the Sun did
 // on each (previous day, birth date, next day).
-std::array<SunDay, 3> ComputeSunTimes(const core::BirthValue& b, BirthRecord& r) {
-  if (const auto* swiss = SwissChoice(b)) return SwissSunTimes(b, *swiss, r);
+std::array<SunDay, 3> ComputeSunTimes(const core::BirthValue& b, const SwissSky* swissSky,
+                                      BirthRecord& r) {
   std::array<SunDay, 3> days{SunDay::RisesAndSets, SunDay::RisesAndSets, SunDay::RisesAndSets};
+  if (SwissChoice(b)) return swissSky ? WriteSwissSunTimes(*swissSky, r) : days;
   const local_days birthDay = floor<std::chrono::days>(b.local);
   std::array<DateTime*, 6> targets{&r.PrevSunrise, &r.PrevSunset,  &r.Sunrise,
                                    &r.Sunset,      &r.NextSunrise, &r.NextSunset};
@@ -232,12 +236,15 @@ std::string DateTimeText(LocalTime t) {
   return text;
 }
 
-void RunReading(const core::BirthValue& birth, BirthRecord& r, ResultSheet& sheet) {
+namespace {
+
+void RunReading(const core::BirthValue& birth, const SwissSky* swissSky, BirthRecord& r,
+                ResultSheet& sheet) {
   CopyBirth(birth, r);
-  ComputeChart(birth, r, sheet);
+  ComputeChart(birth, swissSky, r, sheet);
   WritePersonalDetails(birth, r, sheet);
   WriteWeekday(r, sheet);
-  const auto sunDays = ComputeSunTimes(birth, r);
+  const auto sunDays = ComputeSunTimes(birth, swissSky, r);
   FindPeriodLords(r, sheet, sunDays);
   sheet.SetCaption(core::Slot("blPeriodDisplay"), HoursMinutes(r.PeriodSeconds));
   sheet.SetCaption(core::Slot("lblYamradhaDisplay"),
@@ -246,14 +253,32 @@ void RunReading(const core::BirthValue& birth, BirthRecord& r, ResultSheet& shee
   chakra::ComposeVedhaReading(r, sheet);
 }
 
+}  // namespace
+
+void RunReading(const core::BirthValue& birth, BirthRecord& r, ResultSheet& sheet) {
+  std::optional<SwissSky> swissSky;
+  if (const auto* swiss = SwissChoice(birth))
+    if (auto sky = ComputeSwissSky(birth, *swiss); auto* computed = std::get_if<SwissSky>(&sky))
+      swissSky = std::move(*computed);
+  RunReading(birth, swissSky ? &*swissSky : nullptr, r, sheet);
+}
+
 std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSheet& sheet) {
   auto parsed = ParseBirth(e);
   if (auto* refusal = std::get_if<Refusal>(&parsed)) return std::move(*refusal);
   // Without its library the Swiss Ephemeris would leave the chart empty: say so instead.
-  if (SwissChoice(std::get<core::BirthValue>(parsed)))
+  const auto& birth = std::get<core::BirthValue>(parsed);
+  std::optional<SwissSky> swissSky;
+  if (const auto* swiss = SwissChoice(birth)) {
     if (std::string why = swiss::Unavailable(); !why.empty())
       return Refusal{std::move(why), MessageIcon::Error, std::nullopt};
-  RunReading(std::get<core::BirthValue>(parsed), r, sheet);
+    // A library that fails refuses the reading: the record keeps no half of two charts.
+    auto sky = ComputeSwissSky(birth, *swiss);
+    if (auto* why = std::get_if<std::string>(&sky))
+      return Refusal{std::move(*why), MessageIcon::Error, std::nullopt};
+    swissSky = std::move(std::get<SwissSky>(sky));
+  }
+  RunReading(birth, swissSky ? &*swissSky : nullptr, r, sheet);
   return std::nullopt;
 }
 

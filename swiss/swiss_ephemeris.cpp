@@ -3,8 +3,10 @@
 #include <dlfcn.h>
 #include <swephexp.h>  // declarations and constants only: the library is loaded on first use
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <mutex>
 
 #include "ephemeris/angles.h"
@@ -121,19 +123,138 @@ std::string PlaceError(Place p) {
   return {};
 }
 
+// What the sessions share, read and written under their lock: the folder of the files, and
+// the span of the planets' file known to answer (see EphemerisFor).
+struct Shared {
+  std::string folder = OPC_SWE_EPHE_DIR;
+  bool pathSet = false;
+  double coveredFrom = 0, coveredTo = -1;
+};
+
+std::mutex& Mutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+Shared& SharedState() {
+  static Shared shared;
+  return shared;
+}
+
+// The file of the library's message ("Ephemeris file /usr/.../sepl_18.se1 is damaged"), by
+// its name alone; else the file the library last read for the body: its planets' file
+// (index 0) or its Moon's (1, which also gives the true node).
+std::string FileNamed(const Library& swe, const char* message, int fileIndex) {
+  const std::string text = message;
+  if (const auto end = text.find(".se1"); end != std::string::npos) {
+    const auto start = text.find_last_of(" '/", end);
+    return text.substr(start == std::string::npos ? 0 : start + 1, end + 4 - (start + 1));
+  }
+  double from = 0, to = 0;
+  int number = 0;
+  const char* path = swe.get_current_file_data(fileIndex, &from, &to, &number);
+  if (!path || !*path) return {};
+  const std::string name = path;
+  return name.substr(name.find_last_of('/') + 1);
+}
+
+int FileIndexOf(int body) {
+  return body == SE_MOON || body == SE_TRUE_NODE ? 1 : 0;
+}
+
+// How far a body from the files may stand from the analytical ephemeris: four times the
+// largest difference measured between the two over 1800 to 2399 (3000 random moments: Sun
+// 0.10", Moon 4.3", Mercury to Saturn 1.3", mean node 0.001", true node 48"; the speeds of
+// Mercury to Saturn 1.2e-5 degrees a day). Further off, the file's coefficients are damaged.
+double ArcsecondsWithin(int body) {
+  switch (body) {
+    case SE_MOON:
+      return 18;
+    case SE_TRUE_NODE:
+      return 200;
+    case SE_MEAN_NODE:
+      return 1;
+    default:
+      return 5;
+  }
+}
+constexpr double kSpeedWithin = 5e-5;  // degrees a day, Mercury to Saturn
+
+// Whether the body's file is open and holds the moment. The library returns the files' flag
+// for a Moon it took from the analytical ephemeris because its file is missing, and says so
+// in its message only the first time (".. not found .. using Moshier eph. for moon"); its
+// open file tells every time. The mean node is a formula of time, from no file.
+bool FileHolds(const Library& swe, int body, double jd) {
+  if (body == SE_MEAN_NODE) return true;
+  double from = 0, to = 0;
+  int number = 0;
+  return swe.get_current_file_data(FileIndexOf(body), &from, &to, &number) && from <= jd &&
+         jd <= to;
+}
+
+// One body with the flags: from the files, held against the analytical ephemeris. With the
+// error and the file at fault where the library failed or the file is damaged.
+struct Body {
+  double xx[6]{};
+  bool fromFiles = false;
+  std::string error, file;
+};
+
+Body Calculate(const Library& swe, double jd, int body, int32 flags) {
+  Body out;
+  char message[AS_MAXCH] = "";
+  const int32 used = swe.calc_ut(jd, body, flags, out.xx, message);
+  if (used < 0) {
+    out.error = LibraryError("body", message);
+    out.file = FileNamed(swe, message, FileIndexOf(body));
+    return out;
+  }
+  out.fromFiles = (flags & SEFLG_SWIEPH) && (used & SEFLG_SWIEPH) && FileHolds(swe, body, jd);
+  if (!out.fromFiles) return out;
+  // Named before the analytical ephemeris is asked, which lets go of the library's file data.
+  // Every body's place is seen from the Earth, which the planets' file gives with the Moon's
+  // help: where the Moon is wrong too, its file is at fault.
+  const std::string ownFile = FileNamed(swe, "", FileIndexOf(body));
+  const std::string moonFile = FileNamed(swe, "", FileIndexOf(SE_MOON));
+  const auto off = [&](int which, const double* files, int32 withFlags) {
+    double moshier[6];
+    char ignored[AS_MAXCH] = "";
+    if (swe.calc_ut(jd, which, (withFlags & ~SEFLG_SWIEPH) | SEFLG_MOSEPH, moshier, ignored) < 0)
+      return 0.0;  // nothing to hold it against
+    const double apart = std::abs(std::remainder(files[0] - moshier[0], 360.0)) * 3600;
+    const bool planet = which >= SE_MERCURY && which <= SE_SATURN;
+    const bool speedOff =
+        planet && (withFlags & SEFLG_SPEED) && std::abs(files[3] - moshier[3]) > kSpeedWithin;
+    return apart > ArcsecondsWithin(which) || speedOff ? std::max(apart, 1.0) : 0.0;
+  };
+  const double apart = off(body, out.xx, flags);
+  if (apart == 0) return out;
+  out.file = ownFile;
+  if (body != SE_MOON && moonFile != ownFile) {
+    double moon[6];
+    if (swe.calc_ut(jd, SE_MOON, flags & ~SEFLG_SPEED, moon, message) >= 0 &&
+        off(SE_MOON, moon, flags & ~SEFLG_SPEED) > 0)
+      out.file = moonFile;
+  }
+  out.error = "Swiss Ephemeris, body " + std::to_string(body) + ": " + out.file + " gives " +
+              std::to_string(apart) + "\" from the analytical ephemeris";
+  return out;
+}
+
 // The one place that loads and configures the library, which keeps its settings process-wide:
 // a session holds the lock for one whole computation, loads the library (on first use), sets
-// the path (once) and the ayanamsa itself, so nothing another caller set can leak into a result.
+// the path (when it is new) and the ayanamsa itself, so nothing another caller set can leak
+// into a result.
 class Session {
  public:
   // Without the library, error() says why and nothing else may be called.
   explicit Session(const Settings& settings) : lock_(Mutex()), swe_(LoadLibrary(error_)) {
     if (!swe_) return;
-    static bool pathSet = false;
-    if (!pathSet) {
+    Shared& shared = SharedState();
+    if (!shared.pathSet) {
       // Explicitly: the library's own search starts in the working folder.
-      swe_->set_ephe_path(OPC_SWE_EPHE_DIR);
-      pathSet = true;
+      swe_->set_ephe_path(shared.folder.c_str());
+      shared.pathSet = true;
     }
     swe_->set_sid_mode(SiderealMode(settings.ayanamsa), 0, 0);
   }
@@ -141,36 +262,38 @@ class Session {
   const std::string& error() const { return error_; }
   const Library& swe() const { return *swe_; }
 
-  // The files where they hold both moments, the analytical ephemeris otherwise. The Sun asks
-  // the files: the library answers with the Moshier flag where they are missing, unreadable
-  // or end (their first moment is 1 January 1800, 0 h TT). Asking costs a tenth of a sunrise
-  // search, so the span of the planets' file that answered is kept, less a day at each end
-  // (more than the difference of TT and UT in its years), and moments inside it need not ask;
-  // the library keeps that file open once read.
-  int32 EphemerisFor(double firstJd, double lastJd) const {
-    static double coveredFrom = 0, coveredTo = -1;  // read and written under the lock
-    if (coveredFrom <= firstJd && lastJd <= coveredTo) return SEFLG_SWIEPH;
+  // The files where they hold both moments, the analytical ephemeris where the library falls
+  // back to it by itself; 0 with the error and the file named where it fails. The Sun asks
+  // the files: the library answers with the Moshier flag where they are missing or end (their
+  // first moment is 1 January 1800, 0 h TT), with an error where one cannot be read. Asking
+  // costs a tenth of a sunrise search, so the span of the planets' file that answered is
+  // kept, less a day at each end (more than the difference of TT and UT in its years), and
+  // moments inside it need not ask; the library keeps that file open once read.
+  int32 EphemerisFor(double firstJd, double lastJd, std::string& error, std::string& file) const {
+    Shared& shared = SharedState();
+    if (shared.coveredFrom <= firstJd && lastJd <= shared.coveredTo) return SEFLG_SWIEPH;
     double xx[6];
     char message[AS_MAXCH] = "";
     for (const double jd : {firstJd, lastJd}) {
       const int32 used = swe_->calc_ut(jd, SE_SUN, SEFLG_SWIEPH, xx, message);
-      if (used < 0 || !(used & SEFLG_SWIEPH)) return SEFLG_MOSEPH;
+      if (used < 0) {
+        error = LibraryError("Sun", message);
+        file = FileNamed(*swe_, message, 0);
+        return 0;
+      }
+      if (!(used & SEFLG_SWIEPH)) return SEFLG_MOSEPH;
     }
     double fileStart = 0, fileEnd = 0;
     int number = 0;
     if (swe_->get_current_file_data(0, &fileStart, &fileEnd, &number) && fileStart <= lastJd &&
         lastJd <= fileEnd) {
-      coveredFrom = fileStart + 1;
-      coveredTo = fileEnd - 1;
+      shared.coveredFrom = fileStart + 1;
+      shared.coveredTo = fileEnd - 1;
     }
     return SEFLG_SWIEPH;
   }
 
  private:
-  static std::mutex& Mutex() {
-    static std::mutex mutex;
-    return mutex;
-  }
   std::lock_guard<std::mutex> lock_;
   std::string error_;
   const Library* swe_;
@@ -204,26 +327,30 @@ Positions ComputePositions(sys_seconds universalTime, Place place, const Setting
   const Session session(settings);
   if (out.error = session.error(); !out.error.empty()) return out;
   const Library& swe = session.swe();
-  const int32 ephemeris = session.EphemerisFor(jd, jd);
-  out.fromFiles = ephemeris == SEFLG_SWIEPH;
+  const int32 ephemeris = session.EphemerisFor(jd, jd, out.error, out.file);
+  if (!ephemeris) return out;
   const int32 flags = ephemeris | SEFLG_SIDEREAL | SEFLG_SPEED;
   char message[AS_MAXCH] = "";
   double xx[6];
-
-  const auto calculate = [&](int body, const char* name) {
-    const int32 used = swe.calc_ut(jd, body, flags, xx, message);
-    if (used < 0) out.error = LibraryError(name, message);
-    if (!(used & SEFLG_SWIEPH)) out.fromFiles = false;
-    return used >= 0;
+  const auto calculate = [&](int body, int slot) {
+    Body b = Calculate(swe, jd, body, flags);
+    out.error = std::move(b.error);
+    out.file = std::move(b.file);
+    out.bodyFromFiles[static_cast<std::size_t>(slot)] = b.fromFiles;
+    std::copy(std::begin(b.xx), std::end(b.xx), xx);
+    return out.error.empty();
   };
   for (int i = 0; i < 7; ++i) {
-    if (!calculate(kSunMoonAndPlanets[i], "body")) return out;
+    if (!calculate(kSunMoonAndPlanets[i], i)) return out;
     out.longitudes[i] = ephemeris::NormalizedDegrees(xx[0]);
     if (i >= kFirstPlanet) out.speeds[i - kFirstPlanet] = xx[3];
   }
-  if (!calculate(settings.node == Node::True ? SE_TRUE_NODE : SE_MEAN_NODE, "node")) return out;
+  if (!calculate(settings.node == Node::True ? SE_TRUE_NODE : SE_MEAN_NODE, kRahu)) return out;
   out.longitudes[kRahu] = ephemeris::NormalizedDegrees(xx[0]);
   out.longitudes[kKetu] = ephemeris::NormalizedDegrees(xx[0] + 180);
+  out.bodyFromFiles[kKetu] = out.bodyFromFiles[kRahu];
+  out.fromFiles = std::all_of(out.bodyFromFiles.begin(), out.bodyFromFiles.end(),
+                              [](bool files) { return files; });
 
   // The ascendant does not depend on the house system; equal houses never fail near the poles.
   double cusps[13], ascmc[10];
@@ -252,7 +379,8 @@ SunTimes ComputeSunTimes(year_month_day localDate, seconds utcOffset, Place plac
   if (out.error = session.error(); !out.error.empty()) return out;
   const Library& swe = session.swe();
   // A day's searches may run past its end: a day's margin keeps them on one ephemeris.
-  const int32 ephemeris = session.EphemerisFor(start, end + 1);
+  const int32 ephemeris = session.EphemerisFor(start, end + 1, out.error, out.file);
+  if (!ephemeris) return out;
   out.fromFiles = ephemeris == SEFLG_SWIEPH;
   const int32 rule = settings.sunrise == SunriseRule::DiscCentre ? SE_BIT_HINDU_RISING : 0;
   double geopos[3] = {place.longitudeEast, place.latitude, 0};
@@ -276,6 +404,14 @@ SunTimes ComputeSunTimes(year_month_day localDate, seconds utcOffset, Place plac
   if (!next(start, SE_CALC_RISE, end, rise) ||
       !next(rise.value_or(start), SE_CALC_SET, rise ? *rise + 1 : end, set))
     return out;
+  // The Sun the search followed, held against the analytical ephemeris at each event.
+  for (const auto& event : {rise, set}) {
+    if (!event || ephemeris != SEFLG_SWIEPH) continue;
+    Body sun = Calculate(swe, *event, SE_SUN, ephemeris);
+    out.error = std::move(sun.error);
+    out.file = std::move(sun.file);
+    if (!out.error.empty()) return out;
+  }
   if (rise) out.sunrise = ToSysSeconds(*rise);
   if (set) out.sunset = ToSysSeconds(*set);
 
@@ -288,6 +424,13 @@ SunTimes ComputeSunTimes(year_month_day localDate, seconds utcOffset, Place plac
     out.day = up ? SunDay::NeverSets : SunDay::NeverRises;
   }
   return out;
+}
+
+void UseEphemerisFolder(std::string folder) {
+  const std::lock_guard<std::mutex> lock(Mutex());
+  Shared& shared = SharedState();
+  shared = Shared{};
+  if (!folder.empty()) shared.folder = std::move(folder);
 }
 
 std::string Unavailable() {

@@ -38,15 +38,24 @@ struct Place {
 inline constexpr int kFirstPlanet = 2;
 inline constexpr int kPlanetCount = 5;
 
+// The bodies whose source is told: Sun .. Ketu in core's body order.
+inline constexpr int kSourcedBodies = 9;
+
 struct Positions {
   std::string error;  // empty when computed; otherwise what failed, and nothing else is valid
+  // With an error, the ephemeris file at fault ("sepl_18.se1"): one the library could not
+  // read, or whose positions are not those of the sky (see ComputePositions); else empty.
+  std::string file;
   // Sidereal degrees in [0, 360), in core's body order: Sun, Moon, Mercury, Venus, Mars,
   // Jupiter, Saturn, Rahu (the node itself), Ketu (opposite), ascendant.
   std::array<double, core::kBodyCount> longitudes{};
   // Sidereal longitude speeds of Mercury .. Saturn in degrees per day; below 0: retrograde.
   std::array<double, kPlanetCount> speeds{};
-  double ayanamsa = 0;     // degrees, nutation included, taken off the tropical longitudes
-  bool fromFiles = false;  // false: the analytical ephemeris was used
+  double ayanamsa = 0;  // degrees, nutation included, taken off the tropical longitudes
+  // Per body, Sun .. Ketu: true where the files gave it, false where the analytical
+  // ephemeris did (the library falls back by itself for a body whose file it cannot find).
+  std::array<bool, kSourcedBodies> bodyFromFiles{};
+  bool fromFiles = false;  // every body from the files
 };
 
 // What the Sun did on a local civil date (from local midnight to the next).
@@ -60,6 +69,7 @@ enum class SunDay {
 
 struct SunTimes {
   std::string error;  // empty when computed
+  std::string file;   // with an error, the ephemeris file at fault, as for Positions
   SunDay day = SunDay::RisesAndSets;
   // Universal time to the nearest second. The sunrise is the first of the date; the sunset
   // the first after that sunrise, within a day of it and so perhaps on the next date (after
@@ -69,6 +79,10 @@ struct SunTimes {
 };
 
 // The positions at a universal-time instant (proleptic Gregorian calendar, as std::chrono).
+// Every body the files gave is held against the analytical ephemeris: the library reads a
+// file's coefficients unchecked, so a damaged file can give any position without an error;
+// a body further from the analytical one than the latter's own error (see kWithin) is an
+// error naming the file.
 Positions ComputePositions(std::chrono::sys_seconds universalTime, Place place,
                            const Settings& settings);
 
@@ -76,6 +90,11 @@ Positions ComputePositions(std::chrono::sys_seconds universalTime, Place place,
 // (+05:30 for India), daylight saving included.
 SunTimes ComputeSunTimes(std::chrono::year_month_day localDate, std::chrono::seconds utcOffset,
                          Place place, const Settings& settings);
+
+// Reads the ephemeris files from `folder` from the next computation on (the library's own
+// SE_EPHE_PATH still comes first); empty: the folder of swe-basic-data. For the checks that
+// make damaged files in a folder of their own.
+void UseEphemerisFolder(std::string folder);
 
 // Empty when the library is loaded (loading it if need be); otherwise why it cannot be, in a
 // sentence for the person reading.

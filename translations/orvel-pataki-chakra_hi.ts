@@ -830,6 +830,14 @@
         <translation>कृपया अक्षांश की कला में 0 से 59 तक का मान भरें।</translation>
     </message>
     <message>
+        <source>The Swiss Ephemeris file sepl_18.se1 is damaged or cannot be read. Reinstall the package swe-basic-data, or choose the built-in formulas in the Calculation menu.</source>
+        <translation>स्विस एफ़ेमेरिस की फ़ाइल sepl_18.se1 खराब है या पढ़ी नहीं जा सकती। पैकेज swe-basic-data फिर से इंस्टॉल करें, या गणना मेनू में अंतर्निर्मित सूत्र चुनें।</translation>
+    </message>
+    <message>
+        <source>The Swiss Ephemeris file semo_18.se1 is damaged or cannot be read. Reinstall the package swe-basic-data, or choose the built-in formulas in the Calculation menu.</source>
+        <translation>स्विस एफ़ेमेरिस की फ़ाइल semo_18.se1 खराब है या पढ़ी नहीं जा सकती। पैकेज swe-basic-data फिर से इंस्टॉल करें, या गणना मेनू में अंतर्निर्मित सूत्र चुनें।</translation>
+    </message>
+    <message>
         <source>Please Enter City</source>
         <translation>कृपया शहर भरें।</translation>
     </message>

@@ -830,6 +830,14 @@
         <translation>அட்சரேகை கலையில் 0 முதல் 59 வரையிலான மதிப்பை உள்ளிடவும்.</translation>
     </message>
     <message>
+        <source>The Swiss Ephemeris file sepl_18.se1 is damaged or cannot be read. Reinstall the package swe-basic-data, or choose the built-in formulas in the Calculation menu.</source>
+        <translation>ஸ்விஸ் எஃபெமெரிஸ் கோப்பு sepl_18.se1 சேதமடைந்துள்ளது அல்லது படிக்க முடியவில்லை. swe-basic-data தொகுப்பை மீண்டும் நிறுவவும், அல்லது கணிப்பு மெனுவில் உள்ளமைந்த சூத்திரங்களைத் தேர்ந்தெடுக்கவும்.</translation>
+    </message>
+    <message>
+        <source>The Swiss Ephemeris file semo_18.se1 is damaged or cannot be read. Reinstall the package swe-basic-data, or choose the built-in formulas in the Calculation menu.</source>
+        <translation>ஸ்விஸ் எஃபெமெரிஸ் கோப்பு semo_18.se1 சேதமடைந்துள்ளது அல்லது படிக்க முடியவில்லை. swe-basic-data தொகுப்பை மீண்டும் நிறுவவும், அல்லது கணிப்பு மெனுவில் உள்ளமைந்த சூத்திரங்களைத் தேர்ந்தெடுக்கவும்.</translation>
+    </message>
+    <message>
         <source>Please Enter City</source>
         <translation>நகரத்தை உள்ளிடவும்.</translation>
     </message>

@@ -5,8 +5,13 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/calculation.h"
 
@@ -83,6 +88,69 @@ inline Sun LibrarySun(const Birth& b, local_days date) {
   sun.rise = local(*rise);
   if (const auto set = event(*rise, SE_CALC_SET); set && *set < *rise + 1) sun.set = local(*set);
   return sun;
+}
+
+// A folder of ephemeris files made from those of swe-basic-data, one of them spoiled.
+enum class Spoil { Intact, Missing, Truncated, HeaderFlipped, DataFlipped };
+struct Folder {
+  std::string file;  // the file spoiled: sepl_18.se1 (Sun, planets) or semo_18.se1 (Moon)
+  Spoil spoil;
+  std::size_t at = 0;  // Truncated: the length kept; flipped: the first byte changed
+};
+
+// Makes the folder under `root` (each byte from `at` on, every 997th, turned over); its path.
+inline std::string MakeFolder(const std::filesystem::path& root, const Folder& f) {
+  namespace fs = std::filesystem;
+  const fs::path folder =
+      root / (f.file + "-" + std::to_string(int(f.spoil)) + "-" + std::to_string(f.at));
+  fs::create_directories(folder);
+  for (const char* name : {"sepl_18.se1", "semo_18.se1", "seas_18.se1"}) {
+    const fs::path from = fs::path(OPC_SWE_EPHE_DIR) / name, to = folder / name;
+    fs::remove(to);
+    if (f.file == name && f.spoil == Spoil::Missing) continue;
+    fs::copy_file(from, to);
+    if (f.file != name || f.spoil == Spoil::Intact) continue;
+    if (f.spoil == Spoil::Truncated) {
+      fs::resize_file(to, f.at);
+      continue;
+    }
+    std::fstream data(to, std::ios::in | std::ios::out | std::ios::binary);
+    const auto size = static_cast<std::size_t>(fs::file_size(to));
+    const std::size_t last = f.spoil == Spoil::HeaderFlipped ? std::min(size, f.at + 400) : size;
+    for (std::size_t i = f.at; i < last; i += f.spoil == Spoil::HeaderFlipped ? 7 : 997) {
+      char byte = 0;
+      data.seekg(static_cast<std::streamoff>(i));
+      data.get(byte);
+      data.seekp(static_cast<std::streamoff>(i));
+      data.put(static_cast<char>(byte ^ 0x5a));
+    }
+  }
+  return folder.string();
+}
+
+// The dump's answers to the lines with the library's path set to `folder`, as a person would
+// run it (the library reads SE_EPHE_PATH before the path the program gives).
+inline std::vector<nlohmann::json> RunDump(const std::string& folder,
+                                           const std::vector<std::string>& lines) {
+  const std::string input = folder + "/lines.jsonl";
+  std::ofstream(input) << [&] {
+    std::string all;
+    for (const auto& line : lines) all += line + "\n";
+    return all;
+  }();
+  const std::string command =
+      "SE_EPHE_PATH='" + folder + "' '" OPC_READING_DUMP "' < '" + input + "'";
+  std::vector<nlohmann::json> out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    std::string text;
+    char buffer[65536];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
+    pclose(pipe);
+    std::size_t from = 0;
+    for (std::size_t end; (end = text.find('\n', from)) != std::string::npos; from = end + 1)
+      out.push_back(nlohmann::json::parse(text.substr(from, end - from)));
+  }
+  return out;
 }
 
 }  // namespace swisscheck

@@ -75,6 +75,7 @@ class EntryCollector : public nlohmann::json_sax<json> {
 // What a line asks beside the reading: the "extras" key.
 struct Extras {
   bool nakshatra = false, dasha = false;
+  bool sources = false;  // per body, what gave its position (the Swiss Ephemeris's keys)
 };
 
 Extras ReadExtras(const json& value) {
@@ -86,6 +87,8 @@ Extras ReadExtras(const json& value) {
       extras.nakshatra = true;
     else if (item == "dasha")
       extras.dasha = true;
+    else if (item == "sources")
+      extras.sources = true;
     else
       throw Malformed{kMessage};
   }
@@ -177,7 +180,7 @@ void Flags(JsonOut& out, const std::array<bool, N>& flags) {
 }
 
 // The record's fields in key order, as the dump has always listed them.
-void CalculationOut(JsonOut& out, const core::BirthRecord& r) {
+void CalculationOut(JsonOut& out, const core::BirthRecord& r, bool sources) {
   const core::Calculation c = r.Birth.calculation.value_or(core::Calculation{});
   const bool swiss = c.ephemeris == core::EphemerisChoice::Swiss;
   const auto choice = [&](std::string_view name) { swiss ? out.String(name) : out.Null(); };
@@ -190,6 +193,11 @@ void CalculationOut(JsonOut& out, const core::BirthRecord& r) {
   choice(version);
   out.Key("node");
   choice(core::NodeName(c.swiss.node));
+  if (sources) {  // Sun .. Ketu: the files or the analytical ephemeris
+    out.Key("sources").BeginArray();
+    for (const bool files : r.BodyFromFiles) choice(files ? "files" : "analytical");
+    out.EndArray();
+  }
   out.Key("sunrise");
   choice(core::SunriseName(c.swiss.sunrise));
   out.EndObject();
@@ -197,7 +205,7 @@ void CalculationOut(JsonOut& out, const core::BirthRecord& r) {
 
 // The record's fields in key order, as the dump has always listed them; with a calculation
 // chosen, also the longitudes and the calculation.
-void RecordOut(JsonOut& out, const core::BirthRecord& r, bool withCalculation) {
+void RecordOut(JsonOut& out, const core::BirthRecord& r, bool withCalculation, bool sources) {
   out.BeginObject();
   out.Key("AscendantText").String(r.AscendantText);
   out.Key("AyanamsaValue").Double(r.AyanamsaValue);
@@ -213,7 +221,7 @@ void RecordOut(JsonOut& out, const core::BirthRecord& r, bool withCalculation) {
   Strings(out, r.BodyNames);
   if (withCalculation) {
     out.Key("Calculation");
-    CalculationOut(out, r);
+    CalculationOut(out, r, sources);
   }
   out.Key("ChartTexts");
   Strings(out, r.ChartTexts);
@@ -376,7 +384,7 @@ std::string ProcessLine(std::string_view line, core::BirthRecord& record) {
       if (extras.nakshatra) NakshatrasOut(out.Key("nakshatras"), timing);
     }
     out.Key("record");
-    RecordOut(out, record, entries.calculation.has_value());
+    RecordOut(out, record, entries.calculation.has_value(), extras.sources);
     out.Key("refusal");
     if (refusal) {
       out.BeginObject().Key("focus");

@@ -29,7 +29,16 @@ namespace {
                       "Please Enter Value Between 0 And 59 in the  Minute of Longitude"),
     QT_TRANSLATE_NOOP("Messages", "Please Enter Value Between 0 And 89 in the Degree of Latitude"),
     QT_TRANSLATE_NOOP("Messages",
-                      "Please Enter Value Between 0 And 59 in the  Minute of Latitude")};
+                      "Please Enter Value Between 0 And 59 in the  Minute of Latitude"),
+    // reading/swiss_sky.cpp: the ephemeris files of the years the Swiss Ephemeris reads.
+    QT_TRANSLATE_NOOP("Messages",
+                      "The Swiss Ephemeris file sepl_18.se1 is damaged or cannot be read. "
+                      "Reinstall the package swe-basic-data, or choose the built-in formulas in "
+                      "the Calculation menu."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The Swiss Ephemeris file semo_18.se1 is damaged or cannot be read. "
+                      "Reinstall the package swe-basic-data, or choose the built-in formulas in "
+                      "the Calculation menu.")};
 
 // core::kFormFields's accessible names of the form's boxes, which the form translates.
 [[maybe_unused]] constexpr const char* kFormFieldNames[] = {
