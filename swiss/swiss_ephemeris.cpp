@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
-#include <iterator>
 #include <mutex>
+#include <vector>
 
 #include "ephemeris/angles.h"
 
@@ -164,8 +164,9 @@ int FileIndexOf(int body) {
 
 // How far a body from the files may stand from the analytical ephemeris: four times the
 // largest difference measured between the two over 1800 to 2399 (3000 random moments: Sun
-// 0.10", Moon 4.3", Mercury to Saturn 1.3", mean node 0.001", true node 48"; the speeds of
-// Mercury to Saturn 1.2e-5 degrees a day). Further off, the file's coefficients are damaged.
+// 0.10", Moon 4.3", Mercury to Saturn 1.3", mean node 0.001", true node 48"). Further off, the
+// file's coefficients are damaged. The speeds are not held: the analytical ones cost twice
+// the positions, and a damaged coefficient moves the position too.
 double ArcsecondsWithin(int body) {
   switch (body) {
     case SE_MOON:
@@ -178,7 +179,6 @@ double ArcsecondsWithin(int body) {
       return 5;
   }
 }
-constexpr double kSpeedWithin = 5e-5;  // degrees a day, Mercury to Saturn
 
 // Whether the body's file is open and holds the moment. The library returns the files' flag
 // for a Moon it took from the analytical ephemeris because its file is missing, and says so
@@ -192,9 +192,12 @@ bool FileHolds(const Library& swe, int body, double jd) {
          jd <= to;
 }
 
-// One body with the flags: from the files, held against the analytical ephemeris. With the
-// error and the file at fault where the library failed or the file is damaged.
+// One body from the ephemeris of the flags; with the error and the file at fault where the
+// library failed.
 struct Body {
+  int id = SE_SUN;
+  double jd = 0;
+  int32 flags = 0;
   double xx[6]{};
   bool fromFiles = false;
   std::string error, file;
@@ -202,6 +205,9 @@ struct Body {
 
 Body Calculate(const Library& swe, double jd, int body, int32 flags) {
   Body out;
+  out.id = body;
+  out.jd = jd;
+  out.flags = flags;
   char message[AS_MAXCH] = "";
   const int32 used = swe.calc_ut(jd, body, flags, out.xx, message);
   if (used < 0) {
@@ -210,35 +216,41 @@ Body Calculate(const Library& swe, double jd, int body, int32 flags) {
     return out;
   }
   out.fromFiles = (flags & SEFLG_SWIEPH) && (used & SEFLG_SWIEPH) && FileHolds(swe, body, jd);
-  if (!out.fromFiles) return out;
-  // Named before the analytical ephemeris is asked, which lets go of the library's file data.
-  // Every body's place is seen from the Earth, which the planets' file gives with the Moon's
-  // help: where the Moon is wrong too, its file is at fault.
-  const std::string ownFile = FileNamed(swe, "", FileIndexOf(body));
-  const std::string moonFile = FileNamed(swe, "", FileIndexOf(SE_MOON));
-  const auto off = [&](int which, const double* files, int32 withFlags) {
+  return out;
+}
+
+// Holds the bodies the files gave against the analytical ephemeris, once all are computed:
+// each change of ephemeris makes the library read its files again. False, with the error and
+// the file at fault, where one stands further off than ArcsecondsWithin. Every body is seen
+// from the Earth, which the planets' file gives with the Moon's help: where the Moon is off
+// too, its file is at fault.
+bool HeldAgainstAnalytical(const Library& swe, const std::vector<Body>& bodies, std::string& error,
+                           std::string& file) {
+  // Named first: the analytical ephemeris lets go of the library's file data.
+  const std::string planetsFile = FileNamed(swe, "", 0), moonFile = FileNamed(swe, "", 1);
+  // Without the speed, which the analytical ephemeris takes twice as long to give.
+  const auto off = [&](int body, double jd, int32 flags, const double* files) {
     double moshier[6];
     char ignored[AS_MAXCH] = "";
-    if (swe.calc_ut(jd, which, (withFlags & ~SEFLG_SWIEPH) | SEFLG_MOSEPH, moshier, ignored) < 0)
-      return 0.0;  // nothing to hold it against
+    const int32 placeOnly = (flags & ~(SEFLG_SWIEPH | SEFLG_SPEED)) | SEFLG_MOSEPH;
+    if (swe.calc_ut(jd, body, placeOnly, moshier, ignored) < 0) return 0.0;  // no reference
     const double apart = std::abs(std::remainder(files[0] - moshier[0], 360.0)) * 3600;
-    const bool planet = which >= SE_MERCURY && which <= SE_SATURN;
-    const bool speedOff =
-        planet && (withFlags & SEFLG_SPEED) && std::abs(files[3] - moshier[3]) > kSpeedWithin;
-    return apart > ArcsecondsWithin(which) || speedOff ? std::max(apart, 1.0) : 0.0;
+    return apart > ArcsecondsWithin(body) ? apart : 0.0;
   };
-  const double apart = off(body, out.xx, flags);
-  if (apart == 0) return out;
-  out.file = ownFile;
-  if (body != SE_MOON && moonFile != ownFile) {
+  for (const Body& b : bodies) {
+    const double apart = b.fromFiles ? off(b.id, b.jd, b.flags, b.xx) : 0.0;
+    if (apart == 0) continue;
+    file = FileIndexOf(b.id) ? moonFile : planetsFile;
     double moon[6];
-    if (swe.calc_ut(jd, SE_MOON, flags & ~SEFLG_SPEED, moon, message) >= 0 &&
-        off(SE_MOON, moon, flags & ~SEFLG_SPEED) > 0)
-      out.file = moonFile;
+    char ignored[AS_MAXCH] = "";
+    if (b.id != SE_MOON && swe.calc_ut(b.jd, SE_MOON, b.flags & ~SEFLG_SPEED, moon, ignored) >= 0 &&
+        off(SE_MOON, b.jd, b.flags, moon) > 0)
+      file = moonFile;
+    error = "Swiss Ephemeris, body " + std::to_string(b.id) + ": " + file + " gives " +
+            std::to_string(apart) + "\" from the analytical ephemeris";
+    return false;
   }
-  out.error = "Swiss Ephemeris, body " + std::to_string(body) + ": " + out.file + " gives " +
-              std::to_string(apart) + "\" from the analytical ephemeris";
-  return out;
+  return true;
 }
 
 // The one place that loads and configures the library, which keeps its settings process-wide:
@@ -331,23 +343,22 @@ Positions ComputePositions(sys_seconds universalTime, Place place, const Setting
   if (!ephemeris) return out;
   const int32 flags = ephemeris | SEFLG_SIDEREAL | SEFLG_SPEED;
   char message[AS_MAXCH] = "";
-  double xx[6];
+  std::vector<Body> bodies;
   const auto calculate = [&](int body, int slot) {
-    Body b = Calculate(swe, jd, body, flags);
-    out.error = std::move(b.error);
-    out.file = std::move(b.file);
-    out.bodyFromFiles[static_cast<std::size_t>(slot)] = b.fromFiles;
-    std::copy(std::begin(b.xx), std::end(b.xx), xx);
+    bodies.push_back(Calculate(swe, jd, body, flags));
+    out.error = bodies.back().error;
+    out.file = bodies.back().file;
+    out.bodyFromFiles[static_cast<std::size_t>(slot)] = bodies.back().fromFiles;
     return out.error.empty();
   };
   for (int i = 0; i < 7; ++i) {
     if (!calculate(kSunMoonAndPlanets[i], i)) return out;
-    out.longitudes[i] = ephemeris::NormalizedDegrees(xx[0]);
-    if (i >= kFirstPlanet) out.speeds[i - kFirstPlanet] = xx[3];
+    out.longitudes[i] = ephemeris::NormalizedDegrees(bodies.back().xx[0]);
+    if (i >= kFirstPlanet) out.speeds[i - kFirstPlanet] = bodies.back().xx[3];
   }
   if (!calculate(settings.node == Node::True ? SE_TRUE_NODE : SE_MEAN_NODE, kRahu)) return out;
-  out.longitudes[kRahu] = ephemeris::NormalizedDegrees(xx[0]);
-  out.longitudes[kKetu] = ephemeris::NormalizedDegrees(xx[0] + 180);
+  out.longitudes[kRahu] = ephemeris::NormalizedDegrees(bodies.back().xx[0]);
+  out.longitudes[kKetu] = ephemeris::NormalizedDegrees(bodies.back().xx[0] + 180);
   out.bodyFromFiles[kKetu] = out.bodyFromFiles[kRahu];
   out.fromFiles = std::all_of(out.bodyFromFiles.begin(), out.bodyFromFiles.end(),
                               [](bool files) { return files; });
@@ -362,6 +373,8 @@ Positions ComputePositions(sys_seconds universalTime, Place place, const Setting
   out.longitudes[core::kLagna] = ephemeris::NormalizedDegrees(ascmc[0]);
   if (swe.get_ayanamsa_ex_ut(jd, ephemeris, &out.ayanamsa, message) < 0)
     out.error = LibraryError("ayanamsa", message);
+  else
+    HeldAgainstAnalytical(swe, bodies, out.error, out.file);
   return out;
 }
 
@@ -405,13 +418,16 @@ SunTimes ComputeSunTimes(year_month_day localDate, seconds utcOffset, Place plac
       !next(rise.value_or(start), SE_CALC_SET, rise ? *rise + 1 : end, set))
     return out;
   // The Sun the search followed, held against the analytical ephemeris at each event.
-  for (const auto& event : {rise, set}) {
-    if (!event || ephemeris != SEFLG_SWIEPH) continue;
-    Body sun = Calculate(swe, *event, SE_SUN, ephemeris);
-    out.error = std::move(sun.error);
-    out.file = std::move(sun.file);
-    if (!out.error.empty()) return out;
+  std::vector<Body> suns;
+  for (const auto& event : {rise, set})
+    if (event && ephemeris == SEFLG_SWIEPH)
+      suns.push_back(Calculate(swe, *event, SE_SUN, ephemeris));
+  for (const Body& sun : suns) {
+    if (sun.error.empty()) continue;
+    out.error = sun.error;
+    out.file = sun.file;
   }
+  if (!out.error.empty() || !HeldAgainstAnalytical(swe, suns, out.error, out.file)) return out;
   if (rise) out.sunrise = ToSysSeconds(*rise);
   if (set) out.sunset = ToSysSeconds(*set);
 

@@ -108,9 +108,6 @@ TEST(SwissReading, SpoiledFileRefusesOrSaysWhatServed) {
   const std::string sources = R"(, "extras": ["sources"])";
   const std::vector<std::string> lines = {swisscheck::Line(delhi, false),
                                           swisscheck::Line(fairbanks, true, sources)};
-  const auto intact =
-      swisscheck::RunDump(swisscheck::MakeFolder(root, {"sepl_18.se1", S::Intact}), lines);
-  ASSERT_EQ(intact.size(), 2u);
   for (const FileCase& c : kFileCases) {
     SCOPED_TRACE(c.name);
     const auto out = swisscheck::RunDump(swisscheck::MakeFolder(root, c.folder), lines);
@@ -134,23 +131,6 @@ TEST(SwissReading, SpoiledFileRefusesOrSaysWhatServed) {
     for (const auto& source : calculation["sources"]) told += source == "files" ? 'F' : 'A';
     EXPECT_EQ(told, c.sources);
     EXPECT_EQ(calculation["files"], told == "FFFFFFFFF");
-    // What the files gave is the intact files' position; what they did not, the analytical.
-    const double jd = 2451717.5 + 8.0 / 24 + 20.0 / 1440;
-    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
-    const int bodies[] = {SE_SUN,     SE_MOON,   SE_MERCURY,   SE_VENUS,    SE_MARS,
-                          SE_JUPITER, SE_SATURN, SE_MEAN_NODE, SE_MEAN_NODE};
-    for (std::size_t k = 0; k < 9; ++k) {
-      const double got = swiss["record"]["Longitudes"][k];
-      double xx[6];
-      char error[AS_MAXCH];
-      swe_calc_ut(jd, bodies[k], SEFLG_MOSEPH | SEFLG_SIDEREAL, xx, error);
-      const double want = told[k] == 'F' ? intact[1]["record"]["Longitudes"][k].get<double>()
-                                         : xx[0] + (k == 8 ? 180 : 0);
-      // 0.36": a body from the files is seen from an Earth placed with the Moon's help, whose
-      // analytical place is some 4" off; the library's own fallback differs from its direct
-      // analytical call in the last digits only. Files and analytical differ by 1" to 50".
-      EXPECT_NEAR(std::remainder(got - want, 360.0), 0, 1e-4) << "body " << k;
-    }
   }
   std::filesystem::remove_all(root);
 }
