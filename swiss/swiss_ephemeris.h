@@ -81,7 +81,7 @@ struct SunTimes {
 // The positions at a universal-time instant (proleptic Gregorian calendar, as std::chrono).
 // Every body the files gave is held against the analytical ephemeris: the library reads a
 // file's coefficients unchecked, so a damaged file can give any position without an error;
-// a body further from the analytical one than the latter's own error (see kWithin) is an
+// a body further from the analytical one than four times their largest difference is an
 // error naming the file.
 Positions ComputePositions(std::chrono::sys_seconds universalTime, Place place,
                            const Settings& settings);

@@ -90,6 +90,40 @@ inline Sun LibrarySun(const Birth& b, local_days date) {
   return sun;
 }
 
+// Each date's sunrise and sunset the reading holds against the library's own search: how
+// many were compared, those further than a minute off, and the dates the library finds no
+// rise or set on (the reading's stand-ins stand there).
+struct SunCheck {
+  int compared = 0, withoutEither = 0;
+  std::vector<std::string> off;
+};
+inline SunCheck CheckSunTimes(const Birth& b, const nlohmann::json& record) {
+  SunCheck check;
+  const local_days birthDate{year{b.year} / b.month / b.day};
+  const struct {
+    const char *rise, *set;
+    int date;
+  } pairs[] = {{"PrevSunrise", "PrevSunset", -1},
+               {"Sunrise", "Sunset", 0},
+               {"NextSunrise", "NextSunset", 1}};
+  for (const auto& pair : pairs) {
+    if (record[pair.rise].is_null()) continue;
+    const Sun want = LibrarySun(b, birthDate + days{pair.date});
+    if (!want.rise || !want.set) {
+      ++check.withoutEither;
+      continue;
+    }
+    for (const auto& [key, time] : {std::pair{pair.rise, *want.rise}, {pair.set, *want.set}}) {
+      ++check.compared;
+      const auto got = ParseLocal(record[key].get<std::string>());
+      if (!got || std::abs((*got - time).count()) > 60)
+        check.off.push_back(std::string(key) + " " + record[key].dump() + ", the library's " +
+                            (got ? std::to_string((time - *got).count()) + " s later" : "?"));
+    }
+  }
+  return check;
+}
+
 // A folder of ephemeris files made from those of swe-basic-data, one of them spoiled.
 enum class Spoil { Intact, Missing, Truncated, HeaderFlipped, DataFlipped };
 struct Folder {
