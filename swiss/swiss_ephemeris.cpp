@@ -123,10 +123,9 @@ std::string PlaceError(Place p) {
   return {};
 }
 
-// What the sessions share, read and written under their lock: the folder of the files, and
+// What the sessions share, read and written under their lock: whether the path is set, and
 // the span of the planets' file known to answer (see EphemerisFor).
 struct Shared {
-  std::string folder = OPC_SWE_EPHE_DIR;
   bool pathSet = false;
   double coveredFrom = 0, coveredTo = -1;
 };
@@ -255,7 +254,7 @@ bool HeldAgainstAnalytical(const Library& swe, const std::vector<Body>& bodies, 
 
 // The one place that loads and configures the library, which keeps its settings process-wide:
 // a session holds the lock for one whole computation, loads the library (on first use), sets
-// the path (when it is new) and the ayanamsa itself, so nothing another caller set can leak
+// the path (once) and the ayanamsa itself, so nothing another caller set can leak
 // into a result.
 class Session {
  public:
@@ -264,8 +263,9 @@ class Session {
     if (!swe_) return;
     Shared& shared = SharedState();
     if (!shared.pathSet) {
-      // Explicitly: the library's own search starts in the working folder.
-      swe_->set_ephe_path(shared.folder.c_str());
+      // Explicitly: the library's own search starts in the working folder. Its environment
+      // variable SE_EPHE_PATH, where set, still comes first (the checks' spoiled folders).
+      swe_->set_ephe_path(OPC_SWE_EPHE_DIR);
       shared.pathSet = true;
     }
     swe_->set_sid_mode(SiderealMode(settings.ayanamsa), 0, 0);
@@ -440,13 +440,6 @@ SunTimes ComputeSunTimes(year_month_day localDate, seconds utcOffset, Place plac
     out.day = up ? SunDay::NeverSets : SunDay::NeverRises;
   }
   return out;
-}
-
-void UseEphemerisFolder(std::string folder) {
-  const std::lock_guard<std::mutex> lock(Mutex());
-  Shared& shared = SharedState();
-  shared = Shared{};
-  if (!folder.empty()) shared.folder = std::move(folder);
 }
 
 std::string Unavailable() {

@@ -91,11 +91,6 @@ Positions ComputePositions(std::chrono::sys_seconds universalTime, Place place,
 SunTimes ComputeSunTimes(std::chrono::year_month_day localDate, std::chrono::seconds utcOffset,
                          Place place, const Settings& settings);
 
-// Reads the ephemeris files from `folder` from the next computation on (the library's own
-// SE_EPHE_PATH still comes first); empty: the folder of swe-basic-data. For the checks that
-// make damaged files in a folder of their own.
-void UseEphemerisFolder(std::string folder);
-
 // Empty when the library is loaded (loading it if need be); otherwise why it cannot be, in a
 // sentence for the person reading.
 std::string Unavailable();
