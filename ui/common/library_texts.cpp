@@ -28,8 +28,7 @@ namespace {
     QT_TRANSLATE_NOOP("Messages",
                       "Please Enter Value Between 0 And 59 in the  Minute of Longitude"),
     QT_TRANSLATE_NOOP("Messages", "Please Enter Value Between 0 And 89 in the Degree of Latitude"),
-    QT_TRANSLATE_NOOP("Messages",
-                      "Please Enter Value Between 0 And 59 in the  Minute of Latitude"),
+    QT_TRANSLATE_NOOP("Messages", "Please Enter Value Between 0 And 59 in the  Minute of Latitude"),
     // reading/swiss_sky.cpp: the ephemeris files of the years the Swiss Ephemeris reads.
     QT_TRANSLATE_NOOP("Messages",
                       "The Swiss Ephemeris file sepl_18.se1 is damaged or cannot be read. "
