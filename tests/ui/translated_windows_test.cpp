@@ -21,7 +21,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "chakra/vedha_reading.h"
 #include "fakes.h"
+#include "reading/reading.h"
 #include "ui/app/program.h"
 #include "ui/common/language.h"
 #include "ui/common/reading_text.h"
@@ -190,6 +192,44 @@ class TranslatedWindowsTest : public QObject {
       };
       QVERIFY2(count(1) != count(2), qPrintable(count(1)));
       QCOMPARE(count(2), count(3));
+    }
+  }
+
+  // A pierced chart's reading says, for each piercing planet, what it signifies in the
+  // language's own words, whichever placeholders the language's template keeps (Tamil writes
+  // the planet into its template and keeps only the matters).
+  void piercedChartNamesWhatEachPlanetSignifies() {
+    // Jaipur, 20 February 2038 01:12: Mars, the Sun and Mercury pierce.
+    core::FormEntries entries{.txtName = "VEDHA BOTH",
+                              .cboMonth = 1,
+                              .cboDate = "20",
+                              .cboYear = "2038",
+                              .cboHH = "1",
+                              .cboMM = "12",
+                              .cmbTimeZone = 34,
+                              .txtLonD = "77",
+                              .txtLonM = "13",
+                              .txtLatD = "28",
+                              .txtLatM = "39"};
+    core::BirthRecord record;
+    core::ResultSheet sheet;
+    QVERIFY(!reading::RunReading(entries, record, sheet));
+    for (const Language language : {Language::Hindi, Language::Tamil}) {
+      QVERIFY(ui::UseLanguage(language));
+      QString text;
+      for (const core::TextRun& run : ui::ReadingRuns(sheet))
+        text += QString::fromStdString(run.text);
+      int pierced = 0;
+      for (const core::ReadingBlock& block : sheet.ReadingBlocks)
+        for (const core::ReadingItem& item : block.items) {
+          if (item.sentence != core::ReadingSentence::PlanetEffect) continue;
+          ++pierced;
+          const std::string areas(chakra::VedhaEffectAreas(item.body));
+          const QString matters = QCoreApplication::translate("ReadingText", areas.c_str());
+          QVERIFY(matters != QString::fromStdString(areas));
+          QVERIFY2(text.contains(matters), qPrintable(matters + QStringLiteral(" in ") + text));
+        }
+      QVERIFY(pierced > 0);
     }
   }
 

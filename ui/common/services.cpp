@@ -21,6 +21,7 @@
 #include <cerrno>
 #include <map>
 
+#include "ui/common/filled_template.h"
 #include "ui/common/program_texts.h"
 
 namespace ui {
@@ -57,11 +58,11 @@ void DesktopLinkOpener::Open(const QUrl& address) {
 }
 
 QString DesktopLinkOpener::UnopenedMessage(const QUrl& address) {
-  return QCoreApplication::translate(
-             "Services",
-             "No web browser could be started for this page. To visit it, copy its "
-             "address into a browser:\n\n%1")
-      .arg(address.toString());
+  return Filled(QCoreApplication::translate(
+                    "Services",
+                    "No web browser could be started for this page. To visit it, copy its "
+                    "address into a browser:\n\n%1"),
+                {address.toString()});
 }
 
 namespace {

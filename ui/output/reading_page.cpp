@@ -14,6 +14,7 @@
 #include <langinfo.h>
 #endif
 
+#include "ui/common/filled_template.h"
 #include "ui/output/chart_picture.h"
 #include "ui/output/save_whole.h"
 
@@ -275,9 +276,9 @@ void DrawFooter(QPainter& painter, QPaintDevice& device, int page, int pages,
           .arg(QCoreApplication::translate(
               "Months", QLocale::c().monthName(printed.month()).toUtf8().constData()))
           .arg(printed.year());
-  const QString middle = QCoreApplication::translate("ReadingPage", "Printed %1").arg(date);
-  const QString right =
-      QCoreApplication::translate("ReadingPage", "Page %1 of %2").arg(page).arg(pages);
+  const QString middle = Filled(QCoreApplication::translate("ReadingPage", "Printed %1"), {date});
+  const QString right = Filled(QCoreApplication::translate("ReadingPage", "Page %1 of %2"),
+                               {QString::number(page), QString::number(pages)});
   painter.drawText(QPointF(0, baseline), left);
   painter.drawText(QPointF((device.width() - metrics.horizontalAdvance(middle)) / 2, baseline),
                    middle);
