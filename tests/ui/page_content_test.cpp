@@ -1,12 +1,16 @@
 // The printed reading's content, read without painting: which blocks a reading gives, the
-// birth rows' clock, and the vedha text's paragraphs.
+// birth rows' clock, and the vedha text's paragraphs; and one row painted and read back.
 
 #include "ui/output/page_content.h"
 
+#include <QPdfWriter>
+#include <QProcess>
 #include <QtTest>
 
 #include "core/zone_table.h"
 #include "reading/reading.h"
+#include "ui/common/language.h"
+#include "ui/output/reading_page.h"
 
 namespace {
 
@@ -158,7 +162,40 @@ class PageContentTest : public QObject {
     }
     QCOMPARE(got.join('|'), paragraphs);
   }
+
+  // The tables' sentences end with the language's own full stop (Hindi's danda).
+  void hindiSentencesEndWithTheDanda() {
+    const ui::KeptReading reading = DelhiReading();
+    QVERIFY(ui::UseLanguage(ui::Language::Hindi));
+    const std::vector<ui::PageBlock> blocks = ui::ReadingPageContent(reading);
+    ui::UseLanguage(ui::Language::English);
+    const QStringList notes = Only<ui::PageTables>(blocks).notes;
+    QCOMPARE(notes.size(), 2);
+    for (const QString& note : notes)
+      QVERIFY2(note.endsWith(QChar(0x0964)) && !note.contains(QLatin1String(". ")),
+               qPrintable(note));
+  }
+
+  // A label wider than the English labels' column (Tamil's நேர மண்டலம்) is never broken: read
+  // back from the PDF, it stands on one line with its value.
+  void aLongRowLabelStaysOnOneLine() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("rows.pdf");
+    {
+      QPdfWriter writer(pdf);
+      ui::SetUpPage(writer);
+      ui::PaintPages(writer, {ui::PageRows{{{QStringLiteral("Daylight saving clock of the place"),
+                                             QStringLiteral("Kathmandu")}}}});
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY2(text.waitForFinished(30000) && text.exitCode() == 0,
+             "pdftotext (poppler-utils) must be installed");
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(out.contains(QRegularExpression("Daylight saving clock of the place\\s+Kathmandu")),
+             qPrintable(out));
+  }
 };
 
-QTEST_GUILESS_MAIN(PageContentTest)
+QTEST_MAIN(PageContentTest)
 #include "page_content_test.moc"

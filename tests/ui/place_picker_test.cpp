@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "fakes.h"
+#include "ui/common/language.h"
 #include "ui/form/birth_form.h"
 
 using ui::testing::RecordingDialogs;
@@ -211,6 +212,25 @@ class PlacePickerTest : public QObject {
     QTest::keyClick(zone, Qt::Key_Up);
     QCOMPARE(zone->count(), 71);
     QVERIFY(!form->Entries().utcOffsetSeconds);
+  }
+
+  // The extra entry speaks the language in use, the place's name as the atlas gives it: the
+  // Nepal clock of 1990 and the local mean time of 1910.
+  void theExtraEntryInHindiAndTamil() {
+    const places::Place kathmandu = At("Kathmandu", "Asia/Kathmandu", 27.70169, 85.3206);
+    for (const ui::Language language : {ui::Language::Hindi, ui::Language::Tamil}) {
+      QVERIFY(ui::UseLanguage(language));
+      for (const int year : {1990, 1910}) {
+        SetBirth(year, 5, 1, 6, 0);
+        picker->Pick(kathmandu);
+        QString entry = Zone();
+        QVERIFY2(entry.startsWith(QLatin1String("Kathmandu")) && entry.contains("UTC+5:"),
+                 qPrintable(entry));
+        entry.remove(QLatin1String("Kathmandu")).remove(QLatin1String("UTC"));
+        QVERIFY2(!entry.contains(QRegularExpression("[A-Za-z]{3,}")), qPrintable(entry));
+      }
+    }
+    ui::UseLanguage(ui::Language::English);
   }
 
   // No doubtful reading without an answer: each question comes when the reading is asked for,

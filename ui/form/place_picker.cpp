@@ -249,9 +249,9 @@ void PlacePicker::ShowExactEntry() {
   const bool present = zone_->count() > index;
   if (exact) {
     if (present)
-      zone_->setItemText(index, Text(exact->entryText));
+      zone_->setItemText(index, WordsText(exact->entryWords));
     else
-      zone_->addItem(Text(exact->entryText));
+      zone_->addItem(WordsText(exact->entryWords));
   } else if (present) {
     const bool selected = zone_->currentIndex() == index;
     zone_->removeItem(index);

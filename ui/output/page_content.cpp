@@ -175,9 +175,12 @@ PageTables Timing(const KeptReading& reading) {
                             {CalculationCaption(calculation),
                              EphemerisSourceCaption(calculation, reading.record.EphemerisFiles)})},
                     {}};
+  // One template, so each language ends the two sentences with its own full stop (Hindi's ।).
   if (timing.dasha)
-    tables.notes << BalanceCaption(timing.dasha->balance) + QStringLiteral(". ") +
-                        YearLengthCaption(*timing.dasha) + QStringLiteral(".");
+    tables.notes << Filled(
+        QCoreApplication::translate("ReadingPage", "%1. %2.",
+                                    "the dasha's balance at birth; the year"),
+        {BalanceCaption(timing.dasha->balance), YearLengthCaption(*timing.dasha)});
   // The Nakshatra column is wide, the Pada narrow, so the lords' names have room.
   PageTable nakshatras{{0, 0.25, 0.68, 0.8},
                        {QCoreApplication::translate("ReadingPage", "Body"),

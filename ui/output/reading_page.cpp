@@ -171,7 +171,12 @@ void PageLayout::Lay(const PageHeading& heading) {
 }
 
 void PageLayout::Lay(const PageRows& rows) {
-  for (const PageRow& row : rows.rows) Row(row, 0, Pt(62), width_, 9.5);
+  // The labels' column fits the widest label, so that none is broken (Tamil's நேர மண்டலம்).
+  const QFontMetricsF labelMetrics = Metrics(PageFont(9.5, true));
+  qreal labelWidth = Pt(62);
+  for (const PageRow& row : rows.rows)
+    labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(row.label) + Pt(8));
+  for (const PageRow& row : rows.rows) Row(row, 0, labelWidth, width_, 9.5);
   Rule();
 }
 
