@@ -9,6 +9,7 @@
 #include "core/form_fields.h"
 #include "reading/entry_rules.h"
 #include "ui/common/filled_template.h"
+#include "ui/common/quoted.h"
 #include "ui/form/birth_form.h"
 
 namespace ui {
@@ -57,7 +58,7 @@ TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
         0) {
       typed.problem =
           Filled(QCoreApplication::translate("BirthDetails", "The %1 list has no entry \"%2\"."),
-                 {list->accessibleName(), FromStd(entries.*f.text)});
+                 {list->accessibleName(), Quoted(FromStd(entries.*f.text))});
       return typed;
     }
   }

@@ -7,6 +7,7 @@
 
 #include "places/zone_list.h"
 #include "ui/common/filled_template.h"
+#include "ui/common/quoted.h"
 #include "ui/output/save_whole.h"
 
 namespace ui {
@@ -19,7 +20,7 @@ constexpr qint64 kLargestFile = 1 << 20;
 }  // namespace
 
 QString FileProblem(const QString& path, const QString& why) {
-  return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+  return QStringLiteral("\"%1\": %2").arg(Quoted(QDir::toNativeSeparators(path)), why);
 }
 
 OpenedBirthDetails ReadBirthDetailsFile(const QString& path) {

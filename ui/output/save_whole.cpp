@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "ui/common/filled_template.h"
+#include "ui/common/quoted.h"
 
 namespace ui {
 
@@ -18,7 +19,7 @@ namespace {
 
 QString CouldNotWrite(const QString& path, const QString& why) {
   return Filled(QCoreApplication::translate("Files", "Could not write \"%1\": %2"),
-                {QDir::toNativeSeparators(path), why});
+                {Quoted(QDir::toNativeSeparators(path)), why});
 }
 
 // Why writing failed, in the system's words. A write the system cuts short (a full disk, the
