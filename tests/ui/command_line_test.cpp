@@ -30,6 +30,9 @@ class CommandLineTest : public QObject {
     QTest::newRow("png with an empty name") << QStringList{"--png=", "a.opc.json"} << "error";
     QTest::newRow("two files") << QStringList{"a.opc.json", "b.opc.json"} << "error";
     QTest::newRow("unknown option") << QStringList{"--colour"} << "error";
+    QTest::newRow("pdf twice") << QStringList{"--pdf", "a.pdf", "--pdf=b.pdf", "a.opc.json"}
+                               << "error";
+    QTest::newRow("empty language") << QStringList{"--language", "", "a.opc.json"} << "error";
   }
 
   void readsTheLine() {

@@ -187,6 +187,27 @@ class ServicesTest : public QObject {
     QVERIFY(handed.get());
   }
 
+  // A runtime folder the lock or the socket cannot use is said on standard error, and the
+  // program goes on without it.
+  void runtimeFolderProblemsAreSaid() {
+    const QByteArray kept = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", "run/user");
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        QRegularExpression(R"(XDG_RUNTIME_DIR is not an absolute path \("run/user"\))"));
+    const QString lock = ui::LockFileInstanceGuard::DefaultLockPath();
+    qputenv("XDG_RUNTIME_DIR", kept);
+    QVERIFY(!lock.startsWith(QLatin1String("run/")));
+
+    QTemporaryDir dir;
+    const QString deep = dir.filePath(QString(120, QLatin1Char('r')));
+    QVERIFY(QDir().mkdir(deep));
+    ui::LockFileInstanceGuard guard(deep + QStringLiteral("/opc.lock"));
+    QVERIFY(!guard.AnotherIsRunning());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("path is too long for a socket"));
+    guard.ListenForFiles([](const QString&) {});
+  }
+
   void aHandOverNobodyAnswersFails() {
     QTemporaryDir dir;
     ui::LockFileInstanceGuard second(dir.filePath("opc.lock"));
