@@ -195,22 +195,9 @@ class HeadlessExportTest : public QObject {
                          "place": {"zone": "America/New_York", "offsetSeconds": -18000}})")
         << "clocks went from 02:00 to 03:00; most likely it means 03:30";
     QTest::newRow("a device that never ends") << QByteArray("/dev/zero") << "not a regular file";
-    QTest::newRow("a NUL byte before more text")
-        << kHead + R"("entries": {"txtName": "A"}})" + QByteArray(1, '\0') + "and more"
-        << "holds a NUL byte";
     QTest::newRow("a name with ESC, CR and BEL")
         << kHead + "\"entries\": {\"txtName\": \"A\\u001b[2JB\\rC\\u0007D\"}}"
         << "cannot take \"A\\e[2JB\\rC\\aD\"";
-    // Apia went from 29 to 31 December 2011: no time of the 30th existed there.
-    QTest::newRow("a day the clocks skipped")
-        << QByteArray(R"({"format": "orvel-pataki-chakra/birth-details", "version": 2,
-                         "entries": {"txtName": "A", "cboMonth": "December", "cboDate": "30",
-                                  "cboYear": "2011", "cboHH": "12", "txtMCity": "Apia",
-                                  "cmbTimeZone": -1, "utcOffsetSeconds": -36000,
-                                  "txtLonD": "171", "txtLonM": "46", "optLong": "West",
-                                  "txtLatD": "13", "txtLatM": "50", "optLat": "South"},
-                      "place": {"zone": "Pacific/Apia", "offsetSeconds": -36000}})")
-        << "this day did not exist there";
   }
   void aFileItCannotUseWritesNothing() {
     QFETCH(QByteArray, contents);

@@ -214,22 +214,18 @@ class PlacePickerTest : public QObject {
     QVERIFY(!form->Entries().utcOffsetSeconds);
   }
 
-  // The extra entry speaks the language in use, the place's name as the atlas gives it: the
-  // Nepal clock of 1990 and the local mean time of 1910.
+  // The extra entry in Hindi and Tamil: Nepal's clock of 1990, Kathmandu's mean time of 1910.
   void theExtraEntryInHindiAndTamil() {
-    const places::Place kathmandu = At("Kathmandu", "Asia/Kathmandu", 27.70169, 85.3206);
-    for (const ui::Language language : {ui::Language::Hindi, ui::Language::Tamil}) {
-      QVERIFY(ui::UseLanguage(language));
+    for (const ui::Language language : {ui::Language::Hindi, ui::Language::Tamil})
       for (const int year : {1990, 1910}) {
+        QVERIFY(ui::UseLanguage(language));
         SetBirth(year, 5, 1, 6, 0);
-        picker->Pick(kathmandu);
-        QString entry = Zone();
-        QVERIFY2(entry.startsWith(QLatin1String("Kathmandu")) && entry.contains("UTC+5:"),
-                 qPrintable(entry));
-        entry.remove(QLatin1String("Kathmandu")).remove(QLatin1String("UTC"));
-        QVERIFY2(!entry.contains(QRegularExpression("[A-Za-z]{3,}")), qPrintable(entry));
+        picker->Pick(At("Kathmandu", "Asia/Kathmandu", 27.70169, 85.3206));
+        const QString words = QString(Zone()).remove("Kathmandu").remove("UTC");
+        QVERIFY2(
+            Zone().startsWith("Kathmandu") && !words.contains(QRegularExpression("[A-Za-z]{3}")),
+            qPrintable(Zone()));
       }
-    }
     ui::UseLanguage(ui::Language::English);
   }
 

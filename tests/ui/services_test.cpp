@@ -187,24 +187,18 @@ class ServicesTest : public QObject {
     QVERIFY(handed.get());
   }
 
-  // A runtime folder the lock or the socket cannot use is said on standard error, and the
-  // program goes on without it.
+  // A runtime folder the lock or the socket cannot use is said, and the program goes on.
   void runtimeFolderProblemsAreSaid() {
     const QByteArray kept = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", "run/user");
-    QTest::ignoreMessage(
-        QtWarningMsg,
-        QRegularExpression(R"(XDG_RUNTIME_DIR is not an absolute path \("run/user"\))"));
-    const QString lock = ui::LockFileInstanceGuard::DefaultLockPath();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("XDG_RUNTIME_DIR is not an absolute"));
+    QVERIFY(!ui::LockFileInstanceGuard::DefaultLockPath().startsWith("run/"));
     qputenv("XDG_RUNTIME_DIR", kept);
-    QVERIFY(!lock.startsWith(QLatin1String("run/")));
-
     QTemporaryDir dir;
-    const QString deep = dir.filePath(QString(120, QLatin1Char('r')));
-    QVERIFY(QDir().mkdir(deep));
-    ui::LockFileInstanceGuard guard(deep + QStringLiteral("/opc.lock"));
+    QVERIFY(QDir(dir.path()).mkdir(QString(120, 'r')));
+    ui::LockFileInstanceGuard guard(dir.filePath(QString(120, 'r') + "/opc.lock"));
     QVERIFY(!guard.AnotherIsRunning());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("path is too long for a socket"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("too long for a socket"));
     guard.ListenForFiles([](const QString&) {});
   }
 
