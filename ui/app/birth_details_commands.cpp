@@ -14,6 +14,7 @@
 #include "places/clock_status.h"
 #include "ui/common/filled_template.h"
 #include "ui/common/language.h"
+#include "ui/common/quoted.h"
 #include "ui/common/services.h"
 #include "ui/form/birth_form.h"
 #include "ui/form/form_filling.h"
@@ -131,7 +132,7 @@ std::optional<QString> BirthDetailsCommands::OffsetChange(const QString& path,
           "BirthDetails",
           "%1 was saved with %2 for %3 at the birth time; the tz data in use "
           "(%4) gives %5. The form keeps the %6 of the file."),
-      {QFileInfo(path).fileName(),
+      {Quoted(QFileInfo(path).fileName()),
        QString::fromStdString(places::UtcOffsetText(details.place->offsetSeconds)),
        QString::fromStdString(details.place->zone), QString::fromStdString(places::TzDataVersion()),
        QString::fromStdString(places::UtcOffsetText(*clock.offsetSeconds)),
