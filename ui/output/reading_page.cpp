@@ -171,11 +171,13 @@ void PageLayout::Lay(const PageHeading& heading) {
 }
 
 void PageLayout::Lay(const PageRows& rows) {
-  // The labels' column fits the widest label, so that none is broken (Tamil's நேர மண்டலம்).
+  // The labels' column is widened where a label would not fit it, so that none is broken
+  // (Tamil's நேர மண்டலம்); the English labels fit, and their page stays as it was.
   const QFontMetricsF labelMetrics = Metrics(PageFont(9.5, true));
-  qreal labelWidth = Pt(62);
+  qreal widest = 0;
   for (const PageRow& row : rows.rows)
-    labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(row.label) + Pt(8));
+    widest = std::max(widest, labelMetrics.horizontalAdvance(row.label));
+  const qreal labelWidth = widest > Pt(62) ? widest + Pt(8) : Pt(62);
   for (const PageRow& row : rows.rows) Row(row, 0, labelWidth, width_, 9.5);
   Rule();
 }
