@@ -46,6 +46,10 @@ bool NeedsVersion2(const FormEntries& entries) {
 }  // namespace
 
 ParsedBirthDetails ParseBirthDetails(std::string_view text) {
+  // The JSON reader takes a NUL byte for the end of the text and would accept what came before.
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+    return Failed("The file holds a NUL byte (at byte " + std::to_string(nul) +
+                  "); a birth-details file is text.");
   const json document = json::parse(text, nullptr, /*allow_exceptions=*/false);
   if (document.is_discarded()) return Failed("The file is not JSON.");
   if (!document.is_object()) return Failed("The file holds no JSON object.");

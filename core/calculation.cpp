@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/calculation_json.h"
+#include "core/quoted_text.h"
 
 namespace core {
 
@@ -88,7 +89,7 @@ ParsedCalculation CalculationFromJson(const json& value) {
     } else if (member == "sunrise") {
       read = ReadMember(v, member, kSunriseNames, c.swiss.sunrise, out.error);
     } else {
-      out.error = "Unknown \"calculation\" member \"" + member + "\".";
+      out.error = "Unknown \"calculation\" member \"" + QuoteForMessage(member) + "\".";
     }
     if (!read) return out;
     if (member != "ephemeris" && swissMember.empty()) swissMember = member;

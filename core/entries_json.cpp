@@ -2,6 +2,7 @@
 
 #include "core/calculation_json.h"
 #include "core/form_fields.h"
+#include "core/quoted_text.h"
 #include "core/zone_table.h"
 
 namespace core {
@@ -15,10 +16,9 @@ struct Malformed {
   std::string message;
 };
 
+// A key in quotes; an unknown one is the file's own text.
 std::string Quoted(std::string_view key) {
-  std::string quoted(1, '"');
-  quoted.append(key).push_back('"');
-  return quoted;
+  return '"' + QuoteForMessage(key) + '"';
 }
 
 std::string ListRangeMessage(const NumberList& list) {

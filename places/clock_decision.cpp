@@ -12,9 +12,10 @@ ClockDecision DecideOffset(int offsetSeconds, bool ahead, std::string_view stand
   decision.fit = FitRow(offsetSeconds, ahead, standardAbbreviation);
   if (decision.fit) return decision;
   if (offsetSeconds < kMinOffsetSeconds || offsetSeconds > kMaxOffsetSeconds) return decision;
-  const std::string name =
-      localMeanTime ? "local mean time of " + std::string(place) : std::string(place) + " clock";
-  decision.exact = ExactOffset{offsetSeconds, name + ", " + UtcOffsetText(offsetSeconds)};
+  const core::Words entry =
+      core::Phrase(localMeanTime ? "local mean time of %1, %2" : "%1 clock, %2",
+                   {core::Fixed(std::string(place)), core::Fixed(UtcOffsetText(offsetSeconds))});
+  decision.exact = ExactOffset{offsetSeconds, core::English(entry), entry};
   return decision;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/words.h"
 #include "places/zone_rows.h"
 #include "places/zone_timeline.h"
 
@@ -19,8 +20,9 @@ inline constexpr int kMinOffsetSeconds = -12 * 3600;
 inline constexpr int kMaxOffsetSeconds = 14 * 3600;
 
 struct ExactOffset {
-  int offsetSeconds;      // east positive, kMinOffsetSeconds..kMaxOffsetSeconds
-  std::string entryText;  // the zone list's extra entry: "Kathmandu clock, UTC+5:45"
+  int offsetSeconds;       // east positive, kMinOffsetSeconds..kMaxOffsetSeconds
+  std::string entryText;   // the zone list's extra entry: "Kathmandu clock, UTC+5:45"
+  core::Words entryWords;  // the same entry as words, for the windows' languages
 };
 
 // Exactly one of the two is set for a clock with an offset; neither for a skipped clock time

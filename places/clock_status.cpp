@@ -117,6 +117,19 @@ core::Words ClockStatusWords(const ClockQuestion& q, const BirthClock& clock) {
   const auto after = Fixed(TimeText(change + chr::seconds(clock.offsetAfterSeconds)));
   if (clock.kind == ClockKind::Skipped) {
     const auto meant = q.local + chr::seconds(clock.offsetAfterSeconds - clock.offsetBeforeSeconds);
+    // Apia's clocks went from 00:00 to 00:00 a day later: the whole of 30 December 2011 was
+    // skipped, which the clock times alone would not say.
+    const chr::local_days day = chr::floor<chr::days>(q.local);
+    const chr::local_seconds from = change + chr::seconds(clock.offsetBeforeSeconds);
+    const chr::local_seconds to = change + chr::seconds(clock.offsetAfterSeconds);
+    if (from <= day && day + chr::days(1) <= to)
+      return sentence(
+          "%1, %2 %3: this day did not exist there: the clocks went from the end of %4 "
+          "straight to %5; most likely it means %6 (%7); tz database %8, %9",
+          {DateWords(chr::floor<chr::days>(from - chr::seconds(1))),
+           DateWords(chr::floor<chr::days>(to)),
+           Phrase("%1 %2", {DateWords(chr::floor<chr::days>(meant)), Fixed(TimeText(meant))}),
+           Fixed(UtcOffsetText(clock.offsetAfterSeconds)), version, zone});
     return sentence(
         "%1, %2 %3: this time did not exist there: clocks went from %4 to %5; most likely it "
         "means %6 (%7); tz database %8, %9",

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "core/quoted_text.h"
+
 namespace places {
 
 namespace {
@@ -62,7 +64,7 @@ std::string ZoneProblem(ZoneCheck check, std::string_view id, std::string_view z
     case ZoneCheck::Known:
       return {};
     case ZoneCheck::Unknown:
-      return "unknown time zone \"" + std::string(id) + "\"";
+      return "unknown time zone \"" + core::QuoteForMessage(id) + "\"";  // the file's text
     case ZoneCheck::TzDataUnreadable:
       break;
   }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/quoted_text.h"
 #include "reading/letters.h"
 
 namespace reading {
@@ -128,8 +129,8 @@ TypedEntries AsTyped(const core::FormEntries& entries) {
     const std::string& text = entries.*field.text;
     std::string typed;
     if (auto problem = Typed(field, text, typed)) {
-      result.problem = "The " + std::string(field.accessibleName) + " box cannot take \"" + text +
-                       "\": " + *problem + ".";
+      result.problem = "The " + std::string(field.accessibleName) + " box cannot take \"" +
+                       core::QuoteForMessage(text) + "\": " + *problem + ".";
       return result;
     }
     result.entries.*field.text = std::move(typed);

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Birth places from GeoNames (www.geonames.org), licensed under CC BY 4.0. Clocks of the birth places from the tz database, release %1.</source>
-        <translation>जन्म स्थान GeoNames (www.geonames.org) से, CC BY 4.0 लाइसेंस के अंतर्गत। जन्म स्थानों की घड़ियाँ समय-क्षेत्र डेटाबेस (tz) से, रिलीज़ %1।</translation>
+        <translation>जन्म स्थान GeoNames (www.geonames.org) से, CC BY 4.0 लाइसेंस के अंतर्गत। जन्म स्थानों की घड़ियाँ समय-क्षेत्र डेटाबेस (tz) से, संस्करण %1।</translation>
     </message>
     <message>
         <source>Credits</source>
@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>This program is free software under the GPL-3.0-or-later. It uses the Swiss Ephemeris of Astrodienst AG (AGPL-3.0), a combination section 13 of the GPL-3.0 allows; its ephemeris files are CC0-1.0 (swe-basic-data).</source>
-        <translation>यह प्रोग्राम GPL-3.0 या उसके बाद के संस्करण के अंतर्गत मुक्त सॉफ़्टवेयर है। इसमें Astrodienst AG का स्विस एफ़ेमेरिस (AGPL-3.0) प्रयुक्त है; GPL-3.0 की धारा 13 इस संयोजन की अनुमति देती है। इसकी एफ़ेमेरिस फ़ाइलें CC0-1.0 के अंतर्गत हैं।</translation>
+        <translation>यह प्रोग्राम GPL-3.0 या उसके बाद के संस्करण के अंतर्गत मुक्त सॉफ़्टवेयर है। इसमें Astrodienst AG की स्विस एफ़ेमेरिस (AGPL-3.0) प्रयुक्त है; GPL-3.0 की धारा 13 इस संयोजन की अनुमति देती है। इसकी एफ़ेमेरिस फ़ाइलें CC0-1.0 के अंतर्गत हैं।</translation>
     </message>
     <message>
         <source>Licence</source>
-        <translation>अनुज्ञा-पत्र</translation>
+        <translation>लाइसेंस</translation>
     </message>
 </context>
 <context>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>The place&apos;s zone cannot be used: %1.</source>
-        <translation>स्थान का समय क्षेत्र उपयोग नहीं किया जा सकता: %1।</translation>
+        <translation>स्थान के समय क्षेत्र का उपयोग नहीं किया जा सकता: %1।</translation>
     </message>
 </context>
 <context>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Daylight Saving Time</source>
-        <translation>डेलाइट सेविंग टाइम</translation>
+        <translation>डेलाइट सेविंग समय</translation>
     </message>
     <message>
         <source>Deg</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Positions from the Swiss Ephemeris&apos;s analytical ephemeris (its files could not be used)</source>
-        <translation>ग्रह स्थिति स्विस एफ़ेमेरिस की सूत्र-आधारित एफ़ेमेरिस से (इसकी फ़ाइलें उपयोग नहीं की जा सकीं)</translation>
+        <translation>ग्रह स्थिति स्विस एफ़ेमेरिस की सूत्र-आधारित एफ़ेमेरिस से (इसकी फ़ाइलों का उपयोग नहीं हो सका)</translation>
     </message>
 </context>
 <context>
@@ -525,12 +525,22 @@
         <translation>%1, %2 %3: उस दिन वहाँ यह समय घड़ियों में आया ही नहीं, क्योंकि घड़ियाँ %4 से सीधे %5 पर कर दी गईं; संभवतः इसका अर्थ %6 (%7) है; समय-क्षेत्र डेटाबेस (tz) %8, %9</translation>
     </message>
     <message>
+        <source>%1, %2 %3: this day did not exist there: the clocks went from the end of %4 straight to %5; most likely it means %6 (%7); tz database %8, %9</source>
+        <extracomment>place, date, time: a day the clocks skipped whole; the days before and after it, the date and time it most likely means, the new offset; tz data version, zone id</extracomment>
+        <translation>%1, %2 %3: वहाँ यह पूरा दिन घड़ियों में आया ही नहीं, क्योंकि घड़ियाँ %4 की समाप्ति से सीधे %5 पर कर दी गईं; संभवतः इसका अर्थ %6 (%7) है; समय-क्षेत्र डेटाबेस (tz) %8, %9</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>a date and a time</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
         <source>%1, %2 %3: this time happened twice there, as clocks went back from %4 to %5; taken as the first, %6; tz database %7, %8</source>
-        <translation>%1, %2 %3: उस दिन वहाँ यह समय दो बार आया, क्योंकि घड़ियाँ %4 से वापस %5 पर की गईं; पहला माना गया, %6; समय-क्षेत्र डेटाबेस (tz) %7, %8</translation>
+        <translation>%1, %2 %3: उस दिन वहाँ यह समय दो बार आया, क्योंकि घड़ियाँ %4 से वापस %5 पर की गईं; इनमें से पहला समय माना गया: %6; समय-क्षेत्र डेटाबेस (tz) %7, %8</translation>
     </message>
     <message>
         <source>%1, %2 %3: this time happened twice there, as clocks went back from %4 to %5; taken as the second, %6; tz database %7, %8</source>
-        <translation>%1, %2 %3: उस दिन वहाँ यह समय दो बार आया, क्योंकि घड़ियाँ %4 से वापस %5 पर की गईं; दूसरा माना गया, %6; समय-क्षेत्र डेटाबेस (tz) %7, %8</translation>
+        <translation>%1, %2 %3: उस दिन वहाँ यह समय दो बार आया, क्योंकि घड़ियाँ %4 से वापस %5 पर की गईं; इनमें से दूसरा समय माना गया: %6; समय-क्षेत्र डेटाबेस (tz) %7, %8</translation>
     </message>
     <message>
         <source>clocks were %1 (%2)</source>
@@ -540,7 +550,17 @@
     <message>
         <source>no common clock yet: local mean time of %1, %2</source>
         <extracomment>place, offset</extracomment>
-        <translation>तब तक कोई साझा घड़ी नहीं थी: %1 का स्थानीय मध्यम समय, %2</translation>
+        <translation>तब तक कोई मानक समय लागू नहीं था: %1 का स्थानीय मध्यम समय, %2</translation>
+    </message>
+    <message>
+        <source>%1 clock, %2</source>
+        <extracomment>place, offset: the zone list&apos;s entry for a clock none of its rows shows</extracomment>
+        <translation>%1 का समय, %2</translation>
+    </message>
+    <message>
+        <source>local mean time of %1, %2</source>
+        <extracomment>place, offset: the zone list&apos;s entry for a place&apos;s own mean time</extracomment>
+        <translation>%1 का स्थानीय मध्यम समय, %2</translation>
     </message>
     <message>
         <source>summer time, %1 minutes ahead</source>
@@ -711,7 +731,7 @@
     </message>
     <message>
         <source>Age at start</source>
-        <translation>आरंभ पर आयु</translation>
+        <translation>आरंभ के समय आयु</translation>
     </message>
     <message>
         <source>Balance at birth</source>
@@ -738,7 +758,7 @@
     <name>Files</name>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
-        <translation>&quot;%1&quot; लिखी नहीं जा सकी: %2</translation>
+        <translation>फ़ाइल &quot;%1&quot; सहेजी नहीं जा सकी: %2</translation>
     </message>
     <message>
         <source>not all of it could be written.</source>
@@ -848,6 +868,11 @@
     <message>
         <source>Please Enter Country</source>
         <translation>कृपया देश भरें।</translation>
+    </message>
+    <message>
+        <source>%1… (%2 letters)</source>
+        <extracomment>the first letters of a long text, and its length in letters</extracomment>
+        <translation>%1… (कुल %2 अक्षर)</translation>
     </message>
 </context>
 <context>
@@ -1231,11 +1256,11 @@
     </message>
     <message>
         <source>Yamardha</source>
-        <translation>यमार्ध</translation>
+        <translation>यामार्ध</translation>
     </message>
     <message>
         <source>Yamardhapati</source>
-        <translation>यमार्धपति</translation>
+        <translation>यामार्धपति</translation>
     </message>
     <message>
         <source>Dandadhipati</source>
@@ -1260,6 +1285,11 @@
     <message>
         <source>Nakshatra and Vimshottari dasha</source>
         <translation>नक्षत्र और विंशोत्तरी दशा</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <comment>the dasha&apos;s balance at birth; the year</comment>
+        <translation>%1। %2।</translation>
     </message>
     <message>
         <source>From the Moon of: %1. %2.</source>
@@ -1295,7 +1325,7 @@
     </message>
     <message>
         <source>Age at start</source>
-        <translation>आरंभ पर आयु</translation>
+        <translation>आरंभ के समय आयु</translation>
     </message>
     <message>
         <source>Printed %1</source>
@@ -1448,15 +1478,15 @@
     </message>
     <message>
         <source>More About Vedha and Dandadhipati</source>
-        <translation>वेध और दण्डाधिपति के बारे में और</translation>
+        <translation>वेध और दण्डाधिपति: विस्तार से</translation>
     </message>
     <message>
         <source>Vedha of Lagna is related to intelligence issues</source>
-        <translation>लग्न के वेध का संबंध बुद्धि से जुड़े विषयों से है।</translation>
+        <translation>लग्न पर वेध का संबंध बुद्धि से जुड़े विषयों से है।</translation>
     </message>
     <message>
         <source>Vedha of moon is related to health related issues.</source>
-        <translation>चंद्र के वेध का संबंध स्वास्थ्य से जुड़े विषयों से है।</translation>
+        <translation>चंद्र पर वेध का संबंध स्वास्थ्य से जुड़े विषयों से है।</translation>
     </message>
     <message>
         <source>You may face a lot of troubles and tensions in areas associated with the planet</source>
@@ -1622,11 +1652,11 @@
     </message>
     <message>
         <source>Yamaradha</source>
-        <translation>यमार्ध</translation>
+        <translation>यामार्ध</translation>
     </message>
     <message>
         <source>Yamardhapati</source>
-        <translation>यमार्धपति</translation>
+        <translation>यामार्धपति</translation>
     </message>
     <message>
         <source>Dandadhipati</source>
@@ -1650,7 +1680,7 @@
     </message>
     <message>
         <source> More About Vedha</source>
-        <translation> वेध के बारे में और</translation>
+        <translation> वेध: विस्तार से</translation>
     </message>
     <message>
         <source>Discuss your chart in our astrology forum</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>This program is free software under the GPL-3.0-or-later. It uses the Swiss Ephemeris of Astrodienst AG (AGPL-3.0), a combination section 13 of the GPL-3.0 allows; its ephemeris files are CC0-1.0 (swe-basic-data).</source>
-        <translation>இந்த நிரல் GPL-3.0 அல்லது அதற்குப் பிந்தைய பதிப்பின் கீழ் கட்டற்ற மென்பொருள். இது Astrodienst AG நிறுவனத்தின் ஸ்விஸ் எஃபெமெரிஸை (AGPL-3.0) பயன்படுத்துகிறது; இந்த இணைப்பை GPL-3.0 இன் பிரிவு 13 அனுமதிக்கிறது. அதன் எஃபெமெரிஸ் கோப்புகள் CC0-1.0 உரிமத்தில் உள்ளன.</translation>
+        <translation>இந்த மென்பொருள் GPL-3.0 அல்லது அதற்குப் பிந்தைய பதிப்பின் கீழ் கட்டற்றது. இது Astrodienst AG நிறுவனத்தின் ஸ்விஸ் எஃபெமெரிஸை (AGPL-3.0) பயன்படுத்துகிறது; இந்த இணைப்பை GPL-3.0 இன் பிரிவு 13 அனுமதிக்கிறது. அதன் எஃபெமெரிஸ் கோப்புகள் CC0-1.0 உரிமத்தில் உள்ளன.</translation>
     </message>
     <message>
         <source>Licence</source>
@@ -503,7 +503,7 @@
     </message>
     <message>
         <source>Type the city of birth to choose it from the offline atlas: its coordinates, zone and daylight saving then follow from the birth date and time.</source>
-        <translation>பிறந்த ஊரை இடப் பட்டியலிலிருந்து தேர்ந்தெடுக்க அதன் பெயரைத் தட்டச்சு செய்யவும்: அதன் அட்சரேகை, தீர்க்கரேகை, நேர மண்டலம், பகலொளி சேமிப்பு ஆகியவை பிறந்த தேதி, நேரத்திலிருந்து தாமாக அமையும்.</translation>
+        <translation>பிறந்த ஊரை இடப் பட்டியலிலிருந்து தேர்ந்தெடுக்க அதன் பெயரைத் தட்டச்சு செய்யவும்: அதன் ஆயத்தொலைவுகள், நேர மண்டலம், பகலொளி சேமிப்பு ஆகியவை பிறந்த தேதி, நேரத்திலிருந்து தாமாக அமையும்.</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -525,6 +525,16 @@
         <translation>%1, %2 %3: கடிகாரங்கள் %4 மணியிலிருந்து நேராக %5 மணிக்கு நகர்த்தப்பட்டதால் அன்று அங்கே இந்த நேரம் வரவில்லை; பெரும்பாலும் இது %6 (%7) நேரத்தைக் குறிக்கிறது; நேர மண்டலத் தரவுத்தளம் (tz) %8, %9</translation>
     </message>
     <message>
+        <source>%1, %2 %3: this day did not exist there: the clocks went from the end of %4 straight to %5; most likely it means %6 (%7); tz database %8, %9</source>
+        <extracomment>place, date, time: a day the clocks skipped whole; the days before and after it, the date and time it most likely means, the new offset; tz data version, zone id</extracomment>
+        <translation>%1, %2 %3: கடிகாரங்கள் %4 முடிவிலிருந்து நேராக %5 தேதிக்கு நகர்த்தப்பட்டதால் அங்கே இந்த நாளே வரவில்லை; பெரும்பாலும் இது %6 (%7) நேரத்தைக் குறிக்கிறது; நேர மண்டலத் தரவுத்தளம் (tz) %8, %9</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>a date and a time</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
         <source>%1, %2 %3: this time happened twice there, as clocks went back from %4 to %5; taken as the first, %6; tz database %7, %8</source>
         <translation>%1, %2 %3: கடிகாரங்கள் %4 மணியிலிருந்து %5 மணிக்குப் பின்னே நகர்த்தப்பட்டதால் அன்று அங்கே இந்த நேரம் இருமுறை வந்தது; முதலாவது எடுத்துக்கொள்ளப்பட்டது, %6; நேர மண்டலத் தரவுத்தளம் (tz) %7, %8</translation>
     </message>
@@ -540,7 +550,17 @@
     <message>
         <source>no common clock yet: local mean time of %1, %2</source>
         <extracomment>place, offset</extracomment>
-        <translation>அப்போது பொதுக் கடிகாரம் இல்லை: %1 உள்ளூர் சராசரி நேரம், %2</translation>
+        <translation>அப்போது சீர் நேரம் நடைமுறையில் இல்லை: %1 உள்ளூர் சராசரி நேரம், %2</translation>
+    </message>
+    <message>
+        <source>%1 clock, %2</source>
+        <extracomment>place, offset: the zone list&apos;s entry for a clock none of its rows shows</extracomment>
+        <translation>%1 நேரம், %2</translation>
+    </message>
+    <message>
+        <source>local mean time of %1, %2</source>
+        <extracomment>place, offset: the zone list&apos;s entry for a place&apos;s own mean time</extracomment>
+        <translation>%1 உள்ளூர் சராசரி நேரம், %2</translation>
     </message>
     <message>
         <source>summer time, %1 minutes ahead</source>
@@ -578,7 +598,7 @@
     </message>
     <message>
         <source>Enter the state, country, coordinates and time zone of %1, or pick it from the atlas.</source>
-        <translation>%1 நகரத்தின் மாநிலம், நாடு, ஆயத்தொலைவுகள், நேர மண்டலத்தை உள்ளிடவும், அல்லது இடப் பட்டியலிலிருந்து தேர்ந்தெடுக்கவும்.</translation>
+        <translation>%1 நகரத்தின் மாநிலம், நாடு, ஆயத்தொலைவுகள், நேர மண்டலம் ஆகியவற்றை உள்ளிடவும், அல்லது இடப் பட்டியலிலிருந்து தேர்ந்தெடுக்கவும்.</translation>
     </message>
     <message>
         <source>In %1 on %2 the clocks jumped from %3 to %4, so %5 did not exist there. Most likely it means %6 on the new clock (%7), the moment the clock before the change (%8) would have shown as %5. The birth time stays as you typed it.</source>
@@ -613,7 +633,7 @@
     <message>
         <source>The City reads &quot;%1&quot;, but the state, country, coordinates and clock are those of %2. Keep them for %1?</source>
         <extracomment>the City typed, the place picked</extracomment>
-        <translation>நகரம் பெட்டியில் &quot;%1&quot; உள்ளது, ஆனால் மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை %2 இடத்தினுடையவை. இவற்றை %1 நகரத்துக்கு வைத்துக்கொள்ளவா?</translation>
+        <translation>நகரப் பெட்டியில் &quot;%1&quot; உள்ளது, ஆனால் மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை %2 இடத்தினுடையவை. இவற்றை %1 நகரத்துக்கு வைத்துக்கொள்ளவா?</translation>
     </message>
 </context>
 <context>
@@ -849,6 +869,11 @@
         <source>Please Enter Country</source>
         <translation>நாட்டை உள்ளிடவும்.</translation>
     </message>
+    <message>
+        <source>%1… (%2 letters)</source>
+        <extracomment>the first letters of a long text, and its length in letters</extracomment>
+        <translation>%1… (மொத்தம் %2 எழுத்துகள்)</translation>
+    </message>
 </context>
 <context>
     <name>Months</name>
@@ -1020,7 +1045,7 @@
     </message>
     <message>
         <source>The offline atlas could not be read (%1); enter the place, its coordinates and zone by hand.</source>
-        <translation>இடப் பட்டியலைப் படிக்க முடியவில்லை (%1); இடத்தையும் அதன் அட்சரேகை, தீர்க்கரேகை, நேர மண்டலத்தையும் கைமுறையாக உள்ளிடவும்.</translation>
+        <translation>இடப் பட்டியலைப் படிக்க முடியவில்லை (%1); இடம், அதன் ஆயத்தொலைவுகள், நேர மண்டலம் ஆகியவற்றைக் கைமுறையாக உள்ளிடவும்.</translation>
     </message>
 </context>
 <context>
@@ -1231,11 +1256,11 @@
     </message>
     <message>
         <source>Yamardha</source>
-        <translation>யமார்த்தம்</translation>
+        <translation>யாமார்த்தம்</translation>
     </message>
     <message>
         <source>Yamardhapati</source>
-        <translation>யமார்த்தாதிபதி</translation>
+        <translation>யாமார்த்தாதிபதி</translation>
     </message>
     <message>
         <source>Dandadhipati</source>
@@ -1260,6 +1285,11 @@
     <message>
         <source>Nakshatra and Vimshottari dasha</source>
         <translation>நட்சத்திரம், விம்சோத்தரி தசை</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <comment>the dasha&apos;s balance at birth; the year</comment>
+        <translation>%1. %2.</translation>
     </message>
     <message>
         <source>From the Moon of: %1. %2.</source>
@@ -1299,7 +1329,7 @@
     </message>
     <message>
         <source>Printed %1</source>
-        <translation>அச்சிட்டது: %1</translation>
+        <translation>அச்சிட்ட நாள்: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -1448,7 +1478,7 @@
     </message>
     <message>
         <source>More About Vedha and Dandadhipati</source>
-        <translation>வேதை, தண்டாதிபதி பற்றி மேலும்</translation>
+        <translation>வேதை, தண்டாதிபதி விவரம்</translation>
     </message>
     <message>
         <source>Vedha of Lagna is related to intelligence issues</source>
@@ -1460,7 +1490,7 @@
     </message>
     <message>
         <source>You may face a lot of troubles and tensions in areas associated with the planet</source>
-        <translation>அந்தக் கிரகம் தொடர்பான விஷயங்களில் நீங்கள் பல கஷ்டங்களையும் மன உளைச்சலையும் சந்திக்க நேரலாம்.</translation>
+        <translation>அந்தக் கிரகம் தொடர்பான விஷயங்களில் நீங்கள் பல கஷ்டங்களையும் மன உளைச்சலையும் சந்திக்க நேரிடலாம்.</translation>
     </message>
     <message>
         <source>You may have desirable results in areas associated with the planet</source>
@@ -1468,7 +1498,7 @@
     </message>
     <message>
         <source>You may face many problems and obstacles.</source>
-        <translation>நீங்கள் பல பிரச்சினைகளையும் தடைகளையும் சந்திக்க நேரலாம்.</translation>
+        <translation>நீங்கள் பல பிரச்சினைகளையும் தடைகளையும் சந்திக்க நேரிடலாம்.</translation>
     </message>
     <message>
         <source>You may face come physical ailments</source>
@@ -1480,7 +1510,7 @@
     </message>
     <message>
         <source>You may have desirable results in areas associated with the benefic planet and you may face a lot of troubles and tensions in areas associated with the malefic planet </source>
-        <translation>சுப கிரகம் தொடர்பான விஷயங்களில் உங்களுக்கு நல்ல பலன்கள் கிடைக்கலாம்; பாவ கிரகம் தொடர்பான விஷயங்களில் நீங்கள் பல கஷ்டங்களையும் மன உளைச்சலையும் சந்திக்க நேரலாம்.</translation>
+        <translation>சுப கிரகம் தொடர்பான விஷயங்களில் உங்களுக்கு நல்ல பலன்கள் கிடைக்கலாம்; பாவ கிரகம் தொடர்பான விஷயங்களில் நீங்கள் பல கஷ்டங்களையும் மன உளைச்சலையும் சந்திக்க நேரிடலாம்.</translation>
     </message>
 </context>
 <context>
@@ -1622,11 +1652,11 @@
     </message>
     <message>
         <source>Yamaradha</source>
-        <translation>யமார்த்தம்</translation>
+        <translation>யாமார்த்தம்</translation>
     </message>
     <message>
         <source>Yamardhapati</source>
-        <translation>யமார்த்தாதிபதி</translation>
+        <translation>யாமார்த்தாதிபதி</translation>
     </message>
     <message>
         <source>Dandadhipati</source>
@@ -1650,7 +1680,7 @@
     </message>
     <message>
         <source> More About Vedha</source>
-        <translation>வேதை பற்றி மேலும்</translation>
+        <translation>வேதை விவரம்</translation>
     </message>
     <message>
         <source>Discuss your chart in our astrology forum</source>

@@ -1,8 +1,10 @@
-// The command line as read before QApplication exists.
+// The command line as read before QApplication exists, and which of Qt's warnings it drops.
 
 #include "ui/app/command_line.h"
 
 #include <QtTest>
+
+#include "ui/common/qt_messages.h"
 
 class CommandLineTest : public QObject {
   Q_OBJECT
@@ -30,6 +32,9 @@ class CommandLineTest : public QObject {
     QTest::newRow("png with an empty name") << QStringList{"--png=", "a.opc.json"} << "error";
     QTest::newRow("two files") << QStringList{"a.opc.json", "b.opc.json"} << "error";
     QTest::newRow("unknown option") << QStringList{"--colour"} << "error";
+    QTest::newRow("pdf twice") << QStringList{"--pdf", "a.pdf", "--pdf=b.pdf", "a.opc.json"}
+                               << "error";
+    QTest::newRow("empty language") << QStringList{"--language", "", "a.opc.json"} << "error";
   }
 
   void readsTheLine() {
@@ -54,6 +59,27 @@ class CommandLineTest : public QObject {
       QVERIFY2(help.contains(QLatin1String(option)), option);
     QVERIFY(!help.contains("platform"));
     QVERIFY(ui::VersionText().startsWith("orvel-pataki-chakra "));
+  }
+
+  // Exactly Qt's font and settings noise, as Qt writes it, in its default category.
+  void dropsOnlyQtsNoise_data() {
+    QTest::addColumn<QByteArray>("category");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<bool>("dropped");
+    const QString openType = "  OpenType support missing for \"Lohit Devanagari\", script 11";
+    QTest::newRow("OpenType") << QByteArray("default") << openType << true;
+    QTest::newRow("user type") << QByteArray("default") << "QVariant::load: unknown user type X"
+                               << true;
+    QTest::newRow("another warning") << QByteArray("default") << "QFont: Point size <= 0" << false;
+    QTest::newRow("another category") << QByteArray("qt.qpa.fonts") << openType << false;
+    QTest::newRow("inside another") << QByteArray("default") << "note:" + openType << false;
+  }
+  void dropsOnlyQtsNoise() {
+    QFETCH(QByteArray, category);
+    QFETCH(QString, warning);
+    QFETCH(bool, dropped);
+    QCOMPARE(ui::IsQtNoise(QtWarningMsg, category.constData(), warning), dropped);
+    QVERIFY(!ui::IsQtNoise(QtCriticalMsg, category.constData(), warning));
   }
 };
 

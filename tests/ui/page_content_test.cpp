@@ -3,10 +3,14 @@
 
 #include "ui/output/page_content.h"
 
+#include <QPdfWriter>
+#include <QProcess>
 #include <QtTest>
 
 #include "core/zone_table.h"
 #include "reading/reading.h"
+#include "ui/common/language.h"
+#include "ui/output/reading_page.h"
 
 namespace {
 
@@ -158,7 +162,33 @@ class PageContentTest : public QObject {
     }
     QCOMPARE(got.join('|'), paragraphs);
   }
+
+  // The tables' sentences end with the language's own full stop (Hindi's danda).
+  void hindiSentencesEndWithTheDanda() {
+    const ui::KeptReading reading = DelhiReading();
+    QVERIFY(ui::UseLanguage(ui::Language::Hindi));
+    const std::vector<ui::PageBlock> blocks = ui::ReadingPageContent(reading);
+    ui::UseLanguage(ui::Language::English);
+    for (const QString& note : Only<ui::PageTables>(blocks).notes)
+      QVERIFY2(note.endsWith(QChar(0x0964)) && !note.contains(". "), qPrintable(note));
+  }
+
+  // A label wider than the English ones (Tamil's நேர மண்டலம்) stays on one line, read back.
+  void aLongRowLabelStaysOnOneLine() {
+    QTemporaryDir dir;
+    {
+      QPdfWriter writer(dir.filePath("rows.pdf"));
+      ui::SetUpPage(writer);
+      ui::PaintPages(writer, {ui::PageRows{{{"Daylight saving clock of the place", "Kathmandu"}}}});
+    }
+    QProcess text;
+    text.start("pdftotext", {"-layout", dir.filePath("rows.pdf"), "-"});
+    QVERIFY(text.waitForFinished(30000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(out.contains(QRegularExpression("Daylight saving clock of the place\\s+Kathmandu")),
+             qPrintable(out));
+  }
 };
 
-QTEST_GUILESS_MAIN(PageContentTest)
+QTEST_MAIN(PageContentTest)
 #include "page_content_test.moc"

@@ -187,6 +187,21 @@ class ServicesTest : public QObject {
     QVERIFY(handed.get());
   }
 
+  // A runtime folder the lock or the socket cannot use is said, and the program goes on.
+  void runtimeFolderProblemsAreSaid() {
+    const QByteArray kept = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", "run/user");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("XDG_RUNTIME_DIR is not an absolute"));
+    QVERIFY(!ui::LockFileInstanceGuard::DefaultLockPath().startsWith("run/"));
+    qputenv("XDG_RUNTIME_DIR", kept);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QString(120, 'r')));
+    ui::LockFileInstanceGuard guard(dir.filePath(QString(120, 'r') + "/opc.lock"));
+    QVERIFY(!guard.AnotherIsRunning());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("too long for a socket"));
+    guard.ListenForFiles([](const QString&) {});
+  }
+
   void aHandOverNobodyAnswersFails() {
     QTemporaryDir dir;
     ui::LockFileInstanceGuard second(dir.filePath("opc.lock"));

@@ -21,7 +21,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "chakra/vedha_reading.h"
 #include "fakes.h"
+#include "reading/reading.h"
 #include "ui/app/program.h"
 #include "ui/common/language.h"
 #include "ui/common/reading_text.h"
@@ -190,6 +192,37 @@ class TranslatedWindowsTest : public QObject {
       };
       QVERIFY2(count(1) != count(2), qPrintable(count(1)));
       QCOMPARE(count(2), count(3));
+    }
+  }
+
+  // A pierced chart read in Hindi and Tamil names what each piercing planet signifies, whichever
+  // placeholders the language's template keeps (Tamil's keeps only the matters).
+  void piercedChartNamesWhatEachPlanetSignifies() {
+    // Jaipur, 20 February 2038 01:12: the Sun, Mercury and Mars pierce.
+    core::FormEntries entries{.txtName = "VEDHA BOTH",
+                              .cboMonth = 1,
+                              .cboDate = "20",
+                              .cboYear = "2038",
+                              .cboHH = "1",
+                              .cboMM = "12",
+                              .cmbTimeZone = 34,
+                              .txtLonD = "77",
+                              .txtLonM = "13",
+                              .txtLatD = "28",
+                              .txtLatM = "39"};
+    core::BirthRecord record;
+    core::ResultSheet sheet;
+    QVERIFY(!reading::RunReading(entries, record, sheet));
+    for (const Language language : {Language::Hindi, Language::Tamil}) {
+      QVERIFY(ui::UseLanguage(language));
+      QString text;
+      for (const core::TextRun& run : ui::ReadingRuns(sheet))
+        text += QString::fromStdString(run.text);
+      for (const int body : {0, 2, 4}) {
+        const std::string areas(chakra::VedhaEffectAreas(body));
+        const QString matters = QCoreApplication::translate("ReadingText", areas.c_str());
+        QVERIFY2(text.contains(matters), qPrintable(matters + QStringLiteral(" in ") + text));
+      }
     }
   }
 

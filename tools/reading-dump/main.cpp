@@ -1,4 +1,6 @@
 // reading-dump: runs the program's reading without any window, one JSON line in, one out.
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -10,6 +12,11 @@ int main() {
   std::string line;
   while (std::getline(std::cin, line)) {
     std::cout << dump::ProcessLine(line, record) << '\n' << std::flush;
+    if (!std::cout) {  // a full disk, a closed pipe: said, not only in the exit status
+      std::cerr << "reading-dump: standard output cannot be written: " << std::strerror(errno)
+                << '\n';
+      return 1;
+    }
   }
   return std::cout ? 0 : 1;
 }

@@ -12,7 +12,9 @@
 #include "core/numbers.h"
 #include "places/birth_clock.h"
 #include "places/clock_status.h"
+#include "ui/common/filled_template.h"
 #include "ui/common/language.h"
+#include "ui/common/quoted.h"
 #include "ui/common/services.h"
 #include "ui/form/birth_form.h"
 #include "ui/form/form_filling.h"
@@ -125,18 +127,18 @@ std::optional<QString> BirthDetailsCommands::OffsetChange(const QString& path,
   if (!clock.error.empty() || !clock.offsetSeconds ||
       *clock.offsetSeconds == details.place->offsetSeconds)
     return std::nullopt;
-  return QCoreApplication::translate(
-             "BirthDetails",
-             "%1 was saved with %2 for %3 at the birth time; the tz data in use "
-             "(%4) gives %5. The form keeps the %6 of the file.")
-      .arg(QFileInfo(path).fileName(),
-           QString::fromStdString(places::UtcOffsetText(details.place->offsetSeconds)),
-           QString::fromStdString(details.place->zone),
-           QString::fromStdString(places::TzDataVersion()),
-           QString::fromStdString(places::UtcOffsetText(*clock.offsetSeconds)),
-           e.utcOffsetSeconds
-               ? QCoreApplication::translate("BirthDetails", "offset")
-               : QCoreApplication::translate("BirthDetails", "zone and daylight saving"));
+  return Filled(
+      QCoreApplication::translate(
+          "BirthDetails",
+          "%1 was saved with %2 for %3 at the birth time; the tz data in use "
+          "(%4) gives %5. The form keeps the %6 of the file."),
+      {Quoted(QFileInfo(path).fileName()),
+       QString::fromStdString(places::UtcOffsetText(details.place->offsetSeconds)),
+       QString::fromStdString(details.place->zone), QString::fromStdString(places::TzDataVersion()),
+       QString::fromStdString(places::UtcOffsetText(*clock.offsetSeconds)),
+       e.utcOffsetSeconds
+           ? QCoreApplication::translate("BirthDetails", "offset")
+           : QCoreApplication::translate("BirthDetails", "zone and daylight saving")});
 }
 
 void BirthDetailsCommands::Save(QWidget* parent, const core::FormEntries& entries) {

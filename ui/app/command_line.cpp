@@ -76,7 +76,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (line.error.isEmpty() && parser.isSet(*output) && parser.value(*output).isEmpty())
       line.error =
           QStringLiteral("--%1 needs the name of the file to write.").arg(output->names().front());
+    if (line.error.isEmpty() && parser.values(*output).size() > 1)
+      line.error =
+          QStringLiteral("Give --%1 once: it writes one file.").arg(output->names().front());
   }
+  if (line.error.isEmpty() && parser.isSet(options.language) && line.language.isEmpty())
+    line.error = QStringLiteral("--language needs a language: en, hi or ta.");
   if (line.error.isEmpty() && line.file.isEmpty() &&
       (parser.isSet(options.pdf) || parser.isSet(options.png))) {
     line.error = QStringLiteral("--pdf and --png need a birth-details FILE to read.");

@@ -11,6 +11,8 @@
 #include "ui/app/single_copy.h"
 #include "ui/common/language.h"
 #include "ui/common/look.h"
+#include "ui/common/qt_messages.h"
+#include "ui/common/quoted.h"
 #include "ui/common/services.h"
 #include "ui/output/headless_export.h"
 
@@ -26,6 +28,7 @@ int main(int argc, char** argv) {
   // A write over the file-size limit (ulimit -f) then fails with a message like any other,
   // instead of ending the program without a word.
   std::signal(SIGXFSZ, SIG_IGN);
+  ui::DropQtNoise();
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const ui::CommandLine options = ui::ParseCommandLine(arguments);
@@ -46,7 +49,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "orvel-pataki-chakra: --language %s: not a language of the program (en, hi "
                  "or ta).\n",
-                 options.language.toLocal8Bit().constData());
+                 ui::Quoted(options.language).toLocal8Bit().constData());
     return 1;
   }
   // --pdf and --png write a saved reading without a window, before any desktop is touched.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "ui/common/quoted.h"
 #include "ui/common/services.h"
 
 namespace ui {
@@ -16,7 +17,7 @@ bool ClaimOrHandOver(InstanceGuard& guard, Dialogs& dialogs, const QString& file
     const QString path = QFileInfo(file).absoluteFilePath();
     if (guard.HandOver(path)) return false;
     message += QStringLiteral("\n\n\"%1\" was not opened: the running copy did not answer.")
-                   .arg(QDir::toNativeSeparators(path));
+                   .arg(Quoted(QDir::toNativeSeparators(path)));
   }
   dialogs.ShowMessage(nullptr, message, reading::MessageIcon::Information);
   return false;

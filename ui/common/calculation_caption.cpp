@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "ui/common/filled_template.h"
+
 namespace ui {
 
 namespace {
@@ -29,13 +31,14 @@ QString AyanamsaCaption(core::Ayanamsa ayanamsa) {
 QString CalculationCaption(const std::optional<core::Calculation>& calculation) {
   if (!IsSwiss(calculation)) return QCoreApplication::translate("Calculation", "Built-in formulas");
   const core::SwissSettings& swiss = calculation->swiss;
-  return QCoreApplication::translate("Calculation", "Swiss Ephemeris, %1, %2, sunrise: %3")
-      .arg(AyanamsaCaption(swiss.ayanamsa),
-           swiss.node == core::Node::Mean ? QCoreApplication::translate("Calculation", "mean node")
-                                          : QCoreApplication::translate("Calculation", "true node"),
-           swiss.sunrise == core::SunriseRule::LimbRefracted
-               ? QCoreApplication::translate("Calculation", "upper limb, refracted")
-               : QCoreApplication::translate("Calculation", "centre of the disc, unrefracted"));
+  return Filled(
+      QCoreApplication::translate("Calculation", "Swiss Ephemeris, %1, %2, sunrise: %3"),
+      {AyanamsaCaption(swiss.ayanamsa),
+       swiss.node == core::Node::Mean ? QCoreApplication::translate("Calculation", "mean node")
+                                      : QCoreApplication::translate("Calculation", "true node"),
+       swiss.sunrise == core::SunriseRule::LimbRefracted
+           ? QCoreApplication::translate("Calculation", "upper limb, refracted")
+           : QCoreApplication::translate("Calculation", "centre of the disc, unrefracted")});
 }
 
 QString EphemerisSourceCaption(const std::optional<core::Calculation>& calculation, bool files) {

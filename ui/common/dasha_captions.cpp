@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <string>
 
+#include "ui/common/filled_template.h"
+
 namespace ui {
 
 QString LordCaption(dasha::Lord lord) {
@@ -11,16 +13,15 @@ QString LordCaption(dasha::Lord lord) {
 }
 
 QString BalanceCaption(const dasha::Balance& balance) {
-  return QCoreApplication::translate(
-             "Dasha", "Balance of %1's mahadasha at birth: %2 years %3 months %4 days")
-      .arg(LordCaption(balance.lord))
-      .arg(balance.years)
-      .arg(balance.months)
-      .arg(balance.days);
+  return Filled(QCoreApplication::translate(
+                    "Dasha", "Balance of %1's mahadasha at birth: %2 years %3 months %4 days"),
+                {LordCaption(balance.lord), QString::number(balance.years),
+                 QString::number(balance.months), QString::number(balance.days)});
 }
 
 QString YearLengthCaption(const dasha::Vimshottari& dasha) {
-  return QCoreApplication::translate("Dasha", "Years of %1 days").arg(dasha.yearDays);
+  return Filled(QCoreApplication::translate("Dasha", "Years of %1 days"),
+                {QString::number(dasha.yearDays)});
 }
 
 QString DateCaption(const std::chrono::year_month_day& date) {

@@ -129,6 +129,13 @@ constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("ClockStatus",
                       "%1, %2 %3: this time did not exist there: clocks went from %4 to %5; "
                       "most likely it means %6 (%7); tz database %8, %9"),
+    //: place, date, time: a day the clocks skipped whole; the days before and after it, the
+    //: date and time it most likely means, the new offset; tz data version, zone id
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "%1, %2 %3: this day did not exist there: the clocks went from the end of "
+                      "%4 straight to %5; most likely it means %6 (%7); tz database %8, %9"),
+    //: a date and a time
+    QT_TRANSLATE_NOOP("ClockStatus", "%1 %2"),
     QT_TRANSLATE_NOOP("ClockStatus",
                       "%1, %2 %3: this time happened twice there, as clocks went back from %4 "
                       "to %5; taken as the first, %6; tz database %7, %8"),
@@ -139,6 +146,10 @@ constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("ClockStatus", "clocks were %1 (%2)"),
     //: place, offset
     QT_TRANSLATE_NOOP("ClockStatus", "no common clock yet: local mean time of %1, %2"),
+    //: place, offset: the zone list's entry for a clock none of its rows shows
+    QT_TRANSLATE_NOOP("ClockStatus", "%1 clock, %2"),
+    //: place, offset: the zone list's entry for a place's own mean time
+    QT_TRANSLATE_NOOP("ClockStatus", "local mean time of %1, %2"),
     QT_TRANSLATE_NOOP("ClockStatus", "summer time, %1 minutes ahead"),
     QT_TRANSLATE_NOOP("ClockStatus", "war time, kept all year"),
     QT_TRANSLATE_NOOP("ClockStatus", "ahead of standard time all year"),

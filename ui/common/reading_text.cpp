@@ -9,6 +9,7 @@
 #include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 #include "reading/reading.h"
+#include "ui/common/filled_template.h"
 #include "ui/common/language.h"
 #include "ui/common/library_texts.h"
 
@@ -83,7 +84,7 @@ QString Tr(const char* source) {
 // The template with the target put in, where the language's template takes it (Tamil writes
 // the target into each template in its own case).
 QString WithTarget(const QString& text, const QString& target) {
-  return text.contains(QLatin1String("%1")) ? text.arg(target) : text;
+  return Filled(text, {target});
 }
 
 // A planet's name, body 0 Sun .. 8 Ketu, in the language in use.
@@ -106,8 +107,9 @@ QString PositionText(const core::ResultSheet& sheet, int body, const QString& ca
   int sign = ephemeris::SignIndex(match.captured(2).toStdString());
   if (const auto& longitudes = sheet.captionFacts.longitudes)
     sign = ephemeris::SignOfLongitude((*longitudes)[static_cast<std::size_t>(body)]);
-  return QCoreApplication::translate("Sheet", "%1 %2 %3", "position: degrees, sign, minutes")
-      .arg(match.captured(1), SignName(sign), match.captured(3));
+  return Filled(
+      QCoreApplication::translate("Sheet", "%1 %2 %3", "position: degrees, sign, minutes"),
+      {match.captured(1), SignName(sign), match.captured(3)});
 }
 
 // "13° 5' N": the side by its word (उ, வடக்கு).
@@ -118,8 +120,9 @@ QString CoordinateText(const QString& caption, bool latitude, bool otherSide) {
   const char* const templates[2][2] = {
       {QT_TRANSLATE_NOOP("Sheet", "%1° %2' N"), QT_TRANSLATE_NOOP("Sheet", "%1° %2' S")},
       {QT_TRANSLATE_NOOP("Sheet", "%1° %2' E"), QT_TRANSLATE_NOOP("Sheet", "%1° %2' W")}};
-  return QCoreApplication::translate("Sheet", templates[latitude ? 0 : 1][otherSide ? 1 : 0])
-      .arg(match.captured(1), match.captured(2));
+  return Filled(
+      QCoreApplication::translate("Sheet", templates[latitude ? 0 : 1][otherSide ? 1 : 0]),
+      {match.captured(1), match.captured(2)});
 }
 
 // "August/15/1947": month name, day and year in the language's order.
@@ -127,8 +130,8 @@ QString BirthDateText(const core::ResultSheet& sheet, const QString& caption) {
   static const QRegularExpression shape(QStringLiteral("^([A-Za-z]+)/(\\d+)/(\\d+)$"));
   const QRegularExpressionMatch match = shape.match(caption);
   if (!match.hasMatch() || sheet.captionFacts.birthMonth < 1) return WithMonthNames(caption);
-  return QCoreApplication::translate("Sheet", "%1/%2/%3")
-      .arg(WithMonthNames(match.captured(1)), match.captured(2), match.captured(3));
+  return Filled(QCoreApplication::translate("Sheet", "%1/%2/%3"),
+                {WithMonthNames(match.captured(1)), match.captured(2), match.captured(3)});
 }
 
 // The sunrise or sunset: its date and time, and the note when the Sun did not rise or set.
@@ -138,9 +141,11 @@ QString SunTimeText(const core::ResultSheet& sheet, std::size_t which, const QSt
   const QString when = WithMonthNames(FromUtf8(reading::DateTimeText(*time)));
   switch (sheet.captionFacts.sunNotes[which]) {
     case core::SunNote::DidNotSet:
-      return QCoreApplication::translate("Sheet", "%1 (the Sun did not set this day)").arg(when);
+      return Filled(QCoreApplication::translate("Sheet", "%1 (the Sun did not set this day)"),
+                    {when});
     case core::SunNote::DidNotRise:
-      return QCoreApplication::translate("Sheet", "%1 (the Sun did not rise this day)").arg(when);
+      return Filled(QCoreApplication::translate("Sheet", "%1 (the Sun did not rise this day)"),
+                    {when});
     case core::SunNote::None:
       break;
   }
@@ -194,7 +199,8 @@ QString ReadingSentenceText(const core::ReadingItem& item) {
     case ReadingSentence::PlanetEffect: {
       const std::string areas(chakra::VedhaEffectAreas(item.body));
       if (areas.empty() || item.body < 0 || item.body >= 9) return {};
-      return Translated(kPlanetEffect[item.body]).arg(PlanetName(item.body), Tr(areas.c_str()));
+      return Filled(Translated(kPlanetEffect[item.body]),
+                    {PlanetName(item.body), Tr(areas.c_str())});
     }
   }
   return {};

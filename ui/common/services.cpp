@@ -21,7 +21,9 @@
 #include <cerrno>
 #include <map>
 
+#include "ui/common/filled_template.h"
 #include "ui/common/program_texts.h"
+#include "ui/common/quoted.h"
 
 namespace ui {
 
@@ -57,11 +59,11 @@ void DesktopLinkOpener::Open(const QUrl& address) {
 }
 
 QString DesktopLinkOpener::UnopenedMessage(const QUrl& address) {
-  return QCoreApplication::translate(
-             "Services",
-             "No web browser could be started for this page. To visit it, copy its "
-             "address into a browser:\n\n%1")
-      .arg(address.toString());
+  return Filled(QCoreApplication::translate(
+                    "Services",
+                    "No web browser could be started for this page. To visit it, copy its "
+                    "address into a browser:\n\n%1"),
+                {address.toString()});
 }
 
 namespace {
@@ -241,7 +243,15 @@ bool LockFileInstanceGuard::HandOver(const QString& path) {
 void LockFileInstanceGuard::ListenForFiles(std::function<void(const QString&)> open) {
   if (!lock_.isLocked() || listener_) return;
   sockaddr_un address{};
-  if (!SocketAddress(SocketPath(), address)) return;
+  if (!SocketAddress(SocketPath(), address)) {
+    // Said, so that a later start's file that is not handed over is not a mystery.
+    qWarning(
+        "orvel-pataki-chakra: the runtime folder's path is too long for a socket (%d bytes, "
+        "at most %d), so files cannot be handed to this copy: \"%s\"",
+        static_cast<int>(QFile::encodeName(SocketPath()).size()),
+        static_cast<int>(sizeof address.sun_path) - 1, qUtf8Printable(Quoted(SocketPath())));
+    return;
+  }
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd < 0) return;
   // A socket left by a copy that crashed; this copy holds the lock, so no live copy uses it.
@@ -270,7 +280,14 @@ bool LockFileInstanceGuard::Abandoned() const {
 QString LockFileInstanceGuard::DefaultLockPath() {
   // Never the shared temporary folder itself: there one user's lock would block another.
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (IsOwnPrivateFolder(runtime)) return QDir(runtime).filePath(kLockName);
+  // A relative path would be taken from whatever folder the program was started in.
+  if (!runtime.isEmpty() && QDir::isRelativePath(runtime))
+    qWarning(
+        "orvel-pataki-chakra: XDG_RUNTIME_DIR is not an absolute path (\"%s\"); it is not "
+        "used.",
+        qUtf8Printable(Quoted(runtime)));
+  else if (IsOwnPrivateFolder(runtime))
+    return QDir(runtime).filePath(kLockName);
   const QString own =
       QDir(QDir::tempPath()).filePath(QStringLiteral("orvel-pataki-chakra-%1").arg(::geteuid()));
   return IsOwnPrivateFolder(own) ? QDir(own).filePath(kLockName) : QString();

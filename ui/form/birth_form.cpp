@@ -21,6 +21,7 @@
 #include "core/zone_table.h"
 #include "reading/reading.h"
 #include "ui/common/accessible_lists.h"
+#include "ui/common/filled_template.h"
 #include "ui/common/language.h"
 #include "ui/common/language_menu.h"
 #include "ui/common/library_texts.h"
@@ -163,9 +164,9 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
 
   label61_ = new LinkLabel(QString(), central);
   WhenTranslated(label61_, [label = label61_] {
-    label->setText(
-        QCoreApplication::translate("BirthForm", "Join our astrology discussion forum at %1")
-            .arg(ForumAddress()));
+    label->setText(Filled(
+        QCoreApplication::translate("BirthForm", "Join our astrology discussion forum at %1"),
+        {ForumAddress()}));
   });
   label61_->setObjectName(QStringLiteral("Label61"));
   label61_->setAlignment(Qt::AlignCenter);

@@ -8,6 +8,8 @@
 
 #include "core/form_fields.h"
 #include "reading/entry_rules.h"
+#include "ui/common/filled_template.h"
+#include "ui/common/quoted.h"
 #include "ui/form/birth_form.h"
 
 namespace ui {
@@ -55,8 +57,8 @@ TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
     if (list->findText(FromStd(entries.*f.text), Qt::MatchFixedString | Qt::MatchCaseSensitive) <
         0) {
       typed.problem =
-          QCoreApplication::translate("BirthDetails", "The %1 list has no entry \"%2\".")
-              .arg(list->accessibleName(), FromStd(entries.*f.text));
+          Filled(QCoreApplication::translate("BirthDetails", "The %1 list has no entry \"%2\"."),
+                 {list->accessibleName(), Quoted(FromStd(entries.*f.text))});
       return typed;
     }
   }
@@ -69,9 +71,9 @@ TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
   for (const auto& pick : picks) {
     const QComboBox* list = Child<QComboBox>(form, pick.field);
     if (pick.index < pick.first || pick.index >= list->count()) {
-      typed.problem = QCoreApplication::translate("BirthDetails", "The %1 list has no row %2.")
-                          .arg(list->accessibleName())
-                          .arg(pick.index);
+      typed.problem =
+          Filled(QCoreApplication::translate("BirthDetails", "The %1 list has no row %2."),
+                 {list->accessibleName(), QString::number(pick.index)});
       return typed;
     }
   }

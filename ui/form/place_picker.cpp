@@ -18,6 +18,7 @@
 #include "core/birth_value.h"
 #include "core/form_entries.h"
 #include "core/form_fields.h"
+#include "ui/common/filled_template.h"
 #include "ui/common/language.h"
 #include "ui/common/library_texts.h"
 #include "ui/common/services.h"
@@ -154,12 +155,12 @@ void PlacePicker::Search(const QString& text) {
     atlas_.emplace(loader_());
     completer_->popup()->installEventFilter(this);  // after the completer's own: runs first
     if (!atlas_->ok())
-      SetStatus(core::Fixed(QCoreApplication::translate(
-                                "PlacePicker",
-                                "The offline atlas could not be read (%1); enter the place, its "
-                                "coordinates and zone by hand.")
-                                .arg(QString::fromStdString(atlas_->problem()))
-                                .toStdString()));
+      SetStatus(core::Fixed(
+          Filled(QCoreApplication::translate("PlacePicker",
+                                             "The offline atlas could not be read (%1); enter the "
+                                             "place, its coordinates and zone by hand."),
+                 {QString::fromStdString(atlas_->problem())})
+              .toStdString()));
   }
   if (!atlas_->ok()) return;
   const QByteArray query = text.toUtf8();
@@ -248,9 +249,9 @@ void PlacePicker::ShowExactEntry() {
   const bool present = zone_->count() > index;
   if (exact) {
     if (present)
-      zone_->setItemText(index, Text(exact->entryText));
+      zone_->setItemText(index, WordsText(exact->entryWords));
     else
-      zone_->addItem(Text(exact->entryText));
+      zone_->addItem(WordsText(exact->entryWords));
   } else if (present) {
     const bool selected = zone_->currentIndex() == index;
     zone_->removeItem(index);

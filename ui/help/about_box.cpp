@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "places/birth_clock.h"
+#include "ui/common/filled_template.h"
 #include "ui/common/library_texts.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
@@ -55,20 +56,21 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   description->setMargin(Twips(90));
   description->setGeometry(TwipsRect(120, 720, 6315, 1170));
 
-  auto* homePage = new LinkLabel(
-      QCoreApplication::translate("AboutBox", "Click here to visit %1").arg(HomePage().toString()),
-      this);
+  auto* homePage =
+      new LinkLabel(Filled(QCoreApplication::translate("AboutBox", "Click here to visit %1"),
+                           {HomePage().toString()}),
+                    this);
   homePage->setObjectName(QStringLiteral("lblHomePage"));
   homePage->setGeometry(TwipsRect(2250, 1950, 4050, 195));
   connect(homePage, &LinkLabel::activated, this, [&links] { OpenHomePage(links); });
 
   // The atlas's licence asks for this credit; the tz release tells which clocks were used.
   auto* credits =
-      PlainLabel(QCoreApplication::translate(
-                     "AboutBox",
-                     "Birth places from GeoNames (www.geonames.org), licensed under CC BY 4.0. "
-                     "Clocks of the birth places from the tz database, release %1.")
-                     .arg(QString::fromStdString(places::TzDataVersion())),
+      PlainLabel(Filled(QCoreApplication::translate(
+                            "AboutBox",
+                            "Birth places from GeoNames (www.geonames.org), licensed under CC BY "
+                            "4.0. Clocks of the birth places from the tz database, release %1."),
+                        {QString::fromStdString(places::TzDataVersion())}),
                  "lblCredits", this);
   credits->setWordWrap(true);
   credits->setAccessibleName(QCoreApplication::translate("AboutBox", "Credits"));

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 
 #include "places/zone_list.h"
+#include "ui/common/filled_template.h"
+#include "ui/common/quoted.h"
 #include "ui/output/save_whole.h"
 
 namespace ui {
@@ -18,7 +20,7 @@ constexpr qint64 kLargestFile = 1 << 20;
 }  // namespace
 
 QString FileProblem(const QString& path, const QString& why) {
-  return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+  return QStringLiteral("\"%1\": %2").arg(Quoted(QDir::toNativeSeparators(path)), why);
 }
 
 OpenedBirthDetails ReadBirthDetailsFile(const QString& path) {
@@ -35,13 +37,15 @@ OpenedBirthDetails ReadBirthDetailsFile(const QString& path) {
   if (info.exists() && !info.isFile()) return failed(notRegular);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    return failed(QCoreApplication::translate("BirthDetails", "The file cannot be read (%1).")
-                      .arg(file.errorString()));
+    return failed(
+        Filled(QCoreApplication::translate("BirthDetails", "The file cannot be read (%1)."),
+               {file.errorString()}));
   if (file.isSequential()) return failed(notRegular);  // replaced since it was looked at
   const QByteArray text = file.read(kLargestFile + 1);
   if (file.error() != QFileDevice::NoError)
-    return failed(QCoreApplication::translate("BirthDetails", "The file cannot be read (%1).")
-                      .arg(file.errorString()));
+    return failed(
+        Filled(QCoreApplication::translate("BirthDetails", "The file cannot be read (%1)."),
+               {file.errorString()}));
   if (text.size() > kLargestFile)
     return failed(QCoreApplication::translate("BirthDetails",
                                               "The file is too large to hold birth details."));
@@ -53,9 +57,9 @@ OpenedBirthDetails ReadBirthDetailsFile(const QString& path) {
   if (const auto& place = parsed.details->place) {
     const places::ZoneCheck check = places::CheckZone(place->zone);
     if (check != places::ZoneCheck::Known)
-      return failed(
-          QCoreApplication::translate("BirthDetails", "The place's zone cannot be used: %1.")
-              .arg(QString::fromStdString(places::ZoneProblem(check, place->zone))));
+      return failed(Filled(
+          QCoreApplication::translate("BirthDetails", "The place's zone cannot be used: %1."),
+          {QString::fromStdString(places::ZoneProblem(check, place->zone))}));
   }
   return {std::move(parsed.details), {}};
 }

@@ -10,6 +10,7 @@
 
 #include "reading/reading.h"
 #include "ui/common/chart_layout.h"
+#include "ui/common/filled_template.h"
 #include "ui/common/library_texts.h"
 #include "ui/common/look.h"
 #include "ui/output/save_whole.h"
@@ -136,9 +137,9 @@ QImage ChartPicture(const KeptReading& reading) {
                    QString::fromStdString(reading.record.PersonName));
   painter.setFont(PageFont(9));
   const QString born = reading.record.BirthMoment
-                           ? QCoreApplication::translate("ChartPicture", "Born %1")
-                                 .arg(WithMonthNames(QString::fromStdString(
-                                     reading::DateTimeText(*reading.record.BirthMoment))))
+                           ? Filled(QCoreApplication::translate("ChartPicture", "Born %1"),
+                                    {WithMonthNames(QString::fromStdString(
+                                        reading::DateTimeText(*reading.record.BirthMoment)))})
                            : QString();
   painter.drawText(caption.adjusted(0, kCaptionHeight / 2, 0, -2), Qt::AlignCenter, born);
   painter.end();

@@ -43,7 +43,9 @@ std::optional<QString> SkippedTimeProblem(const core::BirthValue& birth,
 
 int RunHeadlessExport(int& argc, char** argv, const ExportRequest& request) {
   // No display is needed, nor may one be asked for: the offscreen platform draws fonts too.
+  // Qt would take a -platform of the command line over it, so Qt is given none of the line.
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  argc = 1;
   QGuiApplication app(argc, argv);
   UseLanguage(request.language);
   const bool pdf = request.kind == ExportRequest::Kind::Pdf;

@@ -9,6 +9,7 @@
 #include "reading/timing.h"
 #include "ui/common/calculation_caption.h"
 #include "ui/common/dasha_captions.h"
+#include "ui/common/filled_template.h"
 #include "ui/common/library_texts.h"
 #include "ui/common/reading_text.h"
 
@@ -40,9 +41,8 @@ QString Joined(const QStringList& parts, const QString& separator) {
 
 // "11 h 44 min"; the seconds are dropped as the result window drops them.
 QString Duration(std::int32_t seconds) {
-  return QCoreApplication::translate("ReadingPage", "%1 h %2 min")
-      .arg(seconds / 3600)
-      .arg(seconds % 3600 / 60, 2, 10, QChar('0'));
+  return Filled(QCoreApplication::translate("ReadingPage", "%1 h %2 min"),
+                {QString::number(seconds / 3600), TwoDigits(seconds % 3600 / 60)});
 }
 
 // "+05:30": the offset from universal time the reading used, daylight saving included; an
@@ -90,13 +90,13 @@ PageRows BirthRows(const KeptReading& reading) {
   const QString zone =
       !reading.clock.empty() ? ClockText(FromUtf8(reading.clock))
       : std::holds_alternative<core::ExactOrigin>(r.Birth.offset.origin)
-          ? QCoreApplication::translate("ReadingPage", "the place's own clock · %1 used")
-                .arg(UtcOffset(r))
-          : QCoreApplication::translate("ReadingPage", "%1 · daylight saving %2 · %3 used")
-                .arg(ZoneRow(reading.entries.cmbTimeZone),
-                     r.IsDst ? QCoreApplication::translate("ReadingPage", "on")
-                             : QCoreApplication::translate("ReadingPage", "off"),
-                     UtcOffset(r));
+          ? Filled(QCoreApplication::translate("ReadingPage", "the place's own clock · %1 used"),
+                   {UtcOffset(r)})
+          : Filled(QCoreApplication::translate("ReadingPage", "%1 · daylight saving %2 · %3 used"),
+                   {ZoneRow(reading.entries.cmbTimeZone),
+                    r.IsDst ? QCoreApplication::translate("ReadingPage", "on")
+                            : QCoreApplication::translate("ReadingPage", "off"),
+                    UtcOffset(r)});
   const QString place = Joined(
       {Joined({Written(sheet, "lblCity"), Written(sheet, "lblState"), Written(sheet, "lblCountry")},
               QStringLiteral(", ")),
@@ -171,13 +171,16 @@ PageTables Timing(const KeptReading& reading) {
   const reading::Timing timing = reading::TimingOf(reading.record);
   const std::optional<core::Calculation>& calculation = reading.entries.calculation;
   PageTables tables{QCoreApplication::translate("ReadingPage", "Nakshatra and Vimshottari dasha"),
-                    {QCoreApplication::translate("ReadingPage", "From the Moon of: %1. %2.")
-                         .arg(CalculationCaption(calculation),
-                              EphemerisSourceCaption(calculation, reading.record.EphemerisFiles))},
+                    {Filled(QCoreApplication::translate("ReadingPage", "From the Moon of: %1. %2."),
+                            {CalculationCaption(calculation),
+                             EphemerisSourceCaption(calculation, reading.record.EphemerisFiles)})},
                     {}};
+  // One template, so each language ends the two sentences with its own full stop (Hindi's ।).
   if (timing.dasha)
-    tables.notes << BalanceCaption(timing.dasha->balance) + QStringLiteral(". ") +
-                        YearLengthCaption(*timing.dasha) + QStringLiteral(".");
+    tables.notes << Filled(
+        QCoreApplication::translate("ReadingPage", "%1. %2.",
+                                    "the dasha's balance at birth; the year"),
+        {BalanceCaption(timing.dasha->balance), YearLengthCaption(*timing.dasha)});
   // The Nakshatra column is wide, the Pada narrow, so the lords' names have room.
   PageTable nakshatras{{0, 0.25, 0.68, 0.8},
                        {QCoreApplication::translate("ReadingPage", "Body"),

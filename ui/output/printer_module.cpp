@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 
+#include "ui/common/filled_template.h"
+
 #ifndef OPC_PRINTER_MODULE_FROM_PROGRAM
 #error \
     "OPC_PRINTER_MODULE_FROM_PROGRAM (the installed module folder, relative to the program) is set by CMake"
@@ -26,19 +28,20 @@ std::variant<PrinterModule*, QString> LoadPrinterModule(const QStringList& folde
     QPluginLoader loader(path);
     QObject* root = loader.instance();
     if (auto* module = qobject_cast<PrinterModule*>(root)) return module;
-    return QCoreApplication::translate(
-               "Printing",
-               "Printing is not available: the printing module %1 could not be "
-               "loaded (%2).")
-        .arg(QDir::toNativeSeparators(path),
-             root ? QCoreApplication::translate("Printing",
-                                                "it is not this program's printing module")
-                  : loader.errorString());
+    return Filled(
+        QCoreApplication::translate(
+            "Printing",
+            "Printing is not available: the printing module %1 could not be "
+            "loaded (%2)."),
+        {QDir::toNativeSeparators(path),
+         root ? QCoreApplication::translate("Printing", "it is not this program's printing module")
+              : loader.errorString()});
   }
-  return QCoreApplication::translate(
-             "Printing", "Printing is not available: the printing module %1 was not found in %2.")
-      .arg(QLatin1String(kPrinterModuleFile),
-           QDir::toNativeSeparators(folders.join(QStringLiteral(", "))));
+  return Filled(
+      QCoreApplication::translate(
+          "Printing", "Printing is not available: the printing module %1 was not found in %2."),
+      {QLatin1String(kPrinterModuleFile),
+       QDir::toNativeSeparators(folders.join(QStringLiteral(", ")))});
 }
 
 }  // namespace ui

@@ -14,6 +14,7 @@
 #include <langinfo.h>
 #endif
 
+#include "ui/common/filled_template.h"
 #include "ui/output/chart_picture.h"
 #include "ui/output/save_whole.h"
 
@@ -170,7 +171,14 @@ void PageLayout::Lay(const PageHeading& heading) {
 }
 
 void PageLayout::Lay(const PageRows& rows) {
-  for (const PageRow& row : rows.rows) Row(row, 0, Pt(62), width_, 9.5);
+  // The labels' column is widened where a label would not fit it, so that none is broken
+  // (Tamil's நேர மண்டலம்); the English labels fit, and their page stays as it was.
+  const QFontMetricsF labelMetrics = Metrics(PageFont(9.5, true));
+  qreal widest = 0;
+  for (const PageRow& row : rows.rows)
+    widest = std::max(widest, labelMetrics.horizontalAdvance(row.label));
+  const qreal labelWidth = widest > Pt(62) ? widest + Pt(8) : Pt(62);
+  for (const PageRow& row : rows.rows) Row(row, 0, labelWidth, width_, 9.5);
   Rule();
 }
 
@@ -275,9 +283,9 @@ void DrawFooter(QPainter& painter, QPaintDevice& device, int page, int pages,
           .arg(QCoreApplication::translate(
               "Months", QLocale::c().monthName(printed.month()).toUtf8().constData()))
           .arg(printed.year());
-  const QString middle = QCoreApplication::translate("ReadingPage", "Printed %1").arg(date);
-  const QString right =
-      QCoreApplication::translate("ReadingPage", "Page %1 of %2").arg(page).arg(pages);
+  const QString middle = Filled(QCoreApplication::translate("ReadingPage", "Printed %1"), {date});
+  const QString right = Filled(QCoreApplication::translate("ReadingPage", "Page %1 of %2"),
+                               {QString::number(page), QString::number(pages)});
   painter.drawText(QPointF(0, baseline), left);
   painter.drawText(QPointF((device.width() - metrics.horizontalAdvance(middle)) / 2, baseline),
                    middle);

@@ -10,13 +10,16 @@
 #include <cerrno>
 #include <cstring>
 
+#include "ui/common/filled_template.h"
+#include "ui/common/quoted.h"
+
 namespace ui {
 
 namespace {
 
 QString CouldNotWrite(const QString& path, const QString& why) {
-  return QCoreApplication::translate("Files", "Could not write \"%1\": %2")
-      .arg(QDir::toNativeSeparators(path), why);
+  return Filled(QCoreApplication::translate("Files", "Could not write \"%1\": %2"),
+                {Quoted(QDir::toNativeSeparators(path)), why});
 }
 
 // Why writing failed, in the system's words. A write the system cuts short (a full disk, the
