@@ -551,8 +551,8 @@
         <translation>इस समय क्षेत्र की घड़ियों का इतिहास उपलब्ध नहीं है</translation>
     </message>
     <message>
-        <source>the date lies outside 1901-2050</source>
-        <translation>यह दिनांक 1901-2050 के बाहर है</translation>
+        <source>the date lies outside 1800-2399</source>
+        <translation>यह दिनांक 1800-2399 के बाहर है</translation>
     </message>
     <message>
         <source>the longitude lies outside -180..180 degrees</source>

@@ -551,8 +551,8 @@
         <translation>இந்த நேர மண்டலத்தின் கடிகார வரலாறு கிடைக்கவில்லை</translation>
     </message>
     <message>
-        <source>the date lies outside 1901-2050</source>
-        <translation>தேதி 1901-2050 வரம்புக்கு வெளியே உள்ளது</translation>
+        <source>the date lies outside 1800-2399</source>
+        <translation>தேதி 1800-2399 வரம்புக்கு வெளியே உள்ளது</translation>
     </message>
     <message>
         <source>the longitude lies outside -180..180 degrees</source>

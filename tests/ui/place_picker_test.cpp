@@ -163,7 +163,8 @@ class PlacePickerTest : public QObject {
     QCOMPARE(Status().contains(QStringLiteral("the atlas no longer sets the clock")), !followsDate);
   }
 
-  // Kathmandu from a fresh start, and Chennai from war time back to Madras time: the clock no
+  // Kathmandu from a fresh start, Chennai from war time back to Madras time, and Varanasi from
+  // war time back to 1850 (Swiss Ephemeris), before Asia/Kolkata's first entry: the clock no
   // row shows is the zone list's extra entry, selected with the box cleared by the same
   // decision; the birth time stays as typed and the entries carry the offset, no row.
   void clockNoRowShowsIsTheExtraEntry_data() {
@@ -176,6 +177,8 @@ class PlacePickerTest : public QObject {
         << "Kathmandu" << 0 << 1990 << "Kathmandu clock, UTC+5:45" << 20700;
     QTest::newRow("Chennai 1943 (war time, box ticked), then 1905")
         << "Chennai" << 1943 << 1905 << "Chennai clock, UTC+5:21:10" << 19270;
+    QTest::newRow("Varanasi 1943, then 1850: its own mean time, 83.01041 E x 240 s")
+        << "Varanasi" << 1943 << 1850 << "local mean time of Varanasi, UTC+5:32:02" << 19922;
   }
   void clockNoRowShowsIsTheExtraEntry() {
     QFETCH(QString, place);
@@ -185,9 +188,11 @@ class PlacePickerTest : public QObject {
     QFETCH(int, offset);
     const places::Place kathmandu = At("Kathmandu", "Asia/Kathmandu", 27.70169, 85.3206);
     const places::Place chennai = At("Chennai", "Asia/Kolkata", 13.08784, 80.27847);
+    const places::Place varanasi = At("Varanasi", "Asia/Kolkata", 25.31668, 83.01041);
     auto* zone = Child<QComboBox>("cmbTimeZone");
+    if (year < 1901) form->SetCalculation(core::Calculation{core::EphemerisChoice::Swiss, {}});
     SetBirth(firstYear ? firstYear : year, 5, 1, 6, 0);
-    picker->Pick(place == "Kathmandu" ? kathmandu : chennai);
+    picker->Pick(place == "Kathmandu" ? kathmandu : place == "Chennai" ? chennai : varanasi);
     if (firstYear) {
       QVERIFY(Dst());
       QCOMPARE(zone->count(), 71);

@@ -135,7 +135,7 @@ constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("ClockStatus", "war time, kept all year"),
     QT_TRANSLATE_NOOP("ClockStatus", "ahead of standard time all year"),
     QT_TRANSLATE_NOOP("ClockStatus", "no clock history for this zone"),
-    QT_TRANSLATE_NOOP("ClockStatus", "the date lies outside 1901-2050"),
+    QT_TRANSLATE_NOOP("ClockStatus", "the date lies outside 1800-2399"),
     QT_TRANSLATE_NOOP("ClockStatus", "the longitude lies outside -180..180 degrees"),
     QT_TRANSLATE_NOOP(
         "ClockStatus",
