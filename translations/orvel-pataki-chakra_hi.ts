@@ -98,6 +98,18 @@
 <context>
     <name>BirthForm</name>
     <message>
+        <source>The year of birth, %1, lies outside the years the built-in formulas read, %2 to %3. Keep the Swiss Ephemeris, or take the built-in formulas with the year %2?</source>
+        <translation>जन्म वर्ष %1 उन वर्षों से बाहर है जिन्हें अंतर्निर्मित सूत्र पढ़ते हैं, %2 से %3 तक। स्विस एफ़ेमेरिस ही रखें, या वर्ष %2 के साथ अंतर्निर्मित सूत्र लें?</translation>
+    </message>
+    <message>
+        <source>Keep the Swiss Ephemeris</source>
+        <translation>स्विस एफ़ेमेरिस रखें</translation>
+    </message>
+    <message>
+        <source>Take the built-in formulas with %1</source>
+        <translation>वर्ष %1 के साथ अंतर्निर्मित सूत्र लें</translation>
+    </message>
+    <message>
         <source>Longitude</source>
         <translation>देशांतर</translation>
     </message>

@@ -98,6 +98,18 @@
 <context>
     <name>BirthForm</name>
     <message>
+        <source>The year of birth, %1, lies outside the years the built-in formulas read, %2 to %3. Keep the Swiss Ephemeris, or take the built-in formulas with the year %2?</source>
+        <translation>பிறந்த ஆண்டு %1, உள்ளமைந்த சூத்திரங்கள் படிக்கும் ஆண்டுகளுக்கு (%2 முதல் %3 வரை) வெளியே உள்ளது. ஸ்விஸ் எஃபெமெரிஸையே வைத்துக்கொள்ளவா, அல்லது %2 ஆண்டுடன் உள்ளமைந்த சூத்திரங்களை எடுக்கவா?</translation>
+    </message>
+    <message>
+        <source>Keep the Swiss Ephemeris</source>
+        <translation>ஸ்விஸ் எஃபெமெரிஸை வைத்துக்கொள்</translation>
+    </message>
+    <message>
+        <source>Take the built-in formulas with %1</source>
+        <translation>%1 ஆண்டுடன் உள்ளமைந்த சூத்திரங்களை எடு</translation>
+    </message>
+    <message>
         <source>Longitude</source>
         <translation>தீர்க்கரேகை</translation>
     </message>

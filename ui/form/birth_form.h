@@ -66,6 +66,9 @@ class FrmMain : public QMainWindow {
   void FillMonthsOnLanguageChange();
   // The year list of the chosen calculation, keeping the year where the list has it.
   void FillYears();
+  // The person picked another calculation: a year shown that the new one cannot read is asked
+  // about first.
+  void ChangeCalculation();
   void SetTabOrder();
   void LookUpCoordinates();
   // The reading button and menu: the place's open questions first.
@@ -85,6 +88,7 @@ class FrmMain : public QMainWindow {
   LinkLabel* label61_ = nullptr;
   PlacePicker* picker_ = nullptr;
   CalculationMenu* calculation_ = nullptr;
+  std::optional<core::Calculation> calculationShown_;  // what the year list was filled for
 };
 
 }  // namespace ui
