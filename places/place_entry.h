@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/birth_details.h"
 #include "core/words.h"
 #include "places/atlas.h"
 #include "places/birth_clock.h"
@@ -77,7 +78,17 @@ class PlaceEntry {
   // The person's own typing in the City box.
   void CityEdited(const FormPlace& now);
 
-  // The exact offset the zone list's extra entry shows, while the atlas decides it.
+  // A birth-details file read into the boxes (`now`; `exactOffset` is the file's, where it has
+  // one). Where the file names the zone the atlas gave the place (`saved`), the atlas decides
+  // again as after a pick, with the answer to a repeated or skipped clock time that gives the
+  // file's clock, so that the form shows what it showed when the file was saved. Where the tz
+  // data in use gives another clock, the coordinates cannot be read, or the file names no
+  // zone, the file's clock stands and the atlas sets no clock. What to show: the file's zone
+  // and box, or the extra entry of its exact offset.
+  ZoneShown Reopen(const FormPlace& now, std::optional<std::chrono::local_seconds> local,
+                   const std::optional<core::AtlasPlace>& saved, std::optional<int> exactOffset);
+
+  // The exact offset the zone list's extra entry shows: the atlas's decision, or a file's.
   std::optional<ExactOffset> Exact() const;
   // The zone and the offset in force while the atlas sets the form's clock and nothing else
   // changed the boxes since.
@@ -109,6 +120,10 @@ class PlaceEntry {
   };
   ClockQuestion Question(std::chrono::local_seconds local) const;
   static core::Words HandNote(std::string_view what);
+  core::Words CityNote() const;
+  bool ShowsSaved(const std::optional<ZoneShown>& shown, const FormPlace& now,
+                  const core::AtlasPlace& saved, std::optional<int> exactOffset) const;
+  std::optional<int> DecidedOffset() const;
 
   BirthClocks& clocks_;
   std::string tzVersion_;

@@ -627,6 +627,10 @@
         <extracomment>the City typed, the place picked</extracomment>
         <translation>शहर में &quot;%1&quot; लिखा है, लेकिन राज्य, देश, निर्देशांक और घड़ी %2 के हैं। क्या इन्हें %1 के लिए रखें?</translation>
     </message>
+    <message>
+        <source>The clock was read from the file</source>
+        <translation>घड़ी फ़ाइल से पढ़ी गई</translation>
+    </message>
 </context>
 <context>
     <name>Dasha</name>

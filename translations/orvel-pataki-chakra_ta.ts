@@ -627,6 +627,10 @@
         <extracomment>the City typed, the place picked</extracomment>
         <translation>நகரம் பெட்டியில் &quot;%1&quot; உள்ளது, ஆனால் மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை %2 இடத்தினுடையவை. இவற்றை %1 நகரத்துக்கு வைத்துக்கொள்ளவா?</translation>
     </message>
+    <message>
+        <source>The clock was read from the file</source>
+        <translation>கடிகாரம் கோப்பிலிருந்து படிக்கப்பட்டது</translation>
+    </message>
 </context>
 <context>
     <name>Dasha</name>

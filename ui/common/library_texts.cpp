@@ -176,6 +176,7 @@ constexpr const char* kMonths[] = {
                       "those of %2. Keep them for %1?"),
     QT_TRANSLATE_NOOP("ClockStatus", "Keep them"), QT_TRANSLATE_NOOP("ClockStatus", "Clear them"),
     QT_TRANSLATE_NOOP("ClockStatus", "The place was changed elsewhere"),
+    QT_TRANSLATE_NOOP("ClockStatus", "The clock was read from the file"),
     QT_TRANSLATE_NOOP("ClockStatus", "City entered by hand"),
     QT_TRANSLATE_NOOP("ClockStatus", "State entered by hand"),
     QT_TRANSLATE_NOOP("ClockStatus", "Country entered by hand"),

@@ -386,6 +386,11 @@ void FrmMain::SetCalculation(const std::optional<core::Calculation>& calculation
   FillYears();
 }
 
+void FrmMain::ReopenPlace(const std::optional<core::AtlasPlace>& saved,
+                          std::optional<int> exactOffset) {
+  picker_->Reopen(saved, exactOffset);
+}
+
 void FrmMain::SetTabOrder() {
   const QList<QWidget*> order = {txtName_,
                                  cboMonth_,

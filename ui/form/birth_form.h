@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include "core/birth_details.h"
 #include "core/form_entries.h"
 #include "reading/validate_entries.h"
 
@@ -36,6 +37,9 @@ class FrmMain : public QMainWindow {
   // Shows the calculation of opened entries (empty: the built-in formulas) and the year list
   // it allows, without changing the kept preference.
   void SetCalculation(const std::optional<core::Calculation>& calculation);
+  // Shows the clock of opened entries, already in the boxes: their exact offset as the zone
+  // list's extra entry, and the atlas deciding again where `saved` names its zone.
+  void ReopenPlace(const std::optional<core::AtlasPlace>& saved, std::optional<int> exactOffset);
 
  signals:
   void readingRequested();

@@ -224,13 +224,23 @@ void PlacePicker::Pick(const places::Match& match) {
   Decide();
 }
 
+void PlacePicker::Reopen(const std::optional<core::AtlasPlace>& saved,
+                         std::optional<int> exactOffset) {
+  if (!entry_) entry_.emplace(clocks_, places::TzDataVersion());
+  typed_ = city_->text();
+  Show(entry_->Reopen(Read(), BirthTime(), saved, exactOffset));
+}
+
 void PlacePicker::Redecide() {
   if (entry_ && entry_->mode() == places::EntryMode::Atlas) Decide();
 }
 
 // One decision gives the zone, the box and the extra entry together.
 void PlacePicker::Decide() {
-  const std::optional<places::ZoneShown> shown = entry_->Decide(BirthTime(), Read());
+  Show(entry_->Decide(BirthTime(), Read()));
+}
+
+void PlacePicker::Show(const std::optional<places::ZoneShown>& shown) {
   ShowExactEntry();
   if (shown) {
     zone_->setCurrentIndex(shown->zone);
