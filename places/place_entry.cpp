@@ -228,8 +228,8 @@ std::string PlaceEntry::Summary(const FormPlace& now) const {
   return summary;
 }
 
-std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
-                                                 bool leavingTimeLists) const {
+std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now, bool leavingTimeLists,
+                                                 const std::optional<Match>& cityNamed) const {
   if (mode_ != EntryMode::Atlas || !picked_) return std::nullopt;
   const std::string& city = picked_->city;
   if (local_ && clock_.error.empty() && clock_.kind == ClockKind::Skipped &&
@@ -248,7 +248,9 @@ std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
             {Fixed(city), DateWords(chr::floor<chr::days>(*local_)), Fixed(TimeText(skipped->from)),
              Fixed(TimeText(skipped->to)), Fixed(TimeText(*local_)),
              Fixed(TimeText(skipped->onNewClock)), Fixed(after), Fixed(before)}),
-        {core::Phrase("Take %1 %2", {Fixed(TimeText(skipped->onNewClock)), Fixed(after)})}};
+        {core::Phrase("Take %1 %2", {Fixed(TimeText(skipped->onNewClock)), Fixed(after)})},
+        status_,
+        std::nullopt};
   }
   if (local_ && clock_.error.empty() && clock_.kind == ClockKind::Repeated &&
       !(repeatedAnswer_ && repeatedAnswer_->first == *local_)) {
@@ -266,16 +268,34 @@ std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
         {core::Phrase(
              first.ahead.value_or(false) ? "The first (%1, still summer time)" : "The first (%1)",
              {Fixed(ClockName(first))}),
-         core::Phrase("The second (%1)", {Fixed(ClockName(second))})}};
+         core::Phrase("The second (%1)", {Fixed(ClockName(second))})},
+        status_,
+        std::nullopt};
   }
-  if (!leavingTimeLists && !cityKept_ && now.city != city && SamePlace(now, filled_))
-    return EntryQuestion{
-        EntryQuestion::Kind::CityChanged,
-        core::Phrase("The City reads \"%1\", but the state, country, coordinates and clock are "
-                     "those of %2. Keep them for %1?",
-                     {core::Fixed(now.city), core::Fixed(picked_->placeText)}),
-        {core::Phrase("Keep them"), core::Phrase("Clear them")}};
-  return std::nullopt;
+  if (leavingTimeLists || cityKept_ || now.city == city || !SamePlace(now, filled_))
+    return std::nullopt;
+  using core::Fixed;
+  EntryQuestion question{
+      EntryQuestion::Kind::CityChanged,
+      core::Phrase("The City reads \"%1\", but the state, country, coordinates and clock are "
+                   "those of %2. Keep them for %1?",
+                   {Fixed(now.city), Fixed(picked_->placeText)}),
+      {core::Phrase("Keep them"), core::Phrase("Clear them")},
+      CityNote(),
+      std::nullopt};
+  // A City that names a place of the atlas most likely means that place: offered first, the
+  // answer Enter gives.
+  if (cityNamed) {
+    const std::string named = MatchText(*cityNamed);
+    question.text = core::Phrase(
+        "The City reads \"%1\", but the state, country, coordinates and clock are those of %2. "
+        "Take %3 from the atlas, or keep them for %1?",
+        {Fixed(now.city), Fixed(picked_->placeText), Fixed(named)});
+    question.options.insert(question.options.begin(),
+                            core::Phrase("Take %1 from the atlas", {Fixed(named)}));
+    question.atlasEntry = cityNamed;
+  }
+  return question;
 }
 
 AfterAnswer PlaceEntry::Answer(const EntryQuestion& question, int option, const FormPlace& now) {
@@ -287,6 +307,10 @@ AfterAnswer PlaceEntry::Answer(const EntryQuestion& question, int option, const 
       skippedAnswer_ = local_;
       return AfterAnswer::Redecide;
     case EntryQuestion::Kind::CityChanged:
+      if (question.atlasEntry) {
+        if (option == 0) return AfterAnswer::PickAtlasEntry;
+        --option;  // Keep and Clear follow the atlas's place
+      }
       if (option == 0) {
         cityKept_ = true;
         return AfterAnswer::Redecide;

@@ -45,11 +45,13 @@ struct ZoneShown {
 struct EntryQuestion {
   enum class Kind { Repeated, Skipped, CityChanged } kind;
   core::Words text;                  // core::English gives the English
-  std::vector<core::Words> options;  // Cancel is the dialog's own
+  std::vector<core::Words> options;  // Cancel is the dialog's own; the first is the default
+  core::Words subject;               // the status line while the question is up
+  std::optional<Match> atlasEntry;   // CityChanged: the place the City names, offered first
 };
 
 // What the form does after an answer.
-enum class AfterAnswer { Redecide, ClearPlace };
+enum class AfterAnswer { Redecide, ClearPlace, PickAtlasEntry };
 
 class PlaceEntry {
  public:
@@ -106,8 +108,10 @@ class PlaceEntry {
   const core::Words& statusWords() const { return status_; }
 
   // The first question to answer before a reading, if any; `leavingTimeLists` asks only the
-  // repeated clock time (the others wait for the reading button).
-  std::optional<EntryQuestion> Pending(const FormPlace& now, bool leavingTimeLists = false) const;
+  // repeated clock time (the others wait for the reading button). `cityNamed` is the atlas's
+  // place that a City typed over the picked place names (Atlas::Named), offered as the answer.
+  std::optional<EntryQuestion> Pending(const FormPlace& now, bool leavingTimeLists = false,
+                                       const std::optional<Match>& cityNamed = {}) const;
   // Takes answer `option` (an index into the question's options).
   AfterAnswer Answer(const EntryQuestion& question, int option, const FormPlace& now);
 

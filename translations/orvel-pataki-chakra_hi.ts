@@ -628,6 +628,16 @@
         <translation>शहर में &quot;%1&quot; लिखा है, लेकिन राज्य, देश, निर्देशांक और घड़ी %2 के हैं। क्या इन्हें %1 के लिए रखें?</translation>
     </message>
     <message>
+        <source>The City reads &quot;%1&quot;, but the state, country, coordinates and clock are those of %2. Take %3 from the atlas, or keep them for %1?</source>
+        <extracomment>the City typed, the place picked, the atlas&apos;s place the City names</extracomment>
+        <translation>शहर में &quot;%1&quot; लिखा है, लेकिन राज्य, देश, निर्देशांक और घड़ी %2 के हैं। स्थान-सूची से %3 लें, या इन्हें %1 के लिए रखें?</translation>
+    </message>
+    <message>
+        <source>Take %1 from the atlas</source>
+        <extracomment>the atlas&apos;s place the City names</extracomment>
+        <translation>स्थान-सूची से %1 लें</translation>
+    </message>
+    <message>
         <source>The clock was read from the file</source>
         <translation>घड़ी फ़ाइल से पढ़ी गई</translation>
     </message>

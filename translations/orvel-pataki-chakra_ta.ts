@@ -628,6 +628,16 @@
         <translation>நகரம் பெட்டியில் &quot;%1&quot; உள்ளது, ஆனால் மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை %2 இடத்தினுடையவை. இவற்றை %1 நகரத்துக்கு வைத்துக்கொள்ளவா?</translation>
     </message>
     <message>
+        <source>The City reads &quot;%1&quot;, but the state, country, coordinates and clock are those of %2. Take %3 from the atlas, or keep them for %1?</source>
+        <extracomment>the City typed, the place picked, the atlas&apos;s place the City names</extracomment>
+        <translation>நகரம் பெட்டியில் &quot;%1&quot; உள்ளது, ஆனால் மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை %2 இடத்தினுடையவை. இடப் பட்டியலிலிருந்து %3 எடுக்கவா, அல்லது இவற்றை %1 நகரத்துக்கு வைத்துக்கொள்ளவா?</translation>
+    </message>
+    <message>
+        <source>Take %1 from the atlas</source>
+        <extracomment>the atlas&apos;s place the City names</extracomment>
+        <translation>இடப் பட்டியலிலிருந்து %1 எடு</translation>
+    </message>
+    <message>
         <source>The clock was read from the file</source>
         <translation>கடிகாரம் கோப்பிலிருந்து படிக்கப்பட்டது</translation>
     </message>

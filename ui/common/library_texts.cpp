@@ -174,6 +174,12 @@ constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("ClockStatus",
                       "The City reads \"%1\", but the state, country, coordinates and clock are "
                       "those of %2. Keep them for %1?"),
+    //: the City typed, the place picked, the atlas's place the City names
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "The City reads \"%1\", but the state, country, coordinates and clock are "
+                      "those of %2. Take %3 from the atlas, or keep them for %1?"),
+    //: the atlas's place the City names
+    QT_TRANSLATE_NOOP("ClockStatus", "Take %1 from the atlas"),
     QT_TRANSLATE_NOOP("ClockStatus", "Keep them"), QT_TRANSLATE_NOOP("ClockStatus", "Clear them"),
     QT_TRANSLATE_NOOP("ClockStatus", "The place was changed elsewhere"),
     QT_TRANSLATE_NOOP("ClockStatus", "The clock was read from the file"),

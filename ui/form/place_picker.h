@@ -90,6 +90,7 @@ class PlacePicker : public QObject {
   void ShowExactEntry();
   void ClearPlace();
   std::optional<std::chrono::local_seconds> BirthTime() const;
+  std::optional<places::Match> CityNamed() const;
   places::FormPlace Read() const;
   void SetStatus(const core::Words& words);
 
