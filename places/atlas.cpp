@@ -311,15 +311,31 @@ std::vector<Match> Atlas::Find(std::string_view query, std::size_t limit) const 
     }
   }
   found.reserve(best.size());
-  for (const Rank& rank : best) {
-    Match match{&places_[rank.place], {}, false};
-    if (rank.other != 0) {
-      match.knownAs = otherNames_[rank.other - 1].name;
-      match.former = otherNames_[rank.other - 1].former;
-    }
-    found.push_back(match);
-  }
+  for (const Rank& rank : best) found.push_back(MatchOf(rank.place, rank.other));
   return found;
+}
+
+Match Atlas::MatchOf(std::uint32_t place, std::uint16_t other) const {
+  Match match{&places_[place], {}, false};
+  if (other != 0) {
+    match.knownAs = otherNames_[other - 1].name;
+    match.former = otherNames_[other - 1].former;
+  }
+  return match;
+}
+
+std::optional<Match> Atlas::Named(std::string_view name) const {
+  const std::string key = SearchKey(Capped(name));
+  if (!ok() || key.empty()) return std::nullopt;
+  auto k = std::lower_bound(keys_.begin(), keys_.end(), key,
+                            [&](const Key& entry, const std::string& p) {
+                              return KeyText(entry.offset, entry.length) < p;
+                            });
+  std::optional<Match> best;
+  for (; k != keys_.end() && KeyText(k->offset, k->length) == key; ++k)
+    if (!k->wordMatch && (!best || places_[k->place].population > best->place->population))
+      best = MatchOf(k->place, k->other);
+  return best;
 }
 
 std::vector<const Place*> Atlas::Search(std::string_view query, std::size_t limit) const {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,9 @@ class Atlas {
   std::vector<Match> Find(std::string_view query, std::size_t limit = 10) const;
   // The places of Find.
   std::vector<const Place*> Search(std::string_view query, std::size_t limit = 10) const;
+  // The place that `name` names whole, folded as Find folds it ("mumbai", "Bombay"); of several,
+  // the largest. Empty when no name or other name is `name`.
+  std::optional<Match> Named(std::string_view name) const;
 
  private:
   // A search key: a folded name, or the part of it from a later word on, for one place.
@@ -98,6 +102,7 @@ class Atlas {
     std::string key, code;
   };
   bool Qualifies(std::uint32_t place, const std::vector<Qualifier>& qualifiers) const;
+  Match MatchOf(std::uint32_t place, std::uint16_t other) const;
   std::string AddRows(const data::RowBlock& block, bool ordered);
   std::string AddOtherNames(const data::RowBlock& block);
   void AddKeys(std::string_view name, std::uint32_t place, std::uint16_t other);

@@ -13,10 +13,20 @@ namespace places {
 
 namespace {
 
-// The history is read from 1900 to 2051 so that every local time of 1901-2050 lies inside it
-// with more than a day to spare.
-constexpr qint64 kHistoryStart = -2208988800;  // 1900-01-01 00:00 UTC
-constexpr qint64 kHistoryEnd = 2556144000;     // 2051-01-01 00:00 UTC
+namespace chr = std::chrono;
+
+constexpr qint64 UtcSeconds(chr::year_month_day date) {
+  return chr::sys_days(date).time_since_epoch() / chr::seconds(1);
+}
+
+// The history is read from a year before the first year asked about to the end of the year
+// after the last, so that every local time lies inside it with more than a day to spare and a
+// summer clock of the last December still ends (else it would count as kept all year); past
+// 2051 only when a later year is asked about.
+constexpr int kNearLastYear = 2050;
+constexpr qint64 kHistoryStart = UtcSeconds(chr::year(kFirstYear - 1) / 1 / 1);
+constexpr qint64 kNearHistoryEnd = UtcSeconds(chr::year(kNearLastYear + 2) / 1 / 1);
+constexpr qint64 kFarHistoryEnd = UtcSeconds(chr::year(kLastYear + 2) / 1 / 1);
 
 // Qt marks "no data" with the smallest int (QTimeZonePrivate::invalidSeconds()).
 constexpr int kInvalidSeconds = std::numeric_limits<int>::min();
@@ -60,7 +70,7 @@ QTimeZone::OffsetData NextTransition(const QTimeZone& zone, const QDateTime& at)
 // the last transition written out in the zone file and leaves out those of the rule at the
 // file's end. Offsets before 1970 and after 2037 agree with zdump at every change of clock
 // (tests/places/birth_clock_test.cpp).
-std::vector<RawPeriod> ReadHistory(const QTimeZone& zone) {
+std::vector<RawPeriod> ReadHistory(const QTimeZone& zone, qint64 end) {
   std::vector<RawPeriod> raw;
   QDateTime at = QDateTime::fromSecsSinceEpoch(kHistoryStart, Qt::UTC);
   raw.push_back(RawAt(zone, at));
@@ -68,7 +78,7 @@ std::vector<RawPeriod> ReadHistory(const QTimeZone& zone) {
     const QTimeZone::OffsetData next = NextTransition(zone, at);
     if (!next.atUtc.isValid()) break;
     const qint64 start = next.atUtc.toSecsSinceEpoch();
-    if (start <= raw.back().startUtc || start > kHistoryEnd) break;
+    if (start <= raw.back().startUtc || start > end) break;
     raw.push_back(ToRaw(start, next));
     at = next.atUtc;
   }
@@ -81,11 +91,15 @@ std::vector<RawPeriod> ReadHistory(const QTimeZone& zone) {
 }  // namespace
 
 // Only for an id the database lists (BirthClocks::At checks first).
-const ZoneTimeline& BirthClocks::Timeline(std::string_view zoneId) {
-  if (auto it = timelines_.find(zoneId); it != timelines_.end()) return it->second;
+const ZoneTimeline& BirthClocks::Timeline(std::string_view zoneId, bool farYears) {
+  auto it = timelines_.find(zoneId);
+  if (it != timelines_.end() && (it->second.farYears || !farYears)) return it->second.timeline;
   const QTimeZone zone(QByteArray(zoneId.data(), static_cast<qsizetype>(zoneId.size())));
-  ZoneTimeline timeline = zone.isValid() ? ZoneTimeline(ReadHistory(zone)) : ZoneTimeline();
-  return timelines_.emplace(std::string(zoneId), std::move(timeline)).first->second;
+  const qint64 end = farYears ? kFarHistoryEnd : kNearHistoryEnd;
+  History history{zone.isValid() ? ZoneTimeline(ReadHistory(zone, end)) : ZoneTimeline(), farYears};
+  if (it == timelines_.end()) it = timelines_.emplace(std::string(zoneId), History{}).first;
+  it->second = std::move(history);
+  return it->second.timeline;
 }
 
 BirthClock BirthClocks::At(std::string_view zoneId, std::chrono::local_seconds local,
@@ -97,7 +111,8 @@ BirthClock BirthClocks::At(std::string_view zoneId, std::chrono::local_seconds l
     failed.tzDataUnreadable = check == ZoneCheck::TzDataUnreadable;
     return failed;
   }
-  const ZoneTimeline& timeline = Timeline(zoneId);
+  const int year = static_cast<int>(chr::year_month_day(chr::floor<chr::days>(local)).year());
+  const ZoneTimeline& timeline = Timeline(zoneId, year > kNearLastYear);
   if (timeline.empty()) {
     failed.error = "the tz data for \"" + std::string(zoneId) + "\" cannot be read";
     failed.tzDataUnreadable = true;

@@ -3,7 +3,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/birth_value.h"
 #include "core/form_entries.h"
+#include "core/numbers.h"
 #include "core/zone_table.h"
 #include "places/clock_status.h"
 #include "places/coordinates.h"
@@ -37,6 +39,14 @@ std::string Joined(std::initializer_list<std::string_view> parts) {
 bool SamePlace(const FormPlace& a, const FormPlace& b) {
   return a.state == b.state && a.country == b.country && a.lonD == b.lonD && a.lonM == b.lonM &&
          a.latD == b.latD && a.latM == b.latM && a.east == b.east && a.north == b.north;
+}
+
+// Signed degrees from a coordinate's boxes; empty unless both hold numbers.
+std::optional<double> Degrees(const std::string& degrees, const std::string& minutes,
+                              bool positive) {
+  const auto d = core::WholeNumber(degrees), m = core::WholeNumber(minutes);
+  if (!d || !m) return std::nullopt;
+  return core::GeoAngle{*d, *m, positive}.Signed();
 }
 
 }  // namespace
@@ -125,6 +135,13 @@ void PlaceEntry::HandEdit(std::string_view what) {
   status_ = HandNote(what);
 }
 
+core::Words PlaceEntry::CityNote() const {
+  return core::Phrase(
+      "City changed by hand: the state, country, coordinates and clock are still those of %1; "
+      "the reading will ask whether to keep them.",
+      {core::Fixed(picked_->placeText)});
+}
+
 void PlaceEntry::CityEdited(const FormPlace& now) {
   if (mode_ != EntryMode::Atlas) return;
   filled_.city = now.city;
@@ -133,24 +150,72 @@ void PlaceEntry::CityEdited(const FormPlace& now) {
     if (local_) status_ = ClockStatusWords(Question(*local_), clock_);
     return;
   }
-  status_ = core::Phrase(
-      "City changed by hand: the state, country, coordinates and clock are still those of %1; "
-      "the reading will ask whether to keep them.",
-      {core::Fixed(picked_->placeText)});
+  status_ = CityNote();
+}
+
+bool PlaceEntry::ShowsSaved(const std::optional<ZoneShown>& shown, const FormPlace& now,
+                            const core::AtlasPlace& saved, std::optional<int> exactOffset) const {
+  if (!shown || DecidedOffset() != saved.offsetSeconds) return false;
+  if (exactOffset) return shown->exact && shown->exact->offsetSeconds == *exactOffset;
+  return !shown->exact && shown->zone == now.zone && shown->dst == now.dst;
+}
+
+ZoneShown PlaceEntry::Reopen(const FormPlace& now, std::optional<chr::local_seconds> local,
+                             const std::optional<core::AtlasPlace>& saved,
+                             std::optional<int> exactOffset) {
+  repeatedAnswer_.reset();
+  skippedAnswer_.reset();
+  cityKept_ = false;
+  const auto longitude = Degrees(now.lonD, now.lonM, now.east);
+  const auto latitude = Degrees(now.latD, now.latM, now.north);
+  if (saved && local && longitude && latitude) {
+    picked_ = Picked{now.city, Joined({now.city, now.state, now.country}), saved->zone, *latitude,
+                     *longitude};
+    mode_ = EntryMode::Atlas;
+    // The answers the person may have given before saving: the first or the second of a
+    // repeated clock time, the likely moment of a skipped one.
+    for (int answer = 0; answer < 3; ++answer) {
+      repeatedAnswer_.reset();
+      skippedAnswer_.reset();
+      if (answer < 2) repeatedAnswer_ = std::pair(*local, answer == 1);
+      if (answer == 2) skippedAnswer_ = *local;
+      filled_ = now;
+      const std::optional<ZoneShown> shown = Decide(local, now);
+      if (ShowsSaved(shown, now, *saved, exactOffset)) return *shown;
+    }
+    repeatedAnswer_.reset();
+    skippedAnswer_.reset();
+  }
+  // The file's clock stands.
+  mode_ = EntryMode::Hand;
+  decision_ = {};
+  clock_ = {};
+  status_ = HandNote("The clock was read from the file");
+  if (!exactOffset) return ZoneShown{now.zone, now.dst, std::nullopt};
+  decision_.exact =
+      ExactOffset{*exactOffset, (now.city.empty() ? std::string() : now.city + " clock, ") +
+                                    UtcOffsetText(*exactOffset)};
+  return ZoneShown{ExactEntryIndex(), false, decision_.exact};
 }
 
 std::optional<ExactOffset> PlaceEntry::Exact() const {
-  if (mode_ != EntryMode::Atlas) return std::nullopt;
+  // A hand edit clears the decision, so a decision kept outside the atlas's mode is a file's.
   return decision_.exact;
+}
+
+std::optional<int> PlaceEntry::DecidedOffset() const {
+  if (decision_.exact) return decision_.exact->offsetSeconds;
+  if (!decision_.fit) return std::nullopt;
+  if (clock_.offsetSeconds) return *clock_.offsetSeconds;
+  // A skipped time taken: the row and box of the clock before the change.
+  return RowOffsetSeconds(decision_.fit->row) + (decision_.fit->dst ? 3600 : 0);
 }
 
 std::optional<PlaceEntry::AtlasClock> PlaceEntry::Decided(const FormPlace& now) const {
   if (mode_ != EntryMode::Atlas || !picked_ || now != filled_) return std::nullopt;
-  if (decision_.exact) return AtlasClock{picked_->zone, decision_.exact->offsetSeconds};
-  if (!decision_.fit) return std::nullopt;
-  if (clock_.offsetSeconds) return AtlasClock{picked_->zone, *clock_.offsetSeconds};
-  return AtlasClock{picked_->zone, RowOffsetSeconds(decision_.fit->row) +
-                                       (decision_.fit->dst ? 3600 : 0)};  // a skipped time taken
+  const std::optional<int> offset = DecidedOffset();
+  if (!offset) return std::nullopt;
+  return AtlasClock{picked_->zone, *offset};
 }
 
 std::string PlaceEntry::Summary(const FormPlace& now) const {
@@ -163,8 +228,8 @@ std::string PlaceEntry::Summary(const FormPlace& now) const {
   return summary;
 }
 
-std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
-                                                 bool leavingTimeLists) const {
+std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now, bool leavingTimeLists,
+                                                 const std::optional<Match>& cityNamed) const {
   if (mode_ != EntryMode::Atlas || !picked_) return std::nullopt;
   const std::string& city = picked_->city;
   if (local_ && clock_.error.empty() && clock_.kind == ClockKind::Skipped &&
@@ -183,7 +248,9 @@ std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
             {Fixed(city), DateWords(chr::floor<chr::days>(*local_)), Fixed(TimeText(skipped->from)),
              Fixed(TimeText(skipped->to)), Fixed(TimeText(*local_)),
              Fixed(TimeText(skipped->onNewClock)), Fixed(after), Fixed(before)}),
-        {core::Phrase("Take %1 %2", {Fixed(TimeText(skipped->onNewClock)), Fixed(after)})}};
+        {core::Phrase("Take %1 %2", {Fixed(TimeText(skipped->onNewClock)), Fixed(after)})},
+        status_,
+        std::nullopt};
   }
   if (local_ && clock_.error.empty() && clock_.kind == ClockKind::Repeated &&
       !(repeatedAnswer_ && repeatedAnswer_->first == *local_)) {
@@ -201,16 +268,34 @@ std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now,
         {core::Phrase(
              first.ahead.value_or(false) ? "The first (%1, still summer time)" : "The first (%1)",
              {Fixed(ClockName(first))}),
-         core::Phrase("The second (%1)", {Fixed(ClockName(second))})}};
+         core::Phrase("The second (%1)", {Fixed(ClockName(second))})},
+        status_,
+        std::nullopt};
   }
-  if (!leavingTimeLists && !cityKept_ && now.city != city && SamePlace(now, filled_))
-    return EntryQuestion{
-        EntryQuestion::Kind::CityChanged,
-        core::Phrase("The City reads \"%1\", but the state, country, coordinates and clock are "
-                     "those of %2. Keep them for %1?",
-                     {core::Fixed(now.city), core::Fixed(picked_->placeText)}),
-        {core::Phrase("Keep them"), core::Phrase("Clear them")}};
-  return std::nullopt;
+  if (leavingTimeLists || cityKept_ || now.city == city || !SamePlace(now, filled_))
+    return std::nullopt;
+  using core::Fixed;
+  EntryQuestion question{
+      EntryQuestion::Kind::CityChanged,
+      core::Phrase("The City reads \"%1\", but the state, country, coordinates and clock are "
+                   "those of %2. Keep them for %1?",
+                   {Fixed(now.city), Fixed(picked_->placeText)}),
+      {core::Phrase("Keep them"), core::Phrase("Clear them")},
+      CityNote(),
+      std::nullopt};
+  // A City that names a place of the atlas most likely means that place: offered first, the
+  // answer Enter gives.
+  if (cityNamed) {
+    const std::string named = MatchText(*cityNamed);
+    question.text = core::Phrase(
+        "The City reads \"%1\", but the state, country, coordinates and clock are those of %2. "
+        "Take %3 from the atlas, or keep them for %1?",
+        {Fixed(now.city), Fixed(picked_->placeText), Fixed(named)});
+    question.options.insert(question.options.begin(),
+                            core::Phrase("Take %1 from the atlas", {Fixed(named)}));
+    question.atlasEntry = cityNamed;
+  }
+  return question;
 }
 
 AfterAnswer PlaceEntry::Answer(const EntryQuestion& question, int option, const FormPlace& now) {
@@ -222,6 +307,10 @@ AfterAnswer PlaceEntry::Answer(const EntryQuestion& question, int option, const 
       skippedAnswer_ = local_;
       return AfterAnswer::Redecide;
     case EntryQuestion::Kind::CityChanged:
+      if (question.atlasEntry) {
+        if (option == 0) return AfterAnswer::PickAtlasEntry;
+        --option;  // Keep and Clear follow the atlas's place
+      }
       if (option == 0) {
         cityKept_ = true;
         return AfterAnswer::Redecide;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/birth_details.h"
 #include "core/words.h"
 #include "places/atlas.h"
 #include "places/birth_clock.h"
@@ -44,11 +45,13 @@ struct ZoneShown {
 struct EntryQuestion {
   enum class Kind { Repeated, Skipped, CityChanged } kind;
   core::Words text;                  // core::English gives the English
-  std::vector<core::Words> options;  // Cancel is the dialog's own
+  std::vector<core::Words> options;  // Cancel is the dialog's own; the first is the default
+  core::Words subject;               // the status line while the question is up
+  std::optional<Match> atlasEntry;   // CityChanged: the place the City names, offered first
 };
 
 // What the form does after an answer.
-enum class AfterAnswer { Redecide, ClearPlace };
+enum class AfterAnswer { Redecide, ClearPlace, PickAtlasEntry };
 
 class PlaceEntry {
  public:
@@ -77,7 +80,17 @@ class PlaceEntry {
   // The person's own typing in the City box.
   void CityEdited(const FormPlace& now);
 
-  // The exact offset the zone list's extra entry shows, while the atlas decides it.
+  // A birth-details file read into the boxes (`now`; `exactOffset` is the file's, where it has
+  // one). Where the file names the zone the atlas gave the place (`saved`), the atlas decides
+  // again as after a pick, with the answer to a repeated or skipped clock time that gives the
+  // file's clock, so that the form shows what it showed when the file was saved. Where the tz
+  // data in use gives another clock, the coordinates cannot be read, or the file names no
+  // zone, the file's clock stands and the atlas sets no clock. What to show: the file's zone
+  // and box, or the extra entry of its exact offset.
+  ZoneShown Reopen(const FormPlace& now, std::optional<std::chrono::local_seconds> local,
+                   const std::optional<core::AtlasPlace>& saved, std::optional<int> exactOffset);
+
+  // The exact offset the zone list's extra entry shows: the atlas's decision, or a file's.
   std::optional<ExactOffset> Exact() const;
   // The zone and the offset in force while the atlas sets the form's clock and nothing else
   // changed the boxes since.
@@ -95,8 +108,10 @@ class PlaceEntry {
   const core::Words& statusWords() const { return status_; }
 
   // The first question to answer before a reading, if any; `leavingTimeLists` asks only the
-  // repeated clock time (the others wait for the reading button).
-  std::optional<EntryQuestion> Pending(const FormPlace& now, bool leavingTimeLists = false) const;
+  // repeated clock time (the others wait for the reading button). `cityNamed` is the atlas's
+  // place that a City typed over the picked place names (Atlas::Named), offered as the answer.
+  std::optional<EntryQuestion> Pending(const FormPlace& now, bool leavingTimeLists = false,
+                                       const std::optional<Match>& cityNamed = {}) const;
   // Takes answer `option` (an index into the question's options).
   AfterAnswer Answer(const EntryQuestion& question, int option, const FormPlace& now);
 
@@ -109,6 +124,10 @@ class PlaceEntry {
   };
   ClockQuestion Question(std::chrono::local_seconds local) const;
   static core::Words HandNote(std::string_view what);
+  core::Words CityNote() const;
+  bool ShowsSaved(const std::optional<ZoneShown>& shown, const FormPlace& now,
+                  const core::AtlasPlace& saved, std::optional<int> exactOffset) const;
+  std::optional<int> DecidedOffset() const;
 
   BirthClocks& clocks_;
   std::string tzVersion_;

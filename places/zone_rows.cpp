@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/birth_value.h"
+#include "core/form_entries.h"
 #include "core/zone_table.h"
 
 namespace places {
@@ -81,7 +82,7 @@ Conversion NearestRowConversion(chr::local_seconds local, int offsetSeconds,
   return {.row = row,
           .local = converted,
           .secondsDropped = converted != chr::floor<chr::minutes>(converted),
-          .outOfRange = year < kFirstYear || year > kLastYear};
+          .outOfRange = year < core::kYearList.first || year > core::kYearList.last};
 }
 
 RowChoice ChooseRow(const BirthClock& clock, chr::local_seconds local) {

@@ -137,8 +137,9 @@ BirthClock ZoneTimeline::At(chr::local_seconds local, double longitudeEast, bool
     clock.error = "no clock history for this zone";
     return clock;
   }
+  static_assert(kFirstYear == 1800 && kLastYear == 2399, "the message names the years");
   if (year < kFirstYear || year > kLastYear) {
-    clock.error = "the date lies outside 1901-2050";
+    clock.error = "the date lies outside 1800-2399";
     return clock;
   }
   if (!std::isfinite(longitudeEast) || std::abs(longitudeEast) > 180.0) {

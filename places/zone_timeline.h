@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/form_entries.h"
+
 namespace places {
 
 enum class ClockKind { Normal, Skipped, Repeated };
@@ -32,7 +34,7 @@ struct BirthClock {
   std::int64_t changeUtc = 0;        // Skipped and Repeated: the instant of the change
   int offsetBeforeSeconds = 0;       // Skipped and Repeated: the offsets either side of the
   int offsetAfterSeconds = 0;        //   change of clock
-  std::string error;                 // unknown zone, bad longitude, date outside 1901..2050
+  std::string error;                 // unknown zone, bad longitude, date outside 1800..2399
   bool tzDataUnreadable = false;     // the error is the tz data's, not the zone id's
 };
 
@@ -59,8 +61,10 @@ struct RawPeriod {
   std::string abbreviation;
 };
 
-inline constexpr int kFirstYear = 1901;
-inline constexpr int kLastYear = 2050;
+// The clock is decided for every year a calculation reads: the Swiss Ephemeris's, which hold
+// the built-in formulas' years.
+inline constexpr int kFirstYear = core::kSwissYearList.first;
+inline constexpr int kLastYear = core::kSwissYearList.last;
 
 class ZoneTimeline {
  public:

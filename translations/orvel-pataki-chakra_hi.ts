@@ -98,6 +98,18 @@
 <context>
     <name>BirthForm</name>
     <message>
+        <source>The year of birth, %1, lies outside the years the built-in formulas read, %2 to %3. Keep the Swiss Ephemeris, or take the built-in formulas with the year %2?</source>
+        <translation>जन्म वर्ष %1 उन वर्षों से बाहर है जिन्हें अंतर्निर्मित सूत्र पढ़ते हैं, %2 से %3 तक। स्विस एफ़ेमेरिस ही रखें, या वर्ष %2 के साथ अंतर्निर्मित सूत्र लें?</translation>
+    </message>
+    <message>
+        <source>Keep the Swiss Ephemeris</source>
+        <translation>स्विस एफ़ेमेरिस रखें</translation>
+    </message>
+    <message>
+        <source>Take the built-in formulas with %1</source>
+        <translation>वर्ष %1 के साथ अंतर्निर्मित सूत्र लें</translation>
+    </message>
+    <message>
         <source>Longitude</source>
         <translation>देशांतर</translation>
     </message>
@@ -571,8 +583,8 @@
         <translation>इस समय क्षेत्र की घड़ियों का इतिहास उपलब्ध नहीं है</translation>
     </message>
     <message>
-        <source>the date lies outside 1901-2050</source>
-        <translation>यह दिनांक 1901-2050 के बाहर है</translation>
+        <source>the date lies outside 1800-2399</source>
+        <translation>यह दिनांक 1800-2399 के बाहर है</translation>
     </message>
     <message>
         <source>the longitude lies outside -180..180 degrees</source>
@@ -634,6 +646,20 @@
         <source>The City reads &quot;%1&quot;, but the state, country, coordinates and clock are those of %2. Keep them for %1?</source>
         <extracomment>the City typed, the place picked</extracomment>
         <translation>शहर में &quot;%1&quot; लिखा है, लेकिन राज्य, देश, निर्देशांक और घड़ी %2 के हैं। क्या इन्हें %1 के लिए रखें?</translation>
+    </message>
+    <message>
+        <source>The City reads &quot;%1&quot;, but the state, country, coordinates and clock are those of %2. Take %3 from the atlas, or keep them for %1?</source>
+        <extracomment>the City typed, the place picked, the atlas&apos;s place the City names</extracomment>
+        <translation>शहर में &quot;%1&quot; लिखा है, लेकिन राज्य, देश, निर्देशांक और घड़ी %2 के हैं। स्थान-सूची से %3 लें, या इन्हें %1 के लिए रखें?</translation>
+    </message>
+    <message>
+        <source>Take %1 from the atlas</source>
+        <extracomment>the atlas&apos;s place the City names</extracomment>
+        <translation>स्थान-सूची से %1 लें</translation>
+    </message>
+    <message>
+        <source>The clock was read from the file</source>
+        <translation>घड़ी फ़ाइल से पढ़ी गई</translation>
     </message>
 </context>
 <context>

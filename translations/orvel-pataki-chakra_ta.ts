@@ -98,6 +98,18 @@
 <context>
     <name>BirthForm</name>
     <message>
+        <source>The year of birth, %1, lies outside the years the built-in formulas read, %2 to %3. Keep the Swiss Ephemeris, or take the built-in formulas with the year %2?</source>
+        <translation>பிறந்த ஆண்டு %1, உள்ளமைந்த சூத்திரங்கள் படிக்கும் ஆண்டுகளுக்கு (%2 முதல் %3 வரை) வெளியே உள்ளது. ஸ்விஸ் எஃபெமெரிஸையே வைத்துக்கொள்ளவா, அல்லது %2 ஆண்டுடன் உள்ளமைந்த சூத்திரங்களை எடுக்கவா?</translation>
+    </message>
+    <message>
+        <source>Keep the Swiss Ephemeris</source>
+        <translation>ஸ்விஸ் எஃபெமெரிஸை வைத்துக்கொள்</translation>
+    </message>
+    <message>
+        <source>Take the built-in formulas with %1</source>
+        <translation>%1 ஆண்டுடன் உள்ளமைந்த சூத்திரங்களை எடு</translation>
+    </message>
+    <message>
         <source>Longitude</source>
         <translation>தீர்க்கரேகை</translation>
     </message>
@@ -571,8 +583,8 @@
         <translation>இந்த நேர மண்டலத்தின் கடிகார வரலாறு கிடைக்கவில்லை</translation>
     </message>
     <message>
-        <source>the date lies outside 1901-2050</source>
-        <translation>தேதி 1901-2050 வரம்புக்கு வெளியே உள்ளது</translation>
+        <source>the date lies outside 1800-2399</source>
+        <translation>தேதி 1800-2399 வரம்புக்கு வெளியே உள்ளது</translation>
     </message>
     <message>
         <source>the longitude lies outside -180..180 degrees</source>
@@ -634,6 +646,20 @@
         <source>The City reads &quot;%1&quot;, but the state, country, coordinates and clock are those of %2. Keep them for %1?</source>
         <extracomment>the City typed, the place picked</extracomment>
         <translation>நகரப் பெட்டியில் &quot;%1&quot; உள்ளது, ஆனால் மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை %2 இடத்தினுடையவை. இவற்றை %1 நகரத்துக்கு வைத்துக்கொள்ளவா?</translation>
+    </message>
+    <message>
+        <source>The City reads &quot;%1&quot;, but the state, country, coordinates and clock are those of %2. Take %3 from the atlas, or keep them for %1?</source>
+        <extracomment>the City typed, the place picked, the atlas&apos;s place the City names</extracomment>
+        <translation>நகரம் பெட்டியில் &quot;%1&quot; உள்ளது, ஆனால் மாநிலம், நாடு, ஆயத்தொலைவுகள், கடிகாரம் ஆகியவை %2 இடத்தினுடையவை. இடப் பட்டியலிலிருந்து %3 எடுக்கவா, அல்லது இவற்றை %1 நகரத்துக்கு வைத்துக்கொள்ளவா?</translation>
+    </message>
+    <message>
+        <source>Take %1 from the atlas</source>
+        <extracomment>the atlas&apos;s place the City names</extracomment>
+        <translation>இடப் பட்டியலிலிருந்து %1 எடு</translation>
+    </message>
+    <message>
+        <source>The clock was read from the file</source>
+        <translation>கடிகாரம் கோப்பிலிருந்து படிக்கப்பட்டது</translation>
     </message>
 </context>
 <context>

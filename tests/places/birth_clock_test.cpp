@@ -127,21 +127,50 @@ INSTANTIATE_TEST_SUITE_P(
                   9558, false, "Baghdad Time", false, At(1930, 5, 1, 12, 20, 42)},
         // Kathmandu's LMT, 11 min 16 s behind IST, takes 1 January 1901 00:05 back into 1900.
         ClockCase{"ConversionLeavesTheRange", "Asia/Kathmandu", At(1901, 1, 1, 0, 5), 85.3167,
-                  false, N, 20476, false, nullptr, false, None}),
+                  false, N, 20476, false, nullptr, false, None},
+        // The Swiss Ephemeris's years. LMT until 1854-06-28 (5:53:28, Calcutta's): Varanasi
+        // keeps its own, 83.01041 E x 240 s = 5:32:02.
+        ClockCase{"VaranasiMeanTime1850", "Asia/Kolkata", At(1850, 3, 1, 6, 0), 83.01041, false, N,
+                  19922, false, nullptr, false, None},
+        // GMT from 1847-12-01.
+        ClockCase{"LondonGreenwich1850", "Europe/London", At(1850, 3, 1, 6, 0), -0.12574, false, N,
+                  0, false, "Greenwich Mean Time", false, None},
+        // LMT (-4:56:02) until 1883-11-18: 74.00597 W x 240 s = -4:56:01.
+        ClockCase{"NewYorkMeanTime1850", "America/New_York", At(1850, 3, 1, 6, 0), -74.00597, false,
+                  N, -17761, false, nullptr, false, None},
+        // After the zone file's last entry its rule goes on: EDT from 2100-03-14, 2399-03-13.
+        ClockCase{"NewYorkSummer2100", "America/New_York", At(2100, 7, 4, 12, 0), -74.0, false, N,
+                  -14400, true, "Eastern Standard Time", true, None},
+        ClockCase{"NewYorkSummer2399", "America/New_York", At(2399, 7, 4, 12, 0), -74.0, false, N,
+                  -14400, true, "Eastern Standard Time", true, None},
+        ClockCase{"Delhi2100", "Asia/Kolkata", At(2100, 1, 1, 12, 0), 77.23, false, N, 19800, false,
+                  "Indian Time", false, None}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BirthClocks, RefusesWhatItCannotAnswer) {
   places::BirthClocks clocks;
   EXPECT_NE(clocks.At("Atlantis/Capital", At(1970, 1, 1, 0, 0), 0.0).error, "");
-  EXPECT_NE(clocks.At("Asia/Kolkata", At(1900, 12, 31, 23, 59), 77.0).error, "");
-  EXPECT_NE(clocks.At("Asia/Kolkata", At(2051, 1, 1, 0, 0), 77.0).error, "");
+  EXPECT_NE(clocks.At("Asia/Kolkata", At(1799, 12, 31, 23, 59), 77.0).error, "");
+  EXPECT_NE(clocks.At("Asia/Kolkata", At(2400, 1, 1, 0, 0), 77.0).error, "");
   EXPECT_NE(clocks.At("Asia/Kolkata", At(1970, 1, 1, 0, 0), 181.0).error, "");
-  EXPECT_EQ(clocks.At("Asia/Kolkata", At(1901, 1, 1, 0, 0), 77.0).error, "");
+  EXPECT_EQ(clocks.At("Asia/Kolkata", At(1800, 1, 1, 0, 0), 77.0).error, "");
+  EXPECT_EQ(clocks.At("Asia/Kolkata", At(2399, 12, 31, 23, 59), 77.0).error, "");
 }
 
-// Every clock change of 1901-2050 as glibc's zdump lists it: the second before and the second
-// of each change must read back with zdump's offset; a forward change skips the local times
-// between, a backward one repeats them.
+// A summer clock in the last December asked about still ends the next autumn: AEDT from
+// 2050-10-02 to 2051-04-02, from 2399-10-02 to 2400-04-02.
+TEST(BirthClocks, SummerAtTheEndOfTheYearsIsSummerTime) {
+  places::BirthClocks clocks;
+  for (const int year : {2050, 2399}) {
+    const places::BirthClock clock = clocks.At("Australia/Sydney", At(year, 12, 25, 12, 0), 151.2);
+    EXPECT_TRUE(clock.ahead.value_or(false)) << year;
+    EXPECT_FALSE(clock.keptAllYear) << year;
+  }
+}
+
+// Every clock change of 1800-2399 as glibc's zdump lists it: the second before and the second
+// of each change must read back with zdump's offset, to the second; a forward change skips the
+// local times between, a backward one repeats them.
 TEST(BirthClocks, AgreesWithZdumpAtEveryChange) {
   const char* zones[] = {
       "America/New_York", "Europe/London",       "Europe/Dublin",     "Asia/Kolkata",
@@ -150,7 +179,7 @@ TEST(BirthClocks, AgreesWithZdumpAtEveryChange) {
       "Antarctica/Troll", "Pacific/Tongatapu",   "Pacific/Pitcairn",  "Asia/Riyadh"};
   places::BirthClocks clocks;
   for (const char* zone : zones) {
-    const std::string command = std::string("zdump -v -c 1901,2051 ") + zone + " 2>/dev/null";
+    const std::string command = std::string("zdump -v -c 1800,2400 ") + zone + " 2>/dev/null";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     ASSERT_TRUE(pipe) << command;
     char line[256];

@@ -125,3 +125,47 @@ TEST_F(PlaceEntryTest, SkippedTimeIsAskedAndReadOnTheClockBeforeTheChange) {
 }
 
 }  // namespace
+
+namespace {
+
+// A file saved after a pick reopens as the pick showed it (zone or exact offset, status, no
+// question again); where the tz data in use gives another clock, or the file names no zone,
+// the file's clock stands and the atlas no longer sets it.
+TEST_F(PlaceEntryTest, ReopenedFileShowsTheClockAsSaved) {
+  const places::Place delhi{"Delhi", "Delhi", "India", "IN", "Asia/Kolkata", 28.65, 77.23, 0};
+  const struct {
+    const char* name;
+    const places::Place& place;
+    chr::local_seconds local;
+    int answer;                      // to the repeated clock time; -1: none asked
+    std::optional<int> savedOffset;  // none: the file names no zone
+    bool atlasDecides;
+  } rows[] = {{"Kathmandu, exact offset", kKathmandu, At(1990, 5, 1, 6, 0), -1, 20700, true},
+              {"Delhi, war time on a row", delhi, At(1943, 6, 1, 12, 0), -1, 23400, true},
+              {"New York, the second 01:30", kNewYork, At(2021, 11, 7, 1, 30), 1, -18000, true},
+              {"another tz release", kKathmandu, At(1990, 5, 1, 6, 0), -1, 20640, false},
+              {"no zone in the file", kKathmandu, At(1990, 5, 1, 6, 0), -1, {}, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Pick(row.place, row.local);
+    if (row.answer >= 0) entry.Answer(*entry.Pending(form, true), row.answer, form);
+    Decide(row.local);
+    const auto exact = entry.Exact();
+    FormPlace opened = form;
+    if (exact) opened.zone = -1;  // as the file's entries fill the form
+    std::optional<core::AtlasPlace> saved;
+    if (row.savedOffset) saved = core::AtlasPlace{std::string(row.place.zone), *row.savedOffset};
+    places::PlaceEntry reopened{clocks, "test"};
+    const places::ZoneShown shown = reopened.Reopen(
+        opened, row.local, saved, exact ? std::optional(exact->offsetSeconds) : std::nullopt);
+    EXPECT_EQ(std::pair(shown.zone, shown.dst), std::pair(form.zone, form.dst));
+    EXPECT_EQ(reopened.Exact().value_or(places::ExactOffset{}).offsetSeconds,
+              exact.value_or(places::ExactOffset{}).offsetSeconds);
+    EXPECT_EQ(reopened.mode(), row.atlasDecides ? EntryMode::Atlas : EntryMode::Hand);
+    EXPECT_EQ(reopened.status() == entry.status(), row.atlasDecides);
+    reopened.Filled(form);
+    EXPECT_FALSE(reopened.Pending(form));
+  }
+}
+
+}  // namespace

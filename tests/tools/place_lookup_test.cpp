@@ -37,6 +37,23 @@ TEST(PlaceLookup, AnswersEachKindOfQuestion) {
        R"({"query":"new york","cboYear":"2021","cboMonth":"November","cboDate":"7",
            "cboHH":"1","cboMM":"30","later":true})",
        R"({"clock":"repeated","offsetSeconds":-18000,"daylightSaving":false})"},
+      {"a former name stays in the City, as the form keeps it",
+       R"({"query":"bombay","cboYear":"1990","cboMonth":"May","cboDate":"1","cboHH":"6"})",
+       R"({"fill":{"txtMCity":"Bombay","txtMState":"Maharashtra","cmbTimeZone":34}})"},
+      // The Swiss Ephemeris's years, against zdump -v of tzdata 2026f: Varanasi keeps its own
+      // mean time (83.01041 E x 240 s) before Asia/Kolkata's first entry (1854), London GMT
+      // from 1847, New York its own mean time until 1883 and EDT after the zone file's end.
+      {"Varanasi 1850: its local mean time", R"({"query":"varanasi","cboYear":"1850","cboHH":"6"})",
+       R"({"offsetSeconds":19922,"daylightSaving":false,"fill":{"utcOffsetSeconds":19922}})"},
+      {"London 1850: GMT", R"({"query":"london","cboYear":"1850","cboHH":"6"})",
+       R"({"offsetSeconds":0,"fill":{"cmbTimeZone":29,"chkDST":false}})"},
+      {"New York 1850: its local mean time", R"({"query":"new york","cboYear":"1850","cboHH":"6"})",
+       R"({"offsetSeconds":-17761,"fill":{"utcOffsetSeconds":-17761}})"},
+      {"New York July 2100: EDT",
+       R"({"query":"new york","cboYear":"2100","cboMonth":"July","cboHH":"6"})",
+       R"({"offsetSeconds":-14400,"daylightSaving":true,"fill":{"chkDST":true}})"},
+      {"Delhi 2100: IST", R"({"query":"delhi","cboYear":"2100","cboHH":"6"})",
+       R"({"offsetSeconds":19800,"fill":{"cmbTimeZone":34,"chkDST":false}})"},
       {"southern hemisphere and west", R"({"query":"sao paulo","cboYear":"1990"})",
        R"({"fill":{"optLong":"West","optLat":"South"}})"},
       {"no match", R"({"query":"qqqqzz"})",

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -23,6 +24,8 @@
 #include "ui/form/birth_form.h"
 #include "ui/form/place_picker.h"
 #include "ui/output/birth_details_file.h"
+#include "ui/result/result_frame.h"
+#include "ui/result/result_window.h"
 
 using ui::testing::AnsweringFileDialogs;
 using ui::testing::RecordingDialogs;
@@ -56,6 +59,22 @@ class BirthDetailsTest : public QObject {
     return widget;
   }
   void Trigger(const char* action) { Child<QAction>(action)->trigger(); }
+  ui::PlacePicker* Picker() { return Child<ui::PlacePicker>("placePicker"); }
+  // What the form shows of the place's clock: the zone list and the status line.
+  QStringList Clock() {
+    return {Child<QComboBox>("cmbTimeZone")->currentText(),
+            Child<QLabel>("lblPlaceStatus")->toolTip()};
+  }
+  // Every caption of the result window of a reading of the form; back to the form after.
+  QStringList Reading() {
+    Trigger("mnuNext");
+    if (!program->Frame()) return {dialogs.Texts()};
+    QStringList captions;
+    for (const QLabel* label : program->Frame()->Display()->findChildren<QLabel*>())
+      captions << label->text();
+    program->Back();
+    return captions;
+  }
   std::string FormJson() { return core::EntriesToJson(program->Form()->Entries()).dump(); }
 
   RecordingDialogs dialogs;
@@ -144,6 +163,44 @@ class BirthDetailsTest : public QObject {
     QVERIFY2(dialogs.Texts().front().contains("UTC+5:30") &&
                  dialogs.Texts().front().contains("gives UTC+6:30"),
              qPrintable(dialogs.Texts().front()));
+  }
+
+  // A birth read on a clock no zone row shows (Kathmandu's UTC+5:45) reopens as it was saved,
+  // over a place picked since, by each way a file comes in: the zone list's clock entry, the
+  // status line, the entries and the reading.
+  void anExactOffsetReopensAsSaved_data() {
+    QTest::addColumn<int>("way");
+    QTest::newRow("Open") << 0;
+    QTest::newRow("command line") << 1;
+    QTest::newRow("hand-over") << 2;
+  }
+  void anExactOffsetReopensAsSaved() {
+    QFETCH(int, way);
+    Child<QLineEdit>("txtName")->setText("ASHA RANI");
+    Child<QComboBox>("cboMonth")->setCurrentIndex(4);
+    Child<QComboBox>("cboYear")->setCurrentText("1990");
+    Child<QComboBox>("cboHH")->setCurrentText("6");
+    Picker()->Pick(
+        {"Kathmandu", "Bagmati Province", "Nepal", "NP", "Asia/Kathmandu", 27.70169, 85.3206, 1});
+    QCOMPARE(program->Form()->Entries().utcOffsetSeconds, std::optional(20700));
+    const QStringList clock = Clock();
+    const std::string entered = FormJson();
+    const QStringList reading = Reading();
+    QVERIFY2(reading.size() > 1, qPrintable(reading.join('|')));  // a chart, not a refusal
+    const QString path = dir.filePath("kathmandu.opc.json");
+    files.answer = path;
+    Trigger("mnuSaveDetails");
+
+    program = std::make_unique<ui::Program>(dialogs, links, files);
+    Picker()->Pick({"Delhi", "Delhi", "India", "IN", "Asia/Kolkata", 28.65195, 77.23149, 1});
+    if (way == 0) Trigger("mnuOpenDetails");
+    if (way == 1) QVERIFY(program->OpenBirthDetails(path));
+    if (way == 2) program->OpenHandedOver(path);
+    QVERIFY2(dialogs.Texts().isEmpty(), qPrintable(dialogs.Texts().join('|')));
+    QCOMPARE(Clock(), clock);
+    QCOMPARE(FormJson(), entered);
+    QCOMPARE(Reading(), reading);
+    QCOMPARE(dialogs.questions.size(), 0);
   }
 
   void aFileTheFormCannotTakeChangesNothing_data() {

@@ -3,6 +3,7 @@
 
 #include "ui/form/birth_form.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include "core/zone_table.h"
 #include "fakes.h"
 #include "ui/common/web_links.h"
+#include "ui/form/pick_list.h"
 
 using reading::MessageIcon;
 using ui::testing::RecordingDialogs;
@@ -249,6 +251,42 @@ class FrmMainTest : public QObject {
     QTest::sendKeyEvent(QTest::Release, edit, Qt::Key(key), typed, held);
     QCOMPARE(edit->text(), shown);
     QCOMPARE(dialogs->messages.size(), refused ? 1 : 0);
+  }
+
+  // Digits typed into a number list pick the number typed, whole, closed or open; a pause
+  // longer than the list's typing pause starts a new number.
+  void numbersTypedIntoTheListsArePickedWhole_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("showing");
+    QTest::addColumn<QString>("typed");  // a space: a pause
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("picked");
+    QTest::newRow("2 in Hour with 12 showing") << "cboHH" << 12 << "2" << false << 2;
+    QTest::newRow("1 in Day with 1 showing") << "cboDate" << 1 << "1" << false << 1;
+    QTest::newRow("2, 3 in Hour") << "cboHH" << 0 << "23" << false << 23;
+    QTest::newRow("2, 5 in Hour: no such hour") << "cboHH" << 0 << "25" << false << 5;
+    QTest::newRow("a four-digit year") << "cboYear" << 1901 << "1999" << false << 1999;
+    QTest::newRow("1, pause, 2 in Minute") << "cboMM" << 0 << "1 2" << false << 2;
+    QTest::newRow("4, 5 in the open Minute list") << "cboMM" << 0 << "45" << true << 45;
+  }
+  void numbersTypedIntoTheListsArePickedWhole() {
+    QFETCH(QString, list);
+    QFETCH(int, showing);
+    QFETCH(QString, typed);
+    QFETCH(bool, open);
+    QFETCH(int, picked);
+    auto* box = Child<QComboBox>(qPrintable(list));
+    box->setCurrentText(QString::number(showing));
+    if (open) box->showPopup();
+    QWidget* target = open ? static_cast<QWidget*>(box->view()) : box;
+    for (const QChar c : typed) {
+      if (c == ' ')
+        QTest::qWait(int(ui::PickList::kTypingPause.count()) + 100);
+      else
+        QTest::keyClick(target, Qt::Key(c.unicode()));
+    }
+    if (open) QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(box->currentText(), QString::number(picked));
   }
 
   void enterPassesInTheNameBoxOnly() {

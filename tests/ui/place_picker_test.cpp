@@ -164,7 +164,8 @@ class PlacePickerTest : public QObject {
     QCOMPARE(Status().contains(QStringLiteral("the atlas no longer sets the clock")), !followsDate);
   }
 
-  // Kathmandu from a fresh start, and Chennai from war time back to Madras time: the clock no
+  // Kathmandu from a fresh start, Chennai from war time back to Madras time, and Varanasi from
+  // war time back to 1850 (Swiss Ephemeris), before Asia/Kolkata's first entry: the clock no
   // row shows is the zone list's extra entry, selected with the box cleared by the same
   // decision; the birth time stays as typed and the entries carry the offset, no row.
   void clockNoRowShowsIsTheExtraEntry_data() {
@@ -177,6 +178,8 @@ class PlacePickerTest : public QObject {
         << "Kathmandu" << 0 << 1990 << "Kathmandu clock, UTC+5:45" << 20700;
     QTest::newRow("Chennai 1943 (war time, box ticked), then 1905")
         << "Chennai" << 1943 << 1905 << "Chennai clock, UTC+5:21:10" << 19270;
+    QTest::newRow("Varanasi 1943, then 1850: its own mean time, 83.01041 E x 240 s")
+        << "Varanasi" << 1943 << 1850 << "local mean time of Varanasi, UTC+5:32:02" << 19922;
   }
   void clockNoRowShowsIsTheExtraEntry() {
     QFETCH(QString, place);
@@ -186,9 +189,11 @@ class PlacePickerTest : public QObject {
     QFETCH(int, offset);
     const places::Place kathmandu = At("Kathmandu", "Asia/Kathmandu", 27.70169, 85.3206);
     const places::Place chennai = At("Chennai", "Asia/Kolkata", 13.08784, 80.27847);
+    const places::Place varanasi = At("Varanasi", "Asia/Kolkata", 25.31668, 83.01041);
     auto* zone = Child<QComboBox>("cmbTimeZone");
+    if (year < 1901) form->SetCalculation(core::Calculation{core::EphemerisChoice::Swiss, {}});
     SetBirth(firstYear ? firstYear : year, 5, 1, 6, 0);
-    picker->Pick(place == "Kathmandu" ? kathmandu : chennai);
+    picker->Pick(place == "Kathmandu" ? kathmandu : place == "Chennai" ? chennai : varanasi);
     if (firstYear) {
       QVERIFY(Dst());
       QCOMPARE(zone->count(), 71);
@@ -287,36 +292,56 @@ class PlacePickerTest : public QObject {
     QCOMPARE(requested.size(), 1);
   }
 
-  // Another city typed over a picked one: the reading asks whether the filled place stays.
+  // Another city typed over a picked one: the reading asks whether the filled place stays, or,
+  // where the atlas knows the City typed, first offers that place; while asked (and after a
+  // Cancel) the status line names what is asked about.
   void anotherCityOverAPickedPlace_data() {
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("reading");
     QTest::addColumn<QString>("state");
-    QTest::newRow("cancelled") << -1 << false << "Bagmati Province";
-    QTest::newRow("kept") << 0 << true << "Bagmati Province";
-    QTest::newRow("cleared") << 1 << false << "";
+    QTest::addColumn<QString>("firstOption");
+    QTest::newRow("cancelled") << "Qqqzx" << -1 << false << "Bagmati Province"
+                               << "Keep them";
+    QTest::newRow("kept") << "Qqqzx" << 0 << true << "Bagmati Province"
+                          << "Keep them";
+    QTest::newRow("cleared") << "Qqqzx" << 1 << false << ""
+                             << "Keep them";
+    const QString mumbai = QStringLiteral("Take Mumbai, Maharashtra, India from the atlas");
+    QTest::newRow("an atlas city, cancelled")
+        << "Mumbai" << -1 << false << "Bagmati Province" << mumbai;
+    QTest::newRow("an atlas city, taken") << "Mumbai" << 0 << true << "Maharashtra" << mumbai;
+    QTest::newRow("an atlas city, kept") << "Mumbai" << 1 << true << "Bagmati Province" << mumbai;
+    QTest::newRow("an atlas city, cleared") << "Mumbai" << 2 << false << "" << mumbai;
   }
   void anotherCityOverAPickedPlace() {
+    QFETCH(QString, typed);
     QFETCH(int, answer);
     QFETCH(bool, reading);
     QFETCH(QString, state);
+    QFETCH(QString, firstOption);
     SetBirth(1990, 5, 1, 6, 0);
     places::Place kathmandu = At("Kathmandu", "Asia/Kathmandu", 27.70169, 85.3206);
     kathmandu.division = "Bagmati Province";
     picker->Pick(kathmandu);
     auto* city = Child<QLineEdit>("txtMCity");
     city->selectAll();
-    QTest::keyClicks(city, QStringLiteral("Qqqzx"));
+    QTest::keyClicks(city, typed);
+    picker->Completer()->popup()->hide();
     QVERIFY(Status().contains(QStringLiteral("still those of Kathmandu")));
     QSignalSpy requested(form, &ui::FrmMain::readingRequested);
     dialogs.answers = {answer};
     Child<QPushButton>("cmdRashi")->click();
     QCOMPARE(dialogs.questions.size(), 1);
-    QVERIFY(dialogs.questions[0].first.contains(QStringLiteral("The City reads \"Qqqzx\"")));
+    QVERIFY(dialogs.questions[0].first.contains("The City reads \"" + typed + "\""));
+    QCOMPARE(dialogs.questions[0].second.value(0), firstOption);
     QCOMPARE(requested.size(), reading ? 1 : 0);
+    QCOMPARE(Text("txtMCity"), typed);
     QCOMPARE(Text("txtMState"), state);
-    QCOMPARE(Text("txtLonD").isEmpty(), answer == 1);
-    QCOMPARE(form->Entries().utcOffsetSeconds.has_value(), answer != 1);
+    QCOMPARE(Text("txtLonD").isEmpty(), state.isEmpty());
+    QCOMPARE(form->Entries().utcOffsetSeconds.has_value(), state == "Bagmati Province");
+    if (answer < 0)
+      QVERIFY2(Status().contains(QStringLiteral("still those of")), qPrintable(Status()));
   }
 
   // A pick through a former or other name keeps that name; the list says what it is now.

@@ -99,9 +99,39 @@ class TimingAndCalculationTest : public QObject {
     QCOMPARE(years->currentText(), QStringLiteral("2001"));  // kept: in both lists
     Action(form, "mnuSwiss")->trigger();
     years->setCurrentText(QStringLiteral("1850"));
+    dialogs.answers = {1};
     Action(form, "mnuBuiltin")->trigger();
     QCOMPARE(years->currentText(), QStringLiteral("1901"));  // outside: back to the default
     QVERIFY(!form.Entries().calculation);
+  }
+
+  // A year only the Swiss Ephemeris reads is asked about before the built-in formulas take it:
+  // Keep (the default) and Cancel change nothing, the other answer takes them with 1901.
+  void aYearTheNewCalculationCannotReadIsAsked_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("year");
+    QTest::newRow("cancelled") << -1 << "1850";
+    QTest::newRow("the Swiss Ephemeris kept") << 0 << "1850";
+    QTest::newRow("the built-in formulas with 1901") << 1 << "1901";
+  }
+  void aYearTheNewCalculationCannotReadIsAsked() {
+    QFETCH(int, answer);
+    QFETCH(QString, year);
+    ui::FrmMain form(dialogs, links);
+    Action(form, "mnuSwiss")->trigger();
+    Action(form, "mnuRaman")->trigger();
+    form.findChild<QComboBox*>("cboYear")->setCurrentText(QStringLiteral("1850"));
+    dialogs.questions.clear();
+    dialogs.answers = {answer};
+    Action(form, "mnuBuiltin")->trigger();
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(dialogs.questions[0].first.contains("The year of birth, 1850, lies outside"));
+    QCOMPARE(dialogs.questions[0].second,
+             (QStringList{"Keep the Swiss Ephemeris", "Take the built-in formulas with 1901"}));
+    QCOMPARE(form.Entries().cboYear, year.toStdString());
+    QCOMPARE(form.Entries().calculation,
+             answer == 1 ? std::nullopt : std::optional(Swiss(core::Ayanamsa::Raman)));
+    QCOMPARE(ui::LoadCalculationPreference(), form.Entries().calculation);  // kept as shown
   }
 
   void theChoiceIsKeptBetweenRunsAndWrittenOnlyWhenItChanges() {

@@ -98,7 +98,7 @@ std::vector<places::BirthClock> EveryKindOfClock() {
   add([](places::BirthClock& c) { c.kind = places::ClockKind::Skipped; });
   add([](places::BirthClock& c) { c.kind = places::ClockKind::Repeated; });
   add([](places::BirthClock& c) { c.kind = places::ClockKind::Repeated, c.later = true; });
-  for (const char* error : {"no clock history for this zone", "the date lies outside 1901-2050",
+  for (const char* error : {"no clock history for this zone", "the date lies outside 1800-2399",
                             "the longitude lies outside -180..180 degrees"})
     add([error](places::BirthClock& c) { c.error = error; });
   return clocks;

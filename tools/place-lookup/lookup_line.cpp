@@ -35,6 +35,9 @@ Question ParseQuestion(std::string_view line) {
   if (input.is_discarded()) throw Malformed{"The line is not valid JSON."};
   if (!input.is_object()) throw Malformed{"The line is not a JSON object."};
   Question q;
+  // The clock is decided for every year a calculation reads: the year list is the widest one,
+  // the Swiss Ephemeris's.
+  q.when.calculation = core::Calculation{.ephemeris = core::EphemerisChoice::Swiss, .swiss = {}};
   bool hasQuery = false;
   for (const auto& [key, value] : input.items()) {
     if (key == "query") {
@@ -69,13 +72,15 @@ std::string Key(core::FieldId field) {
   return std::string(core::FieldOf(field).jsonKey);
 }
 
-// The boxes a pick fills, under reading-dump's input keys: the zone row and box where one
-// shows the clock, else the clock's exact offset.
-ordered_json Fill(const places::Place& p, const places::ClockDecision& decision) {
+// The boxes a pick fills, under reading-dump's input keys: the City as the person searched
+// for it ("Bombay"), the zone row and box where one shows the clock, else the clock's exact
+// offset.
+ordered_json Fill(const places::Match& match, const places::ClockDecision& decision) {
+  const places::Place& p = *match.place;
   const auto lon = places::ToDegreesMinutes(p.longitude, 179);
   const auto lat = places::ToDegreesMinutes(p.latitude, 89);
   using core::FieldId;
-  ordered_json fill = {{Key(FieldId::txtMCity), p.name},
+  ordered_json fill = {{Key(FieldId::txtMCity), places::MatchCity(match)},
                        {Key(FieldId::txtMState), p.division},
                        {Key(FieldId::txtMCountry), p.country},
                        {Key(FieldId::txtLonD), std::to_string(lon.degrees)},
@@ -126,11 +131,12 @@ std::string PlaceLookup::ProcessLine(std::string_view line) {
       out["status"] = atlas_.problem();
       return Serialised(out);
     }
-    const auto matches = atlas_.Search(q.query, 10);
-    for (const places::Place* p : matches) out["matches"].push_back(MatchJson(*p));
+    const auto matches = atlas_.Find(q.query, 10);
+    for (const places::Match& m : matches) out["matches"].push_back(MatchJson(*m.place));
     if (matches.empty()) return Serialised(out);
 
-    const places::Place& first = *matches.front();
+    const places::Place& first = *matches.front().place;
+    const std::string_view city = places::MatchCity(matches.front());
     const auto birthTime = core::LocalBirthTime(q.when);
     if (!birthTime) throw Malformed{"The date does not exist."};
     const auto local = *birthTime;
@@ -141,10 +147,10 @@ std::string PlaceLookup::ProcessLine(std::string_view line) {
       if (clock.offsetSeconds) out["offsetSeconds"] = *clock.offsetSeconds;
       if (clock.ahead) out["daylightSaving"] = *clock.ahead;
     }
-    out["fill"] = Fill(first, places::DecideClock(clock, first.name));
+    out["fill"] = Fill(matches.front(), places::DecideClock(clock, city));
     // "conversion" stays for readers of the line; the exact offset answers what it offered.
-    out["status"] = places::ClockStatus(
-        {first.name, local, first.zone, tzVersion_, first.longitude}, clock, choice);
+    out["status"] =
+        places::ClockStatus({city, local, first.zone, tzVersion_, first.longitude}, clock, choice);
     return Serialised(out);
   } catch (const Malformed& m) {
     return Serialised({{"error", m.message}});

@@ -96,7 +96,7 @@ bool BirthDetailsCommands::OpenFile(FrmMain& form, const QString& path) {
     return false;
   }
   folder_ = QFileInfo(path).absolutePath();
-  FillForm(form, typed.entries);
+  FillForm(form, typed.entries, opened.details->place);
   opened_ = core::BirthDetails{form.Entries(), opened.details->place};
   if (const auto change = OffsetChange(path, *opened.details))
     dialogs_.ShowMessage(&form, *change, reading::MessageIcon::Information);

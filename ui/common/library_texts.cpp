@@ -154,7 +154,7 @@ constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("ClockStatus", "war time, kept all year"),
     QT_TRANSLATE_NOOP("ClockStatus", "ahead of standard time all year"),
     QT_TRANSLATE_NOOP("ClockStatus", "no clock history for this zone"),
-    QT_TRANSLATE_NOOP("ClockStatus", "the date lies outside 1901-2050"),
+    QT_TRANSLATE_NOOP("ClockStatus", "the date lies outside 1800-2399"),
     QT_TRANSLATE_NOOP("ClockStatus", "the longitude lies outside -180..180 degrees"),
     QT_TRANSLATE_NOOP(
         "ClockStatus",
@@ -193,8 +193,15 @@ constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("ClockStatus",
                       "The City reads \"%1\", but the state, country, coordinates and clock are "
                       "those of %2. Keep them for %1?"),
+    //: the City typed, the place picked, the atlas's place the City names
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "The City reads \"%1\", but the state, country, coordinates and clock are "
+                      "those of %2. Take %3 from the atlas, or keep them for %1?"),
+    //: the atlas's place the City names
+    QT_TRANSLATE_NOOP("ClockStatus", "Take %1 from the atlas"),
     QT_TRANSLATE_NOOP("ClockStatus", "Keep them"), QT_TRANSLATE_NOOP("ClockStatus", "Clear them"),
     QT_TRANSLATE_NOOP("ClockStatus", "The place was changed elsewhere"),
+    QT_TRANSLATE_NOOP("ClockStatus", "The clock was read from the file"),
     QT_TRANSLATE_NOOP("ClockStatus", "City entered by hand"),
     QT_TRANSLATE_NOOP("ClockStatus", "State entered by hand"),
     QT_TRANSLATE_NOOP("ClockStatus", "Country entered by hand"),

@@ -200,10 +200,7 @@ void FrmMain::BuildMenus() {
   calculation_ = new CalculationMenu(*this, help->menuAction());
   AddLanguageMenu(this, help->menuAction());
   calculation_->SetChoice(LoadCalculationPreference());
-  connect(calculation_, &CalculationMenu::changed, this, [this] {
-    SaveCalculationPreference(calculation_->Choice());
-    FillYears();
-  });
+  connect(calculation_, &CalculationMenu::changed, this, &FrmMain::ChangeCalculation);
 }
 
 QWidget* FrmMain::BuildPersonalDetails() {
@@ -342,9 +339,41 @@ void FrmMain::FillMonthsOnLanguageChange() {
   });
 }
 
+void FrmMain::ChangeCalculation() {
+  core::FormEntries chosen;
+  chosen.calculation = calculation_->Choice();
+  const core::NumberList& years = core::YearListOf(chosen);
+  bool shown = false;
+  const int year = cboYear_->currentText().toInt(&shown);
+  // The Swiss Ephemeris reads every year of the built-in formulas: only a change to these asks.
+  static_assert(core::kSwissYearList.first <= core::kYearList.first &&
+                core::kSwissYearList.last >= core::kYearList.last);
+  if (shown && (year < years.first || year > years.last)) {
+    const QString question =
+        QCoreApplication::translate("BirthForm",
+                                    "The year of birth, %1, lies outside the years the built-in "
+                                    "formulas read, %2 to %3. Keep the Swiss Ephemeris, or take "
+                                    "the built-in formulas with the year %2?")
+            .arg(year)
+            .arg(years.first)
+            .arg(years.last);
+    const QStringList options = {
+        QCoreApplication::translate("BirthForm", "Keep the Swiss Ephemeris"),
+        QCoreApplication::translate("BirthForm", "Take the built-in formulas with %1")
+            .arg(years.first)};
+    if (dialogs_.AskChoice(this, question, options) != 1) {
+      calculation_->SetChoice(calculationShown_);  // kept, or cancelled: nothing changes
+      return;
+    }
+  }
+  SaveCalculationPreference(chosen.calculation);
+  FillYears();
+}
+
 void FrmMain::FillYears() {
   core::FormEntries chosen;
   chosen.calculation = calculation_->Choice();
+  calculationShown_ = chosen.calculation;
   const core::NumberList& years = core::YearListOf(chosen);
   const QString kept = cboYear_->currentText();
   FillNumbers(cboYear_, years.first, years.last);
@@ -356,6 +385,11 @@ void FrmMain::FillYears() {
 void FrmMain::SetCalculation(const std::optional<core::Calculation>& calculation) {
   calculation_->SetChoice(calculation);
   FillYears();
+}
+
+void FrmMain::ReopenPlace(const std::optional<core::AtlasPlace>& saved,
+                          std::optional<int> exactOffset) {
+  picker_->Reopen(saved, exactOffset);
 }
 
 void FrmMain::SetTabOrder() {

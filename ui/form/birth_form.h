@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include "core/birth_details.h"
 #include "core/form_entries.h"
 #include "reading/validate_entries.h"
 
@@ -36,6 +37,9 @@ class FrmMain : public QMainWindow {
   // Shows the calculation of opened entries (empty: the built-in formulas) and the year list
   // it allows, without changing the kept preference.
   void SetCalculation(const std::optional<core::Calculation>& calculation);
+  // Shows the clock of opened entries, already in the boxes: their exact offset as the zone
+  // list's extra entry, and the atlas deciding again where `saved` names its zone.
+  void ReopenPlace(const std::optional<core::AtlasPlace>& saved, std::optional<int> exactOffset);
 
  signals:
   void readingRequested();
@@ -66,6 +70,9 @@ class FrmMain : public QMainWindow {
   void FillMonthsOnLanguageChange();
   // The year list of the chosen calculation, keeping the year where the list has it.
   void FillYears();
+  // The person picked another calculation: a year shown that the new one cannot read is asked
+  // about first.
+  void ChangeCalculation();
   void SetTabOrder();
   void LookUpCoordinates();
   // The reading button and menu: the place's open questions first.
@@ -85,6 +92,7 @@ class FrmMain : public QMainWindow {
   LinkLabel* label61_ = nullptr;
   PlacePicker* picker_ = nullptr;
   CalculationMenu* calculation_ = nullptr;
+  std::optional<core::Calculation> calculationShown_;  // what the year list was filled for
 };
 
 }  // namespace ui

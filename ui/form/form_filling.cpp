@@ -80,7 +80,8 @@ TypedEntries AsTyped(const FrmMain& form, const FormEntries& entries) {
   return typed;
 }
 
-void FillForm(FrmMain& form, const FormEntries& entries) {
+void FillForm(FrmMain& form, const FormEntries& entries,
+              const std::optional<core::AtlasPlace>& saved) {
   form.SetCalculation(entries.calculation);
   for (const core::FormField& f : core::kFormFields) {
     if (f.widget == core::FieldWidget::TextBox)
@@ -96,6 +97,7 @@ void FillForm(FrmMain& form, const FormEntries& entries) {
       ->setChecked(true);
   Child<QRadioButton>(form, core::FieldId::optLat, entries.optLatNorth ? "0" : "1")
       ->setChecked(true);
+  form.ReopenPlace(saved, entries.utcOffsetSeconds);
 }
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/birth_details.h"
 #include "core/form_entries.h"
 
 namespace ui {
@@ -20,7 +21,9 @@ struct TypedEntries {
 // Checks every value against the form's widgets without changing any of them.
 TypedEntries AsTyped(const FrmMain& form, const core::FormEntries& entries);
 
-// Sets every widget; pass only entries that AsTyped accepted.
-void FillForm(FrmMain& form, const core::FormEntries& entries);
+// Sets every widget; pass only entries that AsTyped accepted. `saved` is the zone the atlas gave
+// the place, as a file keeps it: the form then shows the clock as it did when it was saved.
+void FillForm(FrmMain& form, const core::FormEntries& entries,
+              const std::optional<core::AtlasPlace>& saved = std::nullopt);
 
 }  // namespace ui

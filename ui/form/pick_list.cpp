@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QtMath>
@@ -30,6 +31,51 @@ QSize PickList::sizeHint() const {
   QStyleOptionComboBox option;
   initStyleOption(&option);
   return style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, this);
+}
+
+std::optional<int> PickList::TypedRow(const QString& key) {
+  const auto digits = [](const QString& text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= '0' && c <= '9'; });
+  };
+  if (key.size() != 1 || !digits(key) || count() == 0 || !digits(itemText(0))) return std::nullopt;
+  const bool goingOn = sinceKey_.isValid() && sinceKey_.elapsed() < kTypingPause.count();
+  sinceKey_.start();
+  typed_ = goingOn ? typed_ + key : key;
+  // Digits that begin no number of the list start a new one.
+  if (findText(typed_, Qt::MatchStartsWith) < 0) typed_ = key;
+  const int row = findText(typed_, Qt::MatchExactly);
+  return row >= 0 ? std::optional(row) : std::optional(-1);
+}
+
+void PickList::keyPressEvent(QKeyEvent* event) {
+  const std::optional<int> row = TypedRow(event->text());
+  if (!row) {
+    QComboBox::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  if (*row < 0 || *row == currentIndex()) return;  // more digits to come, or no such number
+  setCurrentIndex(*row);
+  emit activated(*row);
+  emit textActivated(itemText(*row));
+}
+
+// The open list: the number typed is highlighted, and Enter or a click takes it.
+void PickList::showPopup() {
+  if (!watchingPopup_) {
+    view()->installEventFilter(this);
+    watchingPopup_ = true;
+  }
+  QComboBox::showPopup();
+}
+
+bool PickList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != view() || event->type() != QEvent::KeyPress) return false;
+  const std::optional<int> row = TypedRow(static_cast<QKeyEvent*>(event)->text());
+  if (!row) return false;
+  if (*row >= 0) view()->setCurrentIndex(model()->index(*row, modelColumn(), rootModelIndex()));
+  return true;
 }
 
 void PickList::changeEvent(QEvent* event) {

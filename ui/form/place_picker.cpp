@@ -225,13 +225,23 @@ void PlacePicker::Pick(const places::Match& match) {
   Decide();
 }
 
+void PlacePicker::Reopen(const std::optional<core::AtlasPlace>& saved,
+                         std::optional<int> exactOffset) {
+  if (!entry_) entry_.emplace(clocks_, places::TzDataVersion());
+  typed_ = city_->text();
+  Show(entry_->Reopen(Read(), BirthTime(), saved, exactOffset));
+}
+
 void PlacePicker::Redecide() {
   if (entry_ && entry_->mode() == places::EntryMode::Atlas) Decide();
 }
 
 // One decision gives the zone, the box and the extra entry together.
 void PlacePicker::Decide() {
-  const std::optional<places::ZoneShown> shown = entry_->Decide(BirthTime(), Read());
+  Show(entry_->Decide(BirthTime(), Read()));
+}
+
+void PlacePicker::Show(const std::optional<places::ZoneShown>& shown) {
   ShowExactEntry();
   if (shown) {
     zone_->setCurrentIndex(shown->zone);
@@ -292,23 +302,35 @@ bool PlacePicker::Ask(bool leavingTimeLists) {
   asking_ = true;
   Redecide();  // a file read in since the last decision stops the atlas: no stale question
   bool go = true;
-  while (const auto question = entry_->Pending(Read(), leavingTimeLists)) {
+  while (const auto question = entry_->Pending(Read(), leavingTimeLists, CityNamed())) {
     QStringList options;
     for (const core::Words& option : question->options) options << WordsText(option);
+    SetStatus(question->subject);  // what is asked about, not the clock of before
     const int answer = dialogs_.AskChoice(form_, WordsText(question->text), options);
     if (answer < 0 || answer >= options.size()) {
       go = false;  // Cancel: nothing changes
       break;
     }
-    if (entry_->Answer(*question, answer, Read()) == places::AfterAnswer::ClearPlace) {
+    const places::AfterAnswer after = entry_->Answer(*question, answer, Read());
+    if (after == places::AfterAnswer::ClearPlace) {
       ClearPlace();
       go = false;
       break;
     }
-    Decide();
+    if (after == places::AfterAnswer::PickAtlasEntry)
+      Pick(*question->atlasEntry);
+    else
+      Decide();
   }
   asking_ = false;
   return go;
+}
+
+// The atlas's place the City names whole, where the atlas is loaded (the City was typed).
+std::optional<places::Match> PlacePicker::CityNamed() const {
+  if (!atlas_ || !atlas_->ok()) return std::nullopt;
+  const QByteArray city = city_->text().toUtf8();
+  return atlas_->Named(std::string_view(city.constData(), static_cast<std::size_t>(city.size())));
 }
 
 // The person cleared what the atlas filled under another City: the place boxes and the clock.

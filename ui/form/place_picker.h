@@ -48,6 +48,10 @@ class PlacePicker : public QObject {
 
   // Fills the form from a place exactly as picking it from the list does.
   void Pick(const places::Match& match);
+  // After a birth-details file was read into the boxes: shows its clock (the zone list's extra
+  // entry for its exact offset) and, where it names the zone the atlas gave the place and the
+  // tz data agrees, lets the atlas decide again as before it was saved.
+  void Reopen(const std::optional<core::AtlasPlace>& saved, std::optional<int> exactOffset);
   void Pick(const places::Place& place) { Pick(places::Match{&place, {}, false}); }
 
   // The zone and UTC offset behind the form's clock while the atlas sets it (a place picked,
@@ -77,6 +81,7 @@ class PlacePicker : public QObject {
   void KeepListOverForm();
   void PickRow(int row);
   void Decide();
+  void Show(const std::optional<places::ZoneShown>& shown);
   void Redecide();
   void HandEdit(const QString& what);
   void CityEdited();
@@ -85,6 +90,7 @@ class PlacePicker : public QObject {
   void ShowExactEntry();
   void ClearPlace();
   std::optional<std::chrono::local_seconds> BirthTime() const;
+  std::optional<places::Match> CityNamed() const;
   places::FormPlace Read() const;
   void SetStatus(const core::Words& words);
 
