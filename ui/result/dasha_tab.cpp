@@ -103,9 +103,15 @@ QTreeWidgetItem* AntardashaItem(const QString& mahadasha, const dasha::Period& p
   return item;
 }
 
-// `heading` broken at its spaces into lines no wider than its column's widest word needs.
-QString Stacked(const QString& heading) {
-  return QString(heading).replace(QLatin1Char(' '), QLatin1Char('\n'));
+// `heading` in two lines, broken at the space nearest its middle: narrower than its cells.
+QString Stacked(QString heading) {
+  qsizetype best = -1;
+  for (qsizetype i = 0; i < heading.size(); ++i)
+    if (heading[i] == QLatin1Char(' ') &&
+        (best < 0 || qAbs(2 * i - heading.size()) < qAbs(2 * best - heading.size())))
+      best = i;
+  if (best >= 0) heading[best] = QLatin1Char('\n');
+  return heading;
 }
 
 // Every column whole in the tab's width: the dates as wide as a date, the age as wide as its
@@ -118,11 +124,11 @@ void FitColumns(QTreeWidget& tree) {
   header.setSectionResizeMode(QHeaderView::Fixed);
   header.setSectionResizeMode(0, QHeaderView::Stretch);
   tree.setWordWrap(true);
-  tree.setIndentation(tree.fontMetrics().horizontalAdvance(QStringLiteral("00")));
+  tree.setIndentation(tree.fontMetrics().horizontalAdvance(QLatin1Char('0')) + 2);
   QFont bold = tree.font();
   bold.setBold(true);  // the running period's row
   const QFontMetrics metrics(bold);
-  constexpr int kCellRoom = 10;  // the cell's margins and a little air
+  constexpr int kCellRoom = 6;  // the cell's margins and a little air
   for (int column = 1; column < tree.columnCount(); ++column) {
     QStringList words = tree.headerItem()->text(column).split(QLatin1Char('\n'));
     for (QTreeWidgetItemIterator it(&tree); *it; ++it)
@@ -131,6 +137,7 @@ void FitColumns(QTreeWidget& tree) {
     for (const QString& word : words) widest = std::max(widest, metrics.horizontalAdvance(word));
     header.resizeSection(column, widest + kCellRoom);
   }
+  tree.doItemsLayout();  // the rows as high as their wrapped cells
 }
 
 void Highlight(QTreeWidgetItem* item) {
