@@ -1318,8 +1318,8 @@
         <translation>%1। %2।</translation>
     </message>
     <message>
-        <source>From the Moon of: %1. %2.</source>
-        <translation>चंद्र की स्थिति इस गणना से: %1। %2।</translation>
+        <source>Calculation: %1. %2.</source>
+        <translation>गणना: %1। %2।</translation>
     </message>
     <message>
         <source>Body</source>

@@ -1318,8 +1318,8 @@
         <translation>%1. %2.</translation>
     </message>
     <message>
-        <source>From the Moon of: %1. %2.</source>
-        <translation>சந்திர நிலை கணிக்கப்பட்ட முறை: %1. %2.</translation>
+        <source>Calculation: %1. %2.</source>
+        <translation>கணிப்பு முறை: %1. %2.</translation>
     </message>
     <message>
         <source>Body</source>

@@ -169,11 +169,8 @@ class AccessibilityTest : public QObject {
     const struct {
       const char* value;
       const char* caption;
-    } pairs[] = {{"lblSunRise", "Sun Rise"},
-                 {"lblDOB", "Date of Birth"},
-                 {"lblState", "State"},
-                 {"lblLagna", "Lagna"},
-                 {"planet(0)", "Surya/Sun"}};
+    } pairs[] = {{"lblName", "Name"},   {"lblSunRise", "Sun Rise"}, {"lblDOB", "Date of Birth"},
+                 {"lblState", "State"}, {"lblLagna", "Lagna"},      {"planet(0)", "Surya/Sun"}};
     for (const auto& [value, caption] : pairs) {
       auto* label = display->findChild<QLabel*>(QLatin1String(value));
       QVERIFY2(label, value);

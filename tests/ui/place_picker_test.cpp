@@ -5,21 +5,29 @@
 #include "ui/form/place_picker.h"
 
 #include <QAbstractItemView>
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 #include <optional>
 #include <utility>
 
 #include "fakes.h"
 #include "ui/common/language.h"
+#include "ui/common/look.h"
 #include "ui/form/birth_form.h"
+#include "ui/form/two_line_label.h"
 
 using ui::testing::RecordingDialogs;
 using ui::testing::RecordingLinks;
@@ -367,6 +375,50 @@ class PlacePickerTest : public QObject {
     QTest::keyClick(picker->Completer()->popup(), Qt::Key_Return);
     QCOMPARE(Text("txtMCity"), query);
     QVERIFY2(Status().startsWith(query + QStringLiteral(", 1 June 1944")), qPrintable(Status()));
+  }
+
+  // The status line in Hindi draws its Latin runs (offsets, zone ids, addresses) in the Latin
+  // typeface, whose "/", ":" and "+" the Devanagari one draws wide; the Devanagari in its own.
+  // A zone id is never broken at its slash.
+  void statusLineDrawsLatinRunsInTheLatinTypeface_data() {
+    QTest::addColumn<QString>("run");
+    QTest::addColumn<bool>("latin");
+    QTest::newRow("offset after Devanagari") << "UTC+6:30" << true;
+    QTest::newRow("zone id") << "Asia/Kolkata" << true;
+    QTest::newRow("address") << "https://www.geonames.org" << true;
+    QTest::newRow("Devanagari") << "घड़ियाँ" << false;
+  }
+  void statusLineDrawsLatinRunsInTheLatinTypeface() {
+    QFETCH(QString, run);
+    QFETCH(bool, latin);
+    QVERIFY(ui::UseLanguage(ui::Language::Hindi));
+    const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
+    ui::TwoLineLabel label;
+    label.setFont(ui::AppFont(9));
+    label.SetSentence(
+        QStringLiteral("दिल्ली, 15 दिसंबर 1943 को घड़ियाँ UTC+6:30 पर थीं "
+                       "(https://www.geonames.org); tz डेटाबेस 2026f, Asia/Kolkata"));
+    for (int width = 150; width <= 600; width += 3) {
+      label.resize(width, label.height());
+      for (const QString& line : label.ShownText().split(QLatin1Char('\n')))
+        QVERIFY2(!line.endsWith(QLatin1Char('/')), qPrintable(line));
+    }
+    QTextDocument drawn;
+    drawn.setDefaultFont(label.font());
+    drawn.setHtml(label.textFormat() == Qt::RichText ? label.text() : label.text().toHtmlEscaped());
+    drawn.setTextWidth(1e6);
+    drawn.documentLayout()->documentSize();  // lays the text out
+    const QString text = drawn.toPlainText();
+    const int at = static_cast<int>(text.indexOf(run));
+    QVERIFY2(at >= 0 && !label.ShownText().contains(QChar(0x2026)), qPrintable(text));
+    const QTextBlock block = drawn.findBlock(at);
+    const QString wanted = ui::LatinFont(label.font()).family();
+    const QList<QGlyphRun> runs =
+        block.layout()->glyphRuns(at - block.position(), static_cast<int>(run.size()));
+    QVERIFY(!runs.isEmpty());
+    for (const QGlyphRun& glyphs : runs)
+      QVERIFY2((glyphs.rawFont().familyName() == wanted) == latin,
+               qPrintable(glyphs.rawFont().familyName()));
   }
 
   void listClosesWithoutPicking_data() {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -56,13 +57,16 @@ class PrinterModuleTest : public QObject {
   }
 
   // On a small screen the preview keeps Print in sight: first on its tool bar, where "»"
-  // never hides it, and the dialog no larger than the screen.
+  // never hides it, and the dialog no larger than the screen. It opens with most of the
+  // screen's height for the page, shown whole and large enough to read (it opened at the
+  // tool bar's height, the page at 5 %).
   void previewKeepsPrintInSight() {
     const auto module = ui::LoadPrinterModule({QFileInfo(OPC_PRINTER_MODULE).absolutePath()});
     auto* const* printer = std::get_if<ui::PrinterModule*>(&module);
     QVERIFY(printer);
     QStringList firstActions;
     QSize size, room;
+    qreal zoom = 0;
     QTimer::singleShot(0, [&] {
       auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (!preview) return;
@@ -70,12 +74,16 @@ class PrinterModuleTest : public QObject {
         for (QAction* action : bar->actions().mid(0, 2)) firstActions << action->text();
       size = preview->size();
       room = preview->screen()->availableGeometry().size();
+      if (auto* pages = preview->findChild<QPrintPreviewWidget*>()) zoom = pages->zoomFactor();
       preview->reject();
     });
     (*printer)->Preview(
         nullptr, [](QPagedPaintDevice&) {}, [](QPagedPaintDevice&) {});
     QVERIFY2(firstActions.join(",").contains("Print"), qPrintable(firstActions.join(",")));
     QVERIFY(size.width() <= room.width() && size.height() <= room.height());
+    QVERIFY2(
+        size.height() >= room.height() * 8 / 10 && zoom >= 0.25,
+        qPrintable(QStringLiteral("%1 x %2 at %3").arg(size.width()).arg(size.height()).arg(zoom)));
   }
 };
 

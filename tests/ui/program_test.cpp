@@ -23,10 +23,12 @@
 #include "core/zone_table.h"
 #include "fakes.h"
 #include "reading/reading.h"
+#include "ui/common/language.h"
 #include "ui/common/look.h"
 #include "ui/common/web_links.h"
 #include "ui/form/birth_form.h"
 #include "ui/form/place_picker.h"
+#include "ui/result/fitted_labels.h"
 #include "ui/result/result_frame.h"
 #include "ui/result/result_window.h"
 
@@ -44,6 +46,8 @@ void DeleteDropped() {
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(ui::Language)
 
 class ProgramTest : public QObject {
   Q_OBJECT
@@ -387,6 +391,60 @@ class ProgramTest : public QObject {
     QVERIFY(qAbs(shown.width() * design.height() - shown.height() * design.width()) <
             design.width() + design.height());
     QCOMPARE(sub->windowTitle(), frame->Display()->windowTitle());
+  }
+
+  // On a 1024 × 600 screen (its panel taking 32 pixels) no text of the result window, in any
+  // language, is drawn smaller than it stays legible: its font's size on the screen is 7 px at
+  // least for Latin script, 9 px for Devanagari and Tamil. The frame scrolls instead.
+  void textStaysLegibleOnASmallScreen_data() {
+    QTest::addColumn<ui::Language>("language");
+    QTest::addColumn<double>("legible");
+    QTest::newRow("English") << ui::Language::English << 7.0;
+    QTest::newRow("Hindi") << ui::Language::Hindi << 9.0;
+    QTest::newRow("Tamil") << ui::Language::Tamil << 9.0;
+  }
+  void textStaysLegibleOnASmallScreen() {
+    QFETCH(ui::Language, language);
+    QFETCH(double, legible);
+    ui::UseLanguage(language);
+    const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EnterBirth("ASHA RANI", 10);
+    FormChild<QComboBox>("cmbTimeZone")->setCurrentIndex(34);  // Indian Time, in any language
+    FormChild<QPushButton>("cmdRashi")->click();
+    ui::MdiFrame* frame = program->Frame();
+    QVERIFY(frame);
+    frame->ShowFittedIn(QRect(0, 32, 1024, 600 - 32));
+    double smallest = 1e9;
+    QString where;
+    for (const QWidget* widget : frame->Display()->findChildren<QWidget*>()) {
+      const auto* signs = qobject_cast<const ui::SignContents*>(widget);
+      const QFont font = signs ? signs->Arrange().font : widget->font();
+      const double drawn = QFontInfo(font).pointSizeF() * 96 / 72 * frame->Scale();
+      if (drawn < smallest) smallest = drawn, where = widget->objectName();
+    }
+    QVERIFY2(smallest >= legible - 1e-9,
+             qPrintable(
+                 QStringLiteral("%1 px in %2 at %3").arg(smallest).arg(where).arg(frame->Scale())));
+  }
+
+  // Enter in the about box as it opens presses OK: the link, made before the button, took the
+  // focus and opened the browser.
+  void enterClosesTheAboutBox() {
+    bool checked = false;
+    QTimer::singleShot(0, this, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      box->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(box));
+      QVERIFY(box->focusWidget());
+      QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+      checked = !box->isVisible();
+      if (!checked) box->close();
+    });
+    FormChild<QAction>("mnuAbout")->trigger();
+    QVERIFY(checked);
+    QVERIFY(links->opened.isEmpty());
   }
 
   void aboutBoxIsModalAndClosesWithOk() {

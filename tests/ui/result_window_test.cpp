@@ -171,6 +171,33 @@ class FrmDisplayTest : public QObject {
     }
   }
 
+  // With the clock's row the personal details stay inside their frame, in each language, the
+  // last row a pixel clear of the frame's line (it touched it: the dot of the Hindi ड़ was cut).
+  void clockRowStaysInsideItsFrame_data() { patakiDetailsShowWhole_data(); }
+  void clockRowStaysInsideItsFrame() {
+    QFETCH(ui::Language, language);
+    QVERIFY(ui::UseLanguage(language));
+    const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
+    ui::FrmDisplay window(links);
+    window.Render(Delhi1962());
+    window.ShowClock(QStringLiteral("UTC+6:30, war time, Asia/Kolkata"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* frame = window.findChild<QWidget*>("Frame2");
+    QVERIFY(frame->isVisible());
+    int previous = -1;
+    for (const QLabel* label : frame->findChildren<QLabel*>()) {
+      if (!label->isVisible() || label->objectName() == QLatin1String("lblName")) continue;
+      QVERIFY2(label->geometry().bottom() <= frame->rect().bottom() - 2,
+               qPrintable(QStringLiteral("%1 ends at %2, the frame at %3")
+                              .arg(label->objectName())
+                              .arg(label->geometry().bottom())
+                              .arg(frame->rect().bottom())));
+      previous = std::max(previous, label->geometry().bottom());
+    }
+    QCOMPARE(window.findChild<QLabel*>("lblClockUsed")->geometry().bottom(), previous);
+  }
+
   void signBoxesFormTheRimOfAFiveByFiveGrid() {
     ui::FrmDisplay window(links);
     // Row and column of each sign from Aries, counter-clockwise from the top right.
@@ -239,21 +266,31 @@ class FrmDisplayTest : public QObject {
   }
 
   // The longest captions a reading writes, in the fonts the build installs and in each
-  // language: each lies whole within its label, with 2 px to spare on either side, and covers
-  // no other label. `month` is the month of a date caption, `sign` the sign of a position.
+  // language, the window made in it or in another and switched to it (`start`): each lies
+  // whole within its label, with 2 px to spare on either side, and covers no other label.
+  // `month` is the month of a date caption, `sign` the sign of a position. A switched window
+  // is walked through one month and the signs' own captions (its texts are the same).
   void captionsFitTheirLabels_data() {
+    QTest::addColumn<ui::Language>("start");
     QTest::addColumn<ui::Language>("language");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("sign");
-    for (const ui::Language language : ui::kLanguages) {
-      const QString code = ui::LanguageCode(language) + QStringLiteral(", ");
-      const auto row = [&code, language](const QString& name, const QString& label,
-                                         const QString& caption, int month = 0, int sign = -1) {
-        QTest::newRow(qPrintable(code + name)) << language << label << caption << month << sign;
+    for (int pair = 0; pair < 9; ++pair) {
+      const ui::Language start = ui::kLanguages[pair / 3], language = ui::kLanguages[pair % 3];
+      const bool switched = start != language;
+      const QString code =
+          ui::LanguageCode(language) +
+          (start == language ? QString() : QStringLiteral(" after ") + ui::LanguageCode(start)) +
+          QStringLiteral(", ");
+      const auto row = [&code, start, language](const QString& name, const QString& label,
+                                                const QString& caption, int month = 0,
+                                                int sign = -1) {
+        QTest::newRow(qPrintable(code + name))
+            << start << language << label << caption << month << sign;
       };
-      for (int month = 1; month <= 12; ++month) {
+      for (int month = switched ? 9 : 1; month <= (switched ? 9 : 12); ++month) {
         const QString monthName = Name(core::MonthName(month));
         row("polar night, " + monthName, "lblSunRise",
             QString::fromStdString(reading::DateTimeText(SunTime(month))) +
@@ -275,6 +312,7 @@ class FrmDisplayTest : public QObject {
             "\nSun\nMoon\nMercury (R) \nVenus (R) \nMars (R) \nJupiter (R) \nSaturn (R) "
             "\nRahu\nAsc");
         row(QStringLiteral("sign name %1").arg(sign), QStringLiteral("Label1(%1)").arg(sign), {});
+        if (switched) continue;
         row(QStringLiteral("position in sign %1").arg(sign), QStringLiteral("planet(9)"),
             QStringLiteral("29 %1 59").arg(Name(ephemeris::SignAbbreviation(sign))), 0, sign);
         row(QStringLiteral("Lagna in sign %1").arg(sign), QStringLiteral("lblLagna"),
@@ -287,12 +325,13 @@ class FrmDisplayTest : public QObject {
     }
   }
   void captionsFitTheirLabels() {
+    QFETCH(ui::Language, start);
     QFETCH(ui::Language, language);
     QFETCH(QString, label);
     QFETCH(QString, caption);
     QFETCH(int, month);
     QFETCH(int, sign);
-    QVERIFY(ui::UseLanguage(language));
+    QVERIFY(ui::UseLanguage(start));
     const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
     core::ResultSheet sheet;
     if (!caption.isEmpty()) sheet.SetCaption(label.toStdString(), caption.toStdString());
@@ -312,6 +351,9 @@ class FrmDisplayTest : public QObject {
     window.Render(sheet);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ui::UseLanguage(language));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::processEvents();
     auto* shown = window.findChild<QLabel*>(label);
     QVERIFY(shown->parentWidget()->rect().contains(shown->geometry()));
     const QRect room = shown->contentsRect();

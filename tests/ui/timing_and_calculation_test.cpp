@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -17,6 +19,7 @@
 #include "reading/reading.h"
 #include "reading/timing.h"
 #include "ui/app/program.h"
+#include "ui/common/language.h"
 #include "ui/common/look.h"
 #include "ui/form/birth_form.h"
 #include "ui/form/calculation_preference.h"
@@ -60,6 +63,8 @@ core::Calculation Swiss(core::Ayanamsa ayanamsa = core::Ayanamsa::Lahiri) {
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(ui::Language)
 
 class TimingAndCalculationTest : public QObject {
   Q_OBJECT
@@ -227,6 +232,50 @@ class TimingAndCalculationTest : public QObject {
     for (int a = 0; a < 9; ++a)
       QCOMPARE(first->child(a)->text(3) == QStringLiteral("before birth"),
                dasha->mahadashas[0].antardashas[static_cast<std::size_t>(a)].endsBeforeBirth);
+  }
+
+  // In each language every column of the dasha tree shows whole in the tab, the running
+  // mahadasha opened ("End" was cut and the age lay behind a scroll bar).
+  void everyDashaColumnShowsWhole_data() {
+    QTest::addColumn<ui::Language>("language");
+    for (const ui::Language language : ui::kLanguages)
+      QTest::newRow(qPrintable(ui::LanguageCode(language))) << language;
+  }
+  void everyDashaColumnShowsWhole() {
+    QFETCH(ui::Language, language);
+    QVERIFY(ui::UseLanguage(language));
+    const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
+    core::BirthRecord record;
+    core::ResultSheet sheet;
+    QVERIFY(!reading::RunReading(DelhiBirth(), record, sheet));
+    ui::testing::FixedClock clock;
+    clock.now = reading::TimingOf(record).dasha->mahadashas[3].period.start + days(10);
+    // As the result window holds it: its lower tabs' size, in the window's typeface.
+    QTabWidget tabs;
+    tabs.setFont(ui::AppFont(8));
+    tabs.setDocumentMode(true);
+    tabs.setFixedSize(ui::TwipsRect(10080, 3840, 4575, 4935).size());
+    tabs.addTab(new QWidget, QStringLiteral("first"));
+    ui::AddTimingTab(tabs, record, std::nullopt, clock);
+    tabs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    tabs.setCurrentIndex(1);
+    auto* tree = tabs.findChild<QTreeWidget*>("treDasha");
+    QVERIFY(tree);
+    QCoreApplication::processEvents();
+    QVERIFY(!tree->horizontalScrollBar()->isVisible());
+    for (int column = 0; column < tree->columnCount(); ++column) {
+      const int right =
+          tree->header()->sectionViewportPosition(column) + tree->header()->sectionSize(column);
+      QVERIFY2(right <= tree->viewport()->width(),
+               qPrintable(QStringLiteral("column %1 ends at %2 of %3")
+                              .arg(column)
+                              .arg(right)
+                              .arg(tree->viewport()->width())));
+      const QString heading = tree->headerItem()->text(column);
+      QVERIFY2(tree->header()->sectionSize(column) >= tree->fontMetrics().size(0, heading).width(),
+               qPrintable(heading));
+    }
   }
 
   // The reading's frame carries the tab, named for the calculation of the form's entries.

@@ -8,18 +8,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 #include "chakra/vedha_reading.h"
 #include "fakes.h"
@@ -152,6 +157,60 @@ QStringList TextsOnEveryTab(QWidget* window, QStringList* clipped = nullptr) {
   return found;
 }
 
+void DeliverLanguageChange() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  QTest::qWait(50);  // and the layouts and refits it asks for
+}
+
+// Every widget shown in `window`, in the order made: "class object-name geometry font size".
+QStringList Shapes(QWidget* window) {
+  QStringList shapes;
+  for (const QWidget* w : window->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(window)) continue;
+    const QRect g = w->geometry();
+    shapes << QStringLiteral("%1 %2 %3,%4 %5x%6 %7 %8")
+                  .arg(QLatin1String(w->metaObject()->className()), w->objectName())
+                  .arg(g.x())
+                  .arg(g.y())
+                  .arg(g.width())
+                  .arg(g.height())
+                  .arg(w->font().family())
+                  .arg(w->font().pointSizeF());
+  }
+  return shapes;
+}
+
+// Where a plain label draws its one line: the letters' ink, from the line laid out as QLabel
+// lays it out (the line box of every typeface the text takes its letters from), and the
+// line's baseline, in the label's coordinates.
+struct Drawn {
+  QRectF ink;
+  qreal baseline = 0;
+};
+Drawn DrawnLine(const QLabel* label) {
+  QTextLayout layout(label->text(), label->font());
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  line.setLineWidth(1e6);
+  layout.endLayout();
+  const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                    -label->margin(), -label->margin());
+  const Qt::Alignment a = label->alignment();
+  const qreal top = a & Qt::AlignBottom    ? room.bottom() + 1 - line.height()
+                    : a & Qt::AlignVCenter ? room.top() + (room.height() - line.height()) / 2
+                                           : room.top();
+  const qreal left = room.left() + std::max(0, label->indent());
+  Drawn drawn{{}, top + line.ascent()};
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> at = run.positions();
+    for (qsizetype i = 0; i < glyphs.size(); ++i)
+      drawn.ink |= run.rawFont().pathForGlyph(glyphs[i]).boundingRect().translated(
+          at[i] + QPointF(left, top));
+  }
+  return drawn;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Language)
@@ -224,6 +283,77 @@ class TranslatedWindowsTest : public QObject {
         QVERIFY2(text.contains(matters), qPrintable(matters + QStringLiteral(" in ") + text));
       }
     }
+  }
+
+  // Both windows made in one language and switched to another are the windows made in that
+  // language: every widget in the same place, as large, in the same typeface, and the frame
+  // fitted to the same scale. Their sign names lie whole inside their boxes, a pixel clear of
+  // the box's line (the vowel signs below धनु, मिथुन), and the personal details' captions
+  // stand on their values' line.
+  void switchedAsStarted_data() {
+    QTest::addColumn<Language>("start");
+    QTest::addColumn<Language>("language");
+    for (const Language start : ui::kLanguages)
+      for (const Language language : ui::kLanguages)
+        QTest::newRow(qPrintable(ui::LanguageCode(start) + QStringLiteral(" to ") +
+                                 ui::LanguageCode(language)))
+            << start << language;
+  }
+  void switchedAsStarted() {
+    QFETCH(Language, start);
+    QFETCH(Language, language);
+    ui::testing::RecordingDialogs dialogs;
+    ui::testing::RecordingLinks links;
+    const auto reading = [&dialogs, &links](Language made) {
+      ui::UseLanguage(made);
+      auto program = std::make_unique<ui::Program>(dialogs, links);
+      program->Start();
+      ui::FrmMain& form = *program->Form();
+      form.findChild<QLineEdit*>("txtName")->setText(kTypedName);
+      for (const auto& [box, text] :
+           {std::pair{"txtLonD", "77"}, {"txtLonM", "13"}, {"txtLatD", "28"}, {"txtLatM", "38"}})
+        form.findChild<QLineEdit*>(box)->setText(text);
+      form.findChild<QComboBox*>("cmbTimeZone")->setCurrentIndex(34);
+      program->RunReading();
+      return program;
+    };
+    const std::unique_ptr<ui::Program> switched = reading(start);
+    QVERIFY(switched->Frame());
+    QVERIFY(QTest::qWaitForWindowExposed(switched->Frame()));
+    ui::UseLanguage(language);
+    DeliverLanguageChange();
+    const std::unique_ptr<ui::Program> started = reading(language);
+    QVERIFY(QTest::qWaitForWindowExposed(started->Frame()));
+    QCOMPARE(Shapes(switched->Frame()->Display()), Shapes(started->Frame()->Display()));
+    QCOMPARE(switched->Frame()->Scale(), started->Frame()->Scale());
+
+    ui::FrmDisplay* display = switched->Frame()->Display();
+    for (int sign = 0; sign < 12; ++sign) {
+      const auto* name = display->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(sign));
+      const QRectF ink = DrawnLine(name).ink.translated(name->pos());
+      const QRectF inside = QRectF(name->parentWidget()->rect()).adjusted(1, 1, -2, -2);
+      QVERIFY2(inside.contains(ink), qPrintable(QStringLiteral("%1: ink %2,%3 to %4,%5 in %6x%7")
+                                                    .arg(name->text())
+                                                    .arg(ink.left())
+                                                    .arg(ink.top())
+                                                    .arg(ink.right())
+                                                    .arg(ink.bottom())
+                                                    .arg(inside.right())
+                                                    .arg(inside.bottom())));
+    }
+    for (const char* pair : {"Label1(12) lblDOB", "Label14 lblTOB", "Label17 lblCity"}) {
+      const QStringList names = QString::fromLatin1(pair).split(QLatin1Char(' '));
+      const auto* caption = display->findChild<QLabel*>(names[0]);
+      const auto* value = display->findChild<QLabel*>(names[1]);
+      QCOMPARE(caption->y() + DrawnLine(caption).baseline, value->y() + DrawnLine(value).baseline);
+    }
+    // Back on the form, the form as if made in the language.
+    for (ui::Program* program : {switched.get(), started.get()}) {
+      program->Back();
+      QVERIFY(QTest::qWaitForWindowExposed(program->Form()));
+    }
+    QCOMPARE(Shapes(switched->Form()), Shapes(started->Form()));
+    QCOMPARE(switched->Form()->size(), started->Form()->size());
   }
 
   void noEnglishLeft() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/common/language.h"
@@ -15,25 +16,73 @@ QStringList WithScriptFamilies(QStringList families) {
   return families;
 }
 
+namespace {
+
+// Verdana where installed, else DejaVu Sans (which the package depends on), else the system's
+// general typeface. Not the system's alias itself: on a Hindi or Tamil desktop fontconfig
+// resolves it to that script's typeface, and English would be drawn in it. Asking for Verdana
+// where it is absent would have fontconfig substitute a look-alike and Qt open a second font
+// engine at start-up; QFontDatabase::hasFamily also runs that substitution. The list of
+// families is read from the font database Qt fills anyway, so the check costs nothing.
+const QString& LatinFamily() {
+  static const QString family = [] {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* wanted : {"Verdana", "DejaVu Sans"})
+      if (installed.contains(QLatin1String(wanted), Qt::CaseInsensitive))
+        return QString::fromLatin1(wanted);
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  }();
+  return family;
+}
+
+// The typeface a desktop in `language` gives its windows (fontconfig's sans-serif for hi and
+// ta: Debian's Lohit fonts), where installed; empty in English.
+QString ScriptFamily(Language language) {
+  const QString family = language == Language::Hindi   ? QStringLiteral("Lohit Devanagari")
+                         : language == Language::Tamil ? QStringLiteral("Lohit Tamil")
+                                                       : QString();
+  return QFontDatabase::families().contains(family) ? family : QString();
+}
+
+}  // namespace
+
 QFont AppFont(qreal pointSize, bool bold) {
-  // Verdana where installed, else the system's general typeface. Asking for Verdana where it
-  // is absent would have fontconfig substitute a look-alike and Qt open a second font engine
-  // at start-up; QFontDatabase::hasFamily also runs that substitution. The list
-  // of families is read from the font database Qt fills anyway, so the check costs nothing.
-  static const QString family =
-      QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
-          ? QStringLiteral("Verdana")
-          : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-  // Devanagari and Tamil come from the desktop's fallback (fontconfig: the Lohit fonts the
-  // package depends on), and are shaped even under kScreenTextStrategy: PreferNoShaping leaves
-  // out only what a script does not need, and these scripts need their conjuncts and signs.
-  // Naming the Lohit families here would make every font's metrics theirs too (taller lines),
-  // and move English text.
-  QFont font(family);
+  // In Hindi and Tamil the script's typeface, as a desktop in that language gives it, so that
+  // the windows are laid out by its taller line whether the program started in the language
+  // or switched to it. In English the Latin typeface alone: naming the Lohit families there
+  // would make every font's metrics theirs too (taller lines), and move English text; a
+  // Devanagari or Tamil name typed there comes from the desktop's fallback (fontconfig).
+  // These scripts are shaped even under kScreenTextStrategy: PreferNoShaping leaves out only
+  // what a script does not need, and they need their conjuncts and signs.
+  QFont font;
+  const QString script = ScriptFamily(CurrentLanguage());
+  font.setFamilies(script.isEmpty() ? QStringList{LatinFamily()}
+                                    : QStringList{script, LatinFamily()});
   font.setStyleHint(QFont::SansSerif, kScreenTextStrategy);
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   return font;
+}
+
+QFont LatinFont(const QFont& font) {
+  QFont latin = font;
+  latin.setFamilies({LatinFamily()});
+  return latin;
+}
+
+double LegiblePixels() {
+  return CurrentLanguage() == Language::English ? kLegibleLatinPixels : kLegibleIndicPixels;
+}
+
+double FontPixels(const QFont& font) {
+  constexpr double kPixelsPerPoint = 1440.0 / kTwipsPerPixel / 72;
+  return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * kPixelsPerPoint;
+}
+
+double LegibleScale(const QList<QFont>& fonts) {
+  double scale = 0;
+  for (const QFont& font : fonts) scale = std::max(scale, LegiblePixels() / FontPixels(font));
+  return scale;
 }
 
 void UseScreenTextStrategy() {

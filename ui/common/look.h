@@ -43,10 +43,27 @@ inline constexpr QFont::StyleStrategy kScreenTextStrategy =
 // from the fallback fontconfig gives, as it is on the screen.
 QStringList WithScriptFamilies(QStringList families);
 
-// Verdana where installed, else the system's general typeface.
+// The windows' typeface in the language in use: in English Verdana where installed, else
+// DejaVu Sans; in Hindi and Tamil the script's typeface, as a desktop in that language has it.
+// Made anew after a change of language (RefitOnLanguageChange).
 QFont AppFont(qreal pointSize = 8, bool bold = false);
+// `font` in the Latin typeface alone (its size and weight kept): for addresses, offsets and
+// figures amid Devanagari or Tamil, which the script's typeface draws wide or small.
+QFont LatinFont(const QFont& font);
 // The application's general font (menus, message boxes) with the screen's text strategy.
 void UseScreenTextStrategy();
+// The smallest text drawn on the screen, as the size of its font in pixels (its em: 8 points
+// are 10.7 px at 96 dpi): 7 px for Latin script, 9 px for Devanagari and Tamil, whose marks
+// above and below the letters and whose conjuncts need more pixels to be told apart. A window
+// drawn smaller than its design is never drawn below these; it scrolls instead.
+inline constexpr double kLegibleLatinPixels = 7;
+inline constexpr double kLegibleIndicPixels = 9;
+// The legible size for the language in use.
+double LegiblePixels();
+// A font's size in pixels at the design's 96 dpi (15 twips per pixel).
+double FontPixels(const QFont& font);
+// The smallest scale at which every one of `fonts` is drawn at LegiblePixels or more.
+double LegibleScale(const QList<QFont>& fonts);
 // Sets the widget's background fill and text colour.
 void Paint(QWidget* widget, const QColor& background, const QColor& text);
 void SetTextColour(QWidget* widget, const QColor& text);

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QStringListModel>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "core/form_fields.h"
 #include "core/zone_table.h"
@@ -115,7 +117,8 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), links_(links) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(kWindowCaption);
-  setFont(AppFont(9));
+  // The language's typeface, before anything is sized by it.
+  WhenTranslated(this, [this] { setFont(AppFont(9)); });
   FillMonthsOnLanguageChange();
   InstallAccessibleLists();
   BuildMenus();
@@ -178,8 +181,29 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
   FillLists();
   SetTabOrder();
   txtName_->setFocus();
+  // Made last, so that after a change of language it runs once every text has changed.
+  WhenTranslated(this, [this, made = false]() mutable { FitToFont(std::exchange(made, true)); });
+}
+
+void FrmMain::FitToFont(bool laidOut) {
+  for (QLineEdit* edit :
+       {longitude_.degrees, longitude_.minutes, latitude_.degrees, latitude_.minutes})
+    edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
   // Qt opens a window no taller than two thirds of the screen; on a 600-pixel screen that
-  // squeezed the boxes of the form. It opens at its whole size instead.
+  // squeezed the boxes of the form. It opens at its whole size instead, and takes the size a
+  // new language's typeface and texts need, larger or smaller, as if it had started in it.
+  // Qt lays out a box again when it handles the request a change of text posts, one level of
+  // boxes at a time, and keeps the form no smaller than the old texts needed until then: the
+  // layouts are made again here at once, from the innermost out.
+  QList<QWidget*> widgets = laidOut ? findChildren<QWidget*>() : QList<QWidget*>();
+  std::reverse(widgets.begin(), widgets.end());  // each after the widgets inside it
+  if (laidOut) widgets << this;
+  for (QWidget* widget : widgets) {
+    if (!widget->layout()) continue;
+    widget->layout()->invalidate();
+    widget->layout()->activate();
+    widget->updateGeometry();
+  }
   resize(sizeHint());
 }
 
@@ -276,10 +300,8 @@ QWidget* FrmMain::BuildCoordinates(const CoordinateFrame& frame, Coordinate& box
   boxes.degrees->setMaxLength(core::FieldOf(frame.degrees).maxLength);
   boxes.minutes = Named(new QLineEdit(box), frame.minutes);
   boxes.minutes->setMaxLength(core::FieldOf(frame.minutes).maxLength);
-  for (QLineEdit* edit : {boxes.degrees, boxes.minutes}) {
+  for (QLineEdit* edit : {boxes.degrees, boxes.minutes})
     new KeystrokeFilter(KeyFilterKind::Digits, dialogs_, edit);
-    edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-  }
   grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Deg"), boxes.degrees, box), 0, 0);
   grid->addWidget(boxes.degrees, 0, 1);
   grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Min"), boxes.minutes, box), 0, 2);

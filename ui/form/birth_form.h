@@ -67,6 +67,9 @@ class FrmMain : public QMainWindow {
   void FillLists();
   // The month list in the language in use, the month chosen kept.
   void FillMonths();
+  // The sizes made from the form's font, and the form's own size; again, its boxes laid out
+  // anew (`laidOut`), after a change of language brings the language's typeface and texts.
+  void FitToFont(bool laidOut);
   void FillMonthsOnLanguageChange();
   // The year list of the chosen calculation, keeping the year where the list has it.
   void FillYears();

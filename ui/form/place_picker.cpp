@@ -107,11 +107,7 @@ void PlacePicker::BuildStatusArea(QWidget& form) {
   row->setContentsMargins(0, 0, 0, 0);
   status_ = new TwoLineLabel(statusArea_);
   status_->setObjectName(QStringLiteral("lblPlaceStatus"));
-  status_->setTextFormat(Qt::PlainText);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  // Two lines, always: the form does not jump as the sentence changes.
-  status_->setFixedHeight(status_->fontMetrics().lineSpacing() * 2 + 2);
-  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   row->addWidget(status_, 1);
   // WordsText translates the sentence shown, and again in a new language.
   SetStatus(core::Phrase(QT_TRANSLATE_NOOP(

@@ -100,6 +100,9 @@ FrmAbout::FrmAbout(LinkOpener& links, QWidget* parent) : QDialog(parent) {
   ok->setGeometry(TwipsRect(5070, 3360 + kLicenceHeight, 1260, 345));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  // The box opens on OK, so Enter closes it; the link, made first, would take the focus and
+  // answer Enter by opening the browser. Tab still reaches it.
+  ok->setFocus();
 }
 
 void ShowAbout(QWidget* parent, LinkOpener& links) {

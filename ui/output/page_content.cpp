@@ -171,7 +171,7 @@ PageTables Timing(const KeptReading& reading) {
   const reading::Timing timing = reading::TimingOf(reading.record);
   const std::optional<core::Calculation>& calculation = reading.entries.calculation;
   PageTables tables{QCoreApplication::translate("ReadingPage", "Nakshatra and Vimshottari dasha"),
-                    {Filled(QCoreApplication::translate("ReadingPage", "From the Moon of: %1. %2."),
+                    {Filled(QCoreApplication::translate("ReadingPage", "Calculation: %1. %2."),
                             {CalculationCaption(calculation),
                              EphemerisSourceCaption(calculation, reading.record.EphemerisFiles)})},
                     {}};

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 #include <array>
 
@@ -91,6 +92,54 @@ QTreeWidgetItem* PeriodItem(const QString& name, const dasha::Period& period, co
       {name, DateCaption(period.startDate), DateCaption(period.endDate), age});
 }
 
+// An antardasha shown by its own lord under its mahadasha's, so the four columns fit the tab's
+// width; its whole name ("Mars / Rahu") is its tooltip and what a screen reader says.
+QTreeWidgetItem* AntardashaItem(const QString& mahadasha, const dasha::Period& period,
+                                const QString& age) {
+  const QString whole = mahadasha + QStringLiteral(" / ") + Lord(period.lord);
+  QTreeWidgetItem* item = PeriodItem(Lord(period.lord), period, age);
+  item->setToolTip(0, whole);
+  item->setData(0, Qt::AccessibleTextRole, whole);
+  return item;
+}
+
+// `heading` in two lines, broken at the space nearest its middle: narrower than its cells.
+QString Stacked(QString heading) {
+  qsizetype best = -1;
+  for (qsizetype i = 0; i < heading.size(); ++i)
+    if (heading[i] == QLatin1Char(' ') &&
+        (best < 0 || qAbs(2 * i - heading.size()) < qAbs(2 * best - heading.size())))
+      best = i;
+  if (best >= 0) heading[best] = QLatin1Char('\n');
+  return heading;
+}
+
+// Every column whole in the tab's width: the dates as wide as a date, the age as wide as its
+// widest word (its cells wrap at spaces, its heading stands in lines), and the period taking
+// the rest. Resizing to contents made the four wider than the tab, the end and the age behind
+// a scroll bar.
+void FitColumns(QTreeWidget& tree) {
+  QHeaderView& header = *tree.header();
+  header.setStretchLastSection(false);
+  header.setSectionResizeMode(QHeaderView::Fixed);
+  header.setSectionResizeMode(0, QHeaderView::Stretch);
+  tree.setWordWrap(true);
+  tree.setIndentation(tree.fontMetrics().horizontalAdvance(QLatin1Char('0')) + 2);
+  QFont bold = tree.font();
+  bold.setBold(true);  // the running period's row
+  const QFontMetrics metrics(bold);
+  constexpr int kCellRoom = 6;  // the cell's margins and a little air
+  for (int column = 1; column < tree.columnCount(); ++column) {
+    QStringList words = tree.headerItem()->text(column).split(QLatin1Char('\n'));
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+      words += (*it)->text(column).split(QLatin1Char(' '));
+    int widest = 0;
+    for (const QString& word : words) widest = std::max(widest, metrics.horizontalAdvance(word));
+    header.resizeSection(column, widest + kCellRoom);
+  }
+  tree.doItemsLayout();  // the rows as high as their wrapped cells
+}
+
 void Highlight(QTreeWidgetItem* item) {
   QFont bold = item->font(0);
   bold.setBold(true);
@@ -103,18 +152,18 @@ void Highlight(QTreeWidgetItem* item) {
 QTreeWidget* DashaTree(const dasha::Vimshottari& dasha, std::chrono::sys_seconds today) {
   auto* tree = Named(new QTreeWidget, "treDasha",
                      QT_TRANSLATE_NOOP("DashaTab", "Vimshottari mahadashas and their antardashas"));
-  tree->setHeaderLabels({QCoreApplication::translate("DashaTab", "Period"),
+  tree->setHeaderLabels({Stacked(QCoreApplication::translate("DashaTab", "Period")),
                          QCoreApplication::translate("DashaTab", "Start"),
                          QCoreApplication::translate("DashaTab", "End"),
-                         QCoreApplication::translate("DashaTab", "Age at start")});
+                         Stacked(QCoreApplication::translate("DashaTab", "Age at start"))});
   const std::optional<dasha::RunningPeriod> running = dasha::RunningAt(dasha, today);
   for (int m = 0; m < dasha::kLordCount; ++m) {
     const dasha::Mahadasha& maha = dasha.mahadashas[static_cast<std::size_t>(m)];
     QTreeWidgetItem* item = PeriodItem(Lord(maha.period.lord), maha.period, AgeCaption(maha));
     for (int a = 0; a < dasha::kLordCount; ++a) {
       const dasha::Period& antar = maha.antardashas[static_cast<std::size_t>(a)];
-      QTreeWidgetItem* child = PeriodItem(
-          Lord(maha.period.lord) + QStringLiteral(" / ") + Lord(antar.lord), antar,
+      QTreeWidgetItem* child = AntardashaItem(
+          Lord(maha.period.lord), antar,
           antar.endsBeforeBirth ? QCoreApplication::translate("Dasha", "before birth") : QString());
       item->addChild(child);
       if (running && running->mahadasha == m && running->antardasha == a) Highlight(child);
@@ -125,20 +174,21 @@ QTreeWidget* DashaTree(const dasha::Vimshottari& dasha, std::chrono::sys_seconds
       item->setExpanded(true);
     }
   }
-  for (int column = 0; column < tree->columnCount(); ++column) tree->resizeColumnToContents(column);
+  FitColumns(*tree);
   return tree;
 }
 
 // Computes and shows the tables on the page, below the caption already there.
 void FillTables(QVBoxLayout& column, const core::BirthRecord& record, Clock& clock) {
   const reading::Timing timing = reading::TimingOf(record);
+  // The tree has the larger share: its periods are read by the row, the table at a glance.
   column.addWidget(NakshatraTable(timing), 2);
   if (!timing.dasha) return;
   AddLabel(column, "lblBalance", QT_TRANSLATE_NOOP("DashaTab", "Balance at birth"))
       ->setText(BalanceCaption(timing.dasha->balance));
   AddLabel(column, "lblYearLength", QT_TRANSLATE_NOOP("DashaTab", "Dasha year length"))
       ->setText(YearLengthCaption(*timing.dasha));
-  column.addWidget(DashaTree(*timing.dasha, clock.Now()), 3);
+  column.addWidget(DashaTree(*timing.dasha, clock.Now()), 5);
 }
 
 }  // namespace

@@ -39,6 +39,16 @@ int LetterLineHeight(const QFontMetrics& metrics) {
   return std::min(metrics.height(), metrics.tightBoundingRect(QStringLiteral("Ágy")).height() + 2);
 }
 
+namespace {
+
+// A body's line in a sign box: the font's line spacing, or LetterLineHeight where the line box
+// is taller than the letters (Lohit Tamil's, whose nine bodies overflowed the box at any size).
+int BodyLineHeight(const QFontMetrics& metrics) {
+  return std::min(metrics.lineSpacing(), LetterLineHeight(metrics));
+}
+
+}  // namespace
+
 QSize CompactLinesLabel::sizeHint() const {
   QSize size = QLabel::sizeHint();
   size.setHeight(Compact(size.height(), size.width()));
@@ -100,7 +110,7 @@ SignContents::Arrangement SignContents::Arrange() const {
       }
       int width = (a.columns - 1) * kColumnGap;
       for (int w : a.columnWidths) width += w;
-      a.size = QSize(width, (a.leadingBlanks + a.rows) * metrics.lineSpacing());
+      a.size = QSize(width, (a.leadingBlanks + a.rows) * BodyLineHeight(metrics));
       if (a.size.width() <= room.width() && a.size.height() <= room.height()) return a;
     }
     a.columns = 2;
@@ -113,7 +123,7 @@ void SignContents::paintEvent(QPaintEvent*) {
   const QStringList lines = text().split(QLatin1Char('\n')).mid(a.leadingBlanks);
   QPainter painter(this);
   painter.setFont(a.font);
-  const int lineHeight = QFontMetrics(a.font).lineSpacing();
+  const int lineHeight = BodyLineHeight(QFontMetrics(a.font));
   const QRect room = TextRect(*this);
   int left = room.left();
   for (int column = 0; column < a.columnWidths.size(); ++column) {

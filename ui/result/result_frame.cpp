@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtMath>
 #include <algorithm>
@@ -46,9 +47,12 @@ class ScaledView : public QGraphicsView {
     proxy->setPos(0, 0);
     scene->setSceneRect(QRectF(QPointF(), content->size()));
     setScene(scene);
-    setTransform(QTransform::fromScale(scale, scale));
-    setFixedSize(ScaledSize(content->size(), scale));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetScale(scale);
+  }
+  void SetScale(double scale) {
+    setTransform(QTransform::fromScale(scale, scale));
+    setFixedSize(ScaledSize(scene()->sceneRect().size().toSize(), scale));
   }
 };
 
@@ -136,7 +140,7 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
     : QMainWindow(parent) {
   setObjectName(QStringLiteral("MDI"));
   setWindowTitle(kWindowCaption);
-  setFont(AppFont(8));
+  WhenTranslated(this, [this] { setFont(AppFont(8)); });
   BuildMenus(links);
 
   auto* client = new QWidget(this);
@@ -153,7 +157,7 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
                 QT_TRANSLATE_NOOP("ResultFrame", "Orvel Pataki Chakra Chart"));
   title->setObjectName(QStringLiteral("Label2"));
   title->setTextFormat(Qt::PlainText);
-  title->setFont(AppFont(16, true));
+  WhenTranslated(title, [title] { title->setFont(AppFont(16, true)); });
   title->setGeometry(TwipsRect(360, 120, 5715, 525));
   column->addWidget(top);
 
@@ -192,6 +196,12 @@ MdiFrame::MdiFrame(const core::ResultSheet& sheet, LinkOpener& links, QWidget* p
 
   setCentralWidget(client);
   resize(Twips(kDesignWidth), Twips(kDesignHeight));
+  // A new language brings its typeface: the menu bar's height and the smallest legible scale
+  // change with it, so the frame is fitted again once the texts have changed, as it is when
+  // the program starts in that language.
+  WhenTranslated(this, [this] {
+    if (isVisible()) QTimer::singleShot(0, this, [this] { ShowFitted(); });
+  });
 }
 
 void MdiFrame::BuildMenus(LinkOpener& links) {
@@ -213,9 +223,13 @@ void MdiFrame::DrawAt(double scale) {
   }();
   (void)installed;
   scale_ = scale;
-  subWindow_->setWidget(nullptr);  // hands the result window back, unparented
-  auto* view = new ScaledView(display_, scale);
-  subWindow_->setWidget(view);
+  if (auto* drawn = dynamic_cast<ScaledView*>(subWindow_->widget())) {
+    drawn->SetScale(scale);
+  } else {
+    subWindow_->setWidget(nullptr);  // hands the result window back, unparented
+    subWindow_->setWidget(new ScaledView(display_, scale));
+  }
+  auto* view = subWindow_->widget();
   subWindow_->setWindowTitle(display_->windowTitle());
   subWindow_->adjustSize();
   subWindow_->move(0, 0);
@@ -223,15 +237,20 @@ void MdiFrame::DrawAt(double scale) {
 }
 
 void MdiFrame::ShowFitted() {
-  const QRect screenRoom = screen() ? screen()->availableGeometry() : QRect();
+  ShowFittedIn(screen() ? screen()->availableGeometry() : QRect());
+}
+
+void MdiFrame::ShowFittedIn(const QRect& screenRoom) {
   // Leave room for the window manager's title bar and borders.
   const QSize roomForFrame = screenRoom.size() - QSize(16, 48);
   const QSize around =
-      subWindow_->frameGeometry().size() - display_->size() +
+      subWindow_->frameGeometry().size() - subWindow_->widget()->size() +
       QSize(0, menuBar()->sizeHint().height() + Twips(kTopStripHeight) + Twips(kBottomStripHeight));
-  if (screen()) {
-    const double scale = ResultScale(display_->size(), around, roomForFrame);
-    if (scale < 1) DrawAt(scale);
+  if (screenRoom.isValid()) {
+    // Never smaller than its text stays legible: below that the frame scrolls instead.
+    const double scale = std::min(1.0, std::max(ResultScale(display_->size(), around, roomForFrame),
+                                                LegibleScale(display_->DrawnFonts())));
+    if (scale < 1 || scale_ < 1) DrawAt(scale);
   }
   // Room for the whole result window between the strips, and never less than the design size.
   const QSize window = subWindow_->frameGeometry().size();
@@ -239,8 +258,8 @@ void MdiFrame::ShowFitted() {
       std::max(Twips(kDesignWidth), window.width()),
       std::max(Twips(kDesignHeight), menuBar()->sizeHint().height() + Twips(kTopStripHeight) +
                                          window.height() + Twips(kBottomStripHeight)));
-  const QRect available = screen() ? screenRoom : QRect(QPoint(), wanted);
-  const QSize room = screen() ? roomForFrame : wanted;
+  const QRect available = screenRoom.isValid() ? screenRoom : QRect(QPoint(), wanted);
+  const QSize room = screenRoom.isValid() ? roomForFrame : wanted;
   // The design size of the frame is larger than the result window needs; on a small screen
   // the frame takes what the result window needs.
   if (scale_ < 1) wanted = wanted.boundedTo(room).expandedTo(QSize(window.width(), 0));
@@ -248,6 +267,7 @@ void MdiFrame::ShowFitted() {
     showMaximized();
     return;
   }
+  if (isMaximized()) showNormal();
   resize(wanted);
   move(available.center() - QPoint(wanted.width() / 2, wanted.height() / 2 + 16));
   show();

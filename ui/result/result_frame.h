@@ -35,7 +35,10 @@ class MdiFrame : public QMainWindow {
   FrmDisplay* Display() const { return display_; }
   // Shows the frame large enough for the whole result window, on a screen too small for it
   // with the result window drawn smaller, whole, until it fits.
+  // Never smaller than its text stays legible (LegibleScale): the frame scrolls below that.
   void ShowFitted();
+  // The same on a screen whose room for windows is `available` (none: as designed).
+  void ShowFittedIn(const QRect& available);
   // The factor the result window is drawn at.
   double Scale() const { return scale_; }
 

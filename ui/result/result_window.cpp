@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 #include <QProxyStyle>
 #include <QScrollArea>
 #include <QTabBar>
@@ -48,7 +49,7 @@ class NarrowTabStyle final : public QProxyStyle {
 class ReadingTabBar final : public QTabBar {
  public:
   ReadingTabBar() {
-    setFont(AppFont(7.5));
+    WhenTranslated(this, [this] { setFont(AppFont(7.5)); });
     const QStyle* style = QApplication::style();
     if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
     auto* narrow = new NarrowTabStyle(style->name());
@@ -141,6 +142,7 @@ using chart::Line;
 using chart::SignPlace;
 
 constexpr int kBoxBorder = 1;  // pixels of a sign box's frame line
+const QSize kSignBoxSize = TwipsRect(0, 0, 1965, 1680).size();
 
 // Draws the centre figure beneath the sign boxes; it shows no data.
 class ChartDrawing : public QWidget {
@@ -167,7 +169,8 @@ class ChartDrawing : public QWidget {
 FrmDisplay::FrmDisplay(LinkOpener& links, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmDisplay"));
   setWindowTitle(kWindowCaption);
-  setFont(AppFont(8));
+  // The language's typeface, before anything is sized by it.
+  WhenTranslated(this, [this] { setFont(AppFont(8)); });
   Paint(this, kBackground, kValueColour);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Button, kBackground.lighter(150));
@@ -181,8 +184,9 @@ FrmDisplay::FrmDisplay(LinkOpener& links, QWidget* parent) : QWidget(parent) {
   BuildForumLabels(links);
   ShowDesignCaptions();
   // The reading's captions and text again in a new language, after the window's own texts
-  // (this hook, made last, gets the event after them).
+  // (this hook, made last, gets the event after them), and the rows sized by the new font.
   WhenTranslated(this, [this] {
+    FitRowsToFont();
     if (sheet_) ShowSheet(*sheet_);
     if (!clock_.isEmpty()) ShowClock(clock_);
   });
@@ -198,32 +202,51 @@ void FrmDisplay::BuildChart() {
   new ChartDrawing(chart);
   chart->findChild<QWidget*>(QStringLiteral("ChartDrawing"))->setGeometry(chart->rect());
 
-  // The sign's name sits at the foot of its box, a whole line of its font high (descenders
-  // included) and a pixel more; the bodies take the room above it.
-  const QSize boxSize = TwipsRect(0, 0, 1965, 1680).size();
-  const int nameHeight = LineHeight(fontMetrics()) + 1;
-  const int nameTop = boxSize.height() - kBoxBorder - nameHeight;
   for (int sign = 0; sign < 12; ++sign) {
     const SignPlace& place = kSignPlaces[sign];
     auto* box = new QFrame(chart);
     box->setObjectName(FromUtf8(core::kSignPictureBoxes[sign]));
-    box->setGeometry(QRect(QPoint(Twips(place.left), Twips(place.top)), boxSize));
+    box->setGeometry(QRect(QPoint(Twips(place.left), Twips(place.top)), kSignBoxSize));
     box->setFrameShape(QFrame::Box);
     box->setFrameShadow(QFrame::Plain);
     box->setLineWidth(kBoxBorder);
     Paint(box, kBackground, kValueColour);
     signBoxes_[sign] = box;
 
-    auto* content = AddLabel<SignContents>(box, FromUtf8(core::kSignContentLabels[sign]), {},
-                                           QRect(0, 0, boxSize.width(), nameTop), kValueColour);
+    auto* content =
+        AddLabel<SignContents>(box, FromUtf8(core::kSignContentLabels[sign]), {}, {}, kValueColour);
     content->setMargin(3);
-    const int inset = Twips(place.captionInset);
-    QLabel* name = AddLabel(box, QStringLiteral("Label1(%1)").arg(sign), {},
-                            QRect(inset, nameTop, boxSize.width() - inset - kBoxBorder, nameHeight),
-                            kCaptionColour);
+    QLabel* name = AddLabel(box, QStringLiteral("Label1(%1)").arg(sign), {}, {}, kCaptionColour);
     name->setIndent(3);
     SetTranslated(name, "text", "Signs", place.name);
   }
+}
+
+void FrmDisplay::FitRowsToFont() {
+  // The sign's name sits at the foot of its box, a whole line of its font high (descenders
+  // included) and a pixel more, or as much more as the names' marks below the letters need
+  // to keep a pixel from the box's line (the vowel signs of धनु, मिथुन); the bodies take the
+  // room above it.
+  const QFontMetrics metrics = fontMetrics();
+  int deepest = 0;
+  for (const SignPlace& place : kSignPlaces) {
+    QPainterPath ink;
+    ink.addText(0, 0, font(), QCoreApplication::translate("Signs", place.name));
+    deepest = std::max(deepest, qCeil(ink.boundingRect().bottom()));
+  }
+  const int nameHeight = std::max(LineHeight(metrics) + 1, metrics.ascent() + deepest + 1);
+  const int nameTop = kSignBoxSize.height() - kBoxBorder - nameHeight;
+  for (int sign = 0; sign < 12; ++sign) {
+    const int inset = Twips(kSignPlaces[sign].captionInset);
+    signBoxes_[sign]
+        ->findChild<QLabel*>(FromUtf8(core::kSignContentLabels[sign]))
+        ->setGeometry(0, 0, kSignBoxSize.width(), nameTop);
+    signBoxes_[sign]
+        ->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(sign))
+        ->setGeometry(inset, nameTop, kSignBoxSize.width() - inset - kBoxBorder, nameHeight);
+  }
+  for (CompactLinesLabel* label : findChildren<CompactLinesLabel*>())
+    label->setMinimumHeight(RowHeight(metrics));
 }
 
 void FrmDisplay::BuildDetailsPanel() {
@@ -286,22 +309,26 @@ void FrmDisplay::BuildDetailsPanel() {
     QLabel* caption = Translated(AddLabel(personal, QLatin1String(rows[row].label), {},
                                           TwipsRect(240, top, 1320, kDetailHeight), kCaptionColour),
                                  "text", rows[row].caption);
-    captions_.insert(AddLabel<ElidedLabel>(
-                         personal, QLatin1String(rows[row].value), {},
-                         TwipsRect(1560, top, kDetailsRight - 1560, kDetailHeight), kValueColour),
-                     caption);
+    QLabel* value = AddLabel<ElidedLabel>(personal, QLatin1String(rows[row].value), {},
+                                          TwipsRect(1560, top, kDetailsRight - 1560, kDetailHeight),
+                                          kValueColour);
+    captions_.insert(value, caption);
+    detailRows_.append(std::pair{caption, value});
   }
 
   // Not one of the sheet's slots: the reading's own captions stay as they are.
   const int clockTop = 600 + 300 * 7;
-  Translated(AddLabel(personal, QStringLiteral("lblClockCaption"), {},
-                      TwipsRect(240, clockTop, 1320, kDetailHeight), kCaptionColour),
-             "text", QT_TRANSLATE_NOOP("ResultWindow", "Clock :"))
-      ->hide();
+  QLabel* clockCaption =
+      Translated(AddLabel(personal, QStringLiteral("lblClockCaption"), {},
+                          TwipsRect(240, clockTop, 1320, kDetailHeight), kCaptionColour),
+                 "text", QT_TRANSLATE_NOOP("ResultWindow", "Clock :"));
+  clockCaption->hide();
   auto* clock = AddLabel<ElidedLabel>(personal, QStringLiteral("lblClockUsed"), {},
                                       TwipsRect(1560, clockTop, 2055, kDetailHeight), kValueColour);
   Translated(clock, "accessibleName", QT_TRANSLATE_NOOP("ResultWindow", "Clock used"));
   clock->hide();
+  detailRows_.append(std::pair<QLabel*, QLabel*>{clockCaption, clock});
+  personal->installEventFilter(this);
 
   tabs->addTab(Page(western), QString());
   tabs->addTab(Page(personal), QString());
@@ -319,6 +346,28 @@ void FrmDisplay::ShowClock(const QString& clock) {
   value->ExplainIfCut();
   value->setVisible(!clock.isEmpty());
   findChild<QWidget*>(QStringLiteral("lblClockCaption"))->setVisible(!clock.isEmpty());
+  SpaceDetailRows();
+}
+
+void FrmDisplay::SpaceDetailRows() {
+  // The rows under the name at the design's pitch; with the clock's row too they stand closer
+  // where the frame is too short for eight, so the last keeps a pixel clear of the frame's
+  // line (it touched it, and cut the dot of a Hindi ड़).
+  const QWidget* frame = detailRows_.first().first->parentWidget();
+  const int first = Twips(600), pitch = Twips(300);
+  const int shown = clock_.isEmpty() ? detailRows_.size() - 1 : detailRows_.size();
+  const int lastTop = frame->rect().bottom() - 2 - detailRows_.first().first->height();
+  const int spaced = std::max(1, std::min(pitch, (lastTop - first) / std::max(1, shown - 1)));
+  for (int row = 0; row < detailRows_.size(); ++row)
+    for (QLabel* label : {detailRows_[row].first, detailRows_[row].second})
+      label->move(label->x(), first + spaced * row);
+}
+
+bool FrmDisplay::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && !detailRows_.isEmpty() &&
+      watched == detailRows_.first().first->parentWidget())
+    SpaceDetailRows();
+  return QWidget::eventFilter(watched, event);
 }
 
 void FrmDisplay::BuildReadingPanel() {
@@ -356,10 +405,7 @@ void FrmDisplay::BuildReadingPanel() {
                                               kValueColour, Qt::AlignCenter);
     value->setWordWrap(true);
     captions_.insert(value, heading);
-    for (QLabel* label : {heading, value}) {
-      label->setMinimumHeight(RowHeight(fontMetrics()));
-      column->addWidget(label);
-    }
+    for (QLabel* label : {heading, value}) column->addWidget(label);
     column->addStretch(1);
   }
 
@@ -398,6 +444,15 @@ void FrmDisplay::BuildForumLabels(LinkOpener& links) {
   address->setGeometry(TwipsRect(11400, 240, 3285, 240));
   SetTextColour(address, kValueColour);
   connect(address, &LinkLabel::activated, this, [&links] { OpenHomePage(links); });
+}
+
+QList<QFont> FrmDisplay::DrawnFonts() const {
+  QList<QFont> fonts{font()};
+  for (const QWidget* widget : findChildren<QWidget*>()) {
+    const auto* signs = qobject_cast<const SignContents*>(widget);
+    fonts << (signs ? signs->Arrange().font : widget->font());
+  }
+  return fonts;
 }
 
 QList<QWidget*> FrmDisplay::TabStops() const {
@@ -483,6 +538,11 @@ void FrmDisplay::NameValues() {
     const QString value = it.key()->text().simplified();
     it.key()->setAccessibleName(value.isEmpty() ? caption : caption + QStringLiteral(", ") + value);
   }
+  // The name has no caption on the window; it is read as "Name, ASHA RANI".
+  auto* name = findChild<QLabel*>(QStringLiteral("lblName"));
+  const QString caption = QCoreApplication::translate("ResultWindow", "Name");
+  name->setAccessibleName(name->text().isEmpty() ? caption
+                                                 : caption + QStringLiteral(", ") + name->text());
 }
 
 }  // namespace ui

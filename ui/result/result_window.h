@@ -4,6 +4,7 @@
 // its own beyond drawing a result sheet: every caption a reading writes lands in the child
 // widget of that name.
 
+#include <QFont>
 #include <QHash>
 #include <QList>
 #include <QWidget>
@@ -28,6 +29,8 @@ class FrmDisplay : public QWidget {
   // The clock the birth time was read on ("UTC+6:30, war time, Asia/Kolkata"), shown under
   // the details where the atlas decided it; an empty text hides the line.
   void ShowClock(const QString& clock);
+  // The fonts the window draws text in, the sign boxes' fitted ones included.
+  QList<QFont> DrawnFonts() const;
   // Puts the focus on the window's first control in reading order, or its last.
   void FocusEnd(bool first);
 
@@ -38,6 +41,7 @@ class FrmDisplay : public QWidget {
 
  protected:
   bool focusNextPrevChild(bool next) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildChart();
@@ -45,18 +49,24 @@ class FrmDisplay : public QWidget {
   void BuildReadingPanel();
   void BuildForumLabels(LinkOpener& links);
   void ShowDesignCaptions();
+  // The sizes made from the window's font (a sign's name row, the details' rows), again after
+  // a change of language brings the language's typeface.
+  void FitRowsToFont();
   // The sheet in the language in use; again after a change of language.
   void ShowSheet(const core::ResultSheet& sheet);
   QList<QWidget*> TabStops() const;
+  // The personal details' rows (caption, value), the clock's last, spaced to fit their frame.
+  void SpaceDetailRows();
   // Names each value after its caption ("Sun Rise, 06:41:00"), so a screen reader says what
   // the value is.
   void NameValues();
 
   QFrame* signBoxes_[12] = {};
-  QHash<QLabel*, QLabel*> captions_;        // value label to its caption
-  QList<QWidget*> tabOrder_;                // the controls in reading order
-  std::optional<core::ResultSheet> sheet_;  // the reading shown, kept to show it again
-  QString clock_;                           // the clock used, as written, to show it again
+  QHash<QLabel*, QLabel*> captions_;               // value label to its caption
+  QList<QWidget*> tabOrder_;                       // the controls in reading order
+  QList<std::pair<QLabel*, QLabel*>> detailRows_;  // caption and value, the clock's last
+  std::optional<core::ResultSheet> sheet_;         // the reading shown, kept to show it again
+  QString clock_;                                  // the clock used, as written, to show it again
 };
 
 }  // namespace ui

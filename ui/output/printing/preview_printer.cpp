@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
@@ -46,10 +47,16 @@ class PreviewPrinter final : public QObject, public PrinterModule {
         bar->insertSeparator(first);
       }
     }
+    // The page whole at a size to read it by: most of the screen's height, and as wide as a
+    // page that high. The dialog's own size is its tool bar's (778 × 109), where the page came
+    // out at 5 %.
     if (QScreen* screen = preview.screen()) {
       const QSize room = screen->availableGeometry().size() - QSize(16, 48);
-      preview.resize(preview.sizeHint().expandedTo(preview.size()).boundedTo(room));
+      const int height = room.height() * 9 / 10;
+      const QSize page(height * 3 / 4, height);
+      preview.resize(preview.sizeHint().expandedTo(page).boundedTo(room));
     }
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) pages->fitInView();
   }
 };
 
