@@ -192,9 +192,10 @@ ZoneShown PlaceEntry::Reopen(const FormPlace& now, std::optional<chr::local_seco
   clock_ = {};
   status_ = HandNote("The clock was read from the file");
   if (!exactOffset) return ZoneShown{now.zone, now.dst, std::nullopt};
-  decision_.exact =
-      ExactOffset{*exactOffset, (now.city.empty() ? std::string() : now.city + " clock, ") +
-                                    UtcOffsetText(*exactOffset)};
+  const core::Words offset = core::Fixed(UtcOffsetText(*exactOffset));
+  const core::Words entry =
+      now.city.empty() ? offset : core::Phrase("%1 clock, %2", {core::Fixed(now.city), offset});
+  decision_.exact = ExactOffset{*exactOffset, core::English(entry), entry};
   return ZoneShown{ExactEntryIndex(), false, decision_.exact};
 }
 
@@ -238,6 +239,24 @@ std::optional<EntryQuestion> PlaceEntry::Pending(const FormPlace& now, bool leav
     const std::string before = UtcOffsetText(clock_.offsetBeforeSeconds);
     const std::string after = UtcOffsetText(clock_.offsetAfterSeconds);
     using core::Fixed;
+    const chr::local_days day = chr::floor<chr::days>(*local_);
+    // A whole day skipped (Apia, 30 December 2011: from 00:00 to 00:00 a day later) is said
+    // as such; the clock times alone would read "from 00:00 to 00:00".
+    if (skipped && skipped->from <= day && day + chr::days(1) <= skipped->to)
+      return EntryQuestion{
+          EntryQuestion::Kind::Skipped,
+          core::Phrase(
+              "In %1 the whole of %2 did not exist: the clocks went from the end of %3 "
+              "straight to %4. Most likely it means %5 %6 on the new clock (%7). The birth "
+              "time stays as you typed it.",
+              {Fixed(city), DateWords(day),
+               DateWords(chr::floor<chr::days>(skipped->from - chr::seconds(1))),
+               DateWords(chr::floor<chr::days>(skipped->to)),
+               DateWords(chr::floor<chr::days>(skipped->onNewClock)),
+               Fixed(TimeText(skipped->onNewClock)), Fixed(after)}),
+          {core::Phrase("Take %1 %2", {Fixed(TimeText(skipped->onNewClock)), Fixed(after)})},
+          status_,
+          std::nullopt};
     return EntryQuestion{
         EntryQuestion::Kind::Skipped,
         core::Phrase(

@@ -618,6 +618,11 @@
         <translation>%2 को %1 में घड़ियाँ %3 से सीधे %4 पर कर दी गईं, इसलिए वहाँ %5 बजा ही नहीं। संभवतः इसका अर्थ नई घड़ी (%7) का %6 है, यानी वह क्षण जिसे बदलाव से पहले की घड़ी (%8) %5 दिखाती। जन्म समय वैसा ही रहेगा जैसा आपने भरा है।</translation>
     </message>
     <message>
+        <source>In %1 the whole of %2 did not exist: the clocks went from the end of %3 straight to %4. Most likely it means %5 %6 on the new clock (%7). The birth time stays as you typed it.</source>
+        <extracomment>city, the day skipped whole, the days before and after it, the date and time it most likely means, new offset</extracomment>
+        <translation>%1 में %2 का पूरा दिन घड़ियों में आया ही नहीं: घड़ियाँ %3 की समाप्ति से सीधे %4 पर कर दी गईं। संभवतः इसका अर्थ नई घड़ी (%7) के अनुसार %5 को %6 है। जन्म समय वैसा ही रहेगा जैसा आपने भरा है।</translation>
+    </message>
+    <message>
         <source>Take %1 %2</source>
         <extracomment>time, offset</extracomment>
         <translation>%1 %2 मानें</translation>

@@ -618,6 +618,11 @@
         <translation>%1 நகரில் %2 அன்று கடிகாரங்கள் %3 மணியிலிருந்து நேராக %4 மணிக்கு நகர்த்தப்பட்டன; ஆகவே அங்கே %5 என்ற நேரம் வரவில்லை. பெரும்பாலும் இது புதிய கடிகாரத்தின் (%7) %6 நேரத்தைக் குறிக்கிறது: மாற்றத்துக்கு முந்தைய கடிகாரம் (%8) %5 எனக் காட்டியிருக்கும் தருணம் அது. பிறந்த நேரம் நீங்கள் உள்ளிட்டபடியே இருக்கும்.</translation>
     </message>
     <message>
+        <source>In %1 the whole of %2 did not exist: the clocks went from the end of %3 straight to %4. Most likely it means %5 %6 on the new clock (%7). The birth time stays as you typed it.</source>
+        <extracomment>city, the day skipped whole, the days before and after it, the date and time it most likely means, new offset</extracomment>
+        <translation>%1 நகரில் %2 என்ற நாளே வரவில்லை: கடிகாரங்கள் %3 முடிவிலிருந்து நேராக %4 தேதிக்கு நகர்த்தப்பட்டன. பெரும்பாலும் இது புதிய கடிகாரத்தின் (%7) %5 %6 நேரத்தைக் குறிக்கிறது. பிறந்த நேரம் நீங்கள் உள்ளிட்டபடியே இருக்கும்.</translation>
+    </message>
+    <message>
         <source>Take %1 %2</source>
         <extracomment>time, offset</extracomment>
         <translation>%1 %2 என எடுத்துக்கொள்</translation>

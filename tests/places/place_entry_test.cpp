@@ -124,6 +124,18 @@ TEST_F(PlaceEntryTest, SkippedTimeIsAskedAndReadOnTheClockBeforeTheChange) {
   EXPECT_TRUE(entry.Pending(form));
 }
 
+// Apia went from UTC-10 to UTC+14 at the end of 29 December 2011: the whole 30th is skipped.
+TEST_F(PlaceEntryTest, ADaySkippedWholeIsAskedAsADay) {
+  const places::Place apia{"Apia", "Tuamasaga", "Samoa", "WS", "Pacific/Apia", -13.83, -171.77, 0};
+  EXPECT_FALSE(Pick(apia, At(2011, 12, 30, 12, 0)));
+  const auto question = entry.Pending(form);
+  ASSERT_TRUE(question);
+  EXPECT_EQ(core::English(question->text),
+            "In Apia the whole of 30 December 2011 did not exist: the clocks went from the end of "
+            "29 December 2011 straight to 31 December 2011. Most likely it means 31 December 2011 "
+            "12:00 on the new clock (UTC+14:00). The birth time stays as you typed it.");
+}
+
 }  // namespace
 
 namespace {

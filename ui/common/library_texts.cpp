@@ -177,6 +177,12 @@ constexpr const char* kMonths[] = {
                       "Most likely it means %6 on the new clock (%7), the moment the clock "
                       "before the change (%8) would have shown as %5. The birth time stays as "
                       "you typed it."),
+    //: city, the day skipped whole, the days before and after it, the date and time it most
+    //: likely means, new offset
+    QT_TRANSLATE_NOOP("ClockStatus",
+                      "In %1 the whole of %2 did not exist: the clocks went from the end of %3 "
+                      "straight to %4. Most likely it means %5 %6 on the new clock (%7). The "
+                      "birth time stays as you typed it."),
     //: time, offset
     QT_TRANSLATE_NOOP("ClockStatus", "Take %1 %2"),
     //: city, time, date, offsets before and after
