@@ -1,13 +1,13 @@
 // place-lookup: the form's atlas and birth clock without a window, one JSON line in, one out.
 #include <iostream>
-#include <string>
 
+#include "line-bounds/line_bounds.h"
 #include "place-lookup/lookup_line.h"
 
 int main() {
   std::ios::sync_with_stdio(false);
   lookup::PlaceLookup lookup;
-  std::string line;
-  while (std::getline(std::cin, line)) std::cout << lookup.ProcessLine(line) << '\n' << std::flush;
+  lines::AnswerLines(std::cin, std::cout,
+                     [&lookup](std::string_view line) { return lookup.ProcessLine(line); });
   return std::cout ? 0 : 1;
 }

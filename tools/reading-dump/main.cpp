@@ -1,15 +1,13 @@
 // reading-dump: runs the program's reading without any window, one JSON line in, one out.
 #include <iostream>
-#include <string>
 
+#include "line-bounds/line_bounds.h"
 #include "reading-dump/dump_line.h"
 
 int main() {
   std::ios::sync_with_stdio(false);
   core::BirthRecord record;  // one record for the whole run, as in the program
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    std::cout << dump::ProcessLine(line, record) << '\n' << std::flush;
-  }
+  lines::AnswerLines(std::cin, std::cout,
+                     [&record](std::string_view line) { return dump::ProcessLine(line, record); });
   return std::cout ? 0 : 1;
 }
