@@ -2,7 +2,12 @@
 
 #include "ui/common/services.h"
 
+#include <dlfcn.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -12,9 +17,44 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <future>
 
 #include "ui/common/web_links.h"
+
+namespace {
+
+// The listener's calls to accept4, counted on their way to the system: a listener that does
+// not rest when the system refuses calls it again and again.
+std::atomic<int> acceptCalls = 0;
+
+// A connection as a flood makes it, which never sends anything; -1 when none could be made.
+int Connect(const QString& socketPath) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray name = QFile::encodeName(socketPath);
+  std::copy(name.begin(), name.end(), address.sun_path);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return fd;
+    ::close(fd);
+    QTest::qWait(1);  // the backlog is full: the listener takes some from its event loop
+  }
+  return -1;
+}
+
+int OpenDescriptors() {
+  return static_cast<int>(QDir("/proc/self/fd").count()) - 2;
+}
+
+}  // namespace
+
+extern "C" int accept4(int fd, sockaddr* address, socklen_t* length, int flags) {
+  using Accept = int (*)(int, sockaddr*, socklen_t*, int);
+  static const auto system = reinterpret_cast<Accept>(::dlsym(RTLD_NEXT, "accept4"));
+  ++acceptCalls;
+  return system(fd, address, length, flags);
+}
 
 class ServicesTest : public QObject {
   Q_OBJECT
@@ -185,6 +225,65 @@ class ServicesTest : public QObject {
         std::async(std::launch::async, [&second, &file] { return second.HandOver(file); });
     QTRY_COMPARE(opened, QStringList{file});
     QVERIFY(handed.get());
+  }
+
+  // Connections that never send a path, more than copies ever make: the running copy holds a
+  // few at most, dropping the oldest, and still hears a copy starting now.
+  void aFloodOfConnectionsIsBounded() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("opc.lock");
+    ui::LockFileInstanceGuard first(path);
+    QVERIFY(!first.AnotherIsRunning());
+    QStringList opened;
+    first.ListenForFiles([&opened](const QString& file) { opened << file; });
+    const int before = OpenDescriptors();
+    std::vector<int> flood;
+    for (int k = 0; k < 200; ++k) {
+      flood.push_back(Connect(first.SocketPath()));
+      QVERIFY(flood.back() >= 0);
+    }
+    QTest::qWait(50);
+    const int held = OpenDescriptors() - before - static_cast<int>(flood.size());
+    QVERIFY2(held <= 16, qPrintable(QString::number(held)));
+    char byte = 0;
+    QCOMPARE(::read(flood.front(), &byte, 1), 0);  // the oldest was closed
+
+    ui::LockFileInstanceGuard second(path);
+    QVERIFY(second.AnotherIsRunning());
+    auto handed =
+        std::async(std::launch::async, [&second] { return second.HandOver("/a.opc.json"); });
+    QTRY_COMPARE(opened, QStringList{"/a.opc.json"});
+    QVERIFY(handed.get());
+    for (const int fd : flood) ::close(fd);
+  }
+
+  // With no descriptor left the waiting connections cannot be taken: the listener rests
+  // instead of trying again at once, and takes them once descriptors are free again.
+  void noDescriptorLeftRestsTheListener() {
+    QTemporaryDir dir;
+    ui::LockFileInstanceGuard first(dir.filePath("opc.lock"));
+    QVERIFY(!first.AnotherIsRunning());
+    QStringList opened;
+    first.ListenForFiles([&opened](const QString& file) { opened << file; });
+    const int waiting = Connect(first.SocketPath());
+    QVERIFY(waiting >= 0);
+    QCOMPARE(::send(waiting, "/b.opc.json", 12, MSG_NOSIGNAL), 12);
+
+    rlimit limit{};
+    QCOMPARE(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const int lowestFree = ::dup(0);
+    ::close(lowestFree);
+    rlimit none = limit;
+    none.rlim_cur = static_cast<rlim_t>(lowestFree);  // every lower descriptor is in use
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &none), 0);
+    acceptCalls = 0;
+    QTest::qWait(1000);
+    const int calls = acceptCalls;
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+    QVERIFY2(calls <= 10, qPrintable(QStringLiteral("%1 calls in a second").arg(calls)));
+
+    QTRY_COMPARE(opened, QStringList{"/b.opc.json"});
+    ::close(waiting);
   }
 
   void aHandOverNobodyAnswersFails() {
