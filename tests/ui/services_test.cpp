@@ -257,6 +257,25 @@ class ServicesTest : public QObject {
     for (const int fd : flood) ::close(fd);
   }
 
+  // More than a path before the zero byte, all of it there at once: dropped unanswered and
+  // unopened, never read further than a path's worth.
+  void aMessageLongerThanAPathIsDropped() {
+    QTemporaryDir dir;
+    ui::LockFileInstanceGuard first(dir.filePath("opc.lock"));
+    QVERIFY(!first.AnotherIsRunning());
+    QStringList opened;
+    first.ListenForFiles([&opened](const QString& file) { opened << file; });
+    const int fd = Connect(first.SocketPath());
+    QVERIFY(fd >= 0);
+    const QByteArray message = QByteArray(100 * 1000, '/') + '\0';
+    QCOMPARE(::send(fd, message.constData(), message.size(), MSG_NOSIGNAL), message.size());
+    char reply = 0;
+    QTRY_COMPARE(::recv(fd, &reply, 1, MSG_DONTWAIT), 0);  // closed, without "y"
+    QTest::qWait(20);
+    QCOMPARE(opened, QStringList());
+    ::close(fd);
+  }
+
   // With no descriptor left the waiting connections cannot be taken: the listener rests
   // instead of trying again at once, and takes them once descriptors are free again.
   void noDescriptorLeftRestsTheListener() {

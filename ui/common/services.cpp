@@ -198,9 +198,12 @@ class LockFileInstanceGuard::Listener : public QObject {
     Connection& connection = connections_[fd];
     char buffer[4096];
     ssize_t got = 0;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) connection.received.append(buffer, got);
+    // Never more than a path's worth: a peer that writes without end is cut off, not followed.
+    while (connection.received.size() <= kLongestMessage &&
+           (got = ::read(fd, buffer, sizeof buffer)) > 0)
+      connection.received.append(buffer, got);
     const qsizetype end = connection.received.indexOf('\0');
-    const bool open = end > 0;
+    const bool open = end > 0 && end <= kLongestMessage;
     const bool finished = open || got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR) ||
                           connection.received.size() > kLongestMessage;
     if (!finished) return;
