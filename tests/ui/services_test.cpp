@@ -28,16 +28,17 @@ namespace {
 // not rest when the system refuses calls it again and again.
 std::atomic<int> acceptCalls = 0;
 
-// A connection as a flood makes it, which never sends anything; -1 when none could be made.
-int Connect(const QString& socketPath) {
+// Connects `fd` (a new socket if -1) as a flood would; the socket, or -1 when it could not.
+int Connect(const QString& socketPath, int fd = -1) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   const QByteArray name = QFile::encodeName(socketPath);
   std::copy(name.begin(), name.end(), address.sun_path);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return fd;
     ::close(fd);
+    fd = -1;
     QTest::qWait(1);  // the backlog is full: the listener takes some from its event loop
   }
   return -1;
@@ -227,9 +228,21 @@ class ServicesTest : public QObject {
     QVERIFY(handed.get());
   }
 
-  // Connections that never send a path, more than copies ever make: the running copy holds a
-  // few at most, dropping the oldest, and still hears a copy starting now.
-  void aFloodOfConnectionsIsBounded() {
+  // Peers no copy would be: the listener holds a few connections at most, the oldest dropped,
+  // reads no more than a path's worth from one, rests while the system refuses it connections
+  // (no descriptor left), and hears a copy starting afterwards.
+  void hostilePeersLeaveTheListenerHearing_data() {
+    QTest::addColumn<int>("silent");  // connections that send nothing
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<bool>("noDescriptorLeft");
+    QTest::newRow("a flood") << 200 << QByteArray() << false;
+    QTest::newRow("100 kB before the zero byte") << 0 << QByteArray(100'000, '/') + '\0' << false;
+    QTest::newRow("no descriptor left") << 0 << QByteArray() << true;
+  }
+  void hostilePeersLeaveTheListenerHearing() {
+    QFETCH(int, silent);
+    QFETCH(QByteArray, sent);
+    QFETCH(bool, noDescriptorLeft);
     QTemporaryDir dir;
     const QString path = dir.filePath("opc.lock");
     ui::LockFileInstanceGuard first(path);
@@ -237,72 +250,40 @@ class ServicesTest : public QObject {
     QStringList opened;
     first.ListenForFiles([&opened](const QString& file) { opened << file; });
     const int before = OpenDescriptors();
-    std::vector<int> flood;
-    for (int k = 0; k < 200; ++k) {
-      flood.push_back(Connect(first.SocketPath()));
-      QVERIFY(flood.back() >= 0);
+    std::vector<int> peers;
+    for (int k = 0; k < silent + !sent.isEmpty(); ++k) peers.push_back(Connect(first.SocketPath()));
+    QVERIFY(std::find(peers.begin(), peers.end(), -1) == peers.end());
+    if (!sent.isEmpty()) {
+      QCOMPARE(::send(peers.back(), sent.constData(), sent.size(), MSG_NOSIGNAL), sent.size());
+      char reply = 0;
+      QTRY_COMPARE(::recv(peers.back(), &reply, 1, MSG_DONTWAIT), 0);  // closed, without "y"
     }
     QTest::qWait(50);
-    const int held = OpenDescriptors() - before - static_cast<int>(flood.size());
+    const int held = OpenDescriptors() - before - static_cast<int>(peers.size());
     QVERIFY2(held <= 16, qPrintable(QString::number(held)));
-    char byte = 0;
-    QCOMPARE(::read(flood.front(), &byte, 1), 0);  // the oldest was closed
+    if (noDescriptorLeft) {
+      // A socket made before and connected after: its connection waits to be taken.
+      const int waiting = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+      rlimit limit{};
+      QCOMPARE(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+      const int lowestFree = ::dup(STDERR_FILENO);
+      ::close(lowestFree);
+      const rlimit none{static_cast<rlim_t>(lowestFree), limit.rlim_max};
+      QCOMPARE(::setrlimit(RLIMIT_NOFILE, &none), 0);
+      peers.push_back(Connect(first.SocketPath(), waiting));
+      acceptCalls = 0;
+      QTest::qWait(1000);
+      const int calls = acceptCalls;
+      QCOMPARE(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+      QVERIFY2(calls <= 10, qPrintable(QStringLiteral("%1 calls in a second").arg(calls)));
+    }
 
     ui::LockFileInstanceGuard second(path);
     QVERIFY(second.AnotherIsRunning());
-    auto handed =
-        std::async(std::launch::async, [&second] { return second.HandOver("/a.opc.json"); });
-    QTRY_COMPARE(opened, QStringList{"/a.opc.json"});
+    auto handed = std::async(std::launch::async, [&second] { return second.HandOver("/a"); });
+    QTRY_COMPARE(opened, QStringList{"/a"});
     QVERIFY(handed.get());
-    for (const int fd : flood) ::close(fd);
-  }
-
-  // More than a path before the zero byte, all of it there at once: dropped unanswered and
-  // unopened, never read further than a path's worth.
-  void aMessageLongerThanAPathIsDropped() {
-    QTemporaryDir dir;
-    ui::LockFileInstanceGuard first(dir.filePath("opc.lock"));
-    QVERIFY(!first.AnotherIsRunning());
-    QStringList opened;
-    first.ListenForFiles([&opened](const QString& file) { opened << file; });
-    const int fd = Connect(first.SocketPath());
-    QVERIFY(fd >= 0);
-    const QByteArray message = QByteArray(100 * 1000, '/') + '\0';
-    QCOMPARE(::send(fd, message.constData(), message.size(), MSG_NOSIGNAL), message.size());
-    char reply = 0;
-    QTRY_COMPARE(::recv(fd, &reply, 1, MSG_DONTWAIT), 0);  // closed, without "y"
-    QTest::qWait(20);
-    QCOMPARE(opened, QStringList());
-    ::close(fd);
-  }
-
-  // With no descriptor left the waiting connections cannot be taken: the listener rests
-  // instead of trying again at once, and takes them once descriptors are free again.
-  void noDescriptorLeftRestsTheListener() {
-    QTemporaryDir dir;
-    ui::LockFileInstanceGuard first(dir.filePath("opc.lock"));
-    QVERIFY(!first.AnotherIsRunning());
-    QStringList opened;
-    first.ListenForFiles([&opened](const QString& file) { opened << file; });
-    const int waiting = Connect(first.SocketPath());
-    QVERIFY(waiting >= 0);
-    QCOMPARE(::send(waiting, "/b.opc.json", 12, MSG_NOSIGNAL), 12);
-
-    rlimit limit{};
-    QCOMPARE(::getrlimit(RLIMIT_NOFILE, &limit), 0);
-    const int lowestFree = ::dup(0);
-    ::close(lowestFree);
-    rlimit none = limit;
-    none.rlim_cur = static_cast<rlim_t>(lowestFree);  // every lower descriptor is in use
-    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &none), 0);
-    acceptCalls = 0;
-    QTest::qWait(1000);
-    const int calls = acceptCalls;
-    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &limit), 0);
-    QVERIFY2(calls <= 10, qPrintable(QStringLiteral("%1 calls in a second").arg(calls)));
-
-    QTRY_COMPARE(opened, QStringList{"/b.opc.json"});
-    ::close(waiting);
+    for (const int fd : peers) ::close(fd);
   }
 
   void aHandOverNobodyAnswersFails() {
