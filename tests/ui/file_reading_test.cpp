@@ -49,10 +49,11 @@ void Write(const QString& path, const QByteArray& contents) {
 // as another program may do between a look at the path and its opening.
 QByteArray swappedAt, pipeIn;
 
-int OpenAfterSwap(const char* name, const char* path, int flags, va_list rest) {
+int OpenAfterSwap(const char* path, int flags, va_list rest) {
   if (!swappedAt.isEmpty() && swappedAt == path) ::rename(pipeIn.constData(), path);
+  // The system's open, which open64 is as well on a 64-bit system.
   using Open = int (*)(const char*, int, ...);
-  static const auto open = reinterpret_cast<Open>(::dlsym(RTLD_NEXT, name));
+  static const auto open = reinterpret_cast<Open>(::dlsym(RTLD_NEXT, "open"));
   return open(path, flags, (flags & (O_CREAT | O_TMPFILE)) ? va_arg(rest, int) : 0);
 }
 
@@ -61,14 +62,14 @@ int OpenAfterSwap(const char* name, const char* path, int flags, va_list rest) {
 extern "C" int open(const char* path, int flags, ...) {
   va_list rest;
   va_start(rest, flags);
-  const int fd = OpenAfterSwap("open", path, flags, rest);
+  const int fd = OpenAfterSwap(path, flags, rest);
   va_end(rest);
   return fd;
 }
 extern "C" int open64(const char* path, int flags, ...) {
   va_list rest;
   va_start(rest, flags);
-  const int fd = OpenAfterSwap("open64", path, flags, rest);
+  const int fd = OpenAfterSwap(path, flags, rest);
   va_end(rest);
   return fd;
 }
