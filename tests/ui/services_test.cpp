@@ -2,7 +2,12 @@
 
 #include "ui/common/services.h"
 
+#include <dlfcn.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -12,9 +17,45 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <future>
 
 #include "ui/common/web_links.h"
+
+namespace {
+
+// The listener's calls to accept4, counted on their way to the system: a listener that does
+// not rest when the system refuses calls it again and again.
+std::atomic<int> acceptCalls = 0;
+
+// Connects `fd` (a new socket if -1) as a flood would; the socket, or -1 when it could not.
+int Connect(const QString& socketPath, int fd = -1) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray name = QFile::encodeName(socketPath);
+  std::copy(name.begin(), name.end(), address.sun_path);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (fd < 0) fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return fd;
+    ::close(fd);
+    fd = -1;
+    QTest::qWait(1);  // the backlog is full: the listener takes some from its event loop
+  }
+  return -1;
+}
+
+int OpenDescriptors() {
+  return static_cast<int>(QDir("/proc/self/fd").count()) - 2;
+}
+
+}  // namespace
+
+extern "C" int accept4(int fd, sockaddr* address, socklen_t* length, int flags) {
+  using Accept = int (*)(int, sockaddr*, socklen_t*, int);
+  static const auto system = reinterpret_cast<Accept>(::dlsym(RTLD_NEXT, "accept4"));
+  ++acceptCalls;
+  return system(fd, address, length, flags);
+}
 
 class ServicesTest : public QObject {
   Q_OBJECT
@@ -200,6 +241,64 @@ class ServicesTest : public QObject {
     QVERIFY(!guard.AnotherIsRunning());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("too long for a socket"));
     guard.ListenForFiles([](const QString&) {});
+  }
+
+  // Peers no copy would be: the listener holds a few connections at most, the oldest dropped,
+  // reads no more than a path's worth from one, rests while the system refuses it connections
+  // (no descriptor left), and hears a copy starting afterwards.
+  void hostilePeersLeaveTheListenerHearing_data() {
+    QTest::addColumn<int>("silent");  // connections that send nothing
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<bool>("noDescriptorLeft");
+    QTest::newRow("a flood") << 200 << QByteArray() << false;
+    QTest::newRow("100 kB before the zero byte") << 0 << QByteArray(100'000, '/') + '\0' << false;
+    QTest::newRow("no descriptor left") << 0 << QByteArray() << true;
+  }
+  void hostilePeersLeaveTheListenerHearing() {
+    QFETCH(int, silent);
+    QFETCH(QByteArray, sent);
+    QFETCH(bool, noDescriptorLeft);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("opc.lock");
+    ui::LockFileInstanceGuard first(path);
+    QVERIFY(!first.AnotherIsRunning());
+    QStringList opened;
+    first.ListenForFiles([&opened](const QString& file) { opened << file; });
+    const int before = OpenDescriptors();
+    std::vector<int> peers;
+    for (int k = 0; k < silent + !sent.isEmpty(); ++k) peers.push_back(Connect(first.SocketPath()));
+    QVERIFY(std::find(peers.begin(), peers.end(), -1) == peers.end());
+    if (!sent.isEmpty()) {
+      QCOMPARE(::send(peers.back(), sent.constData(), sent.size(), MSG_NOSIGNAL), sent.size());
+      char reply = 0;
+      QTRY_COMPARE(::recv(peers.back(), &reply, 1, MSG_DONTWAIT), 0);  // closed, without "y"
+    }
+    QTest::qWait(50);
+    const int held = OpenDescriptors() - before - static_cast<int>(peers.size());
+    QVERIFY2(held <= 16, qPrintable(QString::number(held)));
+    if (noDescriptorLeft) {
+      // A socket made before and connected after: its connection waits to be taken.
+      const int waiting = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+      rlimit limit{};
+      QCOMPARE(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+      const int lowestFree = ::dup(STDERR_FILENO);
+      ::close(lowestFree);
+      const rlimit none{static_cast<rlim_t>(lowestFree), limit.rlim_max};
+      QCOMPARE(::setrlimit(RLIMIT_NOFILE, &none), 0);
+      peers.push_back(Connect(first.SocketPath(), waiting));
+      acceptCalls = 0;
+      QTest::qWait(1000);
+      const int calls = acceptCalls;
+      QCOMPARE(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+      QVERIFY2(calls <= 10, qPrintable(QStringLiteral("%1 calls in a second").arg(calls)));
+    }
+
+    ui::LockFileInstanceGuard second(path);
+    QVERIFY(second.AnotherIsRunning());
+    auto handed = std::async(std::launch::async, [&second] { return second.HandOver("/a"); });
+    QTRY_COMPARE(opened, QStringList{"/a"});
+    QVERIFY(handed.get());
+    for (const int fd : peers) ::close(fd);
   }
 
   void aHandOverNobodyAnswersFails() {

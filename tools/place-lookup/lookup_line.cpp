@@ -8,6 +8,7 @@
 #include "core/entries_json.h"
 #include "core/form_entries.h"
 #include "core/form_fields.h"
+#include "line-bounds/line_bounds.h"
 #include "places/clock_decision.h"
 #include "places/clock_status.h"
 #include "places/coordinates.h"
@@ -31,7 +32,18 @@ struct Question {
 };
 
 Question ParseQuestion(std::string_view line) {
-  const nlohmann::json input = nlohmann::json::parse(line, nullptr, false);
+  // A list or object deeper than the tools read is left out of the document (and so never
+  // held), and the line refused.
+  bool tooDeep = false;
+  const auto bound = [&tooDeep](int depth, nlohmann::json::parse_event_t event, nlohmann::json&) {
+    using Event = nlohmann::json::parse_event_t;
+    if ((event == Event::object_start || event == Event::array_start) &&
+        depth >= lines::kDeepestNesting)
+      tooDeep = true;
+    return !tooDeep;
+  };
+  const nlohmann::json input = nlohmann::json::parse(line, bound, false);
+  if (tooDeep) throw Malformed{lines::kTooDeep};
   if (input.is_discarded()) throw Malformed{"The line is not valid JSON."};
   if (!input.is_object()) throw Malformed{"The line is not a JSON object."};
   Question q;

@@ -2,21 +2,19 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <string>
 
+#include "line-bounds/line_bounds.h"
 #include "place-lookup/lookup_line.h"
 
 int main() {
   std::ios::sync_with_stdio(false);
   lookup::PlaceLookup lookup;
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    std::cout << lookup.ProcessLine(line) << '\n' << std::flush;
-    if (!std::cout) {  // a full disk, a closed pipe: said, not only in the exit status
-      std::cerr << "place-lookup: standard output cannot be written: " << std::strerror(errno)
-                << '\n';
-      return 1;
-    }
+  lines::AnswerLines(std::cin, std::cout,
+                     [&lookup](std::string_view line) { return lookup.ProcessLine(line); });
+  if (!std::cout) {  // a full disk, a closed pipe: said, not only in the exit status
+    std::cerr << "place-lookup: standard output cannot be written: " << std::strerror(errno)
+              << '\n';
+    return 1;
   }
-  return std::cout ? 0 : 1;
+  return 0;
 }

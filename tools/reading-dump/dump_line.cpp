@@ -10,6 +10,7 @@
 
 #include "core/entries_json.h"
 #include "core/result_sheet.h"
+#include "line-bounds/line_bounds.h"
 #include "reading-dump/json_out.h"
 #include "reading/reading.h"
 #include "reading/timing.h"
@@ -51,6 +52,8 @@ class EntryCollector : public nlohmann::json_sax<json> {
   bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
     return false;
   }
+  // Set when the line nests deeper than the tools read: parsing stopped there.
+  bool tooDeep = false;
 
  private:
   // A value directly inside the top-level object, which a key has always come before.
@@ -60,6 +63,10 @@ class EntryCollector : public nlohmann::json_sax<json> {
     return true;
   }
   bool Open(json kind) {
+    if (depth_ == lines::kDeepestNesting) {
+      tooDeep = true;  // stops the parse before anything deeper is held
+      return false;
+    }
     if (depth_ == 0) isObject = kind.is_object();
     if (AtTop()) entries.back().second = std::move(kind);
     ++depth_;
@@ -104,7 +111,8 @@ struct LineEntries {
 // its last value, as a parsed JSON object holds them.
 LineEntries ParseEntries(std::string_view line) {
   EntryCollector collector;
-  if (!json::sax_parse(line, &collector)) throw Malformed{"The line is not valid JSON."};
+  if (!json::sax_parse(line, &collector))
+    throw Malformed{collector.tooDeep ? lines::kTooDeep : "The line is not valid JSON."};
   if (!collector.isObject) throw Malformed{"The line is not a JSON object."};
   auto& entries = collector.entries;
   std::stable_sort(entries.begin(), entries.end(),

@@ -2,21 +2,19 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <string>
 
+#include "line-bounds/line_bounds.h"
 #include "reading-dump/dump_line.h"
 
 int main() {
   std::ios::sync_with_stdio(false);
   core::BirthRecord record;  // one record for the whole run, as in the program
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    std::cout << dump::ProcessLine(line, record) << '\n' << std::flush;
-    if (!std::cout) {  // a full disk, a closed pipe: said, not only in the exit status
-      std::cerr << "reading-dump: standard output cannot be written: " << std::strerror(errno)
-                << '\n';
-      return 1;
-    }
+  lines::AnswerLines(std::cin, std::cout,
+                     [&record](std::string_view line) { return dump::ProcessLine(line, record); });
+  if (!std::cout) {  // a full disk, a closed pipe: said, not only in the exit status
+    std::cerr << "reading-dump: standard output cannot be written: " << std::strerror(errno)
+              << '\n';
+    return 1;
   }
-  return std::cout ? 0 : 1;
+  return 0;
 }

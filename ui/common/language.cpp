@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QPointer>
-#include <QSettings>
 #include <QTranslator>
 #include <QWidget>
 #include <cstdio>
@@ -164,32 +163,23 @@ Language DesktopLanguage() {
 }
 
 std::optional<Language> LoadLanguagePreference() {
-  // Most starts find no settings file: no settings object is made for it (start-up memory).
-  if (!QFileInfo::exists(PreferenceFilePath())) return std::nullopt;
-  QSettings settings(PreferenceFilePath(), QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError || !settings.contains(kLanguageKey))
-    return std::nullopt;  // the calculation's loading already says when the file is broken
-  const QString code = settings.value(kLanguageKey).toString();
-  const auto language = LanguageFromCode(code);
+  // The calculation's loading already says when the file cannot be read.
+  const std::optional<QString> code =
+      ReadSettingsFile().settings.Value(IniSettings::kGeneral, kLanguageKey);
+  if (!code) return std::nullopt;
+  const auto language = LanguageFromCode(*code);
   if (!language)
-    std::fprintf(stderr,
-                 "orvel-pataki-chakra: %s: the language \"%s\" is not known (en, hi or ta); the "
-                 "desktop's language is used.\n",
-                 qUtf8Printable(QDir::toNativeSeparators(PreferenceFilePath())),
-                 qUtf8Printable(code));
+    WarnAboutSettings(QStringLiteral("the language \"%1\" is not known (en, hi or ta); the "
+                                     "desktop's language is used.")
+                          .arg(*code));
   return language;
 }
 
 void SaveLanguagePreference(Language language) {
-  QSettings settings(PreferenceFilePath(), QSettings::IniFormat);
-  if (settings.status() == QSettings::NoError && settings.contains(kLanguageKey) &&
-      settings.value(kLanguageKey).toString() == LanguageCode(language))
-    return;
-  settings.setValue(kLanguageKey, LanguageCode(language));
-  settings.sync();
-  if (settings.status() != QSettings::NoError)
-    std::fprintf(stderr, "orvel-pataki-chakra: %s: the settings file cannot be written.\n",
-                 qUtf8Printable(QDir::toNativeSeparators(PreferenceFilePath())));
+  const auto failed = ChangeSettingsFile([language](IniSettings& settings) {
+    settings.SetValue(IniSettings::kGeneral, kLanguageKey, LanguageCode(language));
+  });
+  if (failed) WarnAboutSettings(*failed + QLatin1Char('.'));
 }
 
 bool UseLanguage(Language language) {

@@ -18,7 +18,9 @@
 #include <QSocketNotifier>
 #include <QSysInfo>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <map>
 
 #include "ui/common/filled_template.h"
@@ -76,6 +78,12 @@ constexpr qint64 kUnwrittenLockMs = 5000;
 constexpr int kHandOverMs = 2000;
 // A path longer than this is no path a copy would send.
 constexpr qsizetype kLongestMessage = 64 * 1024;
+// Connections held at once. Copies start one at a time, a few at most together (a file
+// manager opening several files); more is a flood, of which the oldest connection goes first.
+constexpr std::size_t kMostConnections = 16;
+// How long accepting rests after the system refused a connection (no descriptor left): the
+// connection still waiting keeps the socket readable, and accepting at once again would spin.
+constexpr int kAcceptRestMs = 250;
 const QString kLockName = QStringLiteral("orvel-pataki-chakra.lock");
 
 bool IsRegularFileOrAbsent(const QString& path) {
@@ -140,10 +148,17 @@ class LockFileInstanceGuard::Listener : public QObject {
   struct Connection {
     std::unique_ptr<QSocketNotifier> notifier;
     QByteArray received;
+    std::uint64_t arrival = 0;  // the oldest is dropped first
   };
 
   void Accept() {
-    for (int fd; (fd = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0;) {
+    for (;;) {
+      const int fd = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+      if (fd < 0) {
+        if (errno == EINTR || errno == ECONNABORTED) continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) Rest();
+        return;
+      }
       // Only this user's own copies may hand over a file.
       ucred peer{};
       socklen_t size = sizeof peer;
@@ -151,20 +166,46 @@ class LockFileInstanceGuard::Listener : public QObject {
         ::close(fd);
         continue;
       }
+      if (connections_.size() >= kMostConnections) Close(Oldest());
       auto& connection = connections_[fd];
+      connection.arrival = ++arrivals_;
       connection.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
       QObject::connect(connection.notifier.get(), &QSocketNotifier::activated, this,
                        [this, fd] { Read(fd); });
     }
   }
 
+  void Rest() {
+    notifier_.setEnabled(false);
+    QTimer::singleShot(kAcceptRestMs, this, [this] { notifier_.setEnabled(true); });
+  }
+
+  int Oldest() const {
+    return std::min_element(connections_.begin(), connections_.end(),
+                            [](auto& a, auto& b) { return a.second.arrival < b.second.arrival; })
+        ->first;
+  }
+
+  void Close(int fd) {
+    // The notifier may be inside its own signal: deleted once control is back in the event
+    // loop.
+    Connection& connection = connections_[fd];
+    connection.notifier->setEnabled(false);
+    connection.notifier.release()->deleteLater();
+    ::close(fd);
+    connections_.erase(fd);
+  }
+
   void Read(int fd) {
     Connection& connection = connections_[fd];
     char buffer[4096];
     ssize_t got = 0;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) connection.received.append(buffer, got);
+    // Never more than a path's worth: a peer that writes without end is cut off, not followed.
+    while (connection.received.size() <= kLongestMessage &&
+           (got = ::read(fd, buffer, sizeof buffer)) > 0)
+      connection.received.append(buffer, got);
     const qsizetype end = connection.received.indexOf('\0');
-    const bool open = end > 0;
+    const bool open = end > 0 && end <= kLongestMessage;
     const bool finished = open || got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR) ||
                           connection.received.size() > kLongestMessage;
     if (!finished) return;
@@ -174,17 +215,14 @@ class LockFileInstanceGuard::Listener : public QObject {
       // Opened once this copy is back in its event loop: the file may bring up a message box.
       QTimer::singleShot(0, this, [this, path] { open_(path); });
     }
-    // The notifier is inside its own signal: deleted once control is back in the event loop.
-    connection.notifier->setEnabled(false);
-    connection.notifier.release()->deleteLater();
-    ::close(fd);
-    connections_.erase(fd);
+    Close(fd);
   }
 
   int fd_;
   std::function<void(const QString&)> open_;
   QSocketNotifier notifier_;
   std::map<int, Connection> connections_;
+  std::uint64_t arrivals_ = 0;
 };
 
 LockFileInstanceGuard::LockFileInstanceGuard(const QString& lockPath) : lock_(lockPath) {

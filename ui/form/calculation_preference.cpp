@@ -1,10 +1,8 @@
 #include "ui/form/calculation_preference.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
-#include <cstdio>
 #include <nlohmann/json.hpp>
+#include <utility>
+#include <vector>
 
 #include "core/calculation_json.h"
 
@@ -18,26 +16,21 @@ const QString kGroup = QStringLiteral("calculation");
 
 void Warn(QString why) {
   if (why.endsWith(QLatin1Char('.'))) why.chop(1);
-  std::fprintf(
-      stderr, "orvel-pataki-chakra: %s; the built-in formulas are used.\n",
-      qUtf8Printable(QDir::toNativeSeparators(PreferenceFilePath()) + QStringLiteral(": ") + why));
+  WarnAboutSettings(why + QStringLiteral("; the built-in formulas are used."));
 }
 
 }  // namespace
 
 std::optional<core::Calculation> LoadCalculationPreference() {
-  // Most starts find no settings file: no settings object is made for it (start-up memory).
-  if (!QFileInfo::exists(PreferenceFilePath())) return std::nullopt;
-  QSettings settings(PreferenceFilePath(), QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError) {
-    Warn(QStringLiteral("the settings file cannot be read"));
+  const ReadSettings read = ReadSettingsFile();
+  if (!read.problem.isEmpty()) {
+    Warn(read.problem);
     return std::nullopt;
   }
-  settings.beginGroup(kGroup);
   nlohmann::json object = nlohmann::json::object();
   for (const char* key : kKeys)
-    if (settings.contains(QLatin1String(key)))
-      object[key] = settings.value(QLatin1String(key)).toString().toStdString();
+    if (const auto value = read.settings.Value(kGroup, QLatin1String(key)))
+      object[key] = value->toStdString();
   if (object.empty()) return std::nullopt;
   const core::ParsedCalculation parsed = core::CalculationFromJson(object);
   if (!parsed.error.empty()) {
@@ -49,24 +42,15 @@ std::optional<core::Calculation> LoadCalculationPreference() {
 }
 
 void SaveCalculationPreference(const std::optional<core::Calculation>& choice) {
-  QSettings settings(PreferenceFilePath(), QSettings::IniFormat);
-  // What is kept now, read as written (a broken file counts as holding nothing).
-  const std::optional<core::Calculation> kept =
-      settings.status() == QSettings::NoError ? LoadCalculationPreference() : std::nullopt;
-  const bool written = settings.childGroups().contains(kGroup);
-  if (written && kept == choice) return;
-  const core::Calculation whole = choice.value_or(core::Calculation{});
-  const nlohmann::ordered_json object = core::CalculationToJson(whole);
-  settings.remove(kGroup);
-  settings.beginGroup(kGroup);
+  const nlohmann::ordered_json object =
+      core::CalculationToJson(choice.value_or(core::Calculation{}));
+  std::vector<std::pair<QString, QString>> keys;
   for (const auto& [key, value] : object.items())
-    settings.setValue(QString::fromStdString(key),
+    keys.emplace_back(QString::fromStdString(key),
                       QString::fromStdString(value.get<std::string>()));
-  settings.endGroup();
-  settings.sync();
-  if (settings.status() != QSettings::NoError)
-    std::fprintf(stderr, "orvel-pataki-chakra: %s: the settings file cannot be written.\n",
-                 qUtf8Printable(QDir::toNativeSeparators(PreferenceFilePath())));
+  const auto failed =
+      ChangeSettingsFile([&keys](IniSettings& settings) { settings.ReplaceGroup(kGroup, keys); });
+  if (failed) WarnAboutSettings(*failed + QLatin1Char('.'));
 }
 
 }  // namespace ui

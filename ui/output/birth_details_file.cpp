@@ -2,12 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "places/zone_list.h"
 #include "ui/common/filled_template.h"
 #include "ui/common/quoted.h"
+#include "ui/common/regular_file.h"
 #include "ui/output/save_whole.h"
 
 namespace ui {
@@ -27,28 +26,27 @@ OpenedBirthDetails ReadBirthDetailsFile(const QString& path) {
   const auto failed = [&path](const QString& why) {
     return OpenedBirthDetails{std::nullopt, FileProblem(path, why)};
   };
-  const QFileInfo info(path);
-  if (info.isDir())
-    return failed(QCoreApplication::translate("BirthDetails", "This is a folder, not a file."));
   // A device or a pipe (/dev/zero, a FIFO) may never end, and opening a FIFO waits for a
-  // writer: only a regular file is opened, and never more than the limit is read.
-  const QString notRegular =
-      QCoreApplication::translate("BirthDetails", "This is not a regular file.");
-  if (info.exists() && !info.isFile()) return failed(notRegular);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return failed(
-        Filled(QCoreApplication::translate("BirthDetails", "The file cannot be read (%1)."),
-               {file.errorString()}));
-  if (file.isSequential()) return failed(notRegular);  // replaced since it was looked at
-  const QByteArray text = file.read(kLargestFile + 1);
-  if (file.error() != QFileDevice::NoError)
-    return failed(
-        Filled(QCoreApplication::translate("BirthDetails", "The file cannot be read (%1)."),
-               {file.errorString()}));
-  if (text.size() > kLargestFile)
-    return failed(QCoreApplication::translate("BirthDetails",
-                                              "The file is too large to hold birth details."));
+  // writer: only a regular file is read, and never more than the limit.
+  using Problem = RegularFileRead::Problem;
+  const RegularFileRead read = ReadRegularFile(path, kLargestFile);
+  switch (read.problem) {
+    case Problem::None:
+      break;
+    case Problem::Folder:
+      return failed(QCoreApplication::translate("BirthDetails", "This is a folder, not a file."));
+    case Problem::NotRegular:
+      return failed(QCoreApplication::translate("BirthDetails", "This is not a regular file."));
+    case Problem::TooLarge:
+      return failed(QCoreApplication::translate("BirthDetails",
+                                                "The file is too large to hold birth details."));
+    case Problem::Missing:
+    case Problem::Unreadable:
+      return failed(
+          Filled(QCoreApplication::translate("BirthDetails", "The file cannot be read (%1)."),
+                 {read.why}));
+  }
+  const QByteArray& text = read.bytes;
   core::ParsedBirthDetails parsed =
       core::ParseBirthDetails(std::string_view(text.constData(), static_cast<size_t>(text.size())));
   if (!parsed.details) return failed(QString::fromStdString(parsed.error));
