@@ -342,8 +342,9 @@ class Journey : public QObject {
 
   std::vector<Act> Possible() const {
     if (model_.result)
-      return {Act::Back, Act::Tab,   Act::Tab,   Act::Language,  Act::Save,      Act::HandOver,
-              Act::Help, Act::About, Act::Print, Act::ExportPdf, Act::SaveChart, Act::Resize};
+      return {Act::Back,      Act::Tab,       Act::Tab,   Act::Language, Act::Language,
+              Act::Save,      Act::HandOver,  Act::Help,  Act::About,    Act::Print,
+              Act::ExportPdf, Act::SaveChart, Act::Resize};
     return {Act::EnterBirth, Act::EnterBirth, Act::PickCity,    Act::TypeOverCity, Act::Read,
             Act::Read,       Act::Language,   Act::Calculation, Act::Open,         Act::Save,
             Act::HandOver,   Act::Help,       Act::About,       Act::Resize};
@@ -423,10 +424,16 @@ class Journey : public QObject {
         break;
       case Act::Tab:
         Queue([this] {
-          const auto tabs = program_.Frame()->findChildren<QTabWidget*>();
-          if (tabs.isEmpty()) return;
-          QTabWidget* chosen = tabs[Pick(static_cast<int>(tabs.size()))];
-          chosen->setCurrentIndex(Pick(chosen->count()));
+          std::vector<std::pair<QTabWidget*, int>> pages;
+          // On a small screen the result window is drawn scaled, out of the frame's children.
+          QList<QTabWidget*> all = program_.Frame()->findChildren<QTabWidget*>();
+          for (QTabWidget* tabs : program_.Frame()->Display()->findChildren<QTabWidget*>())
+            if (!all.contains(tabs)) all << tabs;
+          for (QTabWidget* tabs : all)
+            for (int index = 0; index < tabs->count(); ++index) pages.emplace_back(tabs, index);
+          if (pages.empty()) return;
+          const auto& [tabs, index] = PickOf(pages);
+          tabs->setCurrentIndex(index);
         });
         break;
       case Act::Language: {
