@@ -1950,6 +1950,18 @@
         <source>Application is already running</source>
         <translation>प्रोग्राम पहले से चल रहा है।</translation>
     </message>
+    <message>
+        <source>The running copy has a dialog open: &quot;%1&quot; will be opened once it is closed.</source>
+        <translation>चल रहे प्रोग्राम में एक संवाद खुला है: &quot;%1&quot; उसके बंद होते ही खोली जाएगी।</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not opened: the running copy did not answer.</source>
+        <translation>&quot;%1&quot; नहीं खोली गई: चल रहे प्रोग्राम ने कोई उत्तर नहीं दिया।</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not opened: the running copy has too many files waiting. Try again once it has opened them.</source>
+        <translation>&quot;%1&quot; नहीं खोली गई: चल रहे प्रोग्राम में बहुत-सी फ़ाइलें खुलने की प्रतीक्षा में हैं। उनके खुल जाने के बाद फिर से प्रयास करें।</translation>
+    </message>
 </context>
 <context>
     <name>Zones</name>

@@ -1950,6 +1950,18 @@
         <source>Application is already running</source>
         <translation>இந்த மென்பொருள் ஏற்கெனவே இயங்கிக்கொண்டிருக்கிறது.</translation>
     </message>
+    <message>
+        <source>The running copy has a dialog open: &quot;%1&quot; will be opened once it is closed.</source>
+        <translation>இயங்கிக்கொண்டிருக்கும் மென்பொருளில் ஓர் உரையாடல் பெட்டி திறந்திருக்கிறது: &quot;%1&quot; அது மூடப்பட்டதும் திறக்கப்படும்.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not opened: the running copy did not answer.</source>
+        <translation>&quot;%1&quot; திறக்கப்படவில்லை: இயங்கிக்கொண்டிருக்கும் மென்பொருள் பதில் அளிக்கவில்லை.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not opened: the running copy has too many files waiting. Try again once it has opened them.</source>
+        <translation>&quot;%1&quot; திறக்கப்படவில்லை: இயங்கிக்கொண்டிருக்கும் மென்பொருளில் திறக்கக் காத்திருக்கும் கோப்புகள் மிக அதிகம். அவை திறக்கப்பட்ட பின் மீண்டும் முயலவும்.</translation>
+    </message>
 </context>
 <context>
     <name>Zones</name>

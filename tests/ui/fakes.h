@@ -51,16 +51,17 @@ class RecordingLinks final : public LinkOpener {
 class FakeInstanceGuard final : public InstanceGuard {
  public:
   bool AnotherIsRunning() override { return running; }
-  bool HandOver(const QString& path) override {
+  HandOverAnswer HandOver(const QString& path) override {
     handed << path;
-    return takes;
+    return answer;
   }
-  void ListenForFiles(std::function<void(const QString&)> open) override {
-    listening = std::move(open);
+  void ListenForFiles(std::function<HandOverAnswer(const QString&)> take) override {
+    listening = std::move(take);
   }
-  bool running = false, takes = true;
+  bool running = false;
+  HandOverAnswer answer = HandOverAnswer::Taken;
   QStringList handed;
-  std::function<void(const QString&)> listening;
+  std::function<HandOverAnswer(const QString&)> listening;
 };
 
 // A clock that stands where the test puts it.

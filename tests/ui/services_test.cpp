@@ -204,8 +204,15 @@ class ServicesTest : public QObject {
   }
 
   // Two guards on one lock, as two starts of the program: the second hands a file over a
-  // real socket to the first, which answers from its event loop.
+  // real socket to the first, which answers from its event loop, each answer as it was given.
+  void aFileIsHandedToTheCopyHoldingTheLock_data() {
+    QTest::addColumn<ui::HandOverAnswer>("answer");
+    QTest::newRow("taken") << ui::HandOverAnswer::Taken;
+    QTest::newRow("queued behind a dialog") << ui::HandOverAnswer::Queued;
+    QTest::newRow("busy") << ui::HandOverAnswer::Busy;
+  }
   void aFileIsHandedToTheCopyHoldingTheLock() {
+    QFETCH(ui::HandOverAnswer, answer);
     QTemporaryDir dir;
     const QString path = dir.filePath("opc.lock");
     ui::LockFileInstanceGuard first(path);
@@ -213,7 +220,10 @@ class ServicesTest : public QObject {
     // A socket left behind by a copy that crashed is replaced.
     QVERIFY(QFile(first.SocketPath()).open(QIODevice::WriteOnly));
     QStringList opened;
-    first.ListenForFiles([&opened](const QString& file) { opened << file; });
+    first.ListenForFiles([&opened, answer](const QString& file) {
+      opened << file;
+      return answer;
+    });
     struct stat info {};
     QVERIFY(::lstat(QFile::encodeName(first.SocketPath()).constData(), &info) == 0);
     QVERIFY(S_ISSOCK(info.st_mode));
@@ -225,7 +235,7 @@ class ServicesTest : public QObject {
     auto handed =
         std::async(std::launch::async, [&second, &file] { return second.HandOver(file); });
     QTRY_COMPARE(opened, QStringList{file});
-    QVERIFY(handed.get());
+    QCOMPARE(handed.get(), answer);
   }
 
   // A runtime folder the lock or the socket cannot use is said, and the program goes on.
@@ -304,14 +314,15 @@ class ServicesTest : public QObject {
   void aHandOverNobodyAnswersFails() {
     QTemporaryDir dir;
     ui::LockFileInstanceGuard second(dir.filePath("opc.lock"));
-    QVERIFY(!second.HandOver("/a.opc.json"));  // no socket
+    QCOMPARE(second.HandOver("/a.opc.json"), ui::HandOverAnswer::NoAnswer);  // no socket
     // A socket that is bound but never answered: refused within about two seconds.
     ui::LockFileInstanceGuard first(dir.filePath("opc.lock"));
     QVERIFY(!first.AnotherIsRunning());
-    first.ListenForFiles([](const QString&) {});
+    first.ListenForFiles([](const QString&) { return ui::HandOverAnswer::Taken; });
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!second.HandOver("/a.opc.json"));  // this thread runs no event loop
+    // This thread runs no event loop.
+    QCOMPARE(second.HandOver("/a.opc.json"), ui::HandOverAnswer::NoAnswer);
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
   }
 

@@ -305,6 +305,28 @@ class TimingAndCalculationTest : public QObject {
     QCOMPARE(shown.contains(QStringLiteral("Swiss Ephemeris files")),
              swiss && program.Record().EphemerisFiles);
   }
+
+  // A change of language after the tables were shown makes them again in the new language,
+  // while the change is still being delivered to the old ones.
+  void theTablesFollowALanguageChange() {
+    ui::Program program(dialogs, links);
+    ui::testing::FixedClock clock;
+    program.SetClock(clock);
+    ui::FillForm(*program.Form(), DelhiBirth());
+    program.RunReading();
+    QVERIFY(program.Frame());
+    auto* tabs = program.Frame()->Display()->findChild<QTabWidget*>("SSTab1");
+    tabs->setCurrentIndex(tabs->count() - 1);
+    QVERIFY(tabs->findChild<QTreeWidget*>("treDasha"));
+    QVERIFY(ui::UseLanguage(ui::Language::Hindi));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QList<QTreeWidget*> trees = tabs->findChildren<QTreeWidget*>("treDasha");
+    QCOMPARE(trees.size(), 1);
+    QCOMPARE(trees[0]->headerItem()->text(0), QCoreApplication::translate("DashaTab", "Period"));
+    QVERIFY(trees[0]->headerItem()->text(0) != QStringLiteral("Period"));
+    QVERIFY(ui::UseLanguage(ui::Language::English));
+  }
 };
 
 QTEST_MAIN(TimingAndCalculationTest)

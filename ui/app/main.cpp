@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
 
   ui::Program program(dialogs, links);
   // A file opened by a later start (a double click in the file manager) comes here.
-  guard.ListenForFiles([&program](const QString& path) { program.OpenHandedOver(path); });
+  guard.ListenForFiles([&program](const QString& path) { return program.HandOver(path); });
   QObject::connect(&program, &ui::Program::finished, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   program.Start();

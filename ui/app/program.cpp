@@ -5,6 +5,7 @@
 
 #include "reading/reading.h"
 #include "ui/app/birth_details_commands.h"
+#include "ui/app/hand_over_queue.h"
 #include "ui/app/reading_commands.h"
 #include "ui/common/services.h"
 #include "ui/form/birth_form.h"
@@ -39,6 +40,7 @@ Program::Program(Dialogs& dialogs, LinkOpener& links, FileDialogs& files)
       links_(links),
       files_(files),
       details_(new BirthDetailsCommands(dialogs, files, this)),
+      handOvers_(new HandOverQueue([this](const QString& path) { OpenHandedOver(path); }, this)),
       form_(std::make_unique<FrmMain>(dialogs, links)),
       clock_(&systemClock) {
   connect(form_.get(), &FrmMain::readingRequested, this, &Program::RunReading);
@@ -58,6 +60,10 @@ void Program::OpenHandedOver(const QString& path) {
   form_->raise();
   form_->activateWindow();
   OpenBirthDetails(path);
+}
+
+HandOverAnswer Program::HandOver(const QString& path) {
+  return handOvers_->Take(path);
 }
 
 Program::~Program() {

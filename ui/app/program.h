@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/birth_record.h"
+#include "ui/common/services.h"
 
 namespace ui {
 
@@ -15,6 +16,7 @@ class Clock;
 class Dialogs;
 class FileDialogs;
 class FrmMain;
+class HandOverQueue;
 class LinkOpener;
 class MdiFrame;
 
@@ -32,6 +34,9 @@ class Program : public QObject {
   // A file another start of the program handed over: opened as Open does, over the form
   // (which comes back first if the result window is up), and the form comes to the front.
   void OpenHandedOver(const QString& path);
+  // The same from the hand-over's listener: opened from the event loop, and only once no
+  // dialog is up (a dialog may run in the result window that opening replaces).
+  HandOverAnswer HandOver(const QString& path);
   FrmMain* Form() const { return form_.get(); }
   MdiFrame* Frame() const { return frame_.get(); }
   const core::BirthRecord& Record() const { return record_; }
@@ -58,6 +63,7 @@ class Program : public QObject {
   std::unique_ptr<FileDialogs> ownFiles_;
   FileDialogs& files_;
   BirthDetailsCommands* details_ = nullptr;
+  HandOverQueue* handOvers_ = nullptr;
   core::BirthRecord record_;
   std::unique_ptr<FrmMain> form_;
   std::unique_ptr<MdiFrame> frame_;

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <map>
 
 #include "ui/common/filled_template.h"
@@ -85,6 +86,8 @@ constexpr std::size_t kMostConnections = 16;
 // connection still waiting keeps the socket readable, and accepting at once again would spin.
 constexpr int kAcceptRestMs = 250;
 const QString kLockName = QStringLiteral("orvel-pataki-chakra.lock");
+// The answers' bytes, in the order of HandOverAnswer ("y" is what every earlier copy sent).
+constexpr char kAnswerBytes[] = "yqb";
 
 bool IsRegularFileOrAbsent(const QString& path) {
   struct stat info {};
@@ -128,11 +131,11 @@ bool IsOwnPrivateFolder(const QString& path) {
 }
 
 // Accepts the connections of later copies; each sends one path ending in a zero byte (which
-// no path holds) and is answered "y" once the path is read.
+// no path holds) and is answered with one byte once the path is read (kAnswerBytes).
 class LockFileInstanceGuard::Listener : public QObject {
  public:
-  Listener(int fd, std::function<void(const QString&)> open)
-      : fd_(fd), open_(std::move(open)), notifier_(fd, QSocketNotifier::Read) {
+  Listener(int fd, std::function<HandOverAnswer(const QString&)> take)
+      : fd_(fd), take_(std::move(take)), notifier_(fd, QSocketNotifier::Read) {
     QObject::connect(&notifier_, &QSocketNotifier::activated, this, [this] { Accept(); });
   }
   ~Listener() override {
@@ -211,15 +214,14 @@ class LockFileInstanceGuard::Listener : public QObject {
     if (!finished) return;
     if (open) {
       const QString path = QString::fromUtf8(connection.received.left(end));
-      (void)!::send(fd, "y", 1, MSG_NOSIGNAL);
-      // Opened once this copy is back in its event loop: the file may bring up a message box.
-      QTimer::singleShot(0, this, [this, path] { open_(path); });
+      const char answer = kAnswerBytes[static_cast<int>(take_(path))];
+      (void)!::send(fd, &answer, 1, MSG_NOSIGNAL);
     }
     Close(fd);
   }
 
   int fd_;
-  std::function<void(const QString&)> open_;
+  std::function<HandOverAnswer(const QString&)> take_;
   QSocketNotifier notifier_;
   std::map<int, Connection> connections_;
   std::uint64_t arrivals_ = 0;
@@ -255,30 +257,32 @@ QString LockFileInstanceGuard::SocketPath() const {
   return path + QStringLiteral(".socket");
 }
 
-bool LockFileInstanceGuard::HandOver(const QString& path) {
+HandOverAnswer LockFileInstanceGuard::HandOver(const QString& path) {
+  constexpr HandOverAnswer kNone = HandOverAnswer::NoAnswer;
   sockaddr_un address{};
-  if (!SocketAddress(SocketPath(), address)) return false;
+  if (!SocketAddress(SocketPath(), address)) return kNone;
   const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-  if (socket.fd < 0) return false;
+  if (socket.fd < 0) return kNone;
   // Connecting and sending share the wait with the answer: about two seconds in all.
   constexpr timeval wait{kHandOverMs / 2 / 1000, kHandOverMs / 2 % 1000 * 1000};
   ::setsockopt(socket.fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
   if (::connect(socket.fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
-    return false;
+    return kNone;
   const QByteArray message = path.toUtf8() + '\0';
   for (qsizetype sent = 0; sent < message.size();) {
     const ssize_t n = ::send(socket.fd, message.constData() + sent,
                              static_cast<std::size_t>(message.size() - sent), MSG_NOSIGNAL);
-    if (n <= 0) return false;
+    if (n <= 0) return kNone;
     sent += n;
   }
   pollfd answer{socket.fd, POLLIN, 0};
   char reply = 0;
-  return ::poll(&answer, 1, kHandOverMs / 2) == 1 && ::read(socket.fd, &reply, 1) == 1 &&
-         reply == 'y';
+  if (::poll(&answer, 1, kHandOverMs / 2) != 1 || ::read(socket.fd, &reply, 1) != 1) return kNone;
+  const char* known = std::strchr(kAnswerBytes, reply);
+  return reply && known ? static_cast<HandOverAnswer>(known - kAnswerBytes) : kNone;
 }
 
-void LockFileInstanceGuard::ListenForFiles(std::function<void(const QString&)> open) {
+void LockFileInstanceGuard::ListenForFiles(std::function<HandOverAnswer(const QString&)> take) {
   if (!lock_.isLocked() || listener_) return;
   sockaddr_un address{};
   if (!SocketAddress(SocketPath(), address)) {
@@ -302,7 +306,7 @@ void LockFileInstanceGuard::ListenForFiles(std::function<void(const QString&)> o
     ::close(fd);
     return;
   }
-  listener_ = std::make_unique<Listener>(fd, std::move(open));
+  listener_ = std::make_unique<Listener>(fd, std::move(take));
 }
 
 bool LockFileInstanceGuard::Abandoned() const {

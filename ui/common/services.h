@@ -34,15 +34,19 @@ class LinkOpener {
   virtual void Open(const QUrl& address) = 0;
 };
 
+// What the running copy answers a file handed to it: taken (opened at once), queued (opened
+// once the dialog it shows is closed), busy (too many files wait: not taken), or no answer.
+enum class HandOverAnswer { Taken, Queued, Busy, NoAnswer };
+
 class InstanceGuard {
  public:
   virtual ~InstanceGuard() = default;
   virtual bool AnotherIsRunning() = 0;
-  // Gives the running copy a file to open (an absolute path); true once it has taken it.
-  virtual bool HandOver(const QString& path) = 0;
-  // In the copy that holds the lock: `open` runs, from the event loop, with each file another
-  // copy hands over.
-  virtual void ListenForFiles(std::function<void(const QString&)> open) = 0;
+  // Gives the running copy a file to open (an absolute path).
+  virtual HandOverAnswer HandOver(const QString& path) = 0;
+  // In the copy that holds the lock: `take` runs, from the event loop, with each file another
+  // copy hands over; what it returns is the answer. It must not block (no dialog).
+  virtual void ListenForFiles(std::function<HandOverAnswer(const QString&)> take) = 0;
 };
 
 // Today, for what the windows show as running now (the current dasha); tests set it.
@@ -94,8 +98,8 @@ class LockFileInstanceGuard final : public InstanceGuard {
   explicit LockFileInstanceGuard(const QString& lockPath = DefaultLockPath());
   ~LockFileInstanceGuard() override;
   bool AnotherIsRunning() override;
-  bool HandOver(const QString& path) override;
-  void ListenForFiles(std::function<void(const QString&)> open) override;
+  HandOverAnswer HandOver(const QString& path) override;
+  void ListenForFiles(std::function<HandOverAnswer(const QString&)> take) override;
   // In the user's runtime folder, else in a per-user folder of the temporary folder; empty
   // when neither is a folder of the user's own.
   static QString DefaultLockPath();

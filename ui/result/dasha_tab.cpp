@@ -221,7 +221,13 @@ void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
     if (!page->property("filled").toBool()) return;
     while (column->count() > 1) {
       QLayoutItem* item = column->takeAt(1);
-      delete item->widget();
+      // The language change is still being delivered to the page's children, this table
+      // among them: it goes once the event is over.
+      if (QWidget* old = item->widget()) {
+        old->hide();
+        old->setParent(nullptr);
+        old->deleteLater();
+      }
       delete item;
     }
     FillTables(*column, kept, clock);
