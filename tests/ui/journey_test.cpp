@@ -292,7 +292,15 @@ class Journey : public QObject {
   void Drive() {
     if (done_) return;
     if (Clock::now() > stepStart_ + deadline_ && step_ > 0) {
-      Fail(QStringLiteral("step did not end within %1 ms").arg(deadline_.count()));
+      QWidget* up = QApplication::activeModalWidget();
+      const auto* box = qobject_cast<QMessageBox*>(up);
+      Fail(QStringLiteral("step did not end within %1 ms (%2 up: \"%3\"; the step returned: %4)")
+               .arg(deadline_.count())
+               .arg(up ? QLatin1String(up->metaObject()->className()) : QLatin1String("nothing"),
+                    box  ? box->text()
+                    : up ? up->windowTitle()
+                         : QString(),
+                    actionReturned_ ? QStringLiteral("yes") : QStringLiteral("no")));
       RejectEverything();
       Finish();
       return;
@@ -759,10 +767,12 @@ class Journey : public QObject {
     QList<QWidget*> windows{program_.Form()};
     if (model_.result && program_.Frame())
       windows = {program_.Frame(), program_.Frame()->Display()};
-    const core::FormEntries& e = model_.form;
-    const QStringList typed{QString::fromStdString(e.txtName), QString::fromStdString(e.txtMCity),
-                            QString::fromStdString(e.txtMState),
-                            QString::fromStdString(e.txtMCountry)};
+    // What the person typed or picked, now and one step before (a question about a city typed
+    // over a picked place names both).
+    QStringList typed;
+    for (const core::FormEntries* e : {&model_.form, &before_.form})
+      for (const std::string* text : {&e->txtName, &e->txtMCity, &e->txtMState, &e->txtMCountry})
+        typed << QString::fromStdString(*text);
     for (QWidget* window : windows) {
       const QStringList clipped = ui::testing::ClippedLabels(window);
       if (!clipped.isEmpty() && checkClipped_) Fail("cut off: " + clipped.join("; "));

@@ -250,7 +250,7 @@ class ServicesTest : public QObject {
     ui::LockFileInstanceGuard guard(dir.filePath(QString(120, 'r') + "/opc.lock"));
     QVERIFY(!guard.AnotherIsRunning());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("too long for a socket"));
-    guard.ListenForFiles([](const QString&) {});
+    guard.ListenForFiles([](const QString&) { return ui::HandOverAnswer::Taken; });
   }
 
   // Peers no copy would be: the listener holds a few connections at most, the oldest dropped,
@@ -273,7 +273,10 @@ class ServicesTest : public QObject {
     ui::LockFileInstanceGuard first(path);
     QVERIFY(!first.AnotherIsRunning());
     QStringList opened;
-    first.ListenForFiles([&opened](const QString& file) { opened << file; });
+    first.ListenForFiles([&opened](const QString& file) {
+      opened << file;
+      return ui::HandOverAnswer::Taken;
+    });
     const int before = OpenDescriptors();
     std::vector<int> peers;
     for (int k = 0; k < silent + !sent.isEmpty(); ++k) peers.push_back(Connect(first.SocketPath()));
@@ -307,7 +310,7 @@ class ServicesTest : public QObject {
     QVERIFY(second.AnotherIsRunning());
     auto handed = std::async(std::launch::async, [&second] { return second.HandOver("/a"); });
     QTRY_COMPARE(opened, QStringList{"/a"});
-    QVERIFY(handed.get());
+    QCOMPARE(handed.get(), ui::HandOverAnswer::Taken);
     for (const int fd : peers) ::close(fd);
   }
 
