@@ -185,7 +185,7 @@ class PlacePickerTest : public QObject {
     QTest::newRow("Kathmandu, fresh start")
         << "Kathmandu" << 0 << 1990 << "Kathmandu clock, UTC+5:45" << 20700;
     QTest::newRow("Chennai 1943 (war time, box ticked), then 1905")
-        << "Chennai" << 1943 << 1905 << "Chennai clock, UTC+5:21:10" << 19270;
+        << "Chennai" << 1943 << 1905 << "Madras time, UTC+5:21:10" << 19270;
     QTest::newRow("Varanasi 1943, then 1850: its own mean time, 83.01041 E x 240 s")
         << "Varanasi" << 1943 << 1850 << "local mean time of Varanasi, UTC+5:32:02" << 19922;
   }
