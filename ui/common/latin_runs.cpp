@@ -15,9 +15,10 @@ bool IsLatinOrShared(QChar c) {
 
 }  // namespace
 
-QList<QTextLayout::FormatRange> LatinRuns(const QString& text, const QFont& latin) {
+QList<QTextLayout::FormatRange> LatinRuns(const QString& text, const QFont& latin,
+                                          bool amidOtherScript) {
   QList<QTextLayout::FormatRange> runs;
-  bool otherScript = false;
+  bool otherScript = amidOtherScript;
   for (const QChar c : text) otherScript |= c.isLetter() && !IsLatinOrShared(c);
   if (!otherScript) return runs;
   QTextCharFormat format;
@@ -38,10 +39,10 @@ QList<QTextLayout::FormatRange> LatinRuns(const QString& text, const QFont& lati
   return runs;
 }
 
-QString MarkedLatinRuns(const QString& line, const QFont& latin) {
+QString MarkedLatinRuns(const QString& line, const QFont& latin, bool amidOtherScript) {
   QString html;
   qsizetype at = 0;
-  for (const QTextLayout::FormatRange& run : LatinRuns(line, latin)) {
+  for (const QTextLayout::FormatRange& run : LatinRuns(line, latin, amidOtherScript)) {
     html += line.mid(at, run.start - at).toHtmlEscaped();
     html += QStringLiteral("<span style=\"font-family:'%1'\">%2</span>")
                 .arg(latin.family(), line.mid(run.start, run.length).toHtmlEscaped());

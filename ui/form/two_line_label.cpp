@@ -82,7 +82,7 @@ void TwoLineLabel::Fit() {
     return;
   }
   QStringList marked;
-  for (const QString& line : lines) marked << MarkedLatinRuns(line, latin);
+  for (const QString& line : lines) marked << MarkedLatinRuns(line, latin, true);
   setTextFormat(Qt::RichText);
   setText(QStringLiteral("<div style=\"white-space:pre\">%1</div>")
               .arg(marked.join(QStringLiteral("<br>"))));
