@@ -9,10 +9,8 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QSettings>
-#include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include "core/birth_details.h"
@@ -278,23 +276,6 @@ class TimingAndCalculationTest : public QObject {
       QVERIFY2(tree->header()->sectionSize(column) >= tree->fontMetrics().size(0, heading).width(),
                qPrintable(heading));
     }
-    // Every cell on one line within the room the style leaves it: a cell wrapped in a row one
-    // line high is cut to "…" ("before birth" was drawn "befor…").
-    tree->expandAll();
-    for (QTreeWidgetItemIterator it(tree); *it; ++it)
-      for (int column = 1; column < tree->columnCount(); ++column) {
-        QStyleOptionViewItem cell;
-        cell.initFrom(tree->viewport());
-        cell.rect = QRect(0, 0, tree->header()->sectionSize(column), 1000);
-        cell.font =
-            (*it)->data(column, Qt::FontRole).isValid() ? (*it)->font(column) : tree->font();
-        cell.text = (*it)->text(column);
-        cell.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::WrapText;
-        const qreal room =
-            tree->style()->subElementRect(QStyle::SE_ItemViewItemText, &cell, tree).width();
-        QVERIFY2(QFontMetricsF(cell.font).horizontalAdvance(cell.text) <= room,
-                 qPrintable(QStringLiteral("\"%1\" in %2 px").arg(cell.text).arg(room)));
-      }
   }
 
   // The reading's frame carries the tab, named for the calculation of the form's entries.

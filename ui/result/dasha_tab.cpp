@@ -8,7 +8,6 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
-#include <QtMath>
 #include <array>
 
 #include "reading/timing.h"
@@ -128,21 +127,15 @@ void FitColumns(QTreeWidget& tree) {
   tree.setIndentation(tree.fontMetrics().horizontalAdvance(QLatin1Char('0')) + 2);
   QFont bold = tree.font();
   bold.setBold(true);  // the running period's row
-  // The running period's row in the bold of the typeface the tree is drawn in, not of the
-  // program's default one it was marked in before the tree was placed.
-  for (QTreeWidgetItemIterator it(&tree); *it; ++it)
-    if ((*it)->data(0, Qt::FontRole).isValid())
-      for (int column = 0; column < tree.columnCount(); ++column) (*it)->setFont(column, bold);
-  const QFontMetricsF metrics(bold);
+  const QFontMetrics metrics(bold);
   constexpr int kCellRoom = 6;  // the cell's margins and a little air
   for (int column = 1; column < tree.columnCount(); ++column) {
-    // A heading may take its two lines; a cell keeps one: a row is as high as its first column
-    // wraps it, and a cell wrapped in a row one line high is cut to "…" ("befor…").
-    QStringList texts = tree.headerItem()->text(column).split(QLatin1Char('\n'));
-    for (QTreeWidgetItemIterator it(&tree); *it; ++it) texts += (*it)->text(column);
-    qreal widest = 0;
-    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
-    header.resizeSection(column, qCeil(widest) + kCellRoom);
+    QStringList words = tree.headerItem()->text(column).split(QLatin1Char('\n'));
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+      words += (*it)->text(column).split(QLatin1Char(' '));
+    int widest = 0;
+    for (const QString& word : words) widest = std::max(widest, metrics.horizontalAdvance(word));
+    header.resizeSection(column, widest + kCellRoom);
   }
   tree.doItemsLayout();  // the rows as high as their wrapped cells
 }
@@ -181,6 +174,7 @@ QTreeWidget* DashaTree(const dasha::Vimshottari& dasha, std::chrono::sys_seconds
       item->setExpanded(true);
     }
   }
+  FitColumns(*tree);
   return tree;
 }
 
@@ -194,9 +188,7 @@ void FillTables(QVBoxLayout& column, const core::BirthRecord& record, Clock& clo
       ->setText(BalanceCaption(timing.dasha->balance));
   AddLabel(column, "lblYearLength", QT_TRANSLATE_NOOP("DashaTab", "Dasha year length"))
       ->setText(YearLengthCaption(*timing.dasha));
-  QTreeWidget* tree = DashaTree(*timing.dasha, clock.Now());
-  column.addWidget(tree, 5);
-  FitColumns(*tree);  // in the typeface it is drawn in, the page's
+  column.addWidget(DashaTree(*timing.dasha, clock.Now()), 5);
 }
 
 }  // namespace
