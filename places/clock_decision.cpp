@@ -7,19 +7,17 @@ namespace places {
 namespace chr = std::chrono;
 
 ClockDecision DecideOffset(int offsetSeconds, bool ahead, std::string_view standardAbbreviation,
-                           std::string_view place, bool localMeanTime) {
+                           const ClockPlace& place, bool localMeanTime) {
   ClockDecision decision;
   decision.fit = FitRow(offsetSeconds, ahead, standardAbbreviation);
   if (decision.fit) return decision;
   if (offsetSeconds < kMinOffsetSeconds || offsetSeconds > kMaxOffsetSeconds) return decision;
-  const core::Words entry =
-      core::Phrase(localMeanTime ? "local mean time of %1, %2" : "%1 clock, %2",
-                   {core::Fixed(std::string(place)), core::Fixed(UtcOffsetText(offsetSeconds))});
+  const core::Words entry = ClockEntryWords(offsetSeconds, place, localMeanTime);
   decision.exact = ExactOffset{offsetSeconds, core::English(entry), entry};
   return decision;
 }
 
-ClockDecision DecideClock(const BirthClock& clock, std::string_view place) {
+ClockDecision DecideClock(const BirthClock& clock, const ClockPlace& place) {
   if (!clock.error.empty() || !clock.offsetSeconds) return {};
   return DecideOffset(*clock.offsetSeconds, clock.ahead.value_or(false), clock.standardAbbreviation,
                       place, clock.localMeanTime);

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/words.h"
+#include "places/clock_names.h"
 #include "places/zone_rows.h"
 #include "places/zone_timeline.h"
 
@@ -32,13 +33,13 @@ struct ClockDecision {
   std::optional<ExactOffset> exact;
 };
 
-// `place` names the place as the person knows it ("Kathmandu", "Madras").
-ClockDecision DecideClock(const BirthClock& clock, std::string_view place);
+// The exact offset's entry is named for what the clock was (places/clock_names.h).
+ClockDecision DecideClock(const BirthClock& clock, const ClockPlace& place);
 
 // The decision for a known offset (a skipped time's likely moment, a saved file's offset).
-// `localMeanTime` names the entry "local mean time of <place>" instead of "<place> clock".
+// `localMeanTime` says the tz database gives the place's own mean time there.
 ClockDecision DecideOffset(int offsetSeconds, bool ahead, std::string_view standardAbbreviation,
-                           std::string_view place, bool localMeanTime = false);
+                           const ClockPlace& place, bool localMeanTime = false);
 
 // A clock time that did not exist: the clocks went from `from` to `to` (local clock times);
 // the moment most likely meant is the typed time read on the clock before the change

@@ -111,12 +111,12 @@ std::optional<ZoneShown> PlaceEntry::Decide(std::optional<chr::local_seconds> lo
       const BirthClock before =
           clocks_.At(picked_->zone, skipped->from - chr::seconds(1), picked_->longitude);
       decision_ = DecideOffset(skipped->offsetSeconds, before.ahead.value_or(false),
-                               before.standardAbbreviation, picked_->city);
+                               before.standardAbbreviation, PickedClockPlace());
       status_ = core::Phrase("%1; read as %2 as you answered",
                              {status_, core::Fixed(TimeText(skipped->onNewClock))});
     }
   } else {
-    decision_ = DecideClock(clock_, picked_->city);
+    decision_ = DecideClock(clock_, PickedClockPlace());
   }
   if (decision_.fit) return ZoneShown{decision_.fit->row, decision_.fit->dst, std::nullopt};
   if (decision_.exact) return ZoneShown{ExactEntryIndex(), false, decision_.exact};

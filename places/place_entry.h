@@ -123,6 +123,7 @@ class PlaceEntry {
     double latitude, longitude;
   };
   ClockQuestion Question(std::chrono::local_seconds local) const;
+  ClockPlace PickedClockPlace() const { return {picked_->zone, picked_->city, picked_->longitude}; }
   static core::Words HandNote(std::string_view what);
   core::Words CityNote() const;
   bool ShowsSaved(const std::optional<ZoneShown>& shown, const FormPlace& now,

@@ -570,6 +570,26 @@
         <translation>%1 का समय, %2</translation>
     </message>
     <message>
+        <source>Howrah time, %1</source>
+        <extracomment>offset: the zone list&apos;s entry for the mean time of a city the tz database names</extracomment>
+        <translation>हावड़ा समय, %1</translation>
+    </message>
+    <message>
+        <source>Madras time, %1</source>
+        <extracomment>offset</extracomment>
+        <translation>मद्रास समय, %1</translation>
+    </message>
+    <message>
+        <source>Moratuwa time, %1</source>
+        <extracomment>offset</extracomment>
+        <translation>मोरटुवा समय, %1</translation>
+    </message>
+    <message>
+        <source>Rangoon time, %1</source>
+        <extracomment>offset</extracomment>
+        <translation>रंगून समय, %1</translation>
+    </message>
+    <message>
         <source>local mean time of %1, %2</source>
         <extracomment>place, offset: the zone list&apos;s entry for a place&apos;s own mean time</extracomment>
         <translation>%1 का स्थानीय मध्यम समय, %2</translation>

@@ -570,6 +570,26 @@
         <translation>%1 நேரம், %2</translation>
     </message>
     <message>
+        <source>Howrah time, %1</source>
+        <extracomment>offset: the zone list&apos;s entry for the mean time of a city the tz database names</extracomment>
+        <translation>ஹவுரா நேரம், %1</translation>
+    </message>
+    <message>
+        <source>Madras time, %1</source>
+        <extracomment>offset</extracomment>
+        <translation>மதராஸ் நேரம், %1</translation>
+    </message>
+    <message>
+        <source>Moratuwa time, %1</source>
+        <extracomment>offset</extracomment>
+        <translation>மொறட்டுவை நேரம், %1</translation>
+    </message>
+    <message>
+        <source>Rangoon time, %1</source>
+        <extracomment>offset</extracomment>
+        <translation>ரங்கூன் நேரம், %1</translation>
+    </message>
+    <message>
         <source>local mean time of %1, %2</source>
         <extracomment>place, offset: the zone list&apos;s entry for a place&apos;s own mean time</extracomment>
         <translation>%1 உள்ளூர் சராசரி நேரம், %2</translation>

@@ -141,7 +141,9 @@ TEST(BirthClocks, ZonesWithoutTransitions) {
 }
 
 TEST(ClockDecision, RowOrExactOffset) {
-  const auto decide = [](const Birth& b) { return places::DecideClock(ClockOf(b), b.place); };
+  const auto decide = [](const Birth& b) {
+    return places::DecideClock(ClockOf(b), {b.zone, b.place, b.longitude});
+  };
   const places::ClockDecision delhi = decide(kDelhiJune1943);
   ASSERT_TRUE(delhi.fit);
   EXPECT_FALSE(delhi.exact);
@@ -154,7 +156,7 @@ TEST(ClockDecision, RowOrExactOffset) {
     const char* entry;
   };
   for (const Exact& e : {Exact{kKathmandu1990, 20700, "Kathmandu clock, UTC+5:45"},
-                         Exact{kMadras1905, 19270, "Madras clock, UTC+5:21:10"},
+                         Exact{kMadras1905, 19270, "Madras time, UTC+5:21:10"},
                          Exact{kKathmandu1910, 20477, "local mean time of Kathmandu, UTC+5:41:17"},
                          // +1345 isdst=1 gmtoff=49500 in the southern summer.
                          Exact{{"Chatham", "Chatham", "Pacific/Chatham", -43.9, -176.5,
@@ -169,7 +171,8 @@ TEST(ClockDecision, RowOrExactOffset) {
   }
   EXPECT_FALSE(decide(kNewYorkSkipped).fit || decide(kNewYorkSkipped).exact);
   // Outside what a birth may be read on: neither.
-  const places::ClockDecision far = places::DecideOffset(15 * 3600, false, "", "Nowhere");
+  const places::ClockDecision far =
+      places::DecideOffset(15 * 3600, false, "", {"Etc/GMT-14", "Nowhere"});
   EXPECT_FALSE(far.fit || far.exact);
 }
 

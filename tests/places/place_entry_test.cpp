@@ -76,7 +76,7 @@ TEST_F(PlaceEntryTest, ZoneBoxAndExactOffsetComeFromOneDecision) {
   const Row rows[] = {{&kKathmandu, 1990, false, "Kathmandu clock, UTC+5:45",
                        "UTC+5:45, standard time, Asia/Kathmandu"},
                       {&kChennai, 1943, true, nullptr, "UTC+6:30, war time, Asia/Kolkata"},
-                      {&kChennai, 1905, false, "Chennai clock, UTC+5:21:10",
+                      {&kChennai, 1905, false, "Madras time, UTC+5:21:10",
                        "UTC+5:21:10, standard time, Asia/Kolkata"},
                       {&kChennai, 1943, true, nullptr, "UTC+6:30, war time, Asia/Kolkata"}};
   const places::Place* picked = nullptr;

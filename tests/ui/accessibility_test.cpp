@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -179,6 +180,32 @@ class AccessibilityTest : public QObject {
       QCOMPARE(a->text(QAccessible::Name),
                QLatin1String(caption) + QStringLiteral(", ") + label->text().simplified());
       QCOMPARE(a->role(), QAccessible::StaticText);
+    }
+  }
+
+  // A magnifier follows the focus to the place the widget is drawn: on a small screen the
+  // result window is drawn scaled, and its widgets report the scaled places.
+  void scaledResultWindowReportsItsDrawnPlaces() {
+    Windows w = Start();
+    EnterDelhi(w.form);
+    Child<QPushButton>(w.form, "cmdRashi")->click();
+    ui::MdiFrame* frame = w.program->Frame();
+    QVERIFY(frame);
+    auto* view = frame->findChild<QGraphicsView*>("scaledDisplay");
+    QVERIFY2(view, "the test screen is small enough to draw the window scaled");
+    ui::FrmDisplay* display = frame->Display();
+    for (const char* name : {"lblName", "Label6", "RTB", "SSTab1"}) {
+      auto* widget = display->findChild<QWidget*>(QLatin1String(name));
+      QVERIFY2(widget, name);
+      const QRect inDisplay(widget->mapTo(display, QPoint()), widget->size());
+      const QRect drawn(view->viewport()->mapToGlobal(view->mapFromScene(inDisplay.topLeft())),
+                        view->mapFromScene(QRectF(inDisplay)).boundingRect().size());
+      const QRect reported = QAccessible::queryAccessibleInterface(widget)->rect();
+      QVERIFY2(std::abs(reported.left() - drawn.left()) <= 1 &&
+                   std::abs(reported.top() - drawn.top()) <= 1 &&
+                   std::abs(reported.width() - drawn.width()) <= 1 &&
+                   std::abs(reported.height() - drawn.height()) <= 1,
+               name);
     }
   }
 

@@ -185,7 +185,7 @@ class PlacePickerTest : public QObject {
     QTest::newRow("Kathmandu, fresh start")
         << "Kathmandu" << 0 << 1990 << "Kathmandu clock, UTC+5:45" << 20700;
     QTest::newRow("Chennai 1943 (war time, box ticked), then 1905")
-        << "Chennai" << 1943 << 1905 << "Chennai clock, UTC+5:21:10" << 19270;
+        << "Chennai" << 1943 << 1905 << "Madras time, UTC+5:21:10" << 19270;
     QTest::newRow("Varanasi 1943, then 1850: its own mean time, 83.01041 E x 240 s")
         << "Varanasi" << 1943 << 1850 << "local mean time of Varanasi, UTC+5:32:02" << 19922;
   }
@@ -383,14 +383,17 @@ class PlacePickerTest : public QObject {
   void statusLineDrawsLatinRunsInTheLatinTypeface_data() {
     QTest::addColumn<QString>("run");
     QTest::addColumn<bool>("latin");
-    QTest::newRow("offset after Devanagari") << "UTC+6:30" << true;
-    QTest::newRow("zone id") << "Asia/Kolkata" << true;
-    QTest::newRow("address") << "https://www.geonames.org" << true;
-    QTest::newRow("Devanagari") << "घड़ियाँ" << false;
+    QTest::addColumn<bool>("aloneOnLine2");  // the label as narrow as puts `run` alone there
+    QTest::newRow("offset after Devanagari") << "UTC+6:30" << true << false;
+    QTest::newRow("zone id") << "Asia/Kolkata" << true << false;
+    QTest::newRow("address") << "https://www.geonames.org" << true << false;
+    QTest::newRow("Devanagari") << "घड़ियाँ" << false << false;
+    QTest::newRow("zone id alone on the second line") << "Asia/Kolkata" << true << true;
   }
   void statusLineDrawsLatinRunsInTheLatinTypeface() {
     QFETCH(QString, run);
     QFETCH(bool, latin);
+    QFETCH(bool, aloneOnLine2);
     QVERIFY(ui::UseLanguage(ui::Language::Hindi));
     const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
     ui::TwoLineLabel label;
@@ -402,6 +405,15 @@ class PlacePickerTest : public QObject {
       label.resize(width, label.height());
       for (const QString& line : label.ShownText().split(QLatin1Char('\n')))
         QVERIFY2(!line.endsWith(QLatin1Char('/')), qPrintable(line));
+    }
+    if (aloneOnLine2) {
+      label.show();
+      label.SetSentence(
+          QStringLiteral("नई दिल्ली, 7 मार्च 1984 10:05:30: घड़ियाँ UTC+5:30 पर थीं; Asia/Kolkata"));
+      for (int width = 600; width > 100 && label.ShownText().section('\n', 1) != run; --width)
+        label.resize(width, label.height());
+      QVERIFY2(label.ShownText().section(QLatin1Char(0x0a), 1) == run,
+               qPrintable(label.ShownText()));
     }
     QTextDocument drawn;
     drawn.setDefaultFont(label.font());

@@ -19,6 +19,8 @@
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTextLayout>
@@ -31,8 +33,10 @@
 #include "reading/reading.h"
 #include "ui/app/program.h"
 #include "ui/common/language.h"
+#include "ui/common/look.h"
 #include "ui/common/reading_text.h"
 #include "ui/common/services.h"
+#include "ui/common/web_links.h"
 #include "ui/form/birth_form.h"
 #include "ui/result/result_frame.h"
 #include "ui/result/result_window.h"
@@ -115,6 +119,41 @@ class TranslatedWindowsTest : public QObject {
     QTest::addColumn<Language>("language");
     QTest::newRow("Hindi") << Language::Hindi;
     QTest::newRow("Tamil") << Language::Tamil;
+  }
+
+  // Amid Devanagari or Tamil the forum's address is drawn in the Latin typeface, started in the
+  // language and switched to it: the script's typeface draws "/" and ":" wide.
+  void forumAddressInTheLatinTypeface_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<bool>("switched");
+    QTest::newRow("Hindi") << Language::Hindi << false;
+    QTest::newRow("Tamil") << Language::Tamil << false;
+    QTest::newRow("Hindi, switched to") << Language::Hindi << true;
+  }
+  void forumAddressInTheLatinTypeface() {
+    QFETCH(Language, language);
+    QFETCH(bool, switched);
+    ui::testing::RecordingDialogs dialogs;
+    ui::testing::RecordingLinks links;
+    ui::UseLanguage(switched ? Language::English : language);
+    ui::FrmMain form(dialogs, links);
+    if (switched) {
+      ui::UseLanguage(language);
+      DeliverLanguageChange();
+    }
+    auto* label = form.findChild<QLabel*>("Label61");
+    QTextDocument drawn;
+    drawn.setDefaultFont(label->font());
+    drawn.setHtml(label->text());
+    const qsizetype at = drawn.toPlainText().indexOf(ui::ForumAddress());
+    QVERIFY2(at > 0, qPrintable(drawn.toPlainText()));
+    const QString latin = ui::LatinFont(label->font()).family();
+    QVERIFY(latin != label->font().family());
+    for (const qsizetype i : {at, at + ui::ForumAddress().indexOf(QLatin1Char('/'))}) {
+      QTextCursor cursor(&drawn);
+      cursor.setPosition(static_cast<int>(i) + 1);
+      QCOMPARE(cursor.charFormat().fontFamilies().toStringList().value(0), latin);
+    }
   }
 
   // Every sentence of the reading, for both targets, every count and every planet with an

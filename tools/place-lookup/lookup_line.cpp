@@ -159,7 +159,8 @@ std::string PlaceLookup::ProcessLine(std::string_view line) {
       if (clock.offsetSeconds) out["offsetSeconds"] = *clock.offsetSeconds;
       if (clock.ahead) out["daylightSaving"] = *clock.ahead;
     }
-    out["fill"] = Fill(matches.front(), places::DecideClock(clock, city));
+    out["fill"] =
+        Fill(matches.front(), places::DecideClock(clock, {first.zone, city, first.longitude}));
     // "conversion" stays for readers of the line; the exact offset answers what it offered.
     out["status"] =
         places::ClockStatus({city, local, first.zone, tzVersion_, first.longitude}, clock, choice);

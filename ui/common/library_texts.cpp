@@ -148,6 +148,14 @@ constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("ClockStatus", "no common clock yet: local mean time of %1, %2"),
     //: place, offset: the zone list's entry for a clock none of its rows shows
     QT_TRANSLATE_NOOP("ClockStatus", "%1 clock, %2"),
+    //: offset: the zone list's entry for the mean time of a city the tz database names
+    QT_TRANSLATE_NOOP("ClockStatus", "Howrah time, %1"),
+    //: offset
+    QT_TRANSLATE_NOOP("ClockStatus", "Madras time, %1"),
+    //: offset
+    QT_TRANSLATE_NOOP("ClockStatus", "Moratuwa time, %1"),
+    //: offset
+    QT_TRANSLATE_NOOP("ClockStatus", "Rangoon time, %1"),
     //: place, offset: the zone list's entry for a place's own mean time
     QT_TRANSLATE_NOOP("ClockStatus", "local mean time of %1, %2"),
     QT_TRANSLATE_NOOP("ClockStatus", "summer time, %1 minutes ahead"),

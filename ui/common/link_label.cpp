@@ -5,15 +5,28 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "ui/common/latin_runs.h"
 #include "ui/common/look.h"
 
 namespace ui {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-  setTextFormat(Qt::PlainText);
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(parent) {
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setAccessibleName(text.trimmed());
+  SetLinkText(text);
+}
+
+void LinkLabel::SetLinkText(const QString& text) {
+  text_ = text;
+  ShowText();
+}
+
+void LinkLabel::ShowText() {
+  const QFont latin = LatinFont(font());
+  const bool mixed = !LatinRuns(text_, latin).isEmpty();
+  setTextFormat(mixed ? Qt::RichText : Qt::PlainText);
+  setText(mixed ? MarkedLatinRuns(text_, latin) : text_);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -42,7 +55,7 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
   option.initFrom(this);
   // Around the address, not the whole width the layout gives the label.
   option.rect = style()
-                    ->itemTextRect(fontMetrics(), contentsRect(), alignment(), isEnabled(), text())
+                    ->itemTextRect(fontMetrics(), contentsRect(), alignment(), isEnabled(), text_)
                     .adjusted(-2, 0, 2, 0)
                     .intersected(rect());
   option.backgroundColor = palette().color(backgroundRole());
@@ -57,6 +70,7 @@ void LinkLabel::SetOwnColour(const QColor& colour) {
 void LinkLabel::changeEvent(QEvent* event) {
   QLabel::changeEvent(event);
   if (event->type() == QEvent::PaletteChange) ApplyOwnColour();
+  if (event->type() == QEvent::FontChange) ShowText();
 }
 
 void LinkLabel::ApplyOwnColour() {

@@ -11,6 +11,10 @@ class LinkLabel : public QLabel {
   Q_OBJECT
  public:
   LinkLabel(const QString& text, QWidget* parent);
+  // The link's text; amid Devanagari or Tamil its address is drawn in the Latin typeface
+  // (ui/common/latin_runs.h).
+  void SetLinkText(const QString& text);
+  QString LinkText() const { return text_; }
   // The link's own colour, on whatever background the desktop's palette gives it: made lighter
   // or darker where it would not read there (a dark blue on a dark theme).
   void SetOwnColour(const QColor& colour);
@@ -26,8 +30,10 @@ class LinkLabel : public QLabel {
 
  private:
   void ApplyOwnColour();
+  void ShowText();
 
   QColor ownColour_;
+  QString text_;
 };
 
 }  // namespace ui

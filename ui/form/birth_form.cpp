@@ -167,7 +167,7 @@ FrmMain::FrmMain(Dialogs& dialogs, LinkOpener& links, QWidget* parent)
 
   label61_ = new LinkLabel(QString(), central);
   WhenTranslated(label61_, [label = label61_] {
-    label->setText(Filled(
+    label->SetLinkText(Filled(
         QCoreApplication::translate("BirthForm", "Join our astrology discussion forum at %1"),
         {ForumAddress()}));
   });

@@ -4,6 +4,7 @@
 #include <QTextLayout>
 #include <QtMath>
 
+#include "ui/common/latin_runs.h"
 #include "ui/common/look.h"
 
 namespace ui {
@@ -18,50 +19,6 @@ QString KeptWhole(QString text) {
     if (text[i] == QLatin1Char('/') && !text[i - 1].isSpace() && !text[i + 1].isSpace())
       text.insert(i + 1, kWordJoiner);
   return text;
-}
-
-bool IsLatinOrShared(QChar c) {
-  const QChar::Script script = c.script();
-  return script == QChar::Script_Latin || script == QChar::Script_Common ||
-         script == QChar::Script_Inherited;
-}
-
-// The runs of `text` in Latin script, with the figures and signs between and around them, that
-// hold a Latin letter or a figure; none where the text is in Latin script alone.
-QList<QTextLayout::FormatRange> LatinRuns(const QString& text, const QFont& latin) {
-  QList<QTextLayout::FormatRange> runs;
-  bool otherScript = false;
-  for (const QChar c : text) otherScript |= c.isLetter() && !IsLatinOrShared(c);
-  if (!otherScript) return runs;
-  QTextCharFormat format;
-  format.setFont(latin);
-  for (qsizetype start = 0; start < text.size();) {
-    qsizetype end = start;
-    bool worded = false;
-    while (end < text.size() && IsLatinOrShared(text[end])) {
-      worded |= text[end].isLetterOrNumber();
-      ++end;
-    }
-    qsizetype first = start, last = end;
-    while (first < last && text[first].isSpace()) ++first;
-    while (last > first && text[last - 1].isSpace()) --last;
-    if (worded) runs.push_back({static_cast<int>(first), static_cast<int>(last - first), format});
-    start = std::max(end, start + 1);
-  }
-  return runs;
-}
-
-// `line` as rich text, its Latin runs in `latin`'s family.
-QString Marked(const QString& line, const QFont& latin) {
-  QString html;
-  qsizetype at = 0;
-  for (const QTextLayout::FormatRange& run : LatinRuns(line, latin)) {
-    html += line.mid(at, run.start - at).toHtmlEscaped();
-    html += QStringLiteral("<span style=\"font-family:'%1'\">%2</span>")
-                .arg(latin.family(), line.mid(run.start, run.length).toHtmlEscaped());
-    at = run.start + run.length;
-  }
-  return html + line.mid(at).toHtmlEscaped();
 }
 
 }  // namespace
@@ -125,7 +82,7 @@ void TwoLineLabel::Fit() {
     return;
   }
   QStringList marked;
-  for (const QString& line : lines) marked << Marked(line, latin);
+  for (const QString& line : lines) marked << MarkedLatinRuns(line, latin, true);
   setTextFormat(Qt::RichText);
   setText(QStringLiteral("<div style=\"white-space:pre\">%1</div>")
               .arg(marked.join(QStringLiteral("<br>"))));

@@ -22,6 +22,7 @@
 #include "ui/common/program_texts.h"
 #include "ui/help/help_menu.h"
 #include "ui/result/result_window.h"
+#include "ui/result/scaled_accessibility.h"
 
 namespace ui {
 
@@ -46,6 +47,7 @@ class ScaledView : public QGraphicsView {
     proxy->setWindowFlags(Qt::Widget);
     proxy->setPos(0, 0);
     scene->setSceneRect(QRectF(QPointF(), content->size()));
+    ForgetUnscaledPlaces(content);
     setScene(scene);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetScale(scale);
@@ -219,6 +221,7 @@ void MdiFrame::BuildMenus(LinkOpener& links) {
 void MdiFrame::DrawAt(double scale) {
   static const bool installed = [] {
     QAccessible::installFactory(ScaledViewFactory);
+    QAccessible::installFactory(ScaledWidgetFactory);
     return true;
   }();
   (void)installed;
