@@ -119,6 +119,7 @@ void PlacePicker::BuildStatusArea(QWidget& form) {
         QCoreApplication::translate("PlacePicker", "Place and clock status"));
     status_->SetSentence(WordsText(statusWords_));
     // The zone list's extra entry for an exact offset ("local mean time of …") too.
+    if (!entry_) return;  // made at the first pick
     const std::optional<places::ExactOffset> exact = entry_->Exact();
     if (exact && zone_->count() > places::ExactEntryIndex())
       zone_->setItemText(places::ExactEntryIndex(), WordsText(exact->entryWords));
