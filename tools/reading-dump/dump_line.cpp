@@ -308,8 +308,8 @@ void WindowOut(JsonOut& out, const core::ResultSheet& sheet) {
   out.EndArray().Key("captions").BeginObject();
   for (const auto name : WidgetsByName()) out.Key(name).String(sheet.Caption(name));
   out.EndObject().Key("highlighted").BeginArray();
-  for (std::size_t k = 0; k < sheet.highlighted.size(); ++k)
-    if (sheet.highlighted[k]) out.String(core::kSignPictureBoxes[k]);
+  for (std::size_t k = 0; k < core::kSignPictureBoxes.size(); ++k)
+    if (sheet.Highlighted(static_cast<int>(k))) out.String(core::kSignPictureBoxes[k]);
   out.EndArray().EndObject();
 }
 
