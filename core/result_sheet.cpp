@@ -49,7 +49,8 @@ void ResultSheet::Highlight(int sign) {
 }
 
 bool ResultSheet::Highlighted(int sign) const {
-  return chart && sign >= 0 && sign < 12 && chart->signs[static_cast<std::size_t>(sign)].highlighted;
+  return chart && sign >= 0 && sign < 12 &&
+         chart->signs[static_cast<std::size_t>(sign)].highlighted;
 }
 
 void ResultSheet::AppendText(std::string text, bool emphasis, Rgb colour) {

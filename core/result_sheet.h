@@ -1,7 +1,8 @@
 #pragma once
 // What a reading writes into the result window: captions by widget object name, the chart
-// (what each sign box holds, and which are highlighted) and the runs of the reading text. The window renders a sheet
-// generically; every reading builds a fresh one, as every reading gets a fresh window.
+// (what each sign box holds, and which are highlighted) and the runs of the reading text. The
+// window renders a sheet generically; every reading builds a fresh one, as every reading gets a
+// fresh window.
 
 #include <array>
 #include <cstdint>

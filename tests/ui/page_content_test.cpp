@@ -76,7 +76,8 @@ class PageContentTest : public QObject {
     QCOMPARE(Only<ui::PageHeading>(blocks).title, QStringLiteral("ASHA"));
 
     const ui::PageChart& chart = Only<ui::PageChart>(blocks);
-    QCOMPARE(chart.sheet, &reading.sheet);
+    QCOMPARE(chart.charts.size(), std::size_t{1});
+    QCOMPARE(chart.charts[0].chart, &*reading.sheet.chart);
     QCOMPARE(chart.beside.size(), std::size_t{2});
     QCOMPARE(chart.beside[0].rows.size(), std::size_t{core::kBodyCount});
     for (const ui::PageRow& row : chart.beside[0].rows)

@@ -122,8 +122,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const core::ChartModel& c
       painter.drawPolygon(outline);
       painter.setBrush(Qt::NoBrush);
     }
-    for (const ChartPiece& piece : BoxPieces(box, sign, contents, textPoints, scale,
-                                             painter.device())) {
+    for (const ChartPiece& piece :
+         BoxPieces(box, sign, contents, textPoints, scale, painter.device())) {
       painter.setFont(piece.font);
       painter.drawText(piece.at, piece.text);
     }

@@ -180,8 +180,7 @@ class ChartDrawing : public QWidget {
     for (const chart::Segment& l : style.lines)
       painter.drawLine(StyleTwips(l.from.x), StyleTwips(l.from.y), StyleTwips(l.to.x),
                        StyleTwips(l.to.y));
-    for (const chart::Rect& r : style.rects)
-      painter.drawRect(StyleRect(r));
+    for (const chart::Rect& r : style.rects) painter.drawRect(StyleRect(r));
   }
 };
 
