@@ -1,0 +1,208 @@
+#include "panchanga/panchanga.h"
+
+#include <array>
+#include <cmath>
+
+#include "dasha/nakshatra.h"
+#include "ephemeris/angles.h"
+
+namespace panchanga {
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr std::array<std::string_view, 15> kTithiNames = {
+    "Pratipada", "Dwitiya",  "Tritiya",    "Chaturthi",   "Panchami",
+    "Shashthi",  "Saptami",  "Ashtami",    "Navami",      "Dashami",
+    "Ekadashi",  "Dwadashi", "Trayodashi", "Chaturdashi", "Purnima"};
+
+constexpr std::array<std::string_view, 27> kYogaNames = {
+    "Vishkambha", "Priti",  "Ayushman",  "Saubhagya", "Shobhana", "Atiganda", "Sukarma",
+    "Dhriti",     "Shula",  "Ganda",     "Vriddhi",   "Dhruva",   "Vyaghata", "Harshana",
+    "Vajra",      "Siddhi", "Vyatipata", "Variyan",   "Parigha",  "Shiva",    "Siddha",
+    "Sadhya",     "Shubha", "Shukla",    "Brahma",    "Indra",    "Vaidhriti"};
+
+// The seven movable karanas repeat from the 2nd to the 57th of the lunar month; the 1st and
+// the last three are fixed.
+constexpr std::array<std::string_view, 7> kMovableKaranas = {"Bava", "Balava", "Kaulava", "Taitila",
+                                                             "Gara", "Vanija", "Vishti"};
+constexpr std::array<std::string_view, 3> kLastKaranas = {"Shakuni", "Chatushpada", "Naga"};
+
+constexpr std::array<std::string_view, 7> kWeekdayNames = {
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr std::array<std::string_view, 7> kWeekdayLords = {"Sun",     "Moon",  "Mars",  "Mercury",
+                                                           "Jupiter", "Venus", "Saturn"};
+
+// What an element measures, in degrees growing with time: the Moon's elongation from the Sun,
+// the sum of their longitudes, or the Moon's longitude. All three only ever grow (neither
+// light moves backwards), which makes every edge a single crossing.
+enum class Measure { Elongation, Sum, Moon };
+
+double ValueOf(Measure measure, SunMoon p) {
+  switch (measure) {
+    case Measure::Elongation:
+      return p.moon - p.sun;
+    case Measure::Sum:
+      return p.moon + p.sun;
+    case Measure::Moon:
+      break;
+  }
+  return p.moon;
+}
+
+// Degrees a day: the mean rate gives the first guess; the least (the slowest Moon, less the
+// fastest Sun for the elongation, with a margin) a step sure to pass the edge.
+struct Rate {
+  double mean, least;
+};
+Rate RateOf(Measure measure) {
+  switch (measure) {
+    case Measure::Elongation:
+      return {12.19, 10.0};
+    case Measure::Sum:
+      return {14.17, 12.0};
+    case Measure::Moon:
+      break;
+  }
+  return {13.18, 11.0};
+}
+
+constexpr double kSecondsPerDay = 86400;
+// The search stops when its estimate moves less than this, far below the second shown.
+constexpr double kResolutionSeconds = 1e-3;
+constexpr int kMostSteps = 60;
+
+// The instant the measure passes `edge` degrees (taken modulo 360) near `from`, where it
+// stands at `value`: a bracket from the mean rate and steps at the least rate, then regula
+// falsi with the Illinois weighting on the bracket. Empty where the sky fails.
+std::optional<Instant> Crossing(const Sky& sky, Measure measure, double edge, Instant from,
+                                double value) {
+  const Rate rate = RateOf(measure);
+  const auto past = [&](double v) { return std::remainder(v - edge, 360.0); };  // < 0 before
+  const auto after = [](Instant t, double degrees, double perDay) {
+    return t + duration<double>(degrees / perDay * kSecondsPerDay);
+  };
+  const auto measureAt = [&](Instant t) -> std::optional<double> {
+    const auto p = sky.At(t);
+    if (!p) return std::nullopt;
+    return past(ValueOf(measure, *p));
+  };
+  Instant a = from, b = after(from, -past(value), rate.mean);
+  double ha = past(value);
+  if (ha == 0) return a;
+  auto hb = measureAt(b);
+  for (int step = 0; hb && *hb != 0 && (*hb < 0) == (ha < 0); ++step) {
+    if (step == kMostSteps) return std::nullopt;
+    a = b;
+    ha = *hb;
+    b = after(b, -ha, rate.least);
+    hb = measureAt(b);
+  }
+  if (!hb) return std::nullopt;
+  for (int step = 0; *hb != 0 && step < kMostSteps; ++step) {
+    const Instant t = b - (b - a) * (*hb / (*hb - ha));
+    const auto ht = measureAt(t);
+    if (!ht) return std::nullopt;
+    const bool done = std::abs((t - b).count()) < kResolutionSeconds;
+    if ((*ht < 0) != (*hb < 0)) {
+      a = b;
+      ha = *hb;
+    } else {
+      ha /= 2;  // Illinois: the end kept twice gives way
+    }
+    b = t;
+    hb = ht;
+    if (done) break;
+  }
+  return b;
+}
+
+sys_seconds ToSecond(Instant t) {
+  return round<seconds>(t);
+}
+
+// The element between the edges (number - 1) * arc and number * arc of the measure.
+std::optional<Element> Searched(const Sky& sky, Measure measure, int number, double arc,
+                                Instant moment, double value) {
+  const auto start = Crossing(sky, measure, (number - 1) * arc, moment, value);
+  const auto end = start ? Crossing(sky, measure, number * arc, moment, value) : std::nullopt;
+  if (!end) return std::nullopt;
+  return Element{number, ToSecond(*start), ToSecond(*end)};
+}
+
+// Part 1 .. count of a longitude cut into `count` equal parts from 0°.
+int PartOf(double degrees, int count) {
+  const int part = static_cast<int>(ephemeris::NormalizedDegrees(degrees) * count / 360);
+  return (part < count ? part : count - 1) + 1;
+}
+
+}  // namespace
+
+Vara VaraOf(local_seconds birth, std::optional<local_seconds> sunrise) {
+  const local_days date = floor<days>(birth);
+  if (!sunrise) return {weekday{date}, VaraNote::NoSunrise};
+  if (birth < *sunrise) return {weekday{date - days{1}}, VaraNote::BeforeSunrise};
+  return {weekday{date}, VaraNote::AfterSunrise};
+}
+
+std::optional<Elements> ElementsOf(const Sky& sky, Instant moment, SunMoon atMoment) {
+  const auto now = sky.At(moment);
+  if (!now) return std::nullopt;
+  const double elongation = ValueOf(Measure::Elongation, *now);
+  Elements out;
+  const auto tithi = Searched(sky, Measure::Elongation, PartOf(atMoment.moon - atMoment.sun, 30),
+                              12, moment, elongation);
+  const auto position = dasha::NakshatraOf(atMoment.moon);
+  const auto nakshatra =
+      position ? Searched(sky, Measure::Moon, position->number, 40.0 / 3, moment, now->moon)
+               : std::nullopt;
+  const auto yoga = Searched(sky, Measure::Sum, PartOf(atMoment.moon + atMoment.sun, 27), 40.0 / 3,
+                             moment, ValueOf(Measure::Sum, *now));
+  if (!tithi || !nakshatra || !yoga) return std::nullopt;
+  // A karana is half a tithi: one of its edges is the tithi's, the other the tithi's middle.
+  const int karana = PartOf(atMoment.moon - atMoment.sun, 60);
+  const bool firstHalf = karana % 2 == 1;
+  const auto middle =
+      Crossing(sky, Measure::Elongation, (tithi->number - 1) * 12 + 6, moment, elongation);
+  if (!middle) return std::nullopt;
+  out.tithi = *tithi;
+  out.nakshatra = *nakshatra;
+  out.yoga = *yoga;
+  out.karana = {karana, firstHalf ? tithi->start : ToSecond(*middle),
+                firstHalf ? ToSecond(*middle) : tithi->end};
+  return out;
+}
+
+std::string_view TithiName(int tithi) {
+  if (tithi < 1 || tithi > 30) return {};
+  if (tithi == 30) return "Amavasya";
+  return kTithiNames[static_cast<std::size_t>((tithi - 1) % 15)];
+}
+
+std::string_view PakshaName(int tithi) {
+  if (tithi < 1 || tithi > 30) return {};
+  return tithi <= 15 ? "Shukla" : "Krishna";
+}
+
+std::string_view YogaName(int yoga) {
+  if (yoga < 1 || yoga > 27) return {};
+  return kYogaNames[static_cast<std::size_t>(yoga - 1)];
+}
+
+std::string_view KaranaName(int karana) {
+  if (karana < 1 || karana > 60) return {};
+  if (karana == 1) return "Kimstughna";
+  if (karana >= 58) return kLastKaranas[static_cast<std::size_t>(karana - 58)];
+  return kMovableKaranas[static_cast<std::size_t>((karana - 2) % 7)];
+}
+
+std::string_view WeekdayName(weekday day) {
+  return kWeekdayNames[day.c_encoding() % 7];
+}
+
+std::string_view WeekdayLord(weekday day) {
+  return kWeekdayLords[day.c_encoding() % 7];
+}
+
+}  // namespace panchanga
