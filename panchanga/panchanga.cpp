@@ -1,5 +1,6 @@
 #include "panchanga/panchanga.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -51,34 +52,36 @@ double ValueOf(Measure measure, SunMoon p) {
   return p.moon;
 }
 
-// Degrees a day: the mean rate gives the first guess; the least (the slowest Moon, less the
-// fastest Sun for the elongation, with a margin) a step sure to pass the edge.
-struct Rate {
-  double mean, least;
-};
-Rate RateOf(Measure measure) {
+// Degrees a day at least: the slowest Moon less the fastest Sun for the elongation, with a
+// margin. A step at this rate is sure to pass an edge the measure has not yet reached.
+double LeastRate(Measure measure) {
   switch (measure) {
     case Measure::Elongation:
-      return {12.19, 10.0};
+      return 10.0;
     case Measure::Sum:
-      return {14.17, 12.0};
+      return 12.0;
     case Measure::Moon:
       break;
   }
-  return {13.18, 11.0};
+  return 11.0;
 }
 
 constexpr double kSecondsPerDay = 86400;
-// The search stops when its estimate moves less than this, far below the second shown.
-constexpr double kResolutionSeconds = 1e-3;
+// The search stops when its estimate moves less than this: it converges faster than linearly,
+// so the estimate is then well within this of the crossing, far below the second shown.
+constexpr double kResolutionSeconds = 0.01;
 constexpr int kMostSteps = 60;
 
-// The instant the measure passes `edge` degrees (taken modulo 360) near `from`, where it
-// stands at `value`: a bracket from the mean rate and steps at the least rate, then regula
-// falsi with the Illinois weighting on the bracket. Empty where the sky fails.
-std::optional<Instant> Crossing(const Sky& sky, Measure measure, double edge, Instant from,
-                                double value) {
-  const Rate rate = RateOf(measure);
+// Where a measure stands at a moment and how fast it moves there, in degrees a day.
+struct Track {
+  Instant from;
+  double value, rate;
+};
+
+// The instant the measure passes `edge` degrees (taken modulo 360) near the track's moment: a
+// first guess at the track's rate, steps at the least rate until the edge is bracketed, then
+// regula falsi with the Illinois weighting. Empty where the sky fails.
+std::optional<Instant> Crossing(const Sky& sky, Measure measure, double edge, const Track& track) {
   const auto past = [&](double v) { return std::remainder(v - edge, 360.0); };  // < 0 before
   const auto after = [](Instant t, double degrees, double perDay) {
     return t + duration<double>(degrees / perDay * kSecondsPerDay);
@@ -88,15 +91,15 @@ std::optional<Instant> Crossing(const Sky& sky, Measure measure, double edge, In
     if (!p) return std::nullopt;
     return past(ValueOf(measure, *p));
   };
-  Instant a = from, b = after(from, -past(value), rate.mean);
-  double ha = past(value);
+  Instant a = track.from, b = after(a, -past(track.value), track.rate);
+  double ha = past(track.value);
   if (ha == 0) return a;
   auto hb = measureAt(b);
   for (int step = 0; hb && *hb != 0 && (*hb < 0) == (ha < 0); ++step) {
     if (step == kMostSteps) return std::nullopt;
     a = b;
     ha = *hb;
-    b = after(b, -ha, rate.least);
+    b = after(b, -ha, LeastRate(measure));
     hb = measureAt(b);
   }
   if (!hb) return std::nullopt;
@@ -124,9 +127,9 @@ sys_seconds ToSecond(Instant t) {
 
 // The element between the edges (number - 1) * arc and number * arc of the measure.
 std::optional<Element> Searched(const Sky& sky, Measure measure, int number, double arc,
-                                Instant moment, double value) {
-  const auto start = Crossing(sky, measure, (number - 1) * arc, moment, value);
-  const auto end = start ? Crossing(sky, measure, number * arc, moment, value) : std::nullopt;
+                                const Track& track) {
+  const auto start = Crossing(sky, measure, (number - 1) * arc, track);
+  const auto end = start ? Crossing(sky, measure, number * arc, track) : std::nullopt;
   if (!end) return std::nullopt;
   return Element{number, ToSecond(*start), ToSecond(*end)};
 }
@@ -147,25 +150,32 @@ Vara VaraOf(local_seconds birth, std::optional<local_seconds> sunrise) {
 }
 
 std::optional<Elements> ElementsOf(const Sky& sky, Instant moment, SunMoon atMoment) {
+  // The rates an hour on give every search a first guess within minutes of its edge.
+  constexpr double kHour = 1.0 / 24;
   const auto now = sky.At(moment);
-  if (!now) return std::nullopt;
-  const double elongation = ValueOf(Measure::Elongation, *now);
-  Elements out;
-  const auto tithi = Searched(sky, Measure::Elongation, PartOf(atMoment.moon - atMoment.sun, 30),
-                              12, moment, elongation);
+  const auto soon = now ? sky.At(moment + duration<double>(kHour * kSecondsPerDay)) : std::nullopt;
+  if (!soon) return std::nullopt;
+  const auto track = [&](Measure m) {
+    const double value = ValueOf(m, *now);
+    const double moved = ephemeris::NormalizedDegrees(ValueOf(m, *soon) - value);
+    return Track{moment, value, std::max(moved / kHour, LeastRate(m))};
+  };
+  // The tithi from the karana, so the two never disagree at an edge.
+  const int karana = PartOf(atMoment.moon - atMoment.sun, 60);
+  const Track elongation = track(Measure::Elongation);
+  const auto tithi = Searched(sky, Measure::Elongation, (karana + 1) / 2, 12, elongation);
   const auto position = dasha::NakshatraOf(atMoment.moon);
   const auto nakshatra =
-      position ? Searched(sky, Measure::Moon, position->number, 40.0 / 3, moment, now->moon)
+      position ? Searched(sky, Measure::Moon, position->number, 40.0 / 3, track(Measure::Moon))
                : std::nullopt;
   const auto yoga = Searched(sky, Measure::Sum, PartOf(atMoment.moon + atMoment.sun, 27), 40.0 / 3,
-                             moment, ValueOf(Measure::Sum, *now));
+                             track(Measure::Sum));
   if (!tithi || !nakshatra || !yoga) return std::nullopt;
   // A karana is half a tithi: one of its edges is the tithi's, the other the tithi's middle.
-  const int karana = PartOf(atMoment.moon - atMoment.sun, 60);
   const bool firstHalf = karana % 2 == 1;
-  const auto middle =
-      Crossing(sky, Measure::Elongation, (tithi->number - 1) * 12 + 6, moment, elongation);
+  const auto middle = Crossing(sky, Measure::Elongation, (tithi->number - 1) * 12 + 6, elongation);
   if (!middle) return std::nullopt;
+  Elements out;
   out.tithi = *tithi;
   out.nakshatra = *nakshatra;
   out.yoga = *yoga;

@@ -60,9 +60,9 @@ const core::SwissSettings* SwissChoice(const core::BirthValue& b) {
   return c && c->ephemeris == core::EphemerisChoice::Swiss ? &c->swiss : nullptr;
 }
 
-// The sunrise of the birth's date on its clock by the calculation's rule; empty where the Sun
-// does not rise that date, and where the calculation fails (then `failed` is set).
-std::optional<local_seconds> SunriseOf(const core::BirthValue& b, bool& failed) {
+// The sunrise of the birth's date on its clock by the calculation's rule, searched; empty where
+// the Sun does not rise that date, and where the calculation fails (then `failed` is set).
+std::optional<local_seconds> SearchedSunrise(const core::BirthValue& b, bool& failed) {
   const year_month_day date{floor<days>(b.local)};
   if (const auto* settings = SwissChoice(b)) {
     const auto sun = swiss::ComputeSunTimes(date, b.offset.east,
@@ -77,6 +77,16 @@ std::optional<local_seconds> SunriseOf(const core::BirthValue& b, bool& failed) 
   return sun->rise;
 }
 
+// The reading's own sunrise of the date where it is one: the reading stands in 00:00 for a day
+// the Sun does not rise into (it is up from midnight) and 12:00 for one it stays below the
+// horizon, and only a time the same to the second is searched again, which the Swiss
+// Ephemeris takes as long as the rest of the panchanga.
+std::optional<local_seconds> SunriseOf(const core::BirthRecord& r, bool& failed) {
+  const local_days date = floor<days>(r.Birth.local);
+  const bool standIn = !r.Sunrise || *r.Sunrise == date || *r.Sunrise == date + hours{12};
+  return standIn ? SearchedSunrise(r.Birth, failed) : r.Sunrise;
+}
+
 }  // namespace
 
 std::unique_ptr<panchanga::Sky> SkyOf(const core::BirthValue& birth) {
@@ -87,7 +97,7 @@ std::unique_ptr<panchanga::Sky> SkyOf(const core::BirthValue& birth) {
 std::optional<BirthPanchanga> PanchangaOf(const core::BirthRecord& r) {
   const core::BirthValue& b = r.Birth;
   bool failed = false;
-  const auto sunrise = SunriseOf(b, failed);
+  const auto sunrise = SunriseOf(r, failed);
   if (failed) return std::nullopt;
   const Instant moment{duration<double>(b.local.time_since_epoch() - b.offset.east)};
   const auto elements =
