@@ -97,6 +97,8 @@ std::optional<Instant> Crossing(const Sky& sky, Measure measure, double edge, co
   auto hb = measureAt(b);
   for (int step = 0; hb && *hb != 0 && (*hb < 0) == (ha < 0); ++step) {
     if (step == kMostSteps) return std::nullopt;
+    // Short of the edge by a step below the resolution: the guess is the crossing.
+    if (std::abs(*hb) / LeastRate(measure) * kSecondsPerDay < kResolutionSeconds) return b;
     a = b;
     ha = *hb;
     b = after(b, -ha, LeastRate(measure));

@@ -95,7 +95,9 @@ constexpr std::int64_t kUnitsPerSign = 30 * kUnitsPerDegree;
 // Within its sign a longitude is then counted in whole 15120ths of the sign, the least number
 // every part count divides (2^4 3^3 5 7), and the trimshamsha's degrees too (504 a degree): each
 // part edge is a whole number of these, and a position is at or past an edge exactly when its
-// whole count is, so every chart's part is an exact integer division.
+// whole count is, so every chart's part is an exact integer division. The count is taken half
+// a unit on, so that a longitude within half a micro-arc-second below an edge counts as on it:
+// an edge at a seventh of a sign is no whole number of units, and the nearest one is on it.
 constexpr int kSlices = 15120;
 constexpr int kSlicesPerDegree = kSlices / 30;
 
@@ -112,7 +114,8 @@ std::optional<Place> PlaceOf(double longitude) {
       std::llround(ephemeris::NormalizedDegrees(longitude) * kUnitsPerDegree) %
       (12 * kUnitsPerSign);  // a hair below 360° rounds to 360°, which is 0°
   const int sign = static_cast<int>(units / kUnitsPerSign);
-  const int slice = static_cast<int>(units % kUnitsPerSign * kSlices / kUnitsPerSign);
+  const int slice =
+      static_cast<int>((2 * (units % kUnitsPerSign) + 1) * kSlices / (2 * kUnitsPerSign));
   return Place{sign, slice, {0, 0, sign % 2, sign % 3, sign % 4}};
 }
 
