@@ -42,9 +42,9 @@ std::string_view ChartKey(Chart chart);
 std::string_view ChartName(Chart chart);
 
 // Sign 0 (Aries) .. 11 (Pisces) of a sidereal longitude in degrees (any value, brought into
-// [0, 360)) in the chart; -1 for NaN and infinities. The longitude is counted in whole
-// micro-arc-seconds (rounded to the nearest), so every edge, 3° 20' and a seventh of a sign
-// included, is compared exactly: a longitude on an edge belongs to the later part.
+// [0, 360)) in the chart; -1 for NaN and infinities. A longitude on a part's edge belongs to the
+// later part, compared exactly: counted in whole micro-arc-seconds, a longitude within half of
+// one below an edge is on it (3° 20' typed as 3 + 20/60, a seventh of a sign).
 int SignIn(Chart chart, double siderealLongitude);
 
 // The English sign name, "Aries" .. "Pisces"; empty for other numbers.
