@@ -151,7 +151,7 @@ Vara VaraOf(local_seconds birth, std::optional<local_seconds> sunrise) {
   return {weekday{date}, VaraNote::AfterSunrise};
 }
 
-std::optional<Elements> ElementsOf(const Sky& sky, Instant moment, SunMoon atMoment) {
+std::optional<Elements> ElementsOf(const Sky& sky, Instant moment) {
   // The rates an hour on give every search a first guess within minutes of its edge.
   constexpr double kHour = 1.0 / 24;
   const auto now = sky.At(moment);
@@ -163,15 +163,15 @@ std::optional<Elements> ElementsOf(const Sky& sky, Instant moment, SunMoon atMom
     return Track{moment, value, std::max(moved / kHour, LeastRate(m))};
   };
   // The tithi from the karana, so the two never disagree at an edge.
-  const int karana = PartOf(atMoment.moon - atMoment.sun, 60);
+  const int karana = PartOf(now->moon - now->sun, 60);
   const Track elongation = track(Measure::Elongation);
   const auto tithi = Searched(sky, Measure::Elongation, (karana + 1) / 2, 12, elongation);
-  const auto position = dasha::NakshatraOf(atMoment.moon);
+  const auto position = dasha::NakshatraOf(now->moon);
   const auto nakshatra =
       position ? Searched(sky, Measure::Moon, position->number, 40.0 / 3, track(Measure::Moon))
                : std::nullopt;
-  const auto yoga = Searched(sky, Measure::Sum, PartOf(atMoment.moon + atMoment.sun, 27), 40.0 / 3,
-                             track(Measure::Sum));
+  const auto yoga =
+      Searched(sky, Measure::Sum, PartOf(now->moon + now->sun, 27), 40.0 / 3, track(Measure::Sum));
   if (!tithi || !nakshatra || !yoga) return std::nullopt;
   // A karana is half a tithi: one of its edges is the tithi's, the other the tithi's middle.
   const bool firstHalf = karana % 2 == 1;

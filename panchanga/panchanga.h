@@ -52,9 +52,10 @@ struct Elements {
   Element karana;     // 1 .. 60: the elongation, 6° each
 };
 
-// The four elements of a moment from the calculation's longitudes at it (the reading's own),
-// their ends searched on the sky around it; empty where the sky fails.
-std::optional<Elements> ElementsOf(const Sky& sky, Instant moment, SunMoon atMoment);
+// The four elements of a moment from the sky at it, to the second (a reading whose positions
+// drop the clock's seconds may name the element of the minute's start), their ends searched
+// on the sky around it; empty where the sky fails.
+std::optional<Elements> ElementsOf(const Sky& sky, Instant moment);
 
 // Names as the program shows them; empty for numbers out of range.
 std::string_view TithiName(int tithi);    // "Pratipada" .. "Purnima", "Amavasya"

@@ -14,8 +14,6 @@ using namespace std::chrono;
 using panchanga::Instant;
 using panchanga::SunMoon;
 
-constexpr int kSunSlot = 0;  // the record's body order begins with the Sun
-
 // The instant as the built-in formulas count it: the universal date and time, the seconds'
 // fractions kept for the Moon (in the hours), whole for the Sun.
 ephemeris::BirthInstant BuiltInInstant(Instant t) {
@@ -100,8 +98,7 @@ std::optional<BirthPanchanga> PanchangaOf(const core::BirthRecord& r) {
   const auto sunrise = SunriseOf(r, failed);
   if (failed) return std::nullopt;
   const Instant moment{duration<double>(b.local.time_since_epoch() - b.offset.east)};
-  const auto elements =
-      panchanga::ElementsOf(*SkyOf(b), moment, {r.Longitudes[kSunSlot], r.Longitudes[core::kMoon]});
+  const auto elements = panchanga::ElementsOf(*SkyOf(b), moment);
   if (!elements) return std::nullopt;
   return BirthPanchanga{panchanga::VaraOf(b.local, sunrise), *elements};
 }

@@ -22,8 +22,8 @@ struct BirthPanchanga {
 std::unique_ptr<panchanga::Sky> SkyOf(const core::BirthValue& birth);
 
 // The panchanga of the reading the record holds: the vara from the sunrise of the birth date
-// by the calculation's own rule, the elements from the record's Sun and Moon with their ends
-// searched on the calculation. Empty where the calculation fails.
+// by the calculation's own rule, the elements from its Sun and Moon at the birth moment to the
+// second, their ends searched on the calculation. Empty where the calculation fails.
 std::optional<BirthPanchanga> PanchangaOf(const core::BirthRecord& record);
 
 }  // namespace reading
