@@ -277,8 +277,10 @@ class FrmDisplayTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("sign");
-    for (int pair = 0; pair < 9; ++pair) {
-      const ui::Language start = ui::kLanguages[pair / 3], language = ui::kLanguages[pair % 3];
+    const int count = int(ui::kLanguages.size());
+    for (int pair = 0; pair < count * count; ++pair) {
+      const ui::Language start = ui::kLanguages[pair / count],
+                         language = ui::kLanguages[pair % count];
       const bool switched = start != language;
       const QString code =
           ui::LanguageCode(language) +

@@ -1,6 +1,6 @@
-// Every window in Hindi and in Tamil, walked widget by widget: no visible text is left in
-// English. Allowed are the program's name, the atlas's source by its name, web addresses, zone
-// abbreviations and ids, what the person typed and the Language menu's "English". No label of
+// Every window in each translation (Hindi, Tamil, ...), walked widget by widget: no visible text is
+// left in English. Allowed are the program's name, the atlas's source by its name, web addresses,
+// zone abbreviations and ids, what the person typed and the Language menu's "English". No label of
 // one line is cut off by its width. Runs on the built-in translations.
 
 #include <QAbstractButton>
@@ -117,8 +117,8 @@ class TranslatedWindowsTest : public QObject {
 
   void noEnglishLeft_data() {
     QTest::addColumn<Language>("language");
-    QTest::newRow("Hindi") << Language::Hindi;
-    QTest::newRow("Tamil") << Language::Tamil;
+    for (const Language language : ui::TranslatedLanguages())
+      QTest::newRow(qPrintable(ui::LanguageCode(language))) << language;
   }
 
   // Amid Devanagari or Tamil the forum's address is drawn in the Latin typeface, started in the
@@ -126,9 +126,11 @@ class TranslatedWindowsTest : public QObject {
   void forumAddressInTheLatinTypeface_data() {
     QTest::addColumn<Language>("language");
     QTest::addColumn<bool>("switched");
-    QTest::newRow("Hindi") << Language::Hindi << false;
-    QTest::newRow("Tamil") << Language::Tamil << false;
-    QTest::newRow("Hindi, switched to") << Language::Hindi << true;
+    for (const Language language : ui::TranslatedLanguages())
+      for (const bool switched : {false, true})
+        QTest::newRow(qPrintable(ui::LanguageCode(language) +
+                                 (switched ? QStringLiteral(", switched to") : QString())))
+            << language << switched;
   }
   void forumAddressInTheLatinTypeface() {
     QFETCH(Language, language);
@@ -160,7 +162,7 @@ class TranslatedWindowsTest : public QObject {
   // effect, fills its template whole: no English, no placeholder left, and one malefic
   // reads otherwise than two (the plural forms).
   void everySentenceOfTheReading() {
-    for (const Language language : {Language::Hindi, Language::Tamil}) {
+    for (const Language language : ui::TranslatedLanguages()) {
       QVERIFY(ui::UseLanguage(language));
       for (int s = 0; s <= int(core::ReadingSentence::PlanetEffect); ++s)
         for (const core::ReadingTarget target :
@@ -201,7 +203,7 @@ class TranslatedWindowsTest : public QObject {
     core::BirthRecord record;
     core::ResultSheet sheet;
     QVERIFY(!reading::RunReading(entries, record, sheet));
-    for (const Language language : {Language::Hindi, Language::Tamil}) {
+    for (const Language language : ui::TranslatedLanguages()) {
       QVERIFY(ui::UseLanguage(language));
       QString text;
       for (const core::TextRun& run : ui::ReadingRuns(sheet))

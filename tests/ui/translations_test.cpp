@@ -12,6 +12,7 @@
 #include "core/words.h"
 #include "core/zone_table.h"
 #include "places/clock_status.h"
+#include "ui/common/language.h"
 
 namespace {
 
@@ -106,13 +107,14 @@ std::vector<places::BirthClock> EveryKindOfClock() {
 
 }  // namespace
 
+// The translation file of each row of the language table.
 void Files() {
   QTest::addColumn<QString>("file");
   QTest::addColumn<QString>("language");
-  QTest::newRow("Hindi") << "orvel-pataki-chakra_hi.ts"
-                         << "hi";
-  QTest::newRow("Tamil") << "orvel-pataki-chakra_ta.ts"
-                         << "ta";
+  for (const ui::Language language : ui::kLanguages)
+    if (!ui::RowOf(language).translation.empty())
+      QTest::newRow(qPrintable(ui::LanguageCode(language)))
+          << ui::FromTable(ui::RowOf(language).translation) << ui::LanguageCode(language);
 }
 
 class TranslationsTest : public QObject {

@@ -132,6 +132,13 @@ std::optional<Language> LanguageFromCode(const QString& code) {
   return std::nullopt;
 }
 
+std::vector<Language> TranslatedLanguages() {
+  std::vector<Language> translated;
+  for (const Language language : kLanguages)
+    if (!RowOf(language).translation.empty()) translated.push_back(language);
+  return translated;
+}
+
 QString LanguageCodeList() {
   QStringList codes;
   for (Language language : kLanguages) codes << LanguageCode(language);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "ui/common/language_table.h"
 
@@ -24,6 +25,8 @@ QString LanguageCode(Language language);
 QString Autonym(Language language);
 // Exactly one of the codes above; anything else is empty.
 std::optional<Language> LanguageFromCode(const QString& code);
+// The languages of a translation, every one but the sources' English, in the table's order.
+std::vector<Language> TranslatedLanguages();
 // Every code, as the messages that name them list them: "en, hi or ta".
 QString LanguageCodeList();
 // "a", "a or b", "a, b or c": choices as an English sentence lists them.
