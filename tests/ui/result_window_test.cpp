@@ -277,10 +277,9 @@ class FrmDisplayTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("sign");
-    const int count = int(ui::kLanguages.size());
-    for (int pair = 0; pair < count * count; ++pair) {
-      const ui::Language start = ui::kLanguages[pair / count],
-                         language = ui::kLanguages[pair % count];
+    constexpr int n = int(ui::kLanguages.size());
+    for (int pair = 0; pair < n * n; ++pair) {
+      const ui::Language start = ui::kLanguages[pair / n], language = ui::kLanguages[pair % n];
       const bool switched = start != language;
       const QString code =
           ui::LanguageCode(language) +
