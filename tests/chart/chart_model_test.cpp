@@ -75,7 +75,9 @@ TEST(ChartStyle, GivesEachSignItsBox) {
                                  {},
                                  std::vector<chart::StyleBox>(12),
                                  chart::BoxOrder::ByHouse,
-                                 {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
+                                 {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
+                                 {},
+                                 {}};
   const chart::ChartStyle& pataki = chart::PatakiStyle();
   const struct {
     const char* name;

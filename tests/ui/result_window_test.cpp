@@ -292,8 +292,9 @@ class FrmDisplayTest : public QObject {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("sign");
     QTest::addColumn<core::ChartModel>("chart");
-    for (int pair = 0; pair < 9; ++pair) {
-      const ui::Language start = ui::kLanguages[pair / 3], language = ui::kLanguages[pair % 3];
+    constexpr int n = int(ui::kLanguages.size());
+    for (int pair = 0; pair < n * n; ++pair) {
+      const ui::Language start = ui::kLanguages[pair / n], language = ui::kLanguages[pair % n];
       const bool switched = start != language;
       const QString code =
           ui::LanguageCode(language) +
