@@ -284,6 +284,7 @@ QWidget* FrmMain::BuildZone() {
       Titled(Named(new QGroupBox, "fraZone"), "title", QT_TRANSLATE_NOOP("BirthForm", "Zone"));
   auto* column = new QVBoxLayout(box);
   cmbTimeZone_ = NamedPickList(box, core::FieldId::cmbTimeZone, 24);
+  static_cast<PickList*>(cmbTimeZone_)->DrawLatinRuns();
   chkDST_ = Titled(Named(new QCheckBox(box), core::FieldId::chkDST), "text",
                    QT_TRANSLATE_NOOP("BirthForm", "Daylight Saving Time"));
   column->addWidget(cmbTimeZone_);
