@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 #include <array>
+#include <functional>
 
 #include "reading/timing.h"
 #include "ui/common/calculation_caption.h"
@@ -82,8 +84,6 @@ QTableWidget* NakshatraTable(const reading::Timing& timing) {
     for (int column = 0; column < cells.size(); ++column)
       table->setItem(row, column, new QTableWidgetItem(cells[column]));
   }
-  table->resizeColumnsToContents();
-  table->resizeRowsToContents();
   return table;
 }
 
@@ -174,32 +174,95 @@ QTreeWidget* DashaTree(const dasha::Vimshottari& dasha, std::chrono::sys_seconds
       item->setExpanded(true);
     }
   }
-  FitColumns(*tree);
   return tree;
+}
+
+// Runs `fit` again whenever `widget` changes its font or width.
+void RefitOn(QWidget& widget, std::function<void()> fit) {
+  class Refit : public QObject {
+   public:
+    Refit(QWidget& widget, std::function<void()> fit) : QObject(&widget), fit_(std::move(fit)) {
+      widget.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::FontChange || event->type() == QEvent::Resize) fit_();
+      return false;
+    }
+
+   private:
+    std::function<void()> fit_;
+  };
+  fit();
+  new Refit(widget, std::move(fit));
+}
+
+// The table as high as its rows, every row and column whole: the tab scrolls, not the table.
+// Sized once it has the tab's typeface (made apart, it measured in the application's).
+void ShowEveryRow(QTableWidget& table) {
+  table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RefitOn(table, [&table] {
+    table.resizeColumnsToContents();
+    table.resizeRowsToContents();
+    int height = 2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < table.rowCount(); ++row) height += table.rowHeight(row);
+    table.setFixedHeight(height);
+  });
+}
+
+// The tree as high as its open rows, again as a period opens or closes, its columns fitted to
+// its width in its own typeface.
+void ShowEveryRow(QTreeWidget& tree) {
+  tree.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tree.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  const auto fit = [&tree] {
+    FitColumns(tree);
+    int height = 2 * tree.frameWidth() + tree.header()->sizeHint().height();
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+      height += tree.visualItemRect(*it).height();
+    tree.setFixedHeight(height);
+  };
+  QObject::connect(&tree, &QTreeWidget::itemExpanded, &tree, fit);
+  QObject::connect(&tree, &QTreeWidget::itemCollapsed, &tree, fit);
+  RefitOn(tree, fit);
 }
 
 // Computes and shows the tables on the page, below the caption already there.
 void FillTables(QVBoxLayout& column, const core::BirthRecord& record, Clock& clock) {
   const reading::Timing timing = reading::TimingOf(record);
-  // The tree has the larger share: its periods are read by the row, the table at a glance.
-  column.addWidget(NakshatraTable(timing), 2);
-  if (!timing.dasha) return;
+  QTableWidget* table = NakshatraTable(timing);
+  column.addWidget(table);
+  ShowEveryRow(*table);
+  if (!timing.dasha) {
+    column.addStretch();
+    return;
+  }
   AddLabel(column, "lblBalance", QT_TRANSLATE_NOOP("DashaTab", "Balance at birth"))
       ->setText(BalanceCaption(timing.dasha->balance));
   AddLabel(column, "lblYearLength", QT_TRANSLATE_NOOP("DashaTab", "Dasha year length"))
       ->setText(YearLengthCaption(*timing.dasha));
-  column.addWidget(DashaTree(*timing.dasha, clock.Now()), 5);
+  QTreeWidget* tree = DashaTree(*timing.dasha, clock.Now());
+  column.addWidget(tree);
+  ShowEveryRow(*tree);
+  column.addStretch();
 }
 
 }  // namespace
 
 void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
                   const std::optional<core::Calculation>& calculation, Clock& clock) {
-  auto* page =
-      Named(new QWidget, "fraTiming", QT_TRANSLATE_NOOP("DashaTab", "Nakshatra and dasha"));
+  // The tab's contents scroll as one: the table and the tree each show every row, which the
+  // tab's height does not hold in Tamil or Hindi (the table showed two rows, the tree one).
+  auto* page = Named(new QScrollArea, "fraTiming",
+                     QT_TRANSLATE_NOOP("DashaTab", "Nakshatra and dasha"));
+  page->setFrameShape(QFrame::NoFrame);
+  page->setWidgetResizable(true);
+  page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Paint(page, kBackground, kValueColour);
-  auto* column = new QVBoxLayout(page);
+  auto* contents = new QWidget;
+  Paint(contents, kBackground, kValueColour);
+  auto* column = new QVBoxLayout(contents);
   column->setContentsMargins(3, 3, 3, 3);
+  page->setWidget(contents);
   QLabel* caption =
       AddLabel(*column, "lblCalculation", QT_TRANSLATE_NOOP("DashaTab", "Calculation"));
   const int index = tabs.addTab(page, QString());
