@@ -73,6 +73,17 @@ W* Named(W* widget, core::FieldId id) {
   return widget;
 }
 
+// A button with a space's room either side of its text beyond the style's margins: the last
+// letter of the Tamil coordinates button reaches past its advance and touched the frame.
+class RoomyButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+  QSize sizeHint() const override {
+    return QPushButton::sizeHint() +
+           QSize(2 * fontMetrics().horizontalAdvance(QLatin1Char(' ')), 0);
+  }
+};
+
 // A field's pick list; `sizing` is the widest entry or the number of characters it is as wide
 // as.
 template <typename Sizing>
@@ -271,7 +282,7 @@ QWidget* FrmMain::BuildPlaceDetails() {
   grid->addWidget(txtMState_, 1, 1);
   grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Country"), txtMCountry_, box), 2, 0);
   grid->addWidget(txtMCountry_, 2, 1);
-  cmdBrowser_ = Titled(Named(new QPushButton(box), "cmdBrowser"), "text",
+  cmdBrowser_ = Titled(Named(new RoomyButton(box), "cmdBrowser"), "text",
                        QT_TRANSLATE_NOOP("BirthForm", "Click for Latitude && Longitude"));
   cmdBrowser_->setAutoDefault(false);
   grid->addWidget(cmdBrowser_, 3, 1);

@@ -95,7 +95,12 @@ void TwoLineLabel::Fit() {
   setText(shown_);
 }
 
-void TwoLineLabel::paintEvent(QPaintEvent*) {
+void TwoLineLabel::paintEvent(QPaintEvent* event) {
+  // A selection is drawn by the label itself, in one typeface, for as long as it lasts.
+  if (hasSelectedText()) {
+    QLabel::paintEvent(event);
+    return;
+  }
   QPainter painter(this);
   painter.setPen(palette().color(foregroundRole()));
   const QRect room = contentsRect();

@@ -217,8 +217,7 @@ void ShowEveryRow(QTreeWidget& tree) {
   const auto fit = [&tree] {
     FitColumns(tree);
     int height = 2 * tree.frameWidth() + tree.header()->sizeHint().height();
-    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
-      height += tree.visualItemRect(*it).height();
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it) height += tree.visualItemRect(*it).height();
     tree.setFixedHeight(height);
   };
   QObject::connect(&tree, &QTreeWidget::itemExpanded, &tree, fit);
@@ -252,8 +251,8 @@ void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
                   const std::optional<core::Calculation>& calculation, Clock& clock) {
   // The tab's contents scroll as one: the table and the tree each show every row, which the
   // tab's height does not hold in Tamil or Hindi (the table showed two rows, the tree one).
-  auto* page = Named(new QScrollArea, "fraTiming",
-                     QT_TRANSLATE_NOOP("DashaTab", "Nakshatra and dasha"));
+  auto* page =
+      Named(new QScrollArea, "fraTiming", QT_TRANSLATE_NOOP("DashaTab", "Nakshatra and dasha"));
   page->setFrameShape(QFrame::NoFrame);
   page->setWidgetResizable(true);
   page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
