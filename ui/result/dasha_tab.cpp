@@ -4,11 +4,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <QtMath>
 #include <array>
 #include <functional>
 
@@ -103,6 +105,26 @@ QTreeWidgetItem* AntardashaItem(const QString& mahadasha, const dasha::Period& p
   return item;
 }
 
+// A cell as high as its text wrapped in its column: the tree asks for a row's height without
+// the column's width, and a cell wrapped at spaces ("before birth" in a narrow column) was
+// given one line and cut.
+class WrappedCells final : public QStyledItemDelegate {
+ public:
+  explicit WrappedCells(QTreeView& tree) : QStyledItemDelegate(&tree), tree_(tree) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem cell = option;
+    int width = tree_.header()->sectionSize(index.column());
+    if (index.column() == 0)
+      for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        width -= tree_.indentation();
+    cell.rect = QRect(0, 0, std::max(width, 1), 1 << 16);
+    return QStyledItemDelegate::sizeHint(cell, index);
+  }
+
+ private:
+  QTreeView& tree_;
+};
+
 // `heading` in two lines, broken at the space nearest its middle: narrower than its cells.
 QString Stacked(QString heading) {
   qsizetype best = -1;
@@ -124,24 +146,32 @@ void FitColumns(QTreeWidget& tree) {
   header.setSectionResizeMode(QHeaderView::Fixed);
   header.setSectionResizeMode(0, QHeaderView::Stretch);
   tree.setWordWrap(true);
+  if (!dynamic_cast<WrappedCells*>(tree.itemDelegate()))
+    tree.setItemDelegate(new WrappedCells(tree));
   tree.setIndentation(tree.fontMetrics().horizontalAdvance(QLatin1Char('0')) + 2);
   QFont bold = tree.font();
   bold.setBold(true);  // the running period's row
-  const QFontMetrics metrics(bold);
-  constexpr int kCellRoom = 6;  // the cell's margins and a little air
+  const QFontMetricsF metrics(bold);
+  const int kCellRoom =
+      2 * (tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &tree) + 1) + 2;
+  // The style's margin each side of a cell's text (3 pixels in Fusion), and two more: a text
+  // measured 64.2 pixels wide in a 70-pixel column was cut ("1978-01-…").
   for (int column = 1; column < tree.columnCount(); ++column) {
     QStringList words = tree.headerItem()->text(column).split(QLatin1Char('\n'));
     for (QTreeWidgetItemIterator it(&tree); *it; ++it)
       words += (*it)->text(column).split(QLatin1Char(' '));
-    int widest = 0;
+    qreal widest = 0;
     for (const QString& word : words) widest = std::max(widest, metrics.horizontalAdvance(word));
-    header.resizeSection(column, widest + kCellRoom);
+    header.resizeSection(column, qCeil(widest) + kCellRoom);
   }
   tree.doItemsLayout();  // the rows as high as their wrapped cells
 }
 
+// The running period in bold, the tree's own typeface otherwise: only the weight is set, and
+// the view takes the rest from the tree (the item's font(), unset, is the application's, and
+// drew the running row wider than its columns in DejaVu Sans Bold).
 void Highlight(QTreeWidgetItem* item) {
-  QFont bold = item->font(0);
+  QFont bold;
   bold.setBold(true);
   for (int column = 0; column < item->columnCount(); ++column) {
     item->setBackground(column, kHighlight);
