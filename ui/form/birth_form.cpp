@@ -26,6 +26,7 @@
 #include "ui/common/filled_template.h"
 #include "ui/common/language.h"
 #include "ui/common/language_menu.h"
+#include "ui/common/latin_runs.h"
 #include "ui/common/library_texts.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
@@ -73,14 +74,16 @@ W* Named(W* widget, core::FieldId id) {
   return widget;
 }
 
-// A button with a space's room either side of its text beyond the style's margins: the last
-// letter of the Tamil coordinates button reaches past its advance and touched the frame.
+// A button with a space's room either side of its text beyond the style's margins in a Hindi or
+// Tamil window: the Tamil coordinates button's last letter, shaped, touched the frame. The
+// English form keeps its size.
 class RoomyButton final : public QPushButton {
  public:
   using QPushButton::QPushButton;
   QSize sizeHint() const override {
-    return QPushButton::sizeHint() +
-           QSize(2 * fontMetrics().horizontalAdvance(QLatin1Char(' ')), 0);
+    const int room =
+        InScriptTypeface(font()) ? 2 * fontMetrics().horizontalAdvance(QLatin1Char(' ')) : 0;
+    return QPushButton::sizeHint() + QSize(room, 0);
   }
 };
 
