@@ -1,5 +1,6 @@
 #include "ui/common/latin_runs.h"
 
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
 #include <QTextBoundaryFinder>
@@ -62,6 +63,11 @@ QString MarkedLatinRuns(const QString& line, const QFont& latin, bool amidOtherS
 
 LatinRunsLine::LatinRunsLine(const QString& text, const QFont& font, bool amidOtherScript)
     : text_(text) {
+  // At least the line of `font`, whatever the pieces hold: lines of one label or list share
+  // their baseline whether they hold the script or Latin alone.
+  const QFontMetricsF metrics(font);
+  ascent_ = metrics.ascent();
+  descent_ = metrics.descent();
   const QFont latin = LatinFont(font);
   const QList<QTextLayout::FormatRange> runs = LatinRuns(text, latin, amidOtherScript);
   // The text cut at the runs' edges, every piece with the typeface it is drawn in.

@@ -40,6 +40,8 @@ class LatinRunsLine {
   LatinRunsLine& operator=(LatinRunsLine&&) noexcept;
 
   const QString& Text() const { return text_; }
+  // The width the pieces take; the ascent and height of the taller of the pieces' lines and a
+  // line of the font given.
   qreal Width() const { return width_; }
   qreal Ascent() const { return ascent_; }
   qreal Height() const { return ascent_ + descent_; }
