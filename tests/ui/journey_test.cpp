@@ -29,6 +29,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -311,14 +312,15 @@ class Journey : public QObject {
     }
     if (QWidget* dialog = QApplication::activeModalWidget()) {
       quiet_ = 0;
-      // A dialog answered that stays up (a name it does not take) is answered again.
-      if (dialog != answering_ || ++unanswered_ > 40) Answer(dialog);
+      // A dialog that stays up once its answer is in (a name it does not take) is answered
+      // again: on what it did, never on how long it took.
+      if (dialog != answering_ || answerIn_) Answer(dialog);
       return;
     }
-    if (!actionReturned_ ||
+    if (!actionReturned_ || program_.HandOverWaiting() ||
         (handOver_.valid() && handOver_.wait_for(0s) != std::future_status::ready))
       return;
-    // Files waiting for a dialog to close open a little later: give them the time.
+    // What the step posted to the event loop runs first.
     if (++quiet_ < 6) return;
     if (step_ > 0) Check();
     if (done_) return;
@@ -339,7 +341,8 @@ class Journey : public QObject {
                      .arg(seed_)
                      .arg(step_)
                      .arg(QString::fromLatin1(ActName(act_)), what);
-    std::fprintf(stderr, "journey: FAIL %s\n", qPrintable(failures_.last()));
+    std::fprintf(stderr, "journey: FAIL %s\njourney: the form holds %s\n",
+                 qPrintable(failures_.last()), qPrintable(Json(program_.Form()->Entries())));
   }
 
   int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
@@ -394,6 +397,10 @@ class Journey : public QObject {
 
   void Start() {
     ++step_;
+    // Each step draws from its own sequence: how often a dialog was answered before (a
+    // matter of what it took) never changes the steps after it.
+    std::seed_seq stepSeed{seed_, static_cast<unsigned>(step_)};
+    random_.seed(stepSeed);
     quiet_ = 0;
     answering_ = nullptr;
     questionAnswered_ = false;
@@ -568,19 +575,25 @@ class Journey : public QObject {
     }
     if (handOver_.valid() && handOver_.wait_for(0s) != std::future_status::ready) return;
     answering_ = dialog;
-    unanswered_ = 0;
+    answerIn_ = false;
     QPointer<QWidget> target = dialog;
     if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
       const QString path = ChooseFile(files->acceptMode() == QFileDialog::AcceptOpen);
       chosenPath_ = path;
       QMetaObject::invokeMethod(
           files,
-          [files, path] {
+          [this, files, path] {
+            const auto in = qScopeGuard([this] { answerIn_ = true; });
             if (path.isEmpty()) {
               files->reject();
               return;
             }
-            files->selectFile(path);
+            // Typed into the name box, as a person does: selectFile leaves the box alone while
+            // it has the focus, and the dialog would take what the box held.
+            if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+              name->setText(path);
+            else
+              files->selectFile(path);
             static_cast<QDialog*>(files)->accept();
           },
           Qt::QueuedConnection);
@@ -592,7 +605,8 @@ class Journey : public QObject {
       if (buttons.size() > 1) questionAnswered_ = true;
       QMetaObject::invokeMethod(
           box,
-          [box, button] {
+          [this, box, button] {
+            const auto in = qScopeGuard([this] { answerIn_ = true; });
             if (button)
               button->click();
             else
@@ -603,7 +617,8 @@ class Journey : public QObject {
     }
     QMetaObject::invokeMethod(
         dialog,
-        [target] {
+        [this, target] {
+          const auto in = qScopeGuard([this] { answerIn_ = true; });
           if (auto* d = qobject_cast<QDialog*>(target.data()))
             d->reject();
           else if (target)
@@ -767,12 +782,13 @@ class Journey : public QObject {
     QList<QWidget*> windows{program_.Form()};
     if (model_.result && program_.Frame())
       windows = {program_.Frame(), program_.Frame()->Display()};
-    // What the person typed or picked, now and one step before (a question about a city typed
-    // over a picked place names both).
-    QStringList typed;
+    // What the person typed or picked, now or earlier: the place line names the place the
+    // boxes were filled from while another City is typed over it.
     for (const core::FormEntries* e : {&model_.form, &before_.form})
       for (const std::string* text : {&e->txtName, &e->txtMCity, &e->txtMState, &e->txtMCountry})
-        typed << QString::fromStdString(*text);
+        if (!text->empty() && !names_.contains(QString::fromStdString(*text)))
+          names_ << QString::fromStdString(*text);
+    const QStringList& typed = names_;
     for (QWidget* window : windows) {
       const QStringList clipped = ui::testing::ClippedLabels(window);
       if (!clipped.isEmpty() && checkClipped_) Fail("cut off: " + clipped.join("; "));
@@ -815,14 +831,14 @@ class Journey : public QObject {
   Act act_ = Act::Read;
   Clock::time_point stepStart_ = Clock::now();
   QDateTime stepStartWall_;
-  int unanswered_ = 0;
   const char* calculationItem_ = "";
   // The Swiss Ephemeris's choices the menu holds while the built-in formulas are chosen.
   core::SwissSettings swissChoice_{};
-  bool done_ = false, actionReturned_ = true, questionAnswered_ = false;
+  bool done_ = false, actionReturned_ = true, questionAnswered_ = false, answerIn_ = false;
   bool handOverDuringDialog_ = false;
   QPointer<QWidget> answering_;
   QString handedPath_, chosenPath_;
+  QStringList names_;  // every name, city, state and country the form held
   std::future<ui::HandOverAnswer> handOver_;
   std::optional<ui::HandOverAnswer> handOverAnswer_;
 };
