@@ -15,6 +15,7 @@
 // (its dialogs would be the desktop's), no plugin folders once the window system is up (so the
 // printer is a PDF writer and never the print system), links recorded instead of opened.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -34,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <future>
@@ -314,6 +316,7 @@ class Journey : public QObject {
       quiet_ = 0;
       // A dialog that stays up once its answer is in (a name it does not take) is answered
       // again: on what it did, never on how long it took.
+      if (std::find(running_.begin(), running_.end(), dialog) != running_.end()) return;
       if (dialog != answering_ || answerIn_) Answer(dialog);
       return;
     }
@@ -576,53 +579,66 @@ class Journey : public QObject {
     if (handOver_.valid() && handOver_.wait_for(0s) != std::future_status::ready) return;
     answering_ = dialog;
     answerIn_ = false;
-    QPointer<QWidget> target = dialog;
     if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
       const QString path = ChooseFile(files->acceptMode() == QFileDialog::AcceptOpen);
-      chosenPath_ = path;
-      QMetaObject::invokeMethod(
-          files,
-          [this, files, path] {
-            const auto in = qScopeGuard([this] { answerIn_ = true; });
-            if (path.isEmpty()) {
-              files->reject();
-              return;
-            }
-            // Typed into the name box, as a person does: selectFile leaves the box alone while
-            // it has the focus, and the dialog would take what the box held.
-            if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-              name->setText(path);
-            else
-              files->selectFile(path);
-            static_cast<QDialog*>(files)->accept();
-          },
-          Qt::QueuedConnection);
+      std::fprintf(stderr, "journey: answer \"%s\" with \"%s\"\n", qPrintable(files->windowTitle()),
+                   qPrintable(path));
+      Deliver(files, [this, files, path] {
+        chosenPath_ = path;
+        if (path.isEmpty()) {
+          files->reject();
+          return;
+        }
+        // Typed into the name box, as a person does, with no file of the list still marked:
+        // the dialog takes the marked files first, and marks those typed only where the box
+        // has the focus.
+        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* list = files->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        if (!name || !list) qFatal("the file dialog has no name box or list");
+        list->selectionModel()->clearSelection();
+        name->setText(path);
+        if (files->selectedFiles() != QStringList{path})
+          Fail(QStringLiteral("the file dialog takes %1, not the name typed (%2)")
+                   .arg(files->selectedFiles().join(QLatin1String(", ")), path));
+        static_cast<QDialog*>(files)->accept();
+      });
       return;
     }
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
       const QList<QAbstractButton*> buttons = box->buttons();
       QPointer<QAbstractButton> button = buttons.value(Pick(static_cast<int>(buttons.size())));
       if (buttons.size() > 1) questionAnswered_ = true;
-      QMetaObject::invokeMethod(
-          box,
-          [this, box, button] {
-            const auto in = qScopeGuard([this] { answerIn_ = true; });
-            if (button)
-              button->click();
-            else
-              box->reject();
-          },
-          Qt::QueuedConnection);
+      std::fprintf(stderr, "journey: answer \"%s\" with \"%s\"\n", qPrintable(box->text()),
+                   button ? qPrintable(button->text()) : "");
+      Deliver(box, [box, button] {
+        if (button)
+          button->click();
+        else
+          box->reject();
+      });
       return;
     }
+    Deliver(dialog, [dialog] {
+      if (auto* d = qobject_cast<QDialog*>(dialog))
+        d->reject();
+      else
+        dialog->close();
+    });
+  }
+
+  // Gives the answer from the event loop, as a person's click comes. An answer may run a dialog
+  // of its own (a file dialog's question whether to replace a file): the dialog answered is
+  // left alone until its answer returns.
+  void Deliver(QWidget* dialog, std::function<void()> answer) {
     QMetaObject::invokeMethod(
         dialog,
-        [this, target] {
-          const auto in = qScopeGuard([this] { answerIn_ = true; });
-          if (auto* d = qobject_cast<QDialog*>(target.data()))
-            d->reject();
-          else if (target)
-            target->close();
+        [this, dialog, answer = std::move(answer)] {
+          running_.push_back(dialog);
+          const auto in = qScopeGuard([this] {
+            running_.pop_back();
+            answerIn_ = true;
+          });
+          answer();
         },
         Qt::QueuedConnection);
   }
@@ -837,6 +853,7 @@ class Journey : public QObject {
   bool done_ = false, actionReturned_ = true, questionAnswered_ = false, answerIn_ = false;
   bool handOverDuringDialog_ = false;
   QPointer<QWidget> answering_;
+  std::vector<QWidget*> running_;  // the dialogs whose answer is running, innermost last
   QString handedPath_, chosenPath_;
   QStringList names_;  // every name, city, state and country the form held
   std::future<ui::HandOverAnswer> handOver_;
