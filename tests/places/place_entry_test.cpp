@@ -180,22 +180,4 @@ TEST_F(PlaceEntryTest, ReopenedFileShowsTheClockAsSaved) {
   }
 }
 
-// A City typed over the picked place is said until the reading asks about it, also when a new
-// date or calculation lets the atlas decide the clock again; kept, the clock is said again.
-TEST_F(PlaceEntryTest, CityTypedOverStaysSaidWhenTheClockIsDecidedAgain) {
-  Pick(kChennai, At(1990, 6, 1, 10, 5));
-  const std::string clock = entry.status();
-  form.city = "Mumbai";
-  entry.CityEdited(form);
-  const std::string note = entry.status();
-  ASSERT_NE(note, clock);
-  Decide(At(1990, 6, 1, 10, 5));
-  EXPECT_EQ(entry.status(), note);
-  const auto question = entry.Pending(form);
-  ASSERT_TRUE(question);
-  entry.Answer(*question, 0, form);  // keep them
-  Decide(At(1990, 6, 1, 10, 5));
-  EXPECT_EQ(entry.status(), clock);
-}
-
 }  // namespace
