@@ -118,6 +118,8 @@ std::optional<ZoneShown> PlaceEntry::Decide(std::optional<chr::local_seconds> lo
   } else {
     decision_ = DecideClock(clock_, PickedClockPlace());
   }
+  // A City typed over the picked place and not yet kept stays said until the reading asks.
+  if (!cityKept_ && filled_.city != picked_->city) status_ = CityNote();
   if (decision_.fit) return ZoneShown{decision_.fit->row, decision_.fit->dst, std::nullopt};
   if (decision_.exact) return ZoneShown{ExactEntryIndex(), false, decision_.exact};
   return std::nullopt;

@@ -23,6 +23,8 @@ class HandOverQueue : public QObject {
   // Takes a file to open from the event loop, soon or once the dialogs are closed; never
   // opens it from inside this call.
   HandOverAnswer Take(const QString& path);
+  // True while a file taken is not yet opened.
+  bool Waiting() const { return opening_ || !waiting_.isEmpty(); }
 
  private:
   void OpenNext();

@@ -66,6 +66,10 @@ HandOverAnswer Program::HandOver(const QString& path) {
   return handOvers_->Take(path);
 }
 
+bool Program::HandOverWaiting() const {
+  return handOvers_->Waiting();
+}
+
 Program::~Program() {
   exiting_ = true;  // windows destroyed now must not ask to exit again
   frame_.reset();

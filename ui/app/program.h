@@ -37,6 +37,8 @@ class Program : public QObject {
   // The same from the hand-over's listener: opened from the event loop, and only once no
   // dialog is up (a dialog may run in the result window that opening replaces).
   HandOverAnswer HandOver(const QString& path);
+  // True while a file handed over waits to be opened.
+  bool HandOverWaiting() const;
   FrmMain* Form() const { return form_.get(); }
   MdiFrame* Frame() const { return frame_.get(); }
   const core::BirthRecord& Record() const { return record_; }
