@@ -68,8 +68,6 @@ void FillPatakiChakra(core::BirthRecord& record, core::ResultSheet& sheet) {
   }
   for (std::size_t sign = 0; sign < boxes.size(); ++sign)
     sheet.SetCaption(core::SignContentSlot(static_cast<int>(sign)), std::move(boxes[sign]));
-  sheet.captionFacts.longitudes = record.Longitudes;
-  sheet.captionFacts.retrograde = record.Retrograde;
   const int lagnaSign = signs[core::kLagna];
   if (lagnaSign < 0) return;
   sheet.Highlight(lagnaSign);
