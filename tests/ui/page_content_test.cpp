@@ -30,6 +30,7 @@ ui::KeptReading DelhiReading(const std::function<void(ui::KeptReading&)>& change
                            .txtLatM = "38"},
                           {},
                           {},
+                          {},
                           {}};
   for (std::size_t row = 0; row < core::ZoneTable().size(); ++row)
     if (core::ZoneTable()[row].text.starts_with("Indian Time"))

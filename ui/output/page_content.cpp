@@ -164,7 +164,9 @@ PageText VedhaReading(const core::ResultSheet& sheet) {
 
 // The nakshatras beside the mahadashas.
 PageTables Timing(const KeptReading& reading) {
-  const reading::Timing timing = reading::TimingOf(reading.record);
+  // A reading kept without its timing (as a test makes one) has it computed here.
+  const reading::Timing timing =
+      reading.timing ? *reading.timing : reading::TimingOf(reading.record);
   const std::optional<core::Calculation>& calculation = reading.entries.calculation;
   PageTables tables{QCoreApplication::translate("ReadingPage", "Nakshatra and Vimshottari dasha"),
                     {Filled(QCoreApplication::translate("ReadingPage", "Calculation: %1. %2."),

@@ -178,9 +178,8 @@ QTreeWidget* DashaTree(const dasha::Vimshottari& dasha, std::chrono::sys_seconds
   return tree;
 }
 
-// Computes and shows the tables on the page, below the caption already there.
-void FillTables(QVBoxLayout& column, const core::BirthRecord& record, Clock& clock) {
-  const reading::Timing timing = reading::TimingOf(record);
+// Shows the tables on the page, below the caption already there.
+void FillTables(QVBoxLayout& column, const reading::Timing& timing, Clock& clock) {
   // The tree has the larger share: its periods are read by the row, the table at a glance.
   column.addWidget(NakshatraTable(timing), 2);
   if (!timing.dasha) return;
@@ -193,8 +192,9 @@ void FillTables(QVBoxLayout& column, const core::BirthRecord& record, Clock& clo
 
 }  // namespace
 
-void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
-                  const std::optional<core::Calculation>& calculation, Clock& clock) {
+void AddTimingTab(QTabWidget& tabs, std::shared_ptr<const reading::Timing> timing,
+                  bool ephemerisFiles, const std::optional<core::Calculation>& calculation,
+                  Clock& clock) {
   auto* page =
       Named(new QWidget, "fraTiming", QT_TRANSLATE_NOOP("DashaTab", "Nakshatra and dasha"));
   Paint(page, kBackground, kValueColour);
@@ -203,16 +203,16 @@ void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
   QLabel* caption =
       AddLabel(*column, "lblCalculation", QT_TRANSLATE_NOOP("DashaTab", "Calculation"));
   const int index = tabs.addTab(page, QString());
-  // The record is copied: the tab may first be shown after the program's record has moved on.
-  auto fill = [page, column, index, kept = record, &clock](int shown) {
+  // The timing is shared: the tab may first be shown after the program has moved on.
+  auto fill = [page, column, index, timing, &clock](int shown) {
     if (shown != index || page->property("filled").toBool()) return;
     page->setProperty("filled", true);
-    FillTables(*column, kept, clock);
+    FillTables(*column, *timing, clock);
   };
   QObject::connect(&tabs, &QTabWidget::currentChanged, page, fill);
   // In a new language the texts again, and the tables made again if they were made.
-  WhenTranslated(page, [page, column, caption, index, &tabs, calculation,
-                        files = record.EphemerisFiles, kept = record, &clock] {
+  WhenTranslated(page, [page, column, caption, index, &tabs, calculation, files = ephemerisFiles,
+                        timing, &clock] {
     tabs.setTabText(index, QCoreApplication::translate("DashaTab", "Nakshatra && Dasha"));
     page->setAccessibleName(QCoreApplication::translate("DashaTab", "Nakshatra and dasha"));
     caption->setAccessibleName(QCoreApplication::translate("DashaTab", "Calculation"));
@@ -230,7 +230,7 @@ void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
       }
       delete item;
     }
-    FillTables(*column, kept, clock);
+    FillTables(*column, *timing, clock);
   });
 }
 
