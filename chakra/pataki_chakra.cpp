@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/sign_chart.h"
 #include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 
@@ -57,17 +58,17 @@ void FillPatakiChakra(core::BirthRecord& record, core::ResultSheet& sheet) {
     record.ChartTexts[k] = record.PositionTexts[k];
     signs[static_cast<std::size_t>(k)] = SignOfBody(record, k);
   }
-  // Each box lists its bodies in body order, one per line after a leading line break.
-  std::array<std::string, 12> boxes;
-  for (int k = 0; k < core::kBodyCount; ++k) {
-    const int sign = signs[static_cast<std::size_t>(k)];
-    if (sign < 0) continue;
-    std::string& box = boxes[static_cast<std::size_t>(sign)];
-    box += "\r\n";
-    box += record.BodyNames[k];
+  sheet.chart = chart::ChartOfSigns(signs, record.Retrograde, record.Longitudes);
+  // Each box's caption lists its bodies by their marked names, one per line after a leading
+  // line break.
+  for (std::size_t sign = 0; sign < 12; ++sign) {
+    std::string box;
+    for (const core::ChartBody& body : sheet.chart->signs[sign].bodies) {
+      box += "\r\n";
+      box += record.BodyNames[static_cast<std::size_t>(body.body)];
+    }
+    sheet.SetCaption(core::SignContentSlot(static_cast<int>(sign)), std::move(box));
   }
-  for (std::size_t sign = 0; sign < boxes.size(); ++sign)
-    sheet.SetCaption(core::SignContentSlot(static_cast<int>(sign)), std::move(boxes[sign]));
   const int lagnaSign = signs[core::kLagna];
   if (lagnaSign < 0) return;
   sheet.Highlight(lagnaSign);

@@ -31,8 +31,9 @@ struct VedhaFinding {
   bool HasVedha() const { return occupied[0] && occupied[1] && occupied[2]; }
 };
 
-// Clears the sign boxes, fills them and the position labels, copies ChartTexts and
-// highlights the Lagna's sign and its three vedha signs.
+// Fills the sheet's chart (each body in the sign of its longitude), the sign boxes' captions
+// from it and the position labels, copies ChartTexts and highlights the Lagna's sign and its
+// three vedha signs.
 void FillPatakiChakra(core::BirthRecord& record, core::ResultSheet& sheet);
 
 // Vedha to the Lagna (target 9) or to the Rashi (target 1).

@@ -44,7 +44,13 @@ bool ResultSheet::HasCaptions() const {
 void ResultSheet::Highlight(int sign) {
   if (sign < 0 || sign >= 12) return;
   created = true;
-  highlighted[static_cast<std::size_t>(sign)] = true;
+  if (!chart) chart.emplace();
+  chart->signs[static_cast<std::size_t>(sign)].highlighted = true;
+}
+
+bool ResultSheet::Highlighted(int sign) const {
+  return chart && sign >= 0 && sign < 12 &&
+         chart->signs[static_cast<std::size_t>(sign)].highlighted;
 }
 
 void ResultSheet::AppendText(std::string text, bool emphasis, Rgb colour) {

@@ -1,7 +1,8 @@
 #pragma once
-// What a reading writes into the result window: captions by widget object name, the
-// highlighted sign boxes and the runs of the reading text. The window renders a sheet
-// generically; every reading builds a fresh one, as every reading gets a fresh window.
+// What a reading writes into the result window: captions by widget object name, the chart
+// (what each sign box holds, and which are highlighted) and the runs of the reading text. The
+// window renders a sheet generically; every reading builds a fresh one, as every reading gets a
+// fresh window.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/chart_model.h"
 #include "core/reading_facts.h"
 #include "core/reading_items.h"
 
@@ -141,7 +143,9 @@ struct ResultSheet {
   bool created = false;  // the first write creates the (still hidden) window
   // Written captions only, one slot per widget of WrittenWidgets().
   std::array<std::optional<std::string>, kWrittenWidgetCount> captions;
-  std::array<bool, 12> highlighted{};  // by sign index from Aries
+  // The sign boxes as data, from which the window and every drawing of the chart are filled;
+  // unset until the chart is filled.
+  std::optional<ChartModel> chart;
   std::vector<TextRun> RTB;
   // The reading text as data, block by block: RTB holds its English runs.
   std::vector<ReadingBlock> ReadingBlocks;
@@ -157,6 +161,7 @@ struct ResultSheet {
   std::string_view WrittenCaption(std::string_view widget) const;
   bool HasCaptions() const;
   void Highlight(int sign);
+  bool Highlighted(int sign) const;
   void AppendText(std::string text, bool emphasis, Rgb colour);
 };
 

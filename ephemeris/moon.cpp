@@ -54,9 +54,13 @@ double TropicalMoonLongitude(double T) {
 
 }  // namespace
 
-void ComputeMoonAndRashi(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
+double SiderealMoonLongitude(const ephemeris::BirthInstant& instant) {
   const double T = ephemeris::CenturiesSince(instant, ephemeris::kJ2000);
-  const double sidereal = ephemeris::NormalizedDegrees(TropicalMoonLongitude(T) + Ayanamsa2000(T));
+  return ephemeris::NormalizedDegrees(TropicalMoonLongitude(T) + Ayanamsa2000(T));
+}
+
+void ComputeMoonAndRashi(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
+  const double sidereal = SiderealMoonLongitude(instant);
   record.Longitudes[core::kMoon] = sidereal;
   record.MoonLongitudeText = ephemeris::LongitudeText(sidereal);
   const int k = ephemeris::SignOfLongitude(sidereal);

@@ -10,6 +10,9 @@ namespace ephemeris {
 // Writes the Moon's longitude, MoonLongitudeText and RashiName for the instant.
 void ComputeMoonAndRashi(core::BirthRecord& record, const ephemeris::BirthInstant& instant);
 
+// The Moon's sidereal longitude in degrees, [0, 360), as ComputeMoonAndRashi stores it.
+double SiderealMoonLongitude(const ephemeris::BirthInstant& instant);
+
 // Minus the ayanamsa in degrees, T in Julian centuries from J2000.0.
 double Ayanamsa2000(double T);
 

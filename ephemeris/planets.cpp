@@ -180,6 +180,20 @@ void ComputePositionTable(core::BirthRecord& record, const ephemeris::BirthInsta
     record.PositionTexts[k] = ephemeris::PositionText(longitudes[k]);
 }
 
+// The steps of the two functions above for the Sun alone: the ayanamsa of the ascendant's
+// epoch, the Earth's orbit precessed to the date.
+double SiderealSunLongitude(const ephemeris::BirthInstant& instant) {
+  const double ayanamsa =
+      std::fabs(Ayanamsa1900(ephemeris::CenturiesSince(instant, ephemeris::kJ1900)));
+  const ephemeris::CivilDate& date = instant.universalDate;
+  const double d = ephemeris::DaysSinceJ2000(date.year, date.month, date.day, instant.universalHour,
+                                             instant.universalMinute, instant.universalSecond);
+  const double T = d / ephemeris::kDaysPerCentury;
+  const PlanePoint earth = HeliocentricPosition(kEarth, T);
+  return ephemeris::NormalizedDegrees(LongitudeSeenFrom(earth, kEarth, T) + PrecessionFromJ2000(T) -
+                                      ayanamsa);
+}
+
 // Lahiri-type ayanamsa from the epoch 1900: Newcomb's general precession and the two largest
 // nutation terms in longitude (Woolard 1953), negative degrees; about 22.46° at T = 0, growing
 // 1.396° a century; its error is part of each body's figure in the accuracy table.

@@ -13,6 +13,10 @@ void ComputeAscendant(core::BirthRecord& record, const ephemeris::BirthInstant& 
 // PositionTexts slots 0..9 from all ten longitudes; needs the ascendant and the Moon.
 void ComputePositionTable(core::BirthRecord& record, const ephemeris::BirthInstant& instant);
 
+// The Sun's sidereal longitude in degrees, [0, 360), as ComputeAscendant and
+// ComputePositionTable together store it, for any instant (the panchanga's searches).
+double SiderealSunLongitude(const ephemeris::BirthInstant& instant);
+
 // Minus the ayanamsa in degrees, T in Julian centuries from JD 2415020.0.
 double Ayanamsa1900(double T);
 // True anomaly in [0, TwoPi) for mean anomaly M (radians) and eccentricity e < 1.

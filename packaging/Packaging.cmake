@@ -83,13 +83,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # dpkg-shlibdeps finds the libraries (Qt, libstdc++); these are what the program reads at run
-# time: the DejaVu fonts for the chart and printed page, the Lohit fonts for Hindi and Tamil
-# text, the tz database for time zones.
+# time: the DejaVu fonts for the chart and printed page, the font packages of the languages'
+# scripts (the language table's, read in ui/CMakeLists.txt), the tz database for time zones.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The Swiss Ephemeris, libswe2.0, is loaded on first use (dlopen), which shlibdeps cannot see:
 # named here with the bounds of its shlibs file; its ephemeris files are data.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-dejavu-core, fonts-lohit-deva, fonts-lohit-taml, tzdata, libswe2.0 (>= 2.10.03), libswe2.0 (<= 2.99.99), swe-basic-data")
+set(OPC_PACKAGE_DEPENDS fonts-dejavu-core ${OPC_FONT_PACKAGES} tzdata "libswe2.0 (>= 2.10.03)"
+                        "libswe2.0 (<= 2.99.99)" swe-basic-data)
+list(JOIN OPC_PACKAGE_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The extended description; CPack puts CPACK_PACKAGE_DESCRIPTION_SUMMARY before it as the
 # first line, and marks the empty line as a paragraph break (" .").

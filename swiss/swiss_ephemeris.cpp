@@ -378,6 +378,26 @@ Positions ComputePositions(sys_seconds universalTime, Place place, const Setting
   return out;
 }
 
+SunAndMoon ComputeSunAndMoon(sys_time<duration<double>> universalTime, const Settings& settings) {
+  SunAndMoon out;
+  const double jd = kUnixEpochJd + universalTime.time_since_epoch().count() / 86400.0;
+  const Session session(settings);
+  if (out.error = session.error(); !out.error.empty()) return out;
+  std::string file;
+  const int32 ephemeris = session.EphemerisFor(jd, jd, out.error, file);
+  if (!ephemeris) return out;
+  double xx[6];
+  char message[AS_MAXCH] = "";
+  for (const int body : {SE_SUN, SE_MOON}) {
+    if (session.swe().calc_ut(jd, body, ephemeris | SEFLG_SIDEREAL, xx, message) < 0) {
+      out.error = LibraryError("body", message);
+      return out;
+    }
+    (body == SE_SUN ? out.sun : out.moon) = ephemeris::NormalizedDegrees(xx[0]);
+  }
+  return out;
+}
+
 SunTimes ComputeSunTimes(year_month_day localDate, seconds utcOffset, Place place,
                          const Settings& settings) {
   SunTimes out;

@@ -86,6 +86,17 @@ struct SunTimes {
 Positions ComputePositions(std::chrono::sys_seconds universalTime, Place place,
                            const Settings& settings);
 
+struct SunAndMoon {
+  std::string error;         // empty when computed
+  double sun = 0, moon = 0;  // sidereal degrees in [0, 360), as ComputePositions gives them
+};
+
+// The Sun and the Moon alone at any instant, from the same ephemeris and ayanamsa as
+// ComputePositions (without the check against the analytical ephemeris, which the reading's
+// own positions have passed): the panchanga's searches call it some thirty times a reading.
+SunAndMoon ComputeSunAndMoon(std::chrono::sys_time<std::chrono::duration<double>> universalTime,
+                             const Settings& settings);
+
 // Sunrise and sunset of a local civil date; utcOffset is local clock minus universal time
 // (+05:30 for India), daylight saving included.
 SunTimes ComputeSunTimes(std::chrono::year_month_day localDate, std::chrono::seconds utcOffset,

@@ -99,7 +99,7 @@ TEST(ChartFill, SunAndAscendantShareABox) {
 std::vector<std::string> Highlighted(const core::ResultSheet& sheet) {
   std::vector<std::string> boxes;
   for (std::size_t s = 0; s < 12; ++s)
-    if (sheet.highlighted[s]) boxes.emplace_back(core::kSignPictureBoxes[s]);
+    if (sheet.Highlighted(static_cast<int>(s))) boxes.emplace_back(core::kSignPictureBoxes[s]);
   return boxes;
 }
 

@@ -122,7 +122,7 @@ TEST(Reading, ARefusalChangesNothing) {
   EXPECT_EQ(refusal->message, "Please Enter Correct Date Or Month !");
   EXPECT_EQ(Describe(record), before);
   EXPECT_EQ(earlier.captions, untouched.captions);
-  EXPECT_EQ(earlier.highlighted, untouched.highlighted);
+  EXPECT_EQ(earlier.chart, untouched.chart);
   EXPECT_EQ(earlier.RTB, untouched.RTB);
 
   ResultSheet fresh;
@@ -150,7 +150,7 @@ TEST(Reading, ASecondReadingLeavesNothingOfTheFirst) {
 
     EXPECT_EQ(Describe(shared), Describe(fresh)) << order.name;
     EXPECT_EQ(secondSheet.captions, freshSheet.captions) << order.name;
-    EXPECT_EQ(secondSheet.highlighted, freshSheet.highlighted) << order.name;
+    EXPECT_EQ(secondSheet.chart, freshSheet.chart) << order.name;
     EXPECT_EQ(secondSheet.RTB, freshSheet.RTB) << order.name;
   }
 }
@@ -161,7 +161,7 @@ TEST(Reading, TheSameEntriesTwiceGiveTheSameReading) {
   ASSERT_FALSE(reading::RunReading(DelhiMorning(), record, first).has_value());
   ASSERT_FALSE(reading::RunReading(DelhiMorning(), record, second).has_value());
   EXPECT_EQ(first.captions, second.captions);
-  EXPECT_EQ(first.highlighted, second.highlighted);
+  EXPECT_EQ(first.chart, second.chart);
   EXPECT_EQ(first.RTB, second.RTB);
   for (const auto& name : record.BodyNames)
     EXPECT_LE(name.size(), std::string("Mercury (R) ").size()) << "marks piled up: " << name;

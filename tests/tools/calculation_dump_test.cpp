@@ -44,6 +44,7 @@ TEST(CalculationDump, KeysAreCheckedAndNamed) {
        "\"node\""},
       {"not an object", R"(, "calculation": "swiss")", "\"calculation\""},
       {"extras", R"(, "extras": ["dasha", "nakshatra"])", nullptr},
+      {"vargas and panchanga", R"(, "extras": ["vargas", "panchanga"])", nullptr},
       {"unknown extra", R"(, "extras": ["yoga"])", "\"extras\""},
       {"empty extras", R"(, "extras": [])", "\"extras\""},
   };
@@ -133,6 +134,41 @@ TEST(CalculationDump, IndependenceDashaFromEachMoon) {
       EXPECT_EQ(balance["years"].get<int>() * 12 + balance["months"].get<int>(), 18 * 12);
       EXPECT_NEAR(balance["days"].get<int>(), 27, 1);
     }
+  }
+}
+
+// The vargas and the panchanga of either calculation: keys in the order the dump writes every
+// object, the D1 signs those of the position texts, the panchanga's nakshatra the Moon's of the
+// "nakshatra" extra with the birth between its start and end, and nothing without them. Then
+// Tromso in the polar night, 21 December 2000 (a Thursday) 08:00: the reading stands in 12:00
+// for the sunrise that does not happen, and the Hindu day is the calendar's.
+TEST(CalculationDump, VargasAndPanchangaOfEachCalculation) {
+  const std::string tromso = R"(, "cboMonth": "December", "cboDate": "21", "cboYear": "2000",
+      "cboHH": "8", "txtLatD": "69", "txtLatM": "39", "txtLonD": "18", "txtLonM": "57")";
+  for (const std::string calculation : {R"(, "calculation": {"ephemeris": "swiss"})", ""}) {
+    core::BirthRecord record;
+    const std::string text = dump::ProcessLine(
+        Independence(calculation + R"(, "extras": ["vargas", "panchanga", "nakshatra"])"), record);
+    const json out = json::parse(text), &p = out["panchanga"];
+    EXPECT_EQ(out.dump(), text) << "keys out of order";
+    ASSERT_EQ(out["vargas"].size(), 16u) << calculation;
+    for (const auto& [key, signs] : out["vargas"].items()) EXPECT_EQ(signs.size(), 10u) << key;
+    for (int body = 0; body < 10; ++body)
+      EXPECT_EQ(out["vargas"]["D1"][body].get<std::string>().substr(0, 3),
+                out["record"]["PositionTexts"][body].get<std::string>().substr(3, 3));
+    EXPECT_TRUE(out["vargottama"].is_array());
+    EXPECT_EQ(p["vara"], json::parse(R"({"lord": "Jupiter", "name": "Thursday"})"));
+    EXPECT_EQ(p["nakshatra"]["name"], out["nakshatras"][1]["nakshatra"]);
+    EXPECT_EQ(p["tithi"]["paksha"], "Krishna");
+    for (const char* element : {"tithi", "nakshatra", "yoga", "karana"})
+      EXPECT_TRUE(p[element]["start"] <= "1947-08-15T00:00:00" &&
+                  p[element]["end"] > "1947-08-15T00:00:00")
+          << element;
+    EXPECT_FALSE(Process(Independence(calculation), record).contains("panchanga"));
+    const json polar =
+        Process(Independence(tromso + calculation + R"(, "extras": ["panchanga"])"), record);
+    EXPECT_EQ(polar["record"]["Sunrise"], "2000-12-21T12:00:00") << calculation;
+    EXPECT_EQ(polar["panchanga"]["vara"]["name"], "Thursday") << calculation;
   }
 }
 

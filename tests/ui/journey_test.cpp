@@ -45,6 +45,7 @@
 #include "ui/app/hand_over_queue.h"
 #include "ui/app/program.h"
 #include "ui/common/language.h"
+#include "ui/common/language_menu.h"
 #include "ui/common/services.h"
 #include "ui/form/birth_form.h"
 #include "ui/form/form_filling.h"
@@ -447,10 +448,8 @@ class Journey : public QObject {
         });
         break;
       case Act::Language: {
-        constexpr const char* kItems[] = {"mnuEnglish", "mnuHindi", "mnuTamil"};
-        const int language = Pick(3);
-        model_.language = ui::kLanguages[language];
-        Trigger(kItems[language]);
+        model_.language = ui::kLanguages[Pick(int(ui::kLanguages.size()))];
+        Trigger(qPrintable(ui::LanguageItemName(model_.language)));
         break;
       }
       case Act::Calculation:

@@ -1,16 +1,22 @@
 // The printed reading's content, read without painting: which blocks a reading gives, the
-// birth rows' clock, and the vedha text's paragraphs.
+// birth rows' clock, and the vedha text's paragraphs; and the chart painter's texts, each inside
+// its box.
 
 #include "ui/output/page_content.h"
 
+#include <QImage>
 #include <QPdfWriter>
+#include <QPolygonF>
 #include <QProcess>
 #include <QtTest>
 
 #include "core/zone_table.h"
 #include "reading/reading.h"
 #include "ui/common/language.h"
+#include "ui/output/chart_painter.h"
 #include "ui/output/reading_page.h"
+
+Q_DECLARE_METATYPE(ui::Language)
 
 namespace {
 
@@ -53,6 +59,14 @@ const Block& Only(const std::vector<ui::PageBlock>& blocks) {
   return *found;
 }
 
+// Rahu and Ketu stand opposite: at most nine bodies share a sign, five of them retrograde.
+core::ChartSign NineBodies() {
+  core::ChartSign sign;
+  for (int body : {0, 1, 2, 3, 4, 5, 6, 7, 9})
+    sign.bodies.push_back({body, body >= 2 && body <= 6});
+  return sign;
+}
+
 QString RowValue(const ui::PageRows& rows, const QString& label) {
   for (const ui::PageRow& row : rows.rows)
     if (row.label == label) return row.value;
@@ -77,7 +91,8 @@ class PageContentTest : public QObject {
     QCOMPARE(Only<ui::PageHeading>(blocks).title, QStringLiteral("ASHA"));
 
     const ui::PageChart& chart = Only<ui::PageChart>(blocks);
-    QCOMPARE(chart.sheet, &reading.sheet);
+    QCOMPARE(chart.charts.size(), std::size_t{1});
+    QCOMPARE(chart.charts[0].chart, &*reading.sheet.chart);
     QCOMPARE(chart.beside.size(), std::size_t{2});
     QCOMPARE(chart.beside[0].rows.size(), std::size_t{core::kBodyCount});
     for (const ui::PageRow& row : chart.beside[0].rows)
@@ -194,6 +209,45 @@ class PageContentTest : public QObject {
     const QString out = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY2(out.contains(QRegularExpression("Daylight saving clock of the place\\s+Kathmandu")),
              qPrintable(out));
+  }
+
+  // On the page and in the picture, in every language, with a box as full as a sign can be.
+  void textStaysInItsBox_data() {
+    QTest::addColumn<ui::Language>("language");
+    QTest::addColumn<bool>("page");
+    for (const ui::Language language : ui::kLanguages)
+      for (const bool page : {false, true})
+        QTest::newRow(qPrintable(ui::LanguageCode(language) + (page ? " page" : " picture")))
+            << language << page;
+  }
+  void textStaysInItsBox() {
+    QFETCH(ui::Language, language);
+    QFETCH(bool, page);
+    QVERIFY(ui::UseLanguage(language));
+    const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
+    const chart::ChartStyle& style = chart::PatakiStyle();
+    // As the PNG draws it (twice the design size) and as the page does (0.58 of its width).
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    QPdfWriter pdf(QStringLiteral("/dev/null"));
+    ui::SetUpPage(pdf);
+    QPaintDevice* device = page ? static_cast<QPaintDevice*>(&pdf) : &image;
+    const qreal width = page ? pdf.width() * 0.58 : style.frame.width / 15;
+    const qreal scale = ui::ChartScale(style, QRectF(0, 0, width, width / ui::ChartAspect(style)));
+    for (int sign = 0; sign < 12; ++sign) {
+      const chart::StyleBox& box = chart::BoxOfSign(style, sign, -1);
+      QPolygonF outline;
+      for (const chart::Point& p : box.outline) outline << QPointF(p.x, p.y);
+      for (const ui::ChartPiece& piece :
+           ui::BoxPieces(box, sign, NineBodies(), page ? 7.5 : 8, scale, device)) {
+        const QRectF ink =
+            QFontMetricsF(piece.font, device).tightBoundingRect(piece.text).translated(piece.at);
+        for (const QPointF& corner :
+             {ink.topLeft(), ink.topRight(), ink.bottomLeft(), ink.bottomRight()})
+          QVERIFY2(outline.containsPoint(corner, Qt::OddEvenFill),
+                   qPrintable(QString::number(sign) + QStringLiteral(": ") + piece.text));
+      }
+    }
   }
 };
 

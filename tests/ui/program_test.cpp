@@ -99,7 +99,7 @@ class ProgramTest : public QObject {
     for (int sign = 0; sign < 12; ++sign) {
       auto* box = window->findChild<QFrame*>(Name(core::kSignPictureBoxes[sign]));
       QCOMPARE(box->palette().color(QPalette::Window),
-               sheet.highlighted[sign] ? QColor(0, 128, 128) : QColor(0, 64, 64));
+               sheet.Highlighted(sign) ? QColor(0, 128, 128) : QColor(0, 64, 64));
     }
     QString reading;
     for (const core::TextRun& run : sheet.RTB) reading += QString::fromStdString(run.text);

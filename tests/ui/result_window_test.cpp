@@ -60,6 +60,19 @@ QColor Background(const QWidget* widget) {
 }  // namespace
 
 Q_DECLARE_METATYPE(ui::Language)
+Q_DECLARE_METATYPE(core::ChartModel)
+
+namespace {
+
+// Rahu and Ketu stand opposite: at most nine bodies share a sign, five of them retrograde.
+core::ChartModel NineBodiesIn(int sign) {
+  core::ChartModel chart;
+  for (int body : {0, 1, 2, 3, 4, 5, 6, 7, 9})
+    chart.signs[static_cast<std::size_t>(sign)].bodies.push_back({body, body >= 2 && body <= 6});
+  return chart;
+}
+
+}  // namespace
 
 class FrmDisplayTest : public QObject {
   Q_OBJECT
@@ -215,7 +228,7 @@ class FrmDisplayTest : public QObject {
   void rendersAHandMadeSheet() {
     core::ResultSheet sheet;
     sheet.SetCaption("lblName", "<b>ASHA</b> & RANI");
-    sheet.SetCaption("lblCancer", "Sun\r\nMoon (R) \r\nAsc");
+    sheet.chart.emplace().signs[3].bodies = {{0, false}, {1, true}, {9, false}};
     sheet.SetCaption(core::PositionLabel(9), "12 Can 07");
     sheet.SetCaption("noSuchWidget", "ignored");
     for (int sign : {3, 6, 9, 11}) sheet.Highlight(sign);
@@ -227,7 +240,8 @@ class FrmDisplayTest : public QObject {
     window.Render(sheet);
 
     QCOMPARE(window.findChild<QLabel*>("lblName")->text(), QStringLiteral("<b>ASHA</b> & RANI"));
-    QCOMPARE(window.findChild<QLabel*>("lblCancer")->text(), QStringLiteral("Sun\nMoon (R) \nAsc"));
+    QCOMPARE(window.findChild<QLabel*>("lblCancer")->text(),
+             QStringLiteral("\nSun\nMoon (R) \nAsc"));
     QCOMPARE(window.findChild<QLabel*>("planet(9)")->text(), QStringLiteral("12 Can 07"));
     QCOMPARE(window.findChild<QLabel*>("lblDOB")->text(), QStringLiteral("lblDOB"));  // unwritten
     for (int sign = 0; sign < 12; ++sign) {
@@ -277,8 +291,10 @@ class FrmDisplayTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("sign");
-    for (int pair = 0; pair < 9; ++pair) {
-      const ui::Language start = ui::kLanguages[pair / 3], language = ui::kLanguages[pair % 3];
+    QTest::addColumn<core::ChartModel>("chart");
+    constexpr int n = int(ui::kLanguages.size());
+    for (int pair = 0; pair < n * n; ++pair) {
+      const ui::Language start = ui::kLanguages[pair / n], language = ui::kLanguages[pair % n];
       const bool switched = start != language;
       const QString code =
           ui::LanguageCode(language) +
@@ -286,9 +302,9 @@ class FrmDisplayTest : public QObject {
           QStringLiteral(", ");
       const auto row = [&code, start, language](const QString& name, const QString& label,
                                                 const QString& caption, int month = 0,
-                                                int sign = -1) {
+                                                int sign = -1, const core::ChartModel& chart = {}) {
         QTest::newRow(qPrintable(code + name))
-            << start << language << label << caption << month << sign;
+            << start << language << label << caption << month << sign << chart;
       };
       for (int month = switched ? 9 : 1; month <= (switched ? 9 : 12); ++month) {
         const QString monthName = Name(core::MonthName(month));
@@ -306,11 +322,11 @@ class FrmDisplayTest : public QObject {
            {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
         row(day, "lblVaar", day);
       for (int sign = 0; sign < 12; ++sign) {
-        // Rahu and Ketu stand opposite: at most nine bodies share a sign.
         row(Name(core::kSignContentLabels[sign]) + " holding nine bodies",
             Name(core::kSignContentLabels[sign]),
             "\nSun\nMoon\nMercury (R) \nVenus (R) \nMars (R) \nJupiter (R) \nSaturn (R) "
-            "\nRahu\nAsc");
+            "\nRahu\nAsc",
+            0, -1, NineBodiesIn(sign));
         row(QStringLiteral("sign name %1").arg(sign), QStringLiteral("Label1(%1)").arg(sign), {});
         if (switched) continue;
         row(QStringLiteral("position in sign %1").arg(sign), QStringLiteral("planet(9)"),
@@ -318,10 +334,11 @@ class FrmDisplayTest : public QObject {
         row(QStringLiteral("Lagna in sign %1").arg(sign), QStringLiteral("lblLagna"),
             Name(ephemeris::kSanskritSignNames[static_cast<std::size_t>(sign)]));
       }
+      const core::ResultSheet delhi = Delhi1962();
       const QString capricorn =
-          QString::fromStdString(std::string(Delhi1962().WrittenCaption("lblCapricorn")));
+          QString::fromStdString(std::string(delhi.WrittenCaption("lblCapricorn")));
       QCOMPARE(capricorn.count('\n'), 9);
-      row("Capricorn of Delhi 1962", "lblCapricorn", capricorn);
+      row("Capricorn of Delhi 1962", "lblCapricorn", capricorn, 0, -1, *delhi.chart);
     }
   }
   void captionsFitTheirLabels() {
@@ -331,10 +348,12 @@ class FrmDisplayTest : public QObject {
     QFETCH(QString, caption);
     QFETCH(int, month);
     QFETCH(int, sign);
+    QFETCH(core::ChartModel, chart);
     QVERIFY(ui::UseLanguage(start));
     const auto english = qScopeGuard([] { ui::UseLanguage(ui::Language::English); });
     core::ResultSheet sheet;
     if (!caption.isEmpty()) sheet.SetCaption(label.toStdString(), caption.toStdString());
+    if (chart != core::ChartModel{}) sheet.chart = chart;
     // The facts the reading keeps beside such a caption, for the other languages.
     core::ReadingFacts& facts = sheet.facts;
     if (label == QLatin1String("lblDOB"))

@@ -117,8 +117,8 @@ class TranslatedWindowsTest : public QObject {
 
   void noEnglishLeft_data() {
     QTest::addColumn<Language>("language");
-    QTest::newRow("Hindi") << Language::Hindi;
-    QTest::newRow("Tamil") << Language::Tamil;
+    for (const Language language : ui::TranslatedLanguages())
+      QTest::newRow(qPrintable(ui::LanguageCode(language))) << language;
   }
 
   // Amid Devanagari or Tamil the forum's address is drawn in the Latin typeface, started in the
@@ -160,7 +160,7 @@ class TranslatedWindowsTest : public QObject {
   // effect, fills its template whole: no English, no placeholder left, and one malefic
   // reads otherwise than two (the plural forms).
   void everySentenceOfTheReading() {
-    for (const Language language : {Language::Hindi, Language::Tamil}) {
+    for (const Language language : ui::TranslatedLanguages()) {
       QVERIFY(ui::UseLanguage(language));
       for (int s = 0; s <= int(core::ReadingSentence::PlanetEffect); ++s)
         for (const core::ReadingTarget target :
@@ -201,7 +201,7 @@ class TranslatedWindowsTest : public QObject {
     core::BirthRecord record;
     core::ResultSheet sheet;
     QVERIFY(!reading::RunReading(entries, record, sheet));
-    for (const Language language : {Language::Hindi, Language::Tamil}) {
+    for (const Language language : ui::TranslatedLanguages()) {
       QVERIFY(ui::UseLanguage(language));
       QString text;
       for (const core::TextRun& run : ui::ReadingRuns(sheet))

@@ -12,6 +12,7 @@
 #include "core/words.h"
 #include "core/zone_table.h"
 #include "places/clock_status.h"
+#include "ui/common/language.h"
 
 namespace {
 
@@ -109,10 +110,9 @@ std::vector<places::BirthClock> EveryKindOfClock() {
 void Files() {
   QTest::addColumn<QString>("file");
   QTest::addColumn<QString>("language");
-  QTest::newRow("Hindi") << "orvel-pataki-chakra_hi.ts"
-                         << "hi";
-  QTest::newRow("Tamil") << "orvel-pataki-chakra_ta.ts"
-                         << "ta";
+  for (const ui::Language l : ui::TranslatedLanguages())
+    QTest::newRow(qPrintable(ui::LanguageCode(l)))
+        << ui::FromTable(ui::RowOf(l).translation) << ui::LanguageCode(l);
 }
 
 class TranslationsTest : public QObject {

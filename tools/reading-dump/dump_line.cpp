@@ -12,9 +12,11 @@
 #include "core/result_sheet.h"
 #include "line-bounds/line_bounds.h"
 #include "reading-dump/json_out.h"
+#include "reading/birth_panchanga.h"
 #include "reading/reading.h"
 #include "reading/timing.h"
 #include "swiss/swiss_ephemeris.h"
+#include "varga/vargas.h"
 
 namespace dump {
 
@@ -83,6 +85,7 @@ class EntryCollector : public nlohmann::json_sax<json> {
 struct Extras {
   bool nakshatra = false, dasha = false;
   bool sources = false;  // per body, what gave its position (the Swiss Ephemeris's keys)
+  bool vargas = false, panchanga = false;
 };
 
 Extras ReadExtras(const json& value) {
@@ -96,6 +99,10 @@ Extras ReadExtras(const json& value) {
       extras.dasha = true;
     else if (item == "sources")
       extras.sources = true;
+    else if (item == "vargas")
+      extras.vargas = true;
+    else if (item == "panchanga")
+      extras.panchanga = true;
     else
       throw Malformed{kMessage};
   }
@@ -308,8 +315,8 @@ void WindowOut(JsonOut& out, const core::ResultSheet& sheet) {
   out.EndArray().Key("captions").BeginObject();
   for (const auto name : WidgetsByName()) out.Key(name).String(sheet.Caption(name));
   out.EndObject().Key("highlighted").BeginArray();
-  for (std::size_t k = 0; k < sheet.highlighted.size(); ++k)
-    if (sheet.highlighted[k]) out.String(core::kSignPictureBoxes[k]);
+  for (std::size_t k = 0; k < core::kSignPictureBoxes.size(); ++k)
+    if (sheet.Highlighted(static_cast<int>(k))) out.String(core::kSignPictureBoxes[k]);
   out.EndArray().EndObject();
 }
 
@@ -365,6 +372,71 @@ void NakshatrasOut(JsonOut& out, const reading::Timing& timing) {
   out.EndArray();
 }
 
+// The charts by their keys in key order ("D1", "D10", ..., "D9"), each the ten bodies' signs,
+// then the bodies in the same sign in D1 and D9.
+void VargasOut(JsonOut& out, const core::BirthRecord& r) {
+  const varga::Vargas v = varga::VargasOf(r.Longitudes);
+  static const std::array<std::size_t, varga::kChartCount> byKey = [] {
+    std::array<std::size_t, varga::kChartCount> order{};
+    for (std::size_t c = 0; c < order.size(); ++c) order[c] = c;
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+      return varga::ChartKey(varga::kCharts[a]) < varga::ChartKey(varga::kCharts[b]);
+    });
+    return order;
+  }();
+  static constexpr std::array<std::string_view, core::kBodyCount> kBodies = {
+      "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "ascendant"};
+  out.Key("vargas").BeginObject();
+  for (const std::size_t c : byKey) {
+    out.Key(varga::ChartKey(varga::kCharts[c])).BeginArray();
+    for (const std::int8_t sign : v.charts[c])
+      sign < 0 ? out.Null() : out.String(varga::SignName(sign));
+    out.EndArray();
+  }
+  out.EndObject().Key("vargottama").BeginArray();
+  for (int body = 0; body < core::kBodyCount; ++body)
+    if (v.vargottama[body]) out.String(kBodies[body]);
+  out.EndArray();
+}
+
+// One element's keys in key order: "end", "name", "number", ("paksha"), "start".
+void ElementOut(JsonOut& out, const panchanga::Element& e, std::string_view name,
+                std::chrono::seconds offset, std::string_view paksha = {}) {
+  const auto local = [&](std::chrono::sys_seconds t) {
+    return core::DateTime{core::LocalTime{t.time_since_epoch() + offset}};
+  };
+  out.BeginObject().Key("end");
+  DateTimeOut(out, local(e.end));
+  out.Key("name").String(name).Key("number").Int(e.number);
+  if (!paksha.empty()) out.Key("paksha").String(paksha);
+  out.Key("start");
+  DateTimeOut(out, local(e.start));
+  out.EndObject();
+}
+
+void PanchangaOut(JsonOut& out, const core::BirthRecord& r) {
+  out.Key("panchanga");
+  const auto p = reading::PanchangaOf(r);
+  if (!p) {
+    out.Null();
+    return;
+  }
+  const auto offset = r.Birth.offset.east;
+  const panchanga::Elements& e = p->elements;
+  out.BeginObject().Key("karana");
+  ElementOut(out, e.karana, panchanga::KaranaName(e.karana.number), offset);
+  out.Key("nakshatra");
+  ElementOut(out, e.nakshatra, dasha::NakshatraName(e.nakshatra.number), offset);
+  out.Key("tithi");
+  ElementOut(out, e.tithi, panchanga::TithiName(e.tithi.number), offset,
+             panchanga::PakshaName(e.tithi.number));
+  out.Key("vara").BeginObject().Key("lord").String(panchanga::WeekdayLord(p->vara.day));
+  out.Key("name").String(panchanga::WeekdayName(p->vara.day)).EndObject();
+  out.Key("yoga");
+  ElementOut(out, e.yoga, panchanga::YogaName(e.yoga.number), offset);
+  out.EndObject();
+}
+
 std::string_view IconName(reading::MessageIcon icon) {
   return icon == reading::MessageIcon::Error ? "error" : "information";
 }
@@ -391,6 +463,7 @@ std::string ProcessLine(std::string_view line, core::BirthRecord& record) {
       if (extras.dasha) DashaOut(out.Key("dasha"), timing.dasha);
       if (extras.nakshatra) NakshatrasOut(out.Key("nakshatras"), timing);
     }
+    if (!refusal && extras.panchanga) PanchangaOut(out, record);
     out.Key("record");
     RecordOut(out, record, entries.calculation.has_value(), extras.sources);
     out.Key("refusal");
@@ -402,6 +475,7 @@ std::string ProcessLine(std::string_view line, core::BirthRecord& record) {
     } else {
       out.Null();
     }
+    if (!refusal && extras.vargas) VargasOut(out, record);
     out.Key("window");
     refusal ? out.Null() : (WindowOut(out, sheet), out);
     out.EndObject();

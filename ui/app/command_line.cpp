@@ -3,6 +3,8 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include "ui/common/language.h"
+
 namespace ui {
 namespace {
 
@@ -17,14 +19,24 @@ constexpr const char* kQtOptionsWithValue[] = {
     "display",         "geometry",           "style",         "stylesheet"};
 constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+// "en (English, the default), hi (Hindi) or ta (Tamil)".
+QString LanguageChoices() {
+  QStringList choices;
+  for (const Language language : kLanguages)
+    choices << QStringLiteral("%1 (%2%3)")
+                   .arg(
+                       LanguageCode(language), FromTable(RowOf(language).englishName),
+                       language == Language::English ? QStringLiteral(", the default") : QString());
+  return OneOf(choices);
+}
+
 struct Options {
   QCommandLineOption help{{"h", "help"}, "Show this help and exit."};
   QCommandLineOption version{{"v", "version"}, "Show the version and exit."};
   QCommandLineOption pdf{"pdf", "Write the reading of FILE as a PDF to OUT and exit.", "OUT"};
   QCommandLineOption png{"png", "Write the chart of FILE as a PNG picture to OUT and exit.", "OUT"};
   QCommandLineOption language{
-      "language", "Write in LANGUAGE: en (English, the default), hi (Hindi) or ta (Tamil).",
-      "LANGUAGE"};
+      "language", QStringLiteral("Write in LANGUAGE: %1.").arg(LanguageChoices()), "LANGUAGE"};
 };
 
 void Configure(QCommandLineParser& parser, const Options& options) {
@@ -81,7 +93,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
           QStringLiteral("Give --%1 once: it writes one file.").arg(output->names().front());
   }
   if (line.error.isEmpty() && parser.isSet(options.language) && line.language.isEmpty())
-    line.error = QStringLiteral("--language needs a language: en, hi or ta.");
+    line.error = QStringLiteral("--language needs a language: %1.").arg(LanguageCodeList());
   if (line.error.isEmpty() && line.file.isEmpty() &&
       (parser.isSet(options.pdf) || parser.isSet(options.png))) {
     line.error = QStringLiteral("--pdf and --png need a birth-details FILE to read.");

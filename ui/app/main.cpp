@@ -47,9 +47,9 @@ int main(int argc, char** argv) {
   const std::optional<ui::Language> language = ui::LanguageFromCode(options.language);
   if (!options.language.isEmpty() && !language) {
     std::fprintf(stderr,
-                 "orvel-pataki-chakra: --language %s: not a language of the program (en, hi "
-                 "or ta).\n",
-                 ui::Quoted(options.language).toLocal8Bit().constData());
+                 "orvel-pataki-chakra: --language %s: not a language of the program (%s).\n",
+                 ui::Quoted(options.language).toLocal8Bit().constData(),
+                 ui::LanguageCodeList().toLocal8Bit().constData());
     return 1;
   }
   // --pdf and --png write a saved reading without a window, before any desktop is touched.

@@ -114,34 +114,41 @@ class TranslatedProperties : public QObject {
 
 }  // namespace
 
+QString FromTable(std::string_view field) {
+  return QString::fromUtf8(field.data(), qsizetype(field.size()));
+}
+
 QString LanguageCode(Language language) {
-  switch (language) {
-    case Language::Hindi:
-      return QStringLiteral("hi");
-    case Language::Tamil:
-      return QStringLiteral("ta");
-    case Language::English:
-      break;
-  }
-  return QStringLiteral("en");
+  return FromTable(RowOf(language).code);
 }
 
 QString Autonym(Language language) {
-  switch (language) {
-    case Language::Hindi:
-      return QStringLiteral("हिन्दी");
-    case Language::Tamil:
-      return QStringLiteral("தமிழ்");
-    case Language::English:
-      break;
-  }
-  return QStringLiteral("English");
+  return FromTable(RowOf(language).autonym);
 }
 
 std::optional<Language> LanguageFromCode(const QString& code) {
   for (Language language : kLanguages)
     if (code == LanguageCode(language)) return language;
   return std::nullopt;
+}
+
+std::vector<Language> TranslatedLanguages() {
+  std::vector<Language> translated;
+  for (const Language language : kLanguages)
+    if (!RowOf(language).translation.empty()) translated.push_back(language);
+  return translated;
+}
+
+QString LanguageCodeList() {
+  QStringList codes;
+  for (Language language : kLanguages) codes << LanguageCode(language);
+  return OneOf(codes);
+}
+
+QString OneOf(const QStringList& choices) {
+  if (choices.size() < 2) return choices.value(0);
+  return choices.mid(0, choices.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+         choices.back();
 }
 
 Language DesktopLanguage(const EnvironmentLookup& variable) {
@@ -169,9 +176,9 @@ std::optional<Language> LoadLanguagePreference() {
   if (!code) return std::nullopt;
   const auto language = LanguageFromCode(*code);
   if (!language)
-    WarnAboutSettings(QStringLiteral("the language \"%1\" is not known (en, hi or ta); the "
-                                     "desktop's language is used.")
-                          .arg(*code));
+    WarnAboutSettings(QStringLiteral("the language \"%1\" is not known (%2); the desktop's "
+                                     "language is used.")
+                          .arg(*code, LanguageCodeList()));
   return language;
 }
 
@@ -191,10 +198,11 @@ bool UseLanguage(Language language) {
     translator = nullptr;
   }
   current = Language::English;
-  if (language == Language::English) return true;
+  const std::string_view translation = RowOf(language).translation;
+  if (translation.empty()) return true;  // the sources' English
   auto loaded = std::make_unique<QTranslator>();
   const QString file =
-      QStringLiteral(":/i18n/orvel-pataki-chakra_%1.qm").arg(LanguageCode(language));
+      QStringLiteral(":/i18n/%1.qm").arg(QFileInfo(FromTable(translation)).completeBaseName());
   if (!loaded->load(file)) {
     std::fprintf(stderr, "orvel-pataki-chakra: %s cannot be read; English is used.\n",
                  qUtf8Printable(file));

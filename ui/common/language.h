@@ -1,26 +1,36 @@
 #pragma once
 // The language of the windows, the page, the PDF and the chart picture: English (the texts of
-// the sources) or the Hindi and Tamil translations built into the program (:/i18n). Every
-// text a person sees goes through Qt's translation functions; the library's texts (messages,
-// the reading) are English and are translated where they are shown.
+// the sources) or one of the translations built into the program (:/i18n), as the language
+// table lists them (language_table.h). Every text a person sees goes through Qt's translation
+// functions; the library's texts (messages, the reading) are English and are translated where
+// they are shown.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
+
+#include "ui/common/language_table.h"
 
 class QObject;
 
 namespace ui {
 
-enum class Language { English, Hindi, Tamil };
-inline constexpr Language kLanguages[] = {Language::English, Language::Hindi, Language::Tamil};
-
-// "en", "hi", "ta": the settings file's value and --language's.
+// A field of the language table as text.
+QString FromTable(std::string_view field);
+// The row's code ("en", "hi", "ta"): the settings file's value and --language's.
 QString LanguageCode(Language language);
 // The language's name in itself, as the Language menu shows it: English, हिन्दी, தமிழ்.
 QString Autonym(Language language);
 // Exactly one of the codes above; anything else is empty.
 std::optional<Language> LanguageFromCode(const QString& code);
+// The languages of a translation, every one but the sources' English, in the table's order.
+std::vector<Language> TranslatedLanguages();
+// Every code, as the messages that name them list them: "en, hi or ta".
+QString LanguageCodeList();
+// "a", "a or b", "a, b or c": choices as an English sentence lists them.
+QString OneOf(const QStringList& choices);
 
 // The desktop's language as gettext reads the environment: the locale from LC_ALL, else
 // LC_MESSAGES, else LANG ("hi_IN.UTF-8"); unset, "C" or "POSIX" mean English. LANGUAGE, a

@@ -10,11 +10,9 @@
 
 namespace ui {
 
-namespace {
-
-constexpr const char* kItemNames[] = {"mnuEnglish", "mnuHindi", "mnuTamil"};
-
-}  // namespace
+QString LanguageItemName(Language language) {
+  return QStringLiteral("mnu") + FromTable(RowOf(language).englishName);
+}
 
 QMenu* AddLanguageMenu(QMainWindow* window, QAction* before) {
   auto* menu = new QMenu(window->menuBar());
@@ -22,11 +20,10 @@ QMenu* AddLanguageMenu(QMainWindow* window, QAction* before) {
   window->menuBar()->insertMenu(before, menu);
   auto* group = new QActionGroup(menu);
   group->setExclusive(true);
-  for (std::size_t i = 0; i < std::size(kLanguages); ++i) {
-    const Language language = kLanguages[i];
+  for (const Language language : kLanguages) {
     // Each language by its own name, in every language: the one a person reads is found.
     QAction* item = menu->addAction(Autonym(language));
-    item->setObjectName(QLatin1String(kItemNames[i]));
+    item->setObjectName(LanguageItemName(language));
     item->setCheckable(true);
     group->addAction(item);
     QObject::connect(item, &QAction::triggered, menu, [language] {

@@ -11,8 +11,10 @@
 namespace ui {
 
 QStringList WithScriptFamilies(QStringList families) {
-  if (CurrentLanguage() != Language::English)
-    families << QStringLiteral("Lohit Devanagari") << QStringLiteral("Lohit Tamil");
+  if (CurrentLanguage() == Language::English) return families;
+  for (const LanguageRow& row : kLanguageTable)
+    if (!row.fontFamily.empty() && !families.contains(FromTable(row.fontFamily)))
+      families << FromTable(row.fontFamily);
   return families;
 }
 
@@ -38,10 +40,8 @@ const QString& LatinFamily() {
 // The typeface a desktop in `language` gives its windows (fontconfig's sans-serif for hi and
 // ta: Debian's Lohit fonts), where installed; empty in English.
 QString ScriptFamily(Language language) {
-  const QString family = language == Language::Hindi   ? QStringLiteral("Lohit Devanagari")
-                         : language == Language::Tamil ? QStringLiteral("Lohit Tamil")
-                                                       : QString();
-  return QFontDatabase::families().contains(family) ? family : QString();
+  const QString family = FromTable(RowOf(language).fontFamily);
+  return !family.isEmpty() && QFontDatabase::families().contains(family) ? family : QString();
 }
 
 }  // namespace

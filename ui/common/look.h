@@ -36,9 +36,9 @@ inline const QColor kHighlight(0, 128, 128);
 inline constexpr QFont::StyleStrategy kScreenTextStrategy =
     QFont::StyleStrategy(QFont::PreferDefault | QFont::PreferNoShaping);
 
-// The families of the page, the PDF and the picture, and after them, in Hindi or Tamil, those
-// of their scripts (Debian's fonts-lohit-deva and fonts-lohit-taml): a character the first
-// typeface lacks is drawn from them. In English the list is as given, as the Lohit families
+// The families of the page, the PDF and the picture, and after them, in a translation, those
+// of every language's script (the language table's, Debian's fonts-lohit-deva and
+// fonts-lohit-taml): a character the first typeface lacks is drawn from them. In English the list is as given, as the Lohit families
 // would lend every font their taller line; a Devanagari or Tamil name typed there is drawn
 // from the fallback fontconfig gives, as it is on the screen.
 QStringList WithScriptFamilies(QStringList families);

@@ -131,7 +131,9 @@ PageChart Chart(const KeptReading& reading) {
         WrittenWord(sheet, "lblDandadhipati")},
        {QCoreApplication::translate("ReadingPage", "Lagna"), WrittenWord(sheet, "lblLagna")},
        {QCoreApplication::translate("ReadingPage", "Rashi"), WrittenWord(sheet, "lblRashi")}}};
-  return {&sheet,
+  std::vector<PageChartDrawing> charts;
+  if (sheet.chart) charts.push_back({&*sheet.chart, &chart::PatakiStyle()});
+  return {std::move(charts),
           QCoreApplication::translate(
               "ReadingPage", "Shaded: the Lagna's sign and its vedha signs.  (R): retrograde."),
           {std::move(positions), std::move(details)}};

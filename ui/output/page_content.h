@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "chart/chart_style.h"
 #include "ui/output/kept_reading.h"
 
 namespace ui {
@@ -50,9 +51,15 @@ struct PageRows {
   std::vector<PageRow> rows;
 };
 
-// The sign chart of `sheet`, its caption under it, and groups of rows beside it.
+// A chart in a style; both outlive the content (the kept reading's chart, a style's data).
+struct PageChartDrawing {
+  const core::ChartModel* chart = nullptr;
+  const chart::ChartStyle* style = nullptr;
+};
+
+// Charts one under another, their caption under them, and groups of rows beside them.
 struct PageChart {
-  const core::ResultSheet* sheet = nullptr;  // the kept reading's; outlives the content
+  std::vector<PageChartDrawing> charts;
   QString caption;
   std::vector<PageRowGroup> beside;
 };

@@ -15,7 +15,7 @@
 #endif
 
 #include "ui/common/filled_template.h"
-#include "ui/output/chart_picture.h"
+#include "ui/output/chart_painter.h"
 #include "ui/output/save_whole.h"
 
 #ifndef OPC_VERSION
@@ -55,13 +55,13 @@ struct Piece {  // text drawn from a point on its baseline
 
 struct ChartPlace {
   QRectF area;
-  const core::ResultSheet* sheet = nullptr;
+  PageChartDrawing drawing;
 };
 
 struct Page {
   std::vector<Piece> pieces;
   std::vector<QLineF> rules;
-  std::optional<ChartPlace> chart;
+  std::vector<ChartPlace> charts;
 };
 
 // Lays page content out in device units, page by page; drawing comes after, once the number
@@ -185,9 +185,14 @@ void PageLayout::Lay(const PageRows& rows) {
 void PageLayout::Lay(const PageChart& chart) {
   const qreal top = y_;
   const qreal chartWidth = width_ * 0.58;
-  const QRectF area(0, top, chartWidth, chartWidth / ChartAspect());
-  pages_.back().chart = ChartPlace{area, chart.sheet};
-  y_ = area.bottom() + Pt(3);
+  qreal bottom = top;
+  for (std::size_t i = 0; i < chart.charts.size(); ++i) {
+    if (i > 0) bottom += Pt(8);
+    const QRectF area(0, bottom, chartWidth, chartWidth / ChartAspect(*chart.charts[i].style));
+    pages_.back().charts.push_back({area, chart.charts[i]});
+    bottom = area.bottom();
+  }
+  y_ = bottom + Pt(3);
   Flow({{chart.caption, false}}, 0, chartWidth, 7.5, false);
   const qreal chartBottom = y_;
 
@@ -336,8 +341,8 @@ int PaintPages(QPagedPaintDevice& device, const std::vector<PageBlock>& content,
     const Page& page = pages[i];
     painter.setPen(QPen(Qt::black, 0.75 * unit));
     for (const QLineF& rule : page.rules) painter.drawLine(rule);
-    if (page.chart && page.chart->sheet)
-      DrawChart(painter, page.chart->area, *page.chart->sheet, 7.5);
+    for (const ChartPlace& place : page.charts)
+      PaintChart(painter, place.area, *place.drawing.chart, *place.drawing.style, 7.5);
     painter.setPen(Qt::black);
     for (const Piece& piece : page.pieces) {
       painter.setFont(piece.font);

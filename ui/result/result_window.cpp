@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QProxyStyle>
 #include <QScrollArea>
 #include <QTabBar>
@@ -15,7 +16,8 @@
 #include <QVBoxLayout>
 #include <QtMath>
 
-#include "ui/common/chart_layout.h"
+#include "chart/chart_style.h"
+#include "ui/common/chart_texts.h"
 #include "ui/common/language.h"
 #include "ui/common/library_texts.h"
 #include "ui/common/link_label.h"
@@ -106,6 +108,11 @@ QGroupBox* AddFrame(QWidget* parent, const char* name, const char* caption) {
   return frame;
 }
 
+// The sign boxes' contents are written from the sheet's chart, not from their captions.
+bool IsSignContentSlot(std::size_t slot) {
+  return slot >= core::SignContentSlot(0) && slot <= core::SignContentSlot(11);
+}
+
 // The captions that hold what the person typed, shown exactly as typed in every language.
 bool TypedByPerson(std::string_view widget) {
   for (std::string_view typed : {"lblName", "lblCity", "lblState", "lblCountry"})
@@ -135,14 +142,26 @@ QWidget* Page(QWidget* content) {
   return page;
 }
 
-using chart::kCentreLines;
-using chart::kCentreShapes;
-using chart::kSignPlaces;
-using chart::Line;
-using chart::SignPlace;
-
 constexpr int kBoxBorder = 1;  // pixels of a sign box's frame line
-const QSize kSignBoxSize = TwipsRect(0, 0, 1965, 1680).size();
+
+// A place of the chart's style, in twips of the chart frame, on the window.
+int StyleTwips(double twips) {
+  return Twips(qRound(twips));
+}
+QRect StyleRect(const chart::Rect& r) {
+  return TwipsRect(qRound(r.left), qRound(r.top), qRound(r.width), qRound(r.height));
+}
+// The sign box's widget covers its outline (a rectangle in this style).
+QRect StyleRect(const chart::StyleBox& box) {
+  QPolygonF outline;
+  for (const chart::Point& p : box.outline) outline << QPointF(p.x, p.y);
+  const QRectF bounds = outline.boundingRect();
+  return StyleRect(chart::Rect{bounds.left(), bounds.top(), bounds.width(), bounds.height()});
+}
+
+// Twips from the box's left edge at which the sign's name starts, clear of the centre figure
+// where a line of it runs into the box (Gemini, Sagittarius).
+constexpr int kNameInsets[12] = {0, 0, 120, 0, 0, 0, 0, 0, 120, 0, 0, 0};
 
 // Draws the centre figure beneath the sign boxes; it shows no data.
 class ChartDrawing : public QWidget {
@@ -157,10 +176,11 @@ class ChartDrawing : public QWidget {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(kValueColour, 2));
-    for (const Line& l : kCentreLines)
-      painter.drawLine(Twips(l.x1), Twips(l.y1), Twips(l.x2), Twips(l.y2));
-    for (const auto& shape : kCentreShapes)
-      painter.drawRect(TwipsRect(shape.left, shape.top, shape.width, shape.height));
+    const chart::ChartStyle& style = chart::PatakiStyle();
+    for (const chart::Segment& l : style.lines)
+      painter.drawLine(StyleTwips(l.from.x), StyleTwips(l.from.y), StyleTwips(l.to.x),
+                       StyleTwips(l.to.y));
+    for (const chart::Rect& r : style.rects) painter.drawRect(StyleRect(r));
   }
 };
 
@@ -202,11 +222,11 @@ void FrmDisplay::BuildChart() {
   new ChartDrawing(chart);
   chart->findChild<QWidget*>(QStringLiteral("ChartDrawing"))->setGeometry(chart->rect());
 
+  // The signs stand in the Pataki style's boxes, which are fixed: no Lagna moves them.
   for (int sign = 0; sign < 12; ++sign) {
-    const SignPlace& place = kSignPlaces[sign];
     auto* box = new QFrame(chart);
     box->setObjectName(FromUtf8(core::kSignPictureBoxes[sign]));
-    box->setGeometry(QRect(QPoint(Twips(place.left), Twips(place.top)), kSignBoxSize));
+    box->setGeometry(StyleRect(chart::BoxOfSign(chart::PatakiStyle(), sign, -1)));
     box->setFrameShape(QFrame::Box);
     box->setFrameShadow(QFrame::Plain);
     box->setLineWidth(kBoxBorder);
@@ -218,7 +238,7 @@ void FrmDisplay::BuildChart() {
     content->setMargin(3);
     QLabel* name = AddLabel(box, QStringLiteral("Label1(%1)").arg(sign), {}, {}, kCaptionColour);
     name->setIndent(3);
-    SetTranslated(name, "text", "Signs", place.name);
+    WhenTranslated(name, [name, sign] { name->setText(ChartSignName(sign)); });
   }
 }
 
@@ -229,21 +249,22 @@ void FrmDisplay::FitRowsToFont() {
   // room above it.
   const QFontMetrics metrics = fontMetrics();
   int deepest = 0;
-  for (const SignPlace& place : kSignPlaces) {
+  for (int sign = 0; sign < 12; ++sign) {
     QPainterPath ink;
-    ink.addText(0, 0, font(), QCoreApplication::translate("Signs", place.name));
+    ink.addText(0, 0, font(), ChartSignName(sign));
     deepest = std::max(deepest, qCeil(ink.boundingRect().bottom()));
   }
   const int nameHeight = std::max(LineHeight(metrics) + 1, metrics.ascent() + deepest + 1);
-  const int nameTop = kSignBoxSize.height() - kBoxBorder - nameHeight;
   for (int sign = 0; sign < 12; ++sign) {
-    const int inset = Twips(kSignPlaces[sign].captionInset);
+    const QSize size = signBoxes_[sign]->size();
+    const int nameTop = size.height() - kBoxBorder - nameHeight;
+    const int inset = Twips(kNameInsets[sign]);
     signBoxes_[sign]
         ->findChild<QLabel*>(FromUtf8(core::kSignContentLabels[sign]))
-        ->setGeometry(0, 0, kSignBoxSize.width(), nameTop);
+        ->setGeometry(0, 0, size.width(), nameTop);
     signBoxes_[sign]
         ->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(sign))
-        ->setGeometry(inset, nameTop, kSignBoxSize.width() - inset - kBoxBorder, nameHeight);
+        ->setGeometry(inset, nameTop, size.width() - inset - kBoxBorder, nameHeight);
   }
   for (CompactLinesLabel* label : findChildren<CompactLinesLabel*>())
     label->setMinimumHeight(RowHeight(metrics));
@@ -498,7 +519,7 @@ void FrmDisplay::Render(const core::ResultSheet& sheet) {
 void FrmDisplay::ShowSheet(const core::ResultSheet& sheet) {
   ShowDesignCaptions();
   for (std::size_t i = 0; i < sheet.captions.size(); ++i) {
-    if (!sheet.captions[i]) continue;
+    if (!sheet.captions[i] || IsSignContentSlot(i)) continue;
     if (auto* label = findChild<QLabel*>(FromUtf8(core::WrittenWidgets()[i].name)))
       label->setText(TypedByPerson(core::WrittenWidgets()[i].name)
                          ? Lines(*sheet.captions[i])
@@ -506,8 +527,14 @@ void FrmDisplay::ShowSheet(const core::ResultSheet& sheet) {
   }
   for (ElidedLabel* typed : findChildren<ElidedLabel*>()) typed->ExplainIfCut();
 
+  // The sign boxes from the chart: the bodies in each, and the highlighted signs.
   for (int sign = 0; sign < 12; ++sign) {
-    if (!sheet.highlighted[static_cast<std::size_t>(sign)]) continue;
+    if (!sheet.chart) break;
+    const core::ChartSign& contents = sheet.chart->signs[static_cast<std::size_t>(sign)];
+    signBoxes_[sign]
+        ->findChild<QLabel*>(FromUtf8(core::kSignContentLabels[sign]))
+        ->setText(SignBoxCaption(contents));
+    if (!contents.highlighted) continue;
     Paint(signBoxes_[sign], kHighlight, kValueColour);
     // Green on the highlight is hard to read; the sign's name takes the value colour there.
     if (auto* name = signBoxes_[sign]->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(sign)))
