@@ -9,8 +9,11 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include "core/birth_details.h"
@@ -236,7 +239,8 @@ class TimingAndCalculationTest : public QObject {
   }
 
   // In each language every column of the dasha tree shows whole in the tab, the running
-  // mahadasha opened ("End" was cut and the age lay behind a scroll bar).
+  // mahadasha opened ("End" was cut and the age lay behind a scroll bar), and every cell and
+  // every row of the nakshatra table above it.
   void everyDashaColumnShowsWhole_data() {
     QTest::addColumn<ui::Language>("language");
     for (const ui::Language language : ui::kLanguages)
@@ -278,6 +282,39 @@ class TimingAndCalculationTest : public QObject {
       QVERIFY2(tree->header()->sectionSize(column) >= tree->fontMetrics().size(0, heading).width(),
                qPrintable(heading));
     }
+    // The nakshatra table shows every row and column, the tab scrolling instead (two of its
+    // ten rows showed in Tamil).
+    auto* table = tabs.findChild<QTableWidget*>("tblNakshatra");
+    QVERIFY(table);
+    for (int row = 0; row < table->rowCount(); ++row) {
+      const QRect last = table->visualRect(table->model()->index(row, table->columnCount() - 1));
+      QVERIFY2(
+          last.bottom() < table->viewport()->height() && last.right() < table->viewport()->width(),
+          qPrintable(QStringLiteral("row %1 at %2").arg(row).arg(last.bottom())));
+    }
+    // Every cell whole: its text, wrapped at spaces in its column less the style's margins,
+    // fits the cell's width and height ("1978-01-…", and "before birth" cut on one line).
+    const int margins = 2 * (tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+      for (int column = 1; column < tree->columnCount(); ++column) {
+        const QRect cell = tree->visualItemRect(*it);
+        if (cell.isEmpty()) continue;  // a closed period's antardasha
+        const QFontMetricsF metrics((*it)->data(column, Qt::FontRole).isValid()
+                                        ? (*it)->font(column).resolve(tree->font())
+                                        : tree->font());
+        const QRectF text =
+            metrics.boundingRect(QRectF(0, 0, tree->header()->sectionSize(column) - margins, 1e6),
+                                 Qt::TextWordWrap, (*it)->text(column));
+        const int lines = qRound(text.height() / metrics.lineSpacing());
+        QVERIFY2(text.width() <= tree->header()->sectionSize(column) - margins &&
+                     lines * metrics.height() <= cell.height() + 1,
+                 qPrintable(QStringLiteral("%1: %2 × %3 in %4 × %5")
+                                .arg((*it)->text(column))
+                                .arg(text.width())
+                                .arg(text.height())
+                                .arg(tree->header()->sectionSize(column) - margins)
+                                .arg(cell.height())));
+      }
   }
 
   // The reading's frame carries the tab, named for the calculation of the form's entries.

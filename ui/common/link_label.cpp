@@ -23,10 +23,12 @@ void LinkLabel::SetLinkText(const QString& text) {
 }
 
 void LinkLabel::ShowText() {
+  // An address alone in a Hindi or Tamil window is amid that script too (the result window's).
   const QFont latin = LatinFont(font());
-  const bool mixed = !LatinRuns(text_, latin).isEmpty();
+  const bool amid = InScriptTypeface(font());
+  const bool mixed = !LatinRuns(text_, latin, amid).isEmpty();
   setTextFormat(mixed ? Qt::RichText : Qt::PlainText);
-  setText(mixed ? MarkedLatinRuns(text_, latin) : text_);
+  setText(mixed ? MarkedLatinRuns(text_, latin, amid) : text_);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -26,6 +26,7 @@
 #include "ui/common/filled_template.h"
 #include "ui/common/language.h"
 #include "ui/common/language_menu.h"
+#include "ui/common/latin_runs.h"
 #include "ui/common/library_texts.h"
 #include "ui/common/link_label.h"
 #include "ui/common/look.h"
@@ -72,6 +73,19 @@ W* Named(W* widget, core::FieldId id) {
     SetTranslated(widget, "accessibleName", kContext, field.accessibleName.data());
   return widget;
 }
+
+// A button with a space's room either side of its text beyond the style's margins in a Hindi or
+// Tamil window: the Tamil coordinates button's last letter, shaped, touched the frame. The
+// English form keeps its size.
+class RoomyButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+  QSize sizeHint() const override {
+    const int room =
+        InScriptTypeface(font()) ? 2 * fontMetrics().horizontalAdvance(QLatin1Char(' ')) : 0;
+    return QPushButton::sizeHint() + QSize(room, 0);
+  }
+};
 
 // A field's pick list; `sizing` is the widest entry or the number of characters it is as wide
 // as.
@@ -271,7 +285,7 @@ QWidget* FrmMain::BuildPlaceDetails() {
   grid->addWidget(txtMState_, 1, 1);
   grid->addWidget(Caption(QT_TRANSLATE_NOOP("BirthForm", "Country"), txtMCountry_, box), 2, 0);
   grid->addWidget(txtMCountry_, 2, 1);
-  cmdBrowser_ = Titled(Named(new QPushButton(box), "cmdBrowser"), "text",
+  cmdBrowser_ = Titled(Named(new RoomyButton(box), "cmdBrowser"), "text",
                        QT_TRANSLATE_NOOP("BirthForm", "Click for Latitude && Longitude"));
   cmdBrowser_->setAutoDefault(false);
   grid->addWidget(cmdBrowser_, 3, 1);
@@ -284,6 +298,7 @@ QWidget* FrmMain::BuildZone() {
       Titled(Named(new QGroupBox, "fraZone"), "title", QT_TRANSLATE_NOOP("BirthForm", "Zone"));
   auto* column = new QVBoxLayout(box);
   cmbTimeZone_ = NamedPickList(box, core::FieldId::cmbTimeZone, 24);
+  static_cast<PickList*>(cmbTimeZone_)->DrawLatinRuns();
   chkDST_ = Titled(Named(new QCheckBox(box), core::FieldId::chkDST), "text",
                    QT_TRANSLATE_NOOP("BirthForm", "Daylight Saving Time"));
   column->addWidget(cmbTimeZone_);

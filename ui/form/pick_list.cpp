@@ -5,8 +5,13 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QtMath>
 #include <algorithm>
+
+#include "ui/common/latin_runs.h"
+#include "ui/common/latin_runs_delegate.h"
+#include "ui/common/look.h"
 
 namespace ui {
 
@@ -66,6 +71,8 @@ void PickList::showPopup() {
   if (!watchingPopup_) {
     view()->installEventFilter(this);
     watchingPopup_ = true;
+    // Set here, not when the list is made: setting a delegate builds the popup.
+    if (latinRuns_) setItemDelegate(new LatinRunsDelegate(this));
   }
   QComboBox::showPopup();
 }
@@ -76,6 +83,30 @@ bool PickList::eventFilter(QObject* watched, QEvent* event) {
   if (!row) return false;
   if (*row >= 0) view()->setCurrentIndex(model()->index(*row, modelColumn(), rootModelIndex()));
   return true;
+}
+
+// The chosen entry as the style draws it (Qt 6.4's QComboBox::paintEvent), its text drawn
+// with its Latin runs in the Latin typeface where it has them.
+void PickList::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  painter.setPen(palette().color(QPalette::Text));
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  painter.drawComplexControl(QStyle::CC_ComboBox, option);
+  const QString text = option.currentText;
+  const bool runs = latinRuns_ && !LatinRuns(text, LatinFont(font())).isEmpty();
+  if (runs) option.currentText.clear();
+  painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  if (!runs) return;
+  // Where the style draws the text: the edit field less a pixel each side, left and centred.
+  const QRect room =
+      style()
+          ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
+          .adjusted(1, 0, -1, 0);
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, QPalette::ButtonText));
+  LatinRunsLine(ElidedLatinRuns(text, font(), room.width()), font())
+      .Draw(painter, room, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void PickList::changeEvent(QEvent* event) {

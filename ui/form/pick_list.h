@@ -27,9 +27,13 @@ class PickList final : public QComboBox {
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
   void showPopup() override;
+  // Amid Devanagari or Tamil, the entries' Latin runs (offsets, abbreviations) drawn in the
+  // Latin typeface, in the list and the open popup (ui/common/latin_runs.h).
+  void DrawLatinRuns() { latinRuns_ = true; }
 
  protected:
   void changeEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   // Qt's own search picks the next entry that starts with the key typed: "2" gives 20 after
   // 12, "1" gives 10 after 1. A list of numbers picks the number typed instead.
   void keyPressEvent(QKeyEvent* event) override;
@@ -45,6 +49,7 @@ class PickList final : public QComboBox {
   QString typed_;  // the digits typed so far
   QElapsedTimer sinceKey_;
   bool watchingPopup_ = false;
+  bool latinRuns_ = false;
 };
 
 }  // namespace ui

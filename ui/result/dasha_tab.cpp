@@ -3,12 +3,16 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <QtMath>
 #include <array>
+#include <functional>
 
 #include "reading/timing.h"
 #include "ui/common/calculation_caption.h"
@@ -82,8 +86,6 @@ QTableWidget* NakshatraTable(const reading::Timing& timing) {
     for (int column = 0; column < cells.size(); ++column)
       table->setItem(row, column, new QTableWidgetItem(cells[column]));
   }
-  table->resizeColumnsToContents();
-  table->resizeRowsToContents();
   return table;
 }
 
@@ -102,6 +104,26 @@ QTreeWidgetItem* AntardashaItem(const QString& mahadasha, const dasha::Period& p
   item->setData(0, Qt::AccessibleTextRole, whole);
   return item;
 }
+
+// A cell as high as its text wrapped in its column: the tree asks for a row's height without
+// the column's width, and a cell wrapped at spaces ("before birth" in a narrow column) was
+// given one line and cut.
+class WrappedCells final : public QStyledItemDelegate {
+ public:
+  explicit WrappedCells(QTreeView& tree) : QStyledItemDelegate(&tree), tree_(tree) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem cell = option;
+    int width = tree_.header()->sectionSize(index.column());
+    if (index.column() == 0)
+      for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        width -= tree_.indentation();
+    cell.rect = QRect(0, 0, std::max(width, 1), 1 << 16);
+    return QStyledItemDelegate::sizeHint(cell, index);
+  }
+
+ private:
+  QTreeView& tree_;
+};
 
 // `heading` in two lines, broken at the space nearest its middle: narrower than its cells.
 QString Stacked(QString heading) {
@@ -124,24 +146,32 @@ void FitColumns(QTreeWidget& tree) {
   header.setSectionResizeMode(QHeaderView::Fixed);
   header.setSectionResizeMode(0, QHeaderView::Stretch);
   tree.setWordWrap(true);
+  if (!dynamic_cast<WrappedCells*>(tree.itemDelegate()))
+    tree.setItemDelegate(new WrappedCells(tree));
   tree.setIndentation(tree.fontMetrics().horizontalAdvance(QLatin1Char('0')) + 2);
   QFont bold = tree.font();
   bold.setBold(true);  // the running period's row
-  const QFontMetrics metrics(bold);
-  constexpr int kCellRoom = 6;  // the cell's margins and a little air
+  const QFontMetricsF metrics(bold);
+  const int kCellRoom =
+      2 * (tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &tree) + 1) + 2;
+  // The style's margin each side of a cell's text (3 pixels in Fusion), and two more: a text
+  // measured 64.2 pixels wide in a 70-pixel column was cut ("1978-01-…").
   for (int column = 1; column < tree.columnCount(); ++column) {
     QStringList words = tree.headerItem()->text(column).split(QLatin1Char('\n'));
     for (QTreeWidgetItemIterator it(&tree); *it; ++it)
       words += (*it)->text(column).split(QLatin1Char(' '));
-    int widest = 0;
+    qreal widest = 0;
     for (const QString& word : words) widest = std::max(widest, metrics.horizontalAdvance(word));
-    header.resizeSection(column, widest + kCellRoom);
+    header.resizeSection(column, qCeil(widest) + kCellRoom);
   }
   tree.doItemsLayout();  // the rows as high as their wrapped cells
 }
 
+// The running period in bold, the tree's own typeface otherwise: only the weight is set, and
+// the view takes the rest from the tree (the item's font(), unset, is the application's, and
+// drew the running row wider than its columns in DejaVu Sans Bold).
 void Highlight(QTreeWidgetItem* item) {
-  QFont bold = item->font(0);
+  QFont bold;
   bold.setBold(true);
   for (int column = 0; column < item->columnCount(); ++column) {
     item->setBackground(column, kHighlight);
@@ -174,20 +204,74 @@ QTreeWidget* DashaTree(const dasha::Vimshottari& dasha, std::chrono::sys_seconds
       item->setExpanded(true);
     }
   }
-  FitColumns(*tree);
   return tree;
+}
+
+// Runs `fit` again whenever `widget` changes its font or width.
+void RefitOn(QWidget& widget, std::function<void()> fit) {
+  class Refit : public QObject {
+   public:
+    Refit(QWidget& widget, std::function<void()> fit) : QObject(&widget), fit_(std::move(fit)) {
+      widget.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::FontChange || event->type() == QEvent::Resize) fit_();
+      return false;
+    }
+
+   private:
+    std::function<void()> fit_;
+  };
+  fit();
+  new Refit(widget, std::move(fit));
+}
+
+// The table as high as its rows, every row and column whole: the tab scrolls, not the table.
+// Sized once it has the tab's typeface (made apart, it measured in the application's).
+void ShowEveryRow(QTableWidget& table) {
+  table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RefitOn(table, [&table] {
+    table.resizeColumnsToContents();
+    table.resizeRowsToContents();
+    int height = 2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < table.rowCount(); ++row) height += table.rowHeight(row);
+    table.setFixedHeight(height);
+  });
+}
+
+// The tree as high as its open rows, again as a period opens or closes, its columns fitted to
+// its width in its own typeface.
+void ShowEveryRow(QTreeWidget& tree) {
+  tree.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tree.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  const auto fit = [&tree] {
+    FitColumns(tree);
+    int height = 2 * tree.frameWidth() + tree.header()->sizeHint().height();
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it) height += tree.visualItemRect(*it).height();
+    tree.setFixedHeight(height);
+  };
+  QObject::connect(&tree, &QTreeWidget::itemExpanded, &tree, fit);
+  QObject::connect(&tree, &QTreeWidget::itemCollapsed, &tree, fit);
+  RefitOn(tree, fit);
 }
 
 // Shows the tables on the page, below the caption already there.
 void FillTables(QVBoxLayout& column, const reading::Timing& timing, Clock& clock) {
-  // The tree has the larger share: its periods are read by the row, the table at a glance.
-  column.addWidget(NakshatraTable(timing), 2);
-  if (!timing.dasha) return;
+  QTableWidget* table = NakshatraTable(timing);
+  column.addWidget(table);
+  ShowEveryRow(*table);
+  if (!timing.dasha) {
+    column.addStretch();
+    return;
+  }
   AddLabel(column, "lblBalance", QT_TRANSLATE_NOOP("DashaTab", "Balance at birth"))
       ->setText(BalanceCaption(timing.dasha->balance));
   AddLabel(column, "lblYearLength", QT_TRANSLATE_NOOP("DashaTab", "Dasha year length"))
       ->setText(YearLengthCaption(*timing.dasha));
-  column.addWidget(DashaTree(*timing.dasha, clock.Now()), 5);
+  QTreeWidget* tree = DashaTree(*timing.dasha, clock.Now());
+  column.addWidget(tree);
+  ShowEveryRow(*tree);
+  column.addStretch();
 }
 
 }  // namespace
@@ -195,11 +279,19 @@ void FillTables(QVBoxLayout& column, const reading::Timing& timing, Clock& clock
 void AddTimingTab(QTabWidget& tabs, std::shared_ptr<const reading::Timing> timing,
                   bool ephemerisFiles, const std::optional<core::Calculation>& calculation,
                   Clock& clock) {
+  // The tab's contents scroll as one: the table and the tree each show every row, which the
+  // tab's height does not hold in Tamil or Hindi (the table showed two rows, the tree one).
   auto* page =
-      Named(new QWidget, "fraTiming", QT_TRANSLATE_NOOP("DashaTab", "Nakshatra and dasha"));
+      Named(new QScrollArea, "fraTiming", QT_TRANSLATE_NOOP("DashaTab", "Nakshatra and dasha"));
+  page->setFrameShape(QFrame::NoFrame);
+  page->setWidgetResizable(true);
+  page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Paint(page, kBackground, kValueColour);
-  auto* column = new QVBoxLayout(page);
+  auto* contents = new QWidget;
+  Paint(contents, kBackground, kValueColour);
+  auto* column = new QVBoxLayout(contents);
   column->setContentsMargins(3, 3, 3, 3);
+  page->setWidget(contents);
   QLabel* caption =
       AddLabel(*column, "lblCalculation", QT_TRANSLATE_NOOP("DashaTab", "Calculation"));
   const int index = tabs.addTab(page, QString());

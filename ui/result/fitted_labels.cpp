@@ -5,6 +5,8 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "ui/common/latin_runs.h"
+
 namespace ui {
 
 namespace {
@@ -18,8 +20,10 @@ QRect TextRect(const QLabel& label) {
 
 }  // namespace
 
+// In a Hindi or Tamil window the Latin runs of a value (offsets, zone ids, figures, a name
+// typed in Latin letters) are drawn in the Latin typeface, as the form's status line draws them.
 QString ElidedLabel::ShownText() const {
-  return fontMetrics().elidedText(text(), Qt::ElideRight, TextRect(*this).width());
+  return ElidedLatinRuns(text(), font(), TextRect(*this).width(), InScriptTypeface(font()));
 }
 
 void ElidedLabel::ExplainIfCut() {
@@ -30,9 +34,10 @@ void ElidedLabel::ExplainIfCut() {
 
 void ElidedLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  style()->drawItemText(&painter, TextRect(*this),
-                        QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
-                        isEnabled(), ShownText(), foregroundRole());
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, foregroundRole()));
+  LatinRunsLine(ShownText(), font(), InScriptTypeface(font()))
+      .Draw(painter, TextRect(*this), QStyle::visualAlignment(layoutDirection(), alignment()));
 }
 
 int LetterLineHeight(const QFontMetrics& metrics) {
