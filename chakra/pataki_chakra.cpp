@@ -69,8 +69,6 @@ void FillPatakiChakra(core::BirthRecord& record, core::ResultSheet& sheet) {
     }
     sheet.SetCaption(core::SignContentSlot(static_cast<int>(sign)), std::move(box));
   }
-  sheet.captionFacts.longitudes = record.Longitudes;
-  sheet.captionFacts.retrograde = record.Retrograde;
   const int lagnaSign = signs[core::kLagna];
   if (lagnaSign < 0) return;
   sheet.Highlight(lagnaSign);

@@ -192,14 +192,14 @@ void ComposeVedhaReading(core::BirthRecord& record, core::ResultSheet& sheet) {
   sheet.SetCaption(core::Slot("lblDandadhipati"), record.Dandadhipati);
   sheet.SetCaption(core::Slot("lblLagna"), record.LagnaName);
   sheet.SetCaption(core::Slot("lblRashi"), record.RashiName);
-  auto& facts = sheet.captionFacts;
+  auto& facts = sheet.facts;
   facts.yamardhapati = core::PlanetBody(record.Yamardhapati);
   facts.dandadhipati = core::PlanetBody(record.Dandadhipati);
   // The names were taken from these longitudes' signs.
   if (!record.LagnaName.empty())
-    facts.lagnaSign = ephemeris::SignOfLongitude(record.Longitudes[core::kLagna]);
+    facts.lagna = core::Longitude{record.Longitudes[core::kLagna]}.SignOf();
   if (!record.RashiName.empty())
-    facts.rashiSign = ephemeris::SignOfLongitude(record.Longitudes[core::kMoon]);
+    facts.rashi = core::Longitude{record.Longitudes[core::kMoon]}.SignOf();
 
   auto blocks = VedhaReadingBlocks(record);
   sheet.RTB.reserve(sheet.RTB.size() + blocks.size());

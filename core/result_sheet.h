@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/caption_facts.h"
 #include "core/chart_model.h"
+#include "core/reading_facts.h"
 #include "core/reading_items.h"
 
 namespace core {
@@ -149,8 +149,8 @@ struct ResultSheet {
   std::vector<TextRun> RTB;
   // The reading text as data, block by block: RTB holds its English runs.
   std::vector<ReadingBlock> ReadingBlocks;
-  // The numbers behind the captions composed in English, for other languages.
-  CaptionFacts captionFacts;
+  // The reading's facts, from which every caption in every language is written.
+  ReadingFacts facts;
 
   // A widget that no reading writes is ignored.
   void SetCaption(std::string_view widget, std::string text);

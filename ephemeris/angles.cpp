@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/longitude.h"
+
 namespace ephemeris {
 
 double NormalizedDegrees(double degrees) {
@@ -32,15 +34,7 @@ double ReduceRadians(double x) {
 }
 
 int SignOfLongitude(double longitude) {
-  const double a = std::fabs(longitude);
-  // Below 1e15 a double's whole part is exact as an integer: integer division then gives the
-  // sign the floors below give, without a library call per floor.
-  if (a < 1e15) {
-    const long long sign = static_cast<long long>(a) / 30;
-    return sign < 12 ? static_cast<int>(sign) : -1;
-  }
-  const double sign = std::floor(std::floor(a) / 30);
-  return sign < 12 ? static_cast<int>(sign) : -1;
+  return core::Longitude{longitude}.SignIndex();
 }
 
 }  // namespace ephemeris

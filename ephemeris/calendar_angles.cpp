@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/longitude.h"
 #include "ephemeris/angles.h"
 
 namespace ephemeris {
@@ -32,33 +33,9 @@ void AppendTwoDigits(std::string& text, long long value) {
 }
 
 // A longitude's magnitude as its texts show it: degrees within the sign, minutes and
-// seconds, all truncated, never rounded; sign as SignOfLongitude gives it.
-struct Figures {
-  long long degrees, minutes, seconds;
-  int sign;
-};
-
-// Floor of a value known to be at least zero; an integer conversion where it is exact.
-double FloorOfPositive(double x) {
-  return x < 1e15 ? static_cast<double>(static_cast<long long>(x)) : std::floor(x);
-}
-
-Figures FiguresOf(double longitude) {
-  const double a = std::fabs(longitude);
-  if (!(a < 1e15)) {  // NaN, infinity or beyond any longitude: the general floors
-    const double whole = std::floor(a);
-    const double minutes = std::floor(60 * (a - whole));
-    const double seconds = std::floor(60 * (60 * (a - whole) - minutes));
-    return {static_cast<long long>(std::fmod(whole, 30.0)), static_cast<long long>(minutes),
-            static_cast<long long>(seconds), SignOfLongitude(longitude)};
-  }
-  // Each argument below is at least zero (a less its floor, then that less its own floor).
-  const double whole = FloorOfPositive(a);
-  const double minutes = FloorOfPositive(60 * (a - whole));
-  const double seconds = FloorOfPositive(60 * (60 * (a - whole) - minutes));
-  // Whole degrees are exact integers here, so the remainder needs no floating division.
-  return {static_cast<long long>(whole) % 30, static_cast<long long>(minutes),
-          static_cast<long long>(seconds), SignOfLongitude(longitude)};
+// seconds, all truncated, never rounded; the sign as SignOfLongitude gives it.
+core::LongitudeFigures FiguresOf(double longitude) {
+  return core::Longitude{longitude}.Figures();
 }
 
 }  // namespace
@@ -93,7 +70,7 @@ double DaysSinceJ2000(int year, int month, int day, int hour, int minute, int se
 
 // From 360 on there is no sign: the text ends with the blank that would precede it.
 std::string LongitudeText(double longitude) {
-  const Figures f = FiguresOf(longitude);
+  const core::LongitudeFigures f = FiguresOf(longitude);
   std::string text;
   text.reserve(24);
   AppendNumber(text, f.degrees);
@@ -109,7 +86,7 @@ std::string LongitudeText(double longitude) {
 // Where the long text shows no sign, this text has always shown the last three characters
 // of the long text instead, blanks trimmed: the last digit of the seconds and their mark.
 std::string PositionText(double longitude) {
-  const Figures f = FiguresOf(longitude);
+  const core::LongitudeFigures f = FiguresOf(longitude);
   std::string text;
   text.reserve(12);
   AppendTwoDigits(text, f.degrees);

@@ -6,13 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/longitude.h"
+
 namespace ephemeris {
 
 // Sign abbreviations, three letters each, Aries first.
 inline constexpr std::string_view kSignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
-inline constexpr std::array<std::string_view, 12> kSanskritSignNames = {
-    "Mesha", "Vrishabha",  "Mithuna", "Kataka", "Simha",  "Kanya",
-    "Thula", "Vrishchika", "Dhanush", "Makara", "Kumbha", "Meena"};
+using core::kSanskritSignNames;
 
 // Abbreviation of sign k (0..11); empty for any other k.
 std::string_view SignAbbreviation(int k);

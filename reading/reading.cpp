@@ -1,7 +1,6 @@
 #include "reading/reading.h"
 
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 
@@ -14,6 +13,7 @@
 #include "ephemeris/calendar_angles.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
+#include "reading/english_captions.h"
 #include "reading/parse_birth.h"
 #include "reading/swiss_sky.h"
 #include "sky/retrogrades.h"
@@ -33,8 +33,6 @@ using namespace std::chrono;
 using chakra::BirthPeriod;
 using sky::SunDay;
 
-constexpr std::array<std::string_view, 7> kWeekdayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 constexpr std::array<std::string_view, 10> kBodyNames = {
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
 
@@ -43,26 +41,6 @@ std::optional<year_month_day> BirthDate(const BirthRecord& r) {
                             day{static_cast<unsigned>(r.BirthDay)}};
   if (!date.ok()) return std::nullopt;
   return date;
-}
-
-void Append(std::string& text, std::string_view part) {
-  text += part;
-}
-void Append(std::string& text, int number) {
-  char digits[12];
-  text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
-}
-// A caption built in one buffer from texts and whole numbers (written as std::to_string would).
-template <typename... Parts>
-std::string Concat(const Parts&... parts) {
-  std::string text;
-
-  (Append(text, parts), ...);
-  return text;
-}
-
-std::string HoursMinutes(std::int32_t seconds) {
-  return Concat(seconds / 3600, ":", seconds % 3600 / 60);
 }
 
 std::int16_t Short(long value) {
@@ -108,12 +86,20 @@ const core::SwissSettings* SwissChoice(const core::BirthValue& b) {
   return c && c->ephemeris == core::EphemerisChoice::Swiss ? &c->swiss : nullptr;
 }
 
+// The longitudes the position texts and the sign boxes were written from.
+void KeepPositions(const BirthRecord& r, core::ReadingFacts& facts) {
+  auto& longitudes = facts.longitudes.emplace();
+  for (std::size_t k = 0; k < longitudes.size(); ++k) longitudes[k].degrees = r.Longitudes[k];
+  facts.retrograde = r.Retrograde;
+}
+
 void ComputeChart(const core::BirthValue& b, const SwissSky* swissSky, BirthRecord& r,
                   ResultSheet& sheet) {
   if (SwissChoice(b)) {
     if (!swissSky) return;
     WriteSwissPositions(*swissSky, r);
     chakra::FillPatakiChakra(r, sheet);
+    KeepPositions(r, sheet.facts);
     return;
   }
   r.EphemerisFiles = false;
@@ -123,34 +109,30 @@ void ComputeChart(const core::BirthValue& b, const SwissSky* swissSky, BirthReco
   ephemeris::ComputePositionTable(r, instant);
   sky::MarkRetrogrades(r);
   chakra::FillPatakiChakra(r, sheet);
+  KeepPositions(r, sheet.facts);
 }
 
+// The texts as typed, and the facts of the birth's date, time and place.
 void WritePersonalDetails(const core::BirthValue& b, const BirthRecord& r, ResultSheet& sheet) {
   sheet.SetCaption(core::Slot("lblName"), r.PersonName);
-  sheet.SetCaption(core::Slot("lblDOB"),
-                   Concat(MonthName(r.BirthMonth), "/", r.BirthDay, "/", r.BirthYear));
-  sheet.SetCaption(core::Slot("lblTOB"), Concat(r.BirthHour, ":", r.BirthMinute));
-  sheet.SetCaption(core::Slot("lblLatitude"), Concat(r.LatitudeDeg, "° ", r.LatitudeMin, "'",
-                                                     b.latitude.positive ? " N" : " S"));
-  sheet.SetCaption(core::Slot("lblLongitude"), Concat(r.LongitudeDeg, "° ", r.LongitudeMin, "'",
-                                                      b.longitude.positive ? " E" : " W"));
   sheet.SetCaption(core::Slot("lblCity"), b.city);
   sheet.SetCaption(core::Slot("lblState"), b.state);
   sheet.SetCaption(core::Slot("lblCountry"), b.country);
-  sheet.captionFacts.birthMonth = r.BirthMonth;
-  sheet.captionFacts.south = !b.latitude.positive;
-  sheet.captionFacts.west = !b.longitude.positive;
+  auto& facts = sheet.facts;
+  facts.birthDate = year_month_day{year{r.BirthYear}, month{static_cast<unsigned>(r.BirthMonth)},
+                                   day{static_cast<unsigned>(r.BirthDay)}};
+  facts.birthTime = hours{r.BirthHour} + minutes{r.BirthMinute};
+  facts.latitude = b.latitude;
+  facts.longitude = b.longitude;
 }
 
 void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
-  r.BirthDateText = Concat(MonthName(r.BirthMonth), " ", r.BirthDay, ",", r.BirthYear);
+  r.BirthDateText = RecordDateText(r.BirthMonth, r.BirthDay, r.BirthYear);
   if (const auto date = BirthDate(r)) {
     r.WeekdayNumber = static_cast<std::int16_t>(weekday{sys_days{*date}}.c_encoding() + 1);
   }
-  if (r.WeekdayNumber >= 1 && r.WeekdayNumber <= 7) {
-    sheet.SetCaption(core::Slot("lblVaar"), std::string(kWeekdayNames[r.WeekdayNumber - 1]));
-    sheet.captionFacts.weekday = r.WeekdayNumber;
-  }
+  if (r.WeekdayNumber >= 1 && r.WeekdayNumber <= 7)
+    sheet.facts.weekday = weekday{static_cast<unsigned>(r.WeekdayNumber - 1)};
 }
 
 // Sunrise and sunset of the birth date and of its two neighbours; returns what the Sun did
@@ -176,14 +158,6 @@ std::array<SunDay, 3> ComputeSunTimes(const core::BirthValue& b, const SwissSky*
   return days;
 }
 
-std::string SunTimeText(const DateTime& t, SunDay sunDay) {
-  if (!t) return {};
-  std::string text = DateTimeText(*t);
-  if (sunDay == SunDay::NeverSets) text += " (the Sun did not set this day)";
-  if (sunDay == SunDay::NeverRises) text += " (the Sun did not rise this day)";
-  return text;
-}
-
 void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay, 3>& sunDays) {
   r.YamardhaFlags.fill(false);  // slot 8 is never read; clearing it too keeps readings apart
   r.DandaFlags.fill(false);
@@ -200,9 +174,7 @@ void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay
   if (*period == BirthPeriod::NightAfterSunset) shown = 2;
   const std::array<const DateTime*, 6> times{&r.PrevSunrise, &r.PrevSunset,  &r.Sunrise,
                                              &r.Sunset,      &r.NextSunrise, &r.NextSunset};
-  sheet.SetCaption(core::Slot("lblSunRise"), SunTimeText(*times[2 * shown], sunDays[shown]));
-  sheet.SetCaption(core::Slot("lblSunSet"), SunTimeText(*times[2 * shown + 1], sunDays[shown]));
-  auto& facts = sheet.captionFacts;
+  auto& facts = sheet.facts;
   facts.period = day ? core::BirthPeriodKind::Day : core::BirthPeriodKind::Night;
   facts.sunTimes = {*times[2 * shown], *times[2 * shown + 1]};
   const core::SunNote note = sunDays[shown] == SunDay::NeverSets    ? core::SunNote::DidNotSet
@@ -218,24 +190,6 @@ void StoreLagnaName(BirthRecord& r) {
 
 }  // namespace
 
-std::string DateTimeText(LocalTime t) {
-  const auto dayStart = floor<days>(t);
-  const year_month_day date{dayStart};
-  const hh_mm_ss time{t - dayStart};
-  const auto twoDigits = [](std::string& text, long value) {
-    text.push_back(char('0' + value / 10));
-    text.push_back(char('0' + value % 10));
-  };
-  std::string text = Concat(int(unsigned(date.day())), " ", MonthName(int(unsigned(date.month()))),
-                            " ", int(date.year()), " ");
-  twoDigits(text, time.hours().count());
-  text.push_back(':');
-  twoDigits(text, time.minutes().count());
-  text.push_back(':');
-  twoDigits(text, time.seconds().count());
-  return text;
-}
-
 namespace {
 
 void RunReading(const core::BirthValue& birth, const SwissSky* swissSky, BirthRecord& r,
@@ -246,11 +200,11 @@ void RunReading(const core::BirthValue& birth, const SwissSky* swissSky, BirthRe
   WriteWeekday(r, sheet);
   const auto sunDays = ComputeSunTimes(birth, swissSky, r);
   FindPeriodLords(r, sheet, sunDays);
-  sheet.SetCaption(core::Slot("blPeriodDisplay"), HoursMinutes(r.PeriodSeconds));
-  sheet.SetCaption(core::Slot("lblYamradhaDisplay"),
-                   HoursMinutes(chakra::RoundedShare(r.PeriodSeconds, 8)));
+  sheet.facts.periodLength = seconds{r.PeriodSeconds};
+  sheet.facts.yamardhaLength = seconds{chakra::RoundedShare(r.PeriodSeconds, 8)};
   StoreLagnaName(r);
   chakra::ComposeVedhaReading(r, sheet);
+  WriteEnglishCaptions(sheet.facts, sheet);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/birth_value.h"
 #include "core/form_entries.h"
 #include "core/result_sheet.h"
+#include "reading/english_captions.h"
 #include "reading/validate_entries.h"
 
 namespace reading {
@@ -28,8 +29,5 @@ void RunReading(const core::BirthValue& birth, BirthRecord& record, ResultSheet&
 // the result window.
 std::optional<Refusal> RunReading(const FormEntries& entries, BirthRecord& record,
                                   ResultSheet& sheet);
-
-// How a sunrise, sunset or birth moment is shown: "7 March 1984 06:32:00".
-std::string DateTimeText(LocalTime t);
 
 }  // namespace reading

@@ -22,7 +22,7 @@ ui::KeptReading DayBirth() {
                 "cboHH": "10", "cboMM": "5", "cboSS": "30", "txtMCity": "New Delhi",
                 "txtMState": "Delhi", "txtMCountry": "India", "cmbTimeZone": 34,
                 "txtLonD": "77", "txtLonM": "13", "txtLatD": "28", "txtLatM": "38"}})");
-  ui::KeptReading reading{parsed.details.value().entries, {}, {}, {}};
+  ui::KeptReading reading{parsed.details.value().entries, {}, {}, {}, {}};
   reading::RunReading(reading.entries, reading.record, reading.sheet);
   return reading;
 }

@@ -36,6 +36,7 @@ ui::KeptReading DelhiReading(const std::function<void(ui::KeptReading&)>& change
                            .txtLatM = "38"},
                           {},
                           {},
+                          {},
                           {}};
   for (std::size_t row = 0; row < core::ZoneTable().size(); ++row)
     if (core::ZoneTable()[row].text.starts_with("Indian Time"))
@@ -143,36 +144,42 @@ class PageContentTest : public QObject {
     QVERIFY2(zone.endsWith(ending), qPrintable(zone));
   }
 
-  // "*" starts a run in emphasis; "|" parts paragraphs, "+" marks one after a blank line.
+  // A block of the reading text: "*" starts one in emphasis, each "H" is a sentence (the
+  // heading), the number after "/" its line breaks after. In the paragraphs "|" parts them,
+  // "+" marks one after a blank line and "/" joins the runs of one.
   void theVedhaTextBreaksIntoParagraphs_data() {
-    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QStringList>("blocks");
     QTest::addColumn<QString>("paragraphs");
-    QTest::newRow("one line") << QStringList{"A"} << "A";
-    QTest::newRow("a line break") << QStringList{"A\nB"} << "A|B";
-    QTest::newRow("blank lines count as one") << QStringList{"A\n\n\nB"} << "A|+B";
-    QTest::newRow("Windows and old Mac line ends") << QStringList{"A\r\n\r\nB\rC"} << "A|+B|C";
+    QTest::newRow("one line") << QStringList{"H/0"} << "H";
+    QTest::newRow("a line break") << QStringList{"HH/0"} << "H|H";
+    QTest::newRow("blank lines count as one") << QStringList{"H/3", "H/0"} << "H|+H";
+    QTest::newRow("the last line breaks close the text") << QStringList{"H/2"} << "H";
     QTest::newRow("runs of one line stay one paragraph")
-        << QStringList{"A ", "*B", " C\nD"} << "A /*B/ C|D";
-    QTest::newRow("a leading blank line") << QStringList{"\nA"} << "+A";
-    QTest::newRow("a break between runs") << QStringList{"A\n", "\n", "*B"} << "A|+*B";
+        << QStringList{"H/0", "*H/0", "H/1", "H/0"} << "H/*H/H|H";
+    QTest::newRow("a leading blank line") << QStringList{"/1", "H/0"} << "+H";
+    QTest::newRow("a break between runs") << QStringList{"H/1", "/1", "*H/0"} << "H|+*H";
   }
   void theVedhaTextBreaksIntoParagraphs() {
-    QFETCH(QStringList, runs);
+    QFETCH(QStringList, blocks);
     QFETCH(QString, paragraphs);
     ui::KeptReading reading = DelhiReading();
-    reading.sheet.RTB.clear();
-    for (const QString& run : runs) {
-      core::TextRun textRun;
-      textRun.emphasis = run.startsWith('*');
-      textRun.text = (textRun.emphasis ? run.mid(1) : run).toStdString();
-      reading.sheet.RTB.push_back(textRun);
+    reading.sheet.ReadingBlocks.clear();
+    for (QString spec : blocks) {
+      core::ReadingBlock block;
+      block.emphasis = spec.startsWith('*');
+      if (block.emphasis) spec.remove(0, 1);
+      block.items.resize(static_cast<std::size_t>(spec.section('/', 0, 0).size()));
+      block.lineBreaksAfter = spec.section('/', 1, 1).toInt();
+      reading.sheet.ReadingBlocks.push_back(block);
     }
+    const QString heading = QStringLiteral("More About Vedha and Dandadhipati");
     QStringList got;
-    const std::vector<ui::PageBlock> blocks = ui::ReadingPageContent(reading);
-    for (const ui::PageParagraph& paragraph : Only<ui::PageText>(blocks).paragraphs) {
+    const std::vector<ui::PageBlock> content = ui::ReadingPageContent(reading);
+    for (const ui::PageParagraph& paragraph : Only<ui::PageText>(content).paragraphs) {
       QStringList parts;
       for (const ui::PageRun& run : paragraph.runs)
-        parts << (run.bold ? QStringLiteral("*") : QString()) + run.text;
+        parts << (run.bold ? QStringLiteral("*") : QString()) +
+                     (run.text == heading ? QStringLiteral("H") : run.text);
       got << (paragraph.afterBlankLine ? QStringLiteral("+") : QString()) + parts.join('/');
     }
     QCOMPARE(got.join('|'), paragraphs);

@@ -354,9 +354,11 @@ class FrmDisplayTest : public QObject {
     core::ResultSheet sheet;
     if (!caption.isEmpty()) sheet.SetCaption(label.toStdString(), caption.toStdString());
     if (chart != core::ChartModel{}) sheet.chart = chart;
-    // The numbers the reading keeps beside such a caption, for the other languages.
-    core::CaptionFacts& facts = sheet.captionFacts;
-    if (label == QLatin1String("lblDOB")) facts.birthMonth = month;
+    // The facts the reading keeps beside such a caption, for the other languages.
+    core::ReadingFacts& facts = sheet.facts;
+    if (label == QLatin1String("lblDOB"))
+      facts.birthDate = std::chrono::year_month_day{
+          std::chrono::year{2000}, std::chrono::month(unsigned(month)), std::chrono::day{28}};
     for (std::size_t which : {0u, 1u})
       if (label == QLatin1String(which == 0 ? "lblSunRise" : "lblSunSet")) {
         facts.sunTimes[which] = SunTime(month);
@@ -364,7 +366,7 @@ class FrmDisplayTest : public QObject {
       }
     if (sign >= 0) {
       facts.longitudes.emplace();
-      (*facts.longitudes)[9] = sign * 30 + 29.99;
+      (*facts.longitudes)[9].degrees = sign * 30 + 29.99;
     }
     ui::FrmDisplay window(links);
     window.Render(sheet);

@@ -213,7 +213,8 @@ class TimingAndCalculationTest : public QObject {
 
     QTabWidget tabs;
     tabs.addTab(new QWidget, QStringLiteral("first"));
-    ui::AddTimingTab(tabs, record, std::nullopt, clock);
+    ui::AddTimingTab(tabs, std::make_shared<const reading::Timing>(reading::TimingOf(record)),
+                     record.EphemerisFiles, std::nullopt, clock);
     QCOMPARE(tabs.findChild<QLabel*>("lblCalculation")->text().section('\n', 0, 0),
              QStringLiteral("Built-in formulas"));
     QVERIFY(!tabs.findChild<QTreeWidget*>("treDasha"));  // not computed until shown
@@ -260,7 +261,8 @@ class TimingAndCalculationTest : public QObject {
     tabs.setDocumentMode(true);
     tabs.setFixedSize(ui::TwipsRect(10080, 3840, 4575, 4935).size());
     tabs.addTab(new QWidget, QStringLiteral("first"));
-    ui::AddTimingTab(tabs, record, std::nullopt, clock);
+    ui::AddTimingTab(tabs, std::make_shared<const reading::Timing>(reading::TimingOf(record)),
+                     record.EphemerisFiles, std::nullopt, clock);
     tabs.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tabs));
     tabs.setCurrentIndex(1);

@@ -100,10 +100,11 @@ void Program::RunReading() {
   frame_ = std::make_unique<MdiFrame>(sheet, links_);
   const std::string clock = form_->ClockSummary().toStdString();
   frame_->Display()->ShowClock(QString::fromStdString(clock));
-  AddReadingCommands(*frame_, {form_->Entries(), record_, sheet, clock}, dialogs_, files_,
-                     *details_);
+  KeptReading kept{form_->Entries(), record_, sheet, clock, {}};
+  KeepTiming(kept);
   if (auto* tabs = frame_->Display()->findChild<QTabWidget*>(QStringLiteral("SSTab1")))
-    AddTimingTab(*tabs, record_, form_->Entries().calculation, *clock_);
+    AddTimingTab(*tabs, kept.timing, record_.EphemerisFiles, kept.entries.calculation, *clock_);
+  AddReadingCommands(*frame_, std::move(kept), dialogs_, files_, *details_);
   connect(frame_.get(), &MdiFrame::backRequested, this, &Program::Back);
   connect(frame_.get(), &MdiFrame::exitRequested, this, &Program::Exit);
   frame_->ShowFitted();

@@ -1,7 +1,6 @@
 #include "ui/common/library_texts.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <string>
@@ -331,21 +330,31 @@ QString SheetCaption(const QString& caption) {
     if (word.isEmpty()) continue;
     const QString translated = QCoreApplication::translate("Sheet", word.toUtf8().constData());
     // A date or time in a caption ("14 August 1947 05:49:00") keeps all but its month's name.
-    line = (translated != word ? translated : WithMonthNames(word)) +
-           (mark < 0 ? QString()
-                     : line.mid(mark).replace(QLatin1String("(R)"),
-                                              QCoreApplication::translate("Sheet", "(R)")));
+    line = translated + (mark < 0
+                             ? QString()
+                             : line.mid(mark).replace(QLatin1String("(R)"),
+                                                      QCoreApplication::translate("Sheet", "(R)")));
   }
   return lines.join(QLatin1Char('\n'));
 }
 
-QString WithMonthNames(QString text) {
-  for (const char* month : kMonths) {
-    const QString target = QCoreApplication::translate("Months", month);
-    if (target == QLatin1String(month)) continue;
-    text.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(QLatin1String(month))), target);
-  }
-  return text;
+QString MonthText(int month) {
+  if (month < 1 || month > 12) return {};
+  return QCoreApplication::translate("Months", kMonths[month - 1]);
+}
+
+QString LocalDateTimeText(core::LocalTime t) {
+  using namespace std::chrono;
+  const auto dayStart = floor<days>(t);
+  const year_month_day date{dayStart};
+  const hh_mm_ss time{t - dayStart};
+  return QStringLiteral("%1 %2 %3 %4:%5:%6")
+      .arg(unsigned(date.day()))
+      .arg(MonthText(int(unsigned(date.month()))))
+      .arg(int(date.year()))
+      .arg(time.hours().count(), 2, 10, QLatin1Char('0'))
+      .arg(time.minutes().count(), 2, 10, QLatin1Char('0'))
+      .arg(time.seconds().count(), 2, 10, QLatin1Char('0'));
 }
 
 QString ClockText(const QString& text) {

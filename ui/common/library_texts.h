@@ -6,6 +6,8 @@
 #include <QString>
 #include <string_view>
 
+#include "core/birth_value.h"
+
 namespace core {
 struct Words;
 }
@@ -20,9 +22,12 @@ QString LibraryMessage(std::string_view message);
 // as written.
 QString SheetCaption(const QString& caption);
 
-// `text` with the English month names in it ("15 December 1943", "August/15/1947") by the
-// program's own names of the language in use (context "Months").
-QString WithMonthNames(QString text);
+// A month's name, 1 January .. 12 December, in the language in use (context "Months").
+QString MonthText(int month);
+
+// A sunrise, sunset or birth moment, "7 March 1984 06:32:00", the month's name in the language
+// in use.
+QString LocalDateTimeText(core::LocalTime t);
 
 // The clock used, as places/ lists it for the result and the page ("UTC+6:30, war time,
 // Asia/Kolkata"), with the clock's name translated (context "ClockStatus").

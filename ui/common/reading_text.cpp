@@ -1,14 +1,10 @@
 #include "ui/common/reading_text.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <cmath>
 
 #include "chakra/vedha_reading.h"
 #include "core/birth_record.h"
-#include "ephemeris/angles.h"
-#include "ephemeris/calendar_angles.h"
-#include "reading/reading.h"
 #include "ui/common/filled_template.h"
 #include "ui/common/language.h"
 #include "ui/common/library_texts.h"
@@ -96,50 +92,44 @@ QString PlanetName(int body) {
 // The full name of sign 0..11 (मेष, மேஷம்); the sheet's words hold the Sanskrit names.
 QString SignName(int sign) {
   if (sign < 0 || sign >= 12) return {};
-  return SheetCaption(FromUtf8(ephemeris::kSanskritSignNames[static_cast<std::size_t>(sign)]));
+  return SheetCaption(FromUtf8(core::kSanskritSignNames[static_cast<std::size_t>(sign)]));
 }
 
-// "27 Can 59" with the sign of the body's longitude by its full name, "27 कर्क 59".
-QString PositionText(const core::ResultSheet& sheet, int body, const QString& caption) {
-  static const QRegularExpression shape(QStringLiteral("^(\\d+) ([A-Za-z]{3}) (\\d+)$"));
-  const QRegularExpressionMatch match = shape.match(caption);
-  if (!match.hasMatch()) return caption;
-  int sign = ephemeris::SignIndex(match.captured(2).toStdString());
-  if (const auto& longitudes = sheet.captionFacts.longitudes)
-    sign = ephemeris::SignOfLongitude((*longitudes)[static_cast<std::size_t>(body)]);
+// "27 Can 59" with the sign by its full name, "27 कर्क 59"; beyond the signs as written.
+QString PositionText(const core::Longitude& longitude, const QString& caption) {
+  const core::LongitudeFigures figures = longitude.Figures();
+  if (figures.sign < 0) return caption;
   return Filled(
       QCoreApplication::translate("Sheet", "%1 %2 %3", "position: degrees, sign, minutes"),
-      {match.captured(1), SignName(sign), match.captured(3)});
+      {TwoDigits(static_cast<long>(figures.degrees)), SignName(figures.sign),
+       TwoDigits(static_cast<long>(figures.minutes))});
 }
 
 // "13° 5' N": the side by its word (उ, வடக்கு).
-QString CoordinateText(const QString& caption, bool latitude, bool otherSide) {
-  static const QRegularExpression shape(QStringLiteral("^(\\d+)° (\\d+)' [NSEW]$"));
-  const QRegularExpressionMatch match = shape.match(caption);
-  if (!match.hasMatch()) return caption;
+QString CoordinateText(const core::GeoAngle& angle, bool latitude) {
   const char* const templates[2][2] = {
       {QT_TRANSLATE_NOOP("Sheet", "%1° %2' N"), QT_TRANSLATE_NOOP("Sheet", "%1° %2' S")},
       {QT_TRANSLATE_NOOP("Sheet", "%1° %2' E"), QT_TRANSLATE_NOOP("Sheet", "%1° %2' W")}};
   return Filled(
-      QCoreApplication::translate("Sheet", templates[latitude ? 0 : 1][otherSide ? 1 : 0]),
-      {match.captured(1), match.captured(2)});
+      QCoreApplication::translate("Sheet", templates[latitude ? 0 : 1][angle.positive ? 0 : 1]),
+      {QString::number(static_cast<std::int16_t>(angle.degrees)),
+       QString::number(static_cast<std::int16_t>(angle.minutes))});
 }
 
 // "August/15/1947": month name, day and year in the language's order.
-QString BirthDateText(const core::ResultSheet& sheet, const QString& caption) {
-  static const QRegularExpression shape(QStringLiteral("^([A-Za-z]+)/(\\d+)/(\\d+)$"));
-  const QRegularExpressionMatch match = shape.match(caption);
-  if (!match.hasMatch() || sheet.captionFacts.birthMonth < 1) return WithMonthNames(caption);
+QString BirthDateText(std::chrono::year_month_day date) {
   return Filled(QCoreApplication::translate("Sheet", "%1/%2/%3"),
-                {WithMonthNames(match.captured(1)), match.captured(2), match.captured(3)});
+                {MonthText(int(unsigned(date.month()))),
+                 QString::number(static_cast<std::int16_t>(unsigned(date.day()))),
+                 QString::number(static_cast<std::int16_t>(int(date.year())))});
 }
 
 // The sunrise or sunset: its date and time, and the note when the Sun did not rise or set.
-QString SunTimeText(const core::ResultSheet& sheet, std::size_t which, const QString& caption) {
-  const auto& time = sheet.captionFacts.sunTimes[which];
-  if (!time) return WithMonthNames(caption);
-  const QString when = WithMonthNames(FromUtf8(reading::DateTimeText(*time)));
-  switch (sheet.captionFacts.sunNotes[which]) {
+QString SunTimeText(const core::ReadingFacts& facts, std::size_t which) {
+  const auto& time = facts.sunTimes[which];
+  if (!time) return {};
+  const QString when = LocalDateTimeText(*time);
+  switch (facts.sunNotes[which]) {
     case core::SunNote::DidNotSet:
       return Filled(QCoreApplication::translate("Sheet", "%1 (the Sun did not set this day)"),
                     {when});
@@ -222,20 +212,42 @@ std::vector<core::TextRun> ReadingRuns(const core::ResultSheet& sheet) {
   return runs;
 }
 
+std::vector<ReadingLines> ReadingTextLines(const core::ResultSheet& sheet) {
+  const bool english = CurrentLanguage() == Language::English;
+  std::vector<ReadingLines> blocks;
+  blocks.reserve(sheet.ReadingBlocks.size());
+  for (const core::ReadingBlock& block : sheet.ReadingBlocks) {
+    ReadingLines& out = blocks.emplace_back();
+    out.emphasis = block.emphasis;
+    for (const core::ReadingItem& item : block.items)
+      out.lines << (english ? FromUtf8(chakra::EnglishSentence(item)) : ReadingSentenceText(item));
+    // A block without sentences still holds the line its breaks end.
+    if (block.items.empty()) out.lines << QString();
+    for (int k = 0; k < block.lineBreaksAfter; ++k) out.lines << QString();
+  }
+  return blocks;
+}
+
 QString WrittenCaptionText(const core::ResultSheet& sheet, std::string_view widget) {
   const QString caption = FromUtf8(sheet.WrittenCaption(widget))
                               .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                               .replace(QLatin1Char('\r'), QLatin1Char('\n'));
   // English: the words as the sheet translates them (none unless a translator is installed).
-  if (CurrentLanguage() == Language::English) return SheetCaption(caption);
-  const core::CaptionFacts& facts = sheet.captionFacts;
-  for (int body = 0; body < core::kBodyCount; ++body)
-    if (widget == core::PositionLabel(body)) return PositionText(sheet, body, caption.trimmed());
-  if (widget == "lblLatitude") return CoordinateText(caption.trimmed(), true, facts.south);
-  if (widget == "lblLongitude") return CoordinateText(caption.trimmed(), false, facts.west);
-  if (widget == "lblDOB") return BirthDateText(sheet, caption.trimmed());
-  if (widget == "lblSunRise") return SunTimeText(sheet, 0, caption);
-  if (widget == "lblSunSet") return SunTimeText(sheet, 1, caption);
+  // Another language writes the captions that hold figures from the facts; a caption the
+  // reading did not write stays empty.
+  if (CurrentLanguage() == Language::English || caption.isEmpty()) return SheetCaption(caption);
+  const core::ReadingFacts& facts = sheet.facts;
+  const int slot = core::WrittenWidgetIndex(widget);
+  const int body = slot - static_cast<int>(core::PositionSlot(0));
+  if (body >= 0 && body < core::kBodyCount)
+    return facts.longitudes ? PositionText((*facts.longitudes)[static_cast<std::size_t>(body)],
+                                           caption.trimmed())
+                            : SheetCaption(caption);
+  if (widget == "lblLatitude") return CoordinateText(facts.latitude, true);
+  if (widget == "lblLongitude") return CoordinateText(facts.longitude, false);
+  if (widget == "lblDOB" && facts.birthDate) return BirthDateText(*facts.birthDate);
+  if (widget == "lblSunRise") return SunTimeText(facts, 0);
+  if (widget == "lblSunSet") return SunTimeText(facts, 1);
   return SheetCaption(caption);
 }
 

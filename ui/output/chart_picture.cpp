@@ -39,8 +39,7 @@ QImage ChartPicture(const KeptReading& reading) {
   painter.setFont(PageFont(9));
   const QString born = reading.record.BirthMoment
                            ? Filled(QCoreApplication::translate("ChartPicture", "Born %1"),
-                                    {WithMonthNames(QString::fromStdString(
-                                        reading::DateTimeText(*reading.record.BirthMoment)))})
+                                    {LocalDateTimeText(*reading.record.BirthMoment)})
                            : QString();
   painter.drawText(caption.adjusted(0, kCaptionHeight / 2, 0, -2), Qt::AlignCenter, born);
   painter.end();

@@ -61,11 +61,12 @@ int RunHeadlessExport(int& argc, char** argv, const ExportRequest& request) {
   reading::TypedEntries typed = reading::AsTyped(opened.details->entries);
   if (!typed.problem.empty())
     return Fail(FileProblem(request.input, QString::fromStdString(typed.problem)));
-  KeptReading reading{std::move(typed.entries), {}, {}, {}};
+  KeptReading reading{std::move(typed.entries), {}, {}, {}, {}};
   if (auto refusal = reading::RunReading(reading.entries, reading.record, reading.sheet))
     return Fail(FileProblem(request.input, LibraryMessage(refusal->message)));
   if (const auto skipped = SkippedTimeProblem(reading.record.Birth, opened.details->place))
     return Fail(FileProblem(request.input, *skipped));
+  KeepTiming(reading);
 
   const auto error =
       pdf ? WriteReadingPdf(request.output, reading) : WriteChartPng(request.output, reading);

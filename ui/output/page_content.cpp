@@ -1,7 +1,6 @@
 #include "ui/output/page_content.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <cmath>
 
 #include "core/zone_table.h"
@@ -82,10 +81,9 @@ QString BodyLabel(const core::BirthRecord& r, int k) {
 PageRows BirthRows(const KeptReading& reading) {
   const core::BirthRecord& r = reading.record;
   const core::ResultSheet& sheet = reading.sheet;
-  const QString born = Joined(
-      {WrittenWord(sheet, "lblVaar"),
-       r.BirthMoment ? WithMonthNames(FromUtf8(reading::DateTimeText(*r.BirthMoment))) : QString()},
-      QStringLiteral(", "));
+  const QString born = Joined({WrittenWord(sheet, "lblVaar"),
+                               r.BirthMoment ? LocalDateTimeText(*r.BirthMoment) : QString()},
+                              QStringLiteral(", "));
   // The clock the atlas decided, in words; else the row and box as the person set them.
   const QString zone =
       !reading.clock.empty() ? ClockText(FromUtf8(reading.clock))
@@ -156,12 +154,10 @@ PageText VedhaReading(const core::ResultSheet& sheet) {
     }
     paragraph = {};
   };
-  for (const core::TextRun& run : ReadingRuns(sheet)) {
-    const QStringList lines =
-        FromUtf8(run.text).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+  for (const ReadingLines& run : ReadingTextLines(sheet)) {
+    for (qsizetype i = 0; i < run.lines.size(); ++i) {
       if (i > 0) close();
-      if (!lines[i].isEmpty()) paragraph.runs.push_back({lines[i], run.emphasis});
+      if (!run.lines[i].isEmpty()) paragraph.runs.push_back({run.lines[i], run.emphasis});
     }
   }
   if (!paragraph.runs.empty()) close();
@@ -170,7 +166,9 @@ PageText VedhaReading(const core::ResultSheet& sheet) {
 
 // The nakshatras beside the mahadashas.
 PageTables Timing(const KeptReading& reading) {
-  const reading::Timing timing = reading::TimingOf(reading.record);
+  // A reading kept without its timing (as a test makes one) has it computed here.
+  const reading::Timing timing =
+      reading.timing ? *reading.timing : reading::TimingOf(reading.record);
   const std::optional<core::Calculation>& calculation = reading.entries.calculation;
   PageTables tables{QCoreApplication::translate("ReadingPage", "Nakshatra and Vimshottari dasha"),
                     {Filled(QCoreApplication::translate("ReadingPage", "Calculation: %1. %2."),

@@ -255,9 +255,8 @@ void ShowEveryRow(QTreeWidget& tree) {
   RefitOn(tree, fit);
 }
 
-// Computes and shows the tables on the page, below the caption already there.
-void FillTables(QVBoxLayout& column, const core::BirthRecord& record, Clock& clock) {
-  const reading::Timing timing = reading::TimingOf(record);
+// Shows the tables on the page, below the caption already there.
+void FillTables(QVBoxLayout& column, const reading::Timing& timing, Clock& clock) {
   QTableWidget* table = NakshatraTable(timing);
   column.addWidget(table);
   ShowEveryRow(*table);
@@ -277,8 +276,9 @@ void FillTables(QVBoxLayout& column, const core::BirthRecord& record, Clock& clo
 
 }  // namespace
 
-void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
-                  const std::optional<core::Calculation>& calculation, Clock& clock) {
+void AddTimingTab(QTabWidget& tabs, std::shared_ptr<const reading::Timing> timing,
+                  bool ephemerisFiles, const std::optional<core::Calculation>& calculation,
+                  Clock& clock) {
   // The tab's contents scroll as one: the table and the tree each show every row, which the
   // tab's height does not hold in Tamil or Hindi (the table showed two rows, the tree one).
   auto* page =
@@ -295,16 +295,16 @@ void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
   QLabel* caption =
       AddLabel(*column, "lblCalculation", QT_TRANSLATE_NOOP("DashaTab", "Calculation"));
   const int index = tabs.addTab(page, QString());
-  // The record is copied: the tab may first be shown after the program's record has moved on.
-  auto fill = [page, column, index, kept = record, &clock](int shown) {
+  // The timing is shared: the tab may first be shown after the program has moved on.
+  auto fill = [page, column, index, timing, &clock](int shown) {
     if (shown != index || page->property("filled").toBool()) return;
     page->setProperty("filled", true);
-    FillTables(*column, kept, clock);
+    FillTables(*column, *timing, clock);
   };
   QObject::connect(&tabs, &QTabWidget::currentChanged, page, fill);
   // In a new language the texts again, and the tables made again if they were made.
-  WhenTranslated(page, [page, column, caption, index, &tabs, calculation,
-                        files = record.EphemerisFiles, kept = record, &clock] {
+  WhenTranslated(page, [page, column, caption, index, &tabs, calculation, files = ephemerisFiles,
+                        timing, &clock] {
     tabs.setTabText(index, QCoreApplication::translate("DashaTab", "Nakshatra && Dasha"));
     page->setAccessibleName(QCoreApplication::translate("DashaTab", "Nakshatra and dasha"));
     caption->setAccessibleName(QCoreApplication::translate("DashaTab", "Calculation"));
@@ -322,7 +322,7 @@ void AddTimingTab(QTabWidget& tabs, const core::BirthRecord& record,
       }
       delete item;
     }
-    FillTables(*column, kept, clock);
+    FillTables(*column, *timing, clock);
   });
 }
 
