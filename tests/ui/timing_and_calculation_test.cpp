@@ -158,6 +158,13 @@ class TimingAndCalculationTest : public QObject {
     QTest::qWait(20);
     Action(again, "mnuKrishnamurti")->trigger();
     QCOMPARE(QFileInfo(ui::PreferenceFilePath()).lastModified(), written);
+    // The built-in formulas taken, then the Swiss Ephemeris again in the next run: its choices
+    // come back as they were shown, as they do within one run.
+    Action(again, "mnuBuiltin")->trigger();
+    ui::FrmMain third(dialogs, links);
+    QVERIFY(!third.Entries().calculation);
+    Action(third, "mnuSwiss")->trigger();
+    QCOMPARE(third.Entries().calculation, std::optional(Swiss(core::Ayanamsa::Krishnamurti)));
   }
 
   void aBrokenSettingsFileGivesTheDefaults_data() {

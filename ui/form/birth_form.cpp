@@ -237,6 +237,7 @@ void FrmMain::BuildMenus() {
   QMenu* help = AddHelpMenu(this, links_, "mnuHelp1", "mnuHelp2");
   calculation_ = new CalculationMenu(*this, help->menuAction());
   AddLanguageMenu(this, help->menuAction());
+  calculation_->SetChoice(core::Calculation{core::EphemerisChoice::Swiss, LoadKeptSwissChoices()});
   calculation_->SetChoice(LoadCalculationPreference());
   connect(calculation_, &CalculationMenu::changed, this, &FrmMain::ChangeCalculation);
 }
@@ -403,7 +404,7 @@ void FrmMain::ChangeCalculation() {
       return;
     }
   }
-  SaveCalculationPreference(chosen.calculation);
+  SaveCalculationPreference(chosen.calculation, calculation_->SwissShown());
   FillYears();
 }
 

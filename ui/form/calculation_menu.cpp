@@ -141,10 +141,16 @@ std::optional<core::Calculation> CalculationMenu::Choice() const {
   if (Checked(ephemeris_) != static_cast<int>(core::EphemerisChoice::Swiss)) return std::nullopt;
   core::Calculation calculation;
   calculation.ephemeris = core::EphemerisChoice::Swiss;
-  calculation.swiss.ayanamsa = static_cast<core::Ayanamsa>(Checked(ayanamsa_));
-  calculation.swiss.node = static_cast<core::Node>(Checked(node_));
-  calculation.swiss.sunrise = static_cast<core::SunriseRule>(Checked(sunrise_));
+  calculation.swiss = SwissShown();
   return calculation;
+}
+
+core::SwissSettings CalculationMenu::SwissShown() const {
+  core::SwissSettings swiss;
+  swiss.ayanamsa = static_cast<core::Ayanamsa>(Checked(ayanamsa_));
+  swiss.node = static_cast<core::Node>(Checked(node_));
+  swiss.sunrise = static_cast<core::SunriseRule>(Checked(sunrise_));
+  return swiss;
 }
 
 void CalculationMenu::SetChoice(const std::optional<core::Calculation>& choice) {

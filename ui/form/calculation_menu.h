@@ -26,6 +26,8 @@ class CalculationMenu : public QObject {
   // Shows `choice` (empty: the built-in formulas, Swiss choices as they were) without
   // emitting changed().
   void SetChoice(const std::optional<core::Calculation>& choice);
+  // The Swiss Ephemeris's three choices as checked, also while the built-in formulas are.
+  core::SwissSettings SwissShown() const;
 
  signals:
   // The person picked another entry.

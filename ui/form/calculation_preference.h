@@ -14,7 +14,13 @@ namespace ui {
 // read, or a value the program does not know, gives the defaults and one line on stderr.
 std::optional<core::Calculation> LoadCalculationPreference();
 
-// Keeps `choice`; writes the file only when it differs from what the file holds.
-void SaveCalculationPreference(const std::optional<core::Calculation>& choice);
+// The Swiss Ephemeris's choices last shown, kept while the built-in formulas are chosen, so
+// that the next run's menu shows them as this run's did; the defaults when none are kept.
+core::SwissSettings LoadKeptSwissChoices();
+
+// Keeps `choice` and the Swiss choices shown beside it; writes the file only when it differs
+// from what the file holds.
+void SaveCalculationPreference(const std::optional<core::Calculation>& choice,
+                               const core::SwissSettings& swissShown);
 
 }  // namespace ui
