@@ -16,6 +16,7 @@
 #include "reading/english_captions.h"
 #include "reading/parse_birth.h"
 #include "reading/swiss_sky.h"
+#include "reading/vector_state.h"
 #include "sky/retrogrades.h"
 #include "sky/sunrise_sunset.h"
 #include "swiss/swiss_ephemeris.h"
@@ -210,6 +211,7 @@ void RunReading(const core::BirthValue& birth, const SwissSky* swissSky, BirthRe
 }  // namespace
 
 void RunReading(const core::BirthValue& birth, BirthRecord& r, ResultSheet& sheet) {
+  ClearUpperVectorHalves();
   std::optional<SwissSky> swissSky;
   if (const auto* swiss = SwissChoice(birth))
     if (auto sky = ComputeSwissSky(birth, *swiss); auto* computed = std::get_if<SwissSky>(&sky))
@@ -218,6 +220,7 @@ void RunReading(const core::BirthValue& birth, BirthRecord& r, ResultSheet& shee
 }
 
 std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSheet& sheet) {
+  ClearUpperVectorHalves();
   auto parsed = ParseBirth(e);
   if (auto* refusal = std::get_if<Refusal>(&parsed)) return std::move(*refusal);
   // Without its library the Swiss Ephemeris would leave the chart empty: say so instead.
