@@ -31,7 +31,7 @@ using namespace std::chrono;
 using nlohmann::json;
 using swisscheck::Birth;
 
-constexpr int kBuiltInErrorSeconds = 6 * 60;  // the built-in sunrise and sunset, README
+constexpr int kBuiltInErrorSeconds = 6 * 60;  // the built-in sunrise and sunset, docs/accuracy.md
 
 int BirthCount() {
   const char* count = std::getenv("OPC_SWISS_CHECK_BIRTHS");
