@@ -249,7 +249,9 @@ PageTables Vargas(const KeptReading& reading) {
     const varga::Chart chart = varga::kCharts[c];
     table.columnStarts.push_back(0.13 + 0.87 * static_cast<double>(c) / varga::kChartCount);
     table.header << FromUtf8(varga::ChartKey(chart));
-    names << FromUtf8(varga::ChartKey(chart)) + QChar(' ') + PanchangaWord(varga::ChartName(chart));
+    // A no-break space keeps each key with its name when the line wraps.
+    names << FromUtf8(varga::ChartKey(chart)) + QChar(0x00A0) +
+                 PanchangaWord(varga::ChartName(chart));
   }
   for (int k = 0; k < core::kBodyCount; ++k) {
     const auto body = static_cast<std::size_t>(k);
