@@ -82,12 +82,14 @@ class PageContentTest : public QObject {
   void aReadingGivesEveryPartInOrder() {
     const ui::KeptReading reading = DelhiReading();
     const std::vector<ui::PageBlock> blocks = ui::ReadingPageContent(reading);
-    QCOMPARE(blocks.size(), std::size_t{5});
+    QCOMPARE(blocks.size(), std::size_t{7});
     QVERIFY(std::holds_alternative<ui::PageHeading>(blocks[0]));
     QVERIFY(std::holds_alternative<ui::PageRows>(blocks[1]));
     QVERIFY(std::holds_alternative<ui::PageChart>(blocks[2]));
     QVERIFY(std::holds_alternative<ui::PageText>(blocks[3]));
     QVERIFY(std::holds_alternative<ui::PageTables>(blocks[4]));
+    QVERIFY(std::holds_alternative<ui::PageTables>(blocks[5]));
+    QVERIFY(std::holds_alternative<ui::PageTables>(blocks[6]));
     QCOMPARE(Only<ui::PageHeading>(blocks).title, QStringLiteral("ASHA"));
 
     const ui::PageChart& chart = Only<ui::PageChart>(blocks);
@@ -105,13 +107,47 @@ class PageContentTest : public QObject {
     QVERIFY(!text.paragraphs.empty());
     for (const ui::PageParagraph& paragraph : text.paragraphs) QVERIFY(!paragraph.runs.empty());
 
-    const ui::PageTables& timing = Only<ui::PageTables>(blocks);
+    const auto& timing = std::get<ui::PageTables>(blocks[4]);
     QCOMPARE(timing.notes.size(), 2);  // the calculation, the dasha's balance
     QCOMPARE(timing.tables.size(), std::size_t{2});
     QCOMPARE(timing.tables[0].rows.size(), std::size_t{core::kBodyCount});
     for (const QStringList& row : timing.tables[0].rows)
       QCOMPARE(row.size(), timing.tables[0].header.size());
     QCOMPARE(timing.tables[1].rows.size(), std::size_t{9});
+  }
+
+  // The worked birth by hand: the Sun at 23° 10' Aquarius (fixed: the navamsha counts from
+  // Libra, part 7 of 9 is Aries; the shashtyamsha's part 47 from Aquarius is Sagittarius), Rahu
+  // at 16° 28' Taurus (part 5 from Capricorn: Taurus again, vargottama), the Lagna at 0° 30'
+  // Taurus (an even sign's first trimshamsha, Taurus). The new Moon of 3 March 1984 puts the
+  // birth in the fifth tithi; its times are shown on the birth's clock, Indian time.
+  void theVargasAndPanchangaOfAWorkedBirth_data() {
+    QTest::addColumn<int>("block");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("the Sun's navamsha") << 5 << 0 << 6 << "Ari";
+    QTest::newRow("the Sun's shashtyamsha") << 5 << 0 << 16 << "Sag";
+    QTest::newRow("Rahu marked vargottama") << 5 << 7 << 0 << "Rahu *";
+    QTest::newRow("the Sun not marked") << 5 << 0 << 0 << "Sun";
+    QTest::newRow("the Lagna's trimshamsha") << 5 << 9 << 13 << "Tau";
+    QTest::newRow("vara and its lord") << 6 << 0 << 1 << "Wednesday, its lord Mercury";
+    QTest::newRow("tithi with paksha") << 6 << 1 << 1 << "Panchami, Shukla paksha";
+    QTest::newRow("tithi ends, Indian time") << 6 << 1 << 3 << "8 March 1984 10:37:26";
+    QTest::newRow("nakshatra began the day before") << 6 << 2 << 2 << "6 March 1984 11:01:08";
+    QTest::newRow("yoga") << 6 << 3 << 1 << "Indra";
+    QTest::newRow("karana, the first half of the tithi") << 6 << 4 << 3 << "7 March 1984 21:54:06";
+  }
+  void theVargasAndPanchangaOfAWorkedBirth() {
+    QFETCH(int, block);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    const std::vector<ui::PageBlock> blocks = ui::ReadingPageContent(DelhiReading());
+    const ui::PageTables& tables =
+        std::get<ui::PageTables>(blocks[static_cast<std::size_t>(block)]);
+    QVERIFY(tables.wide);
+    QCOMPARE(tables.tables.at(0).rows.at(static_cast<std::size_t>(row)).value(column), text);
   }
 
   void theTimeZoneRowNamesTheClockUsed_data() {
@@ -191,7 +227,7 @@ class PageContentTest : public QObject {
     QVERIFY(ui::UseLanguage(ui::Language::Hindi));
     const std::vector<ui::PageBlock> blocks = ui::ReadingPageContent(reading);
     ui::UseLanguage(ui::Language::English);
-    for (const QString& note : Only<ui::PageTables>(blocks).notes)
+    for (const QString& note : std::get<ui::PageTables>(blocks[4]).notes)
       QVERIFY2(note.endsWith(QChar(0x0964)) && !note.contains(". "), qPrintable(note));
   }
 

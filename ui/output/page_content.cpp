@@ -1,9 +1,12 @@
 #include "ui/output/page_content.h"
 
 #include <QCoreApplication>
+#include <array>
 #include <cmath>
 
 #include "core/zone_table.h"
+#include "panchanga/panchanga.h"
+#include "reading/birth_panchanga.h"
 #include "reading/reading.h"
 #include "reading/timing.h"
 #include "ui/common/calculation_caption.h"
@@ -11,6 +14,7 @@
 #include "ui/common/filled_template.h"
 #include "ui/common/library_texts.h"
 #include "ui/common/reading_text.h"
+#include "varga/vargas.h"
 
 namespace ui {
 
@@ -214,6 +218,120 @@ PageTables Timing(const KeptReading& reading) {
   return tables;
 }
 
+// The signs short, so sixteen columns fit the page's width.
+constexpr std::array<const char*, 12> kShortSigns = {
+    QT_TRANSLATE_NOOP("SignsShort", "Ari"), QT_TRANSLATE_NOOP("SignsShort", "Tau"),
+    QT_TRANSLATE_NOOP("SignsShort", "Gem"), QT_TRANSLATE_NOOP("SignsShort", "Can"),
+    QT_TRANSLATE_NOOP("SignsShort", "Leo"), QT_TRANSLATE_NOOP("SignsShort", "Vir"),
+    QT_TRANSLATE_NOOP("SignsShort", "Lib"), QT_TRANSLATE_NOOP("SignsShort", "Sco"),
+    QT_TRANSLATE_NOOP("SignsShort", "Sag"), QT_TRANSLATE_NOOP("SignsShort", "Cap"),
+    QT_TRANSLATE_NOOP("SignsShort", "Aqu"), QT_TRANSLATE_NOOP("SignsShort", "Pis")};
+
+QString ShortSign(int sign) {
+  if (sign < 0 || sign >= 12) return {};
+  return QCoreApplication::translate("SignsShort", kShortSigns[static_cast<std::size_t>(sign)]);
+}
+
+// The names the library gives (vargas, tithis, pakshas, yogas, karanas), in the language in use.
+// A yoga is told apart, as "Shukla" names both a yoga and a paksha.
+QString PanchangaWord(std::string_view name, const char* kind = nullptr) {
+  return QCoreApplication::translate("Panchanga", std::string(name).c_str(), kind);
+}
+
+// Bodies by rows, the sixteen charts by columns; a vargottama body's label marked.
+PageTables Vargas(const KeptReading& reading) {
+  const varga::Vargas vargas = varga::VargasOf(reading.record.Longitudes);
+  const QString mark = QStringLiteral(" *");
+  QStringList names;
+  PageTable table{{}, {QCoreApplication::translate("ReadingPage", "Body")}, {}};
+  table.columnStarts.push_back(0);
+  for (std::size_t c = 0; c < varga::kCharts.size(); ++c) {
+    const varga::Chart chart = varga::kCharts[c];
+    table.columnStarts.push_back(0.13 + 0.87 * static_cast<double>(c) / varga::kChartCount);
+    table.header << FromUtf8(varga::ChartKey(chart));
+    // A no-break space keeps each key with its name when the line wraps.
+    names << FromUtf8(varga::ChartKey(chart)) + QChar(0x00A0) +
+                 PanchangaWord(varga::ChartName(chart));
+  }
+  for (int k = 0; k < core::kBodyCount; ++k) {
+    const auto body = static_cast<std::size_t>(k);
+    QStringList row{BodyLabel(reading.record, k) + (vargas.vargottama[body] ? mark : QString())};
+    for (const varga::Signs& signs : vargas.charts) row << ShortSign(signs[body]);
+    table.rows.push_back(std::move(row));
+  }
+  return {
+      QCoreApplication::translate("ReadingPage", "Divisional charts (vargas)"),
+      {names.join(QStringLiteral(" · ")),
+       QCoreApplication::translate("ReadingPage", "*: vargottama, the same sign in D1 and D9.")},
+      {std::move(table)},
+      true};
+}
+
+QString VaraNote(panchanga::VaraNote note) {
+  switch (note) {
+    case panchanga::VaraNote::BeforeSunrise:
+      return QCoreApplication::translate(
+          "ReadingPage",
+          "Born before the sunrise of the date: the Hindu day, and its weekday, began at the "
+          "previous sunrise.");
+    case panchanga::VaraNote::NoSunrise:
+      return QCoreApplication::translate(
+          "ReadingPage",
+          "The Sun did not rise on the date of birth: the weekday is the calendar's.");
+    case panchanga::VaraNote::AfterSunrise:
+      break;
+  }
+  return {};
+}
+
+// The five elements of the birth moment with the moments they began and end, on the clock the
+// reading used; computed here, when the page is made, and never for the window.
+PageTables Panchanga(const KeptReading& reading) {
+  PageTables tables{
+      QCoreApplication::translate("ReadingPage", "Panchanga of the birth"), {}, {}, true};
+  const std::optional<reading::BirthPanchanga> p = reading::PanchangaOf(reading.record);
+  if (!p) {
+    tables.notes << QCoreApplication::translate(
+        "ReadingPage", "The panchanga could not be computed with this calculation.");
+    return tables;
+  }
+  const QString note = VaraNote(p->vara.note);
+  if (!note.isEmpty()) tables.notes << note;
+  const auto offset = reading.record.Birth.offset.east;
+  const auto local = [&](std::chrono::sys_seconds t) {
+    return LocalDateTimeText(core::LocalTime{t.time_since_epoch() + offset});
+  };
+  PageTable table{{0, 0.16, 0.5, 0.75},
+                  {QCoreApplication::translate("ReadingPage", "Element"),
+                   QCoreApplication::translate("ReadingPage", "At birth"),
+                   QCoreApplication::translate("ReadingPage", "Began"),
+                   QCoreApplication::translate("ReadingPage", "Ends")},
+                  {}};
+  table.rows.push_back({QCoreApplication::translate("ReadingPage", "Vara"),
+                        Filled(QCoreApplication::translate("ReadingPage", "%1, its lord %2"),
+                               {SheetCaption(FromUtf8(panchanga::WeekdayName(p->vara.day))),
+                                SheetCaption(FromUtf8(panchanga::WeekdayLord(p->vara.day)))})});
+  const panchanga::Elements& e = p->elements;
+  const auto add = [&](const QString& label, const QString& name, const panchanga::Element& at) {
+    table.rows.push_back({label, name, local(at.start), local(at.end)});
+  };
+  add(QCoreApplication::translate("ReadingPage", "Tithi"),
+      Filled(QCoreApplication::translate("ReadingPage", "%1, %2 paksha"),
+             {PanchangaWord(panchanga::TithiName(e.tithi.number)),
+              PanchangaWord(panchanga::PakshaName(e.tithi.number))}),
+      e.tithi);
+  add(QCoreApplication::translate("ReadingPage", "Nakshatra"),
+      QCoreApplication::translate("Nakshatras",
+                                  std::string(dasha::NakshatraName(e.nakshatra.number)).c_str()),
+      e.nakshatra);
+  add(QCoreApplication::translate("ReadingPage", "Yoga"),
+      PanchangaWord(panchanga::YogaName(e.yoga.number), "yoga"), e.yoga);
+  add(QCoreApplication::translate("ReadingPage", "Karana"),
+      PanchangaWord(panchanga::KaranaName(e.karana.number)), e.karana);
+  tables.tables.push_back(std::move(table));
+  return tables;
+}
+
 }  // namespace
 
 std::vector<PageBlock> ReadingPageContent(const KeptReading& reading) {
@@ -224,6 +342,8 @@ std::vector<PageBlock> ReadingPageContent(const KeptReading& reading) {
   blocks.emplace_back(Chart(reading));
   blocks.emplace_back(VedhaReading(reading.sheet));
   blocks.emplace_back(Timing(reading));
+  blocks.emplace_back(Vargas(reading));
+  blocks.emplace_back(Panchanga(reading));
   return blocks;
 }
 

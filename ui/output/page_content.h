@@ -74,12 +74,13 @@ struct PageTables {
   QString title;
   QStringList notes;
   std::vector<PageTable> tables;
+  bool wide = false;  // the one table takes the whole width
 };
 
 using PageBlock = std::variant<PageHeading, PageRows, PageChart, PageText, PageTables>;
 
 // The printed reading: heading, birth rows, the chart with the positions and details, the
-// vedha reading, the nakshatras and the dasha.
+// vedha reading, the nakshatras and the dasha, the divisional charts and the panchanga.
 std::vector<PageBlock> ReadingPageContent(const KeptReading& reading);
 
 }  // namespace ui

@@ -241,7 +241,7 @@ void PageLayout::Cells(const QStringList& cells, const std::vector<qreal>& at, q
 }
 
 // On a page of their own where the last has no room; the first table takes the left 48 % of
-// the width, a second the rest.
+// the width, a second the rest, unless the one table is wide.
 void PageLayout::Lay(const PageTables& tables) {
   const qreal points = 8.5;
   const qreal needed = Metrics(PageFont(points)).lineSpacing() * 16 + Pt(30);
@@ -259,7 +259,8 @@ void PageLayout::Lay(const PageTables& tables) {
   qreal bottom = top;
   for (std::size_t t = 0; t < tables.tables.size() && t < 2; ++t) {
     const PageTable& table = tables.tables[t];
-    const qreal from = t == 0 ? 0 : split + Pt(14), to = t == 0 ? split : width_;
+    const qreal from = t == 0 ? 0 : split + Pt(14);
+    const qreal to = tables.wide ? width_ : t == 0 ? split : width_;
     std::vector<qreal> at;
     for (const double share : table.columnStarts) at.push_back(from + (to - from) * share);
     y_ = top;
