@@ -130,10 +130,7 @@ void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay
   auto& facts = sheet.facts;
   facts.period = day ? core::BirthPeriodKind::Day : core::BirthPeriodKind::Night;
   facts.sunTimes = {*times[2 * shown], *times[2 * shown + 1]};
-  const core::SunNote note = sunDays[shown] == SunDay::NeverSets    ? core::SunNote::DidNotSet
-                             : sunDays[shown] == SunDay::NeverRises ? core::SunNote::DidNotRise
-                                                                    : core::SunNote::None;
-  facts.sunNotes = {note, note};
+  facts.sunDays = {sunDays[shown], sunDays[shown]};
 }
 
 void StoreLagnaName(BirthRecord& r) {
