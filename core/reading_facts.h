@@ -13,6 +13,7 @@
 
 #include "core/birth_value.h"
 #include "core/longitude.h"
+#include "core/sun_day.h"
 
 namespace core {
 
@@ -30,13 +31,6 @@ constexpr std::optional<Body> PlanetBody(std::string_view name) {
 
 enum class BirthPeriodKind : std::uint8_t { Unknown, Day, Night };
 
-// The note a sun time caption carries after its date and time.
-enum class SunNote : std::uint8_t {
-  None,
-  DidNotSet,   // " (the Sun did not set this day)"
-  DidNotRise,  // " (the Sun did not rise this day)"
-};
-
 struct ReadingFacts {
   // lblDOB "<month name>/<day>/<year>" and lblTOB "<hour>:<minute>"; unset until written.
   std::optional<std::chrono::year_month_day> birthDate;
@@ -48,7 +42,8 @@ struct ReadingFacts {
   // lblSunRise, lblSunSet: "<day> <month name> <year> HH:MM:SS" and the note; empty when
   // the time is unknown. Neither caption is written while the period is Unknown.
   std::array<std::optional<std::chrono::local_seconds>, 2> sunTimes;
-  std::array<SunNote, 2> sunNotes{};
+  // What the Sun did on the date of the pair shown: NeverSets and NeverRises add a note.
+  std::array<SunDay, 2> sunDays{};
   // lblPeriod: "Dinamana" (day) or "Ratrimana" (night); Unknown when it could not be found.
   BirthPeriodKind period = BirthPeriodKind::Unknown;
   // blPeriodDisplay and lblYamradhaDisplay "<hours>:<minutes>": the period and one yamardha

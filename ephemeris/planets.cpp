@@ -127,9 +127,8 @@ double RahuLongitude(double d, double ayanamsa) {
 // time and obliquity (Explanatory Supplement to the Astronomical Ephemeris, 1961), the
 // ascendant from them as in Meeus, Astronomical Algorithms, 2nd ed., ch. 14; the sidereal
 // ascendant is within 0.02° of a high-precision ephemeris over 1901 to 2050.
-void ComputeAscendant(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
+double SiderealAscendant(const ephemeris::BirthInstant& instant, double ayanamsa1900) {
   const double T = ephemeris::CenturiesSince(instant, ephemeris::kJ1900);
-  record.AyanamsaValue = Ayanamsa1900(T);
 
   // Right ascension of the meridian (local sidereal time in degrees). It is never negative
   // from 1901 on, where the normaliser only takes whole turns off as before.
@@ -145,29 +144,27 @@ void ComputeAscendant(core::BirthRecord& record, const ephemeris::BirthInstant& 
   if (a < 0) a += Pi;
   if (std::cos(r) < 0) a += Pi;
   const double degrees = ephemeris::NormalizedDegrees(a * RadToDeg);
+  return ephemeris::NormalizedDegrees(degrees + ayanamsa1900);
+}
 
-  const double sidereal = ephemeris::NormalizedDegrees(degrees + record.AyanamsaValue);
+void ComputeAscendant(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
+  record.AyanamsaValue = Ayanamsa1900(ephemeris::CenturiesSince(instant, ephemeris::kJ1900));
+  const double sidereal = SiderealAscendant(instant, record.AyanamsaValue);
   record.Longitudes[core::kLagna] = sidereal;
   record.AscendantText = ephemeris::LongitudeText(sidereal);
 }
 
-void ComputePositionTable(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
-  static constexpr std::array<const char*, 9> kNames = {
-      "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
-  for (std::size_t k = 0; k < kNames.size(); ++k) record.PositionNames[k] = kNames[k];
-  record.PositionNames[10] = "Ascendant";
-
+void SiderealPlanets(const ephemeris::BirthInstant& instant, double ayanamsa,
+                     std::array<double, core::kBodyCount>& longitudes) {
   const ephemeris::CivilDate& date = instant.universalDate;
   const double d = ephemeris::DaysSinceJ2000(date.year, date.month, date.day, instant.universalHour,
                                              instant.universalMinute, instant.universalSecond);
-  const double ayanamsa = std::fabs(record.AyanamsaValue);
 
   // The orbits give longitudes on the equinox of J2000.0; precess them to the date before
   // taking off the ayanamsa, which is measured from the equinox of the date.
   const double T = d / ephemeris::kDaysPerCentury;
   const double precession = PrecessionFromJ2000(T);
   const PlanePoint earth = HeliocentricPosition(kEarth, T);  // one Earth for every body
-  auto& longitudes = record.Longitudes;
   for (std::size_t slot = 0; slot < kTableBody.size(); ++slot) {
     if (kTableBody[slot] < 0) continue;
     const double tropical = LongitudeSeenFrom(earth, kTableBody[slot], T) + precession;
@@ -175,9 +172,17 @@ void ComputePositionTable(core::BirthRecord& record, const ephemeris::BirthInsta
   }
   longitudes[7] = RahuLongitude(d, ayanamsa);
   longitudes[8] = ephemeris::NormalizedDegrees(longitudes[7] + 180);
+}
+
+void ComputePositionTable(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
+  static constexpr std::array<const char*, 9> kNames = {
+      "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
+  for (std::size_t k = 0; k < kNames.size(); ++k) record.PositionNames[k] = kNames[k];
+  record.PositionNames[10] = "Ascendant";
+  SiderealPlanets(instant, std::fabs(record.AyanamsaValue), record.Longitudes);
   // The Moon's and the ascendant's longitudes are those their own steps stored.
   for (int k = 0; k < core::kBodyCount; ++k)
-    record.PositionTexts[k] = ephemeris::PositionText(longitudes[k]);
+    record.PositionTexts[k] = ephemeris::PositionText(record.Longitudes[k]);
 }
 
 // The steps of the two functions above for the Sun alone: the ayanamsa of the ascendant's

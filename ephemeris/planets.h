@@ -2,6 +2,8 @@
 // The ascendant from local sidereal time, the Sun and planets from two-body Keplerian
 // orbits, the mean lunar nodes, and the table of the ten position texts.
 
+#include <array>
+
 #include "core/birth_record.h"
 #include "ephemeris/birth_instant.h"
 
@@ -12,6 +14,14 @@ void ComputeAscendant(core::BirthRecord& record, const ephemeris::BirthInstant& 
 // Writes PositionNames, the longitudes of the Sun, the planets and the nodes, and the
 // PositionTexts slots 0..9 from all ten longitudes; needs the ascendant and the Moon.
 void ComputePositionTable(core::BirthRecord& record, const ephemeris::BirthInstant& instant);
+
+// The same steps as numbers, for a calculation that writes the record itself: the sidereal
+// ascendant for the ayanamsa Ayanamsa1900 gives (negative degrees), and the Sun, the planets
+// and the nodes (slots 0 and 2..8; the Moon and the ascendant untouched) less `ayanamsa`
+// (positive degrees).
+double SiderealAscendant(const ephemeris::BirthInstant& instant, double ayanamsa1900);
+void SiderealPlanets(const ephemeris::BirthInstant& instant, double ayanamsa,
+                     std::array<double, core::kBodyCount>& longitudes);
 
 // The Sun's sidereal longitude in degrees, [0, 360), as ComputeAscendant and
 // ComputePositionTable together store it, for any instant (the panchanga's searches).

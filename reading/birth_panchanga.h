@@ -4,7 +4,6 @@
 // some thirty positions of the Sun and the Moon.
 
 #include <chrono>
-#include <memory>
 #include <optional>
 
 #include "core/birth_record.h"
@@ -16,10 +15,6 @@ struct BirthPanchanga {
   panchanga::Vara vara;
   panchanga::Elements elements;
 };
-
-// The sidereal Sun and Moon of the birth's calculation, the built-in formulas or the Swiss
-// Ephemeris with the birth's settings, at any instant.
-std::unique_ptr<panchanga::Sky> SkyOf(const core::BirthValue& birth);
 
 // The panchanga of the reading the record holds: the vara from the sunrise of the birth date
 // by the calculation's own rule, the elements from its Sun and Moon at the birth moment to the

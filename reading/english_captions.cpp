@@ -77,11 +77,11 @@ std::string HoursMinutesCaption(seconds length) {
   return Concat(s / 3600, ":", s % 3600 / 60);
 }
 
-std::string SunTimeCaption(const std::optional<core::LocalTime>& t, core::SunNote note) {
+std::string SunTimeCaption(const std::optional<core::LocalTime>& t, core::SunDay day) {
   if (!t) return {};
   std::string text = DateTimeText(*t);
-  if (note == core::SunNote::DidNotSet) text += " (the Sun did not set this day)";
-  if (note == core::SunNote::DidNotRise) text += " (the Sun did not rise this day)";
+  if (day == core::SunDay::NeverSets) text += " (the Sun did not set this day)";
+  if (day == core::SunDay::NeverRises) text += " (the Sun did not rise this day)";
   return text;
 }
 
@@ -95,8 +95,8 @@ void WriteEnglishCaptions(const core::ReadingFacts& f, core::ResultSheet& sheet)
   if (f.weekday)
     sheet.SetCaption(core::Slot("lblVaar"), std::string(kWeekdayNames[f.weekday->c_encoding()]));
   if (f.period != core::BirthPeriodKind::Unknown) {
-    sheet.SetCaption(core::Slot("lblSunRise"), SunTimeCaption(f.sunTimes[0], f.sunNotes[0]));
-    sheet.SetCaption(core::Slot("lblSunSet"), SunTimeCaption(f.sunTimes[1], f.sunNotes[1]));
+    sheet.SetCaption(core::Slot("lblSunRise"), SunTimeCaption(f.sunTimes[0], f.sunDays[0]));
+    sheet.SetCaption(core::Slot("lblSunSet"), SunTimeCaption(f.sunTimes[1], f.sunDays[1]));
   }
   sheet.SetCaption(core::Slot("blPeriodDisplay"), HoursMinutesCaption(f.periodLength));
   sheet.SetCaption(core::Slot("lblYamradhaDisplay"), HoursMinutesCaption(f.yamardhaLength));

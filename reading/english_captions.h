@@ -23,7 +23,7 @@ std::string CoordinateCaption(const core::GeoAngle& angle, bool latitude);
 // "11:44": whole hours and minutes, no leading zeros.
 std::string HoursMinutesCaption(std::chrono::seconds length);
 // The sunrise or sunset caption: its date and time and the note; empty without a time.
-std::string SunTimeCaption(const std::optional<core::LocalTime>& t, core::SunNote note);
+std::string SunTimeCaption(const std::optional<core::LocalTime>& t, core::SunDay day);
 
 // Writes the birth's date, time and place, the weekday, the sun times and the period's lengths
 // from the facts, each where the facts hold it.

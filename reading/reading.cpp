@@ -9,17 +9,11 @@
 #include "chakra/yamardha.h"
 #include "core/zone_table.h"
 #include "ephemeris/angles.h"
-#include "ephemeris/birth_instant.h"
 #include "ephemeris/calendar_angles.h"
-#include "ephemeris/moon.h"
-#include "ephemeris/planets.h"
 #include "reading/english_captions.h"
 #include "reading/parse_birth.h"
-#include "reading/swiss_sky.h"
+#include "reading/sky_source.h"
 #include "reading/vector_state.h"
-#include "sky/retrogrades.h"
-#include "sky/sunrise_sunset.h"
-#include "swiss/swiss_ephemeris.h"
 
 namespace reading {
 
@@ -32,7 +26,7 @@ namespace {
 
 using namespace std::chrono;
 using chakra::BirthPeriod;
-using sky::SunDay;
+using core::SunDay;
 
 constexpr std::array<std::string_view, 10> kBodyNames = {
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
@@ -81,12 +75,6 @@ void CopyBirth(const core::BirthValue& b, BirthRecord& r) {
   r.Retrograde.fill(false);
 }
 
-// The Swiss Ephemeris's settings when the birth chose it.
-const core::SwissSettings* SwissChoice(const core::BirthValue& b) {
-  const auto& c = b.calculation;
-  return c && c->ephemeris == core::EphemerisChoice::Swiss ? &c->swiss : nullptr;
-}
-
 // The longitudes the position texts and the sign boxes were written from.
 void KeepPositions(const BirthRecord& r, core::ReadingFacts& facts) {
   auto& longitudes = facts.longitudes.emplace();
@@ -94,21 +82,8 @@ void KeepPositions(const BirthRecord& r, core::ReadingFacts& facts) {
   facts.retrograde = r.Retrograde;
 }
 
-void ComputeChart(const core::BirthValue& b, const SwissSky* swissSky, BirthRecord& r,
-                  ResultSheet& sheet) {
-  if (SwissChoice(b)) {
-    if (!swissSky) return;
-    WriteSwissPositions(*swissSky, r);
-    chakra::FillPatakiChakra(r, sheet);
-    KeepPositions(r, sheet.facts);
-    return;
-  }
-  r.EphemerisFiles = false;
-  const ephemeris::BirthInstant instant = ephemeris::InstantOf(b);
-  ephemeris::ComputeAscendant(r, instant);
-  ephemeris::ComputeMoonAndRashi(r, instant);
-  ephemeris::ComputePositionTable(r, instant);
-  sky::MarkRetrogrades(r);
+void ComputeChart(const BirthSky& sky, BirthRecord& r, ResultSheet& sheet) {
+  WritePositions(sky, r);
   chakra::FillPatakiChakra(r, sheet);
   KeepPositions(r, sheet.facts);
 }
@@ -136,29 +111,6 @@ void WriteWeekday(BirthRecord& r, ResultSheet& sheet) {
     sheet.facts.weekday = weekday{static_cast<unsigned>(r.WeekdayNumber - 1)};
 }
 
-// Sunrise and sunset of the birth date and of its two neighbours; returns what the Sun did
-// on each (previous day, birth date, next day).
-std::array<SunDay, 3> ComputeSunTimes(const core::BirthValue& b, const SwissSky* swissSky,
-                                      BirthRecord& r) {
-  std::array<SunDay, 3> days{SunDay::RisesAndSets, SunDay::RisesAndSets, SunDay::RisesAndSets};
-  if (SwissChoice(b)) return swissSky ? WriteSwissSunTimes(*swissSky, r) : days;
-  const local_days birthDay = floor<std::chrono::days>(b.local);
-  std::array<DateTime*, 6> targets{&r.PrevSunrise, &r.PrevSunset,  &r.Sunrise,
-                                   &r.Sunset,      &r.NextSunrise, &r.NextSunset};
-  for (int offset = -1; offset <= 1; ++offset) {
-    const year_month_day d{birthDay + std::chrono::days{offset}};
-    const auto events =
-        sky::SunRiseSet(d, b.latitude.Signed(), b.longitude.Signed(), b.offset.east);
-    if (!events) continue;
-    const std::size_t i = static_cast<std::size_t>(offset + 1);
-    days[i] = events->day;
-    // The record's pair of slots keeps the last day computed, as the dump shows it.
-    r.SunTimes[0] = *targets[2 * i] = events->rise;
-    r.SunTimes[1] = *targets[2 * i + 1] = events->set;
-  }
-  return days;
-}
-
 void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay, 3>& sunDays) {
   r.YamardhaFlags.fill(false);  // slot 8 is never read; clearing it too keeps readings apart
   r.DandaFlags.fill(false);
@@ -178,10 +130,7 @@ void FindPeriodLords(BirthRecord& r, ResultSheet& sheet, const std::array<SunDay
   auto& facts = sheet.facts;
   facts.period = day ? core::BirthPeriodKind::Day : core::BirthPeriodKind::Night;
   facts.sunTimes = {*times[2 * shown], *times[2 * shown + 1]};
-  const core::SunNote note = sunDays[shown] == SunDay::NeverSets    ? core::SunNote::DidNotSet
-                             : sunDays[shown] == SunDay::NeverRises ? core::SunNote::DidNotRise
-                                                                    : core::SunNote::None;
-  facts.sunNotes = {note, note};
+  facts.sunDays = {sunDays[shown], sunDays[shown]};
 }
 
 void StoreLagnaName(BirthRecord& r) {
@@ -193,13 +142,15 @@ void StoreLagnaName(BirthRecord& r) {
 
 namespace {
 
-void RunReading(const core::BirthValue& birth, const SwissSky* swissSky, BirthRecord& r,
+// A sky the source could not compute leaves the record's chart and sun times as they were.
+void RunReading(const core::BirthValue& birth, const BirthSky* sky, BirthRecord& r,
                 ResultSheet& sheet) {
   CopyBirth(birth, r);
-  ComputeChart(birth, swissSky, r, sheet);
+  if (sky) ComputeChart(*sky, r, sheet);
   WritePersonalDetails(birth, r, sheet);
   WriteWeekday(r, sheet);
-  const auto sunDays = ComputeSunTimes(birth, swissSky, r);
+  std::array<SunDay, 3> sunDays{SunDay::RisesAndSets, SunDay::RisesAndSets, SunDay::RisesAndSets};
+  if (sky) sunDays = WriteSunTimes(*sky, r);
   FindPeriodLords(r, sheet, sunDays);
   sheet.facts.periodLength = seconds{r.PeriodSeconds};
   sheet.facts.yamardhaLength = seconds{chakra::RoundedShare(r.PeriodSeconds, 8)};
@@ -212,30 +163,24 @@ void RunReading(const core::BirthValue& birth, const SwissSky* swissSky, BirthRe
 
 void RunReading(const core::BirthValue& birth, BirthRecord& r, ResultSheet& sheet) {
   ClearUpperVectorHalves();
-  std::optional<SwissSky> swissSky;
-  if (const auto* swiss = SwissChoice(birth))
-    if (auto sky = ComputeSwissSky(birth, *swiss); auto* computed = std::get_if<SwissSky>(&sky))
-      swissSky = std::move(*computed);
-  RunReading(birth, swissSky ? &*swissSky : nullptr, r, sheet);
+  const auto sky = SourceOf(birth)->SkyOf(birth);
+  RunReading(birth, std::get_if<BirthSky>(&sky), r, sheet);
 }
 
 std::optional<Refusal> RunReading(const FormEntries& e, BirthRecord& r, ResultSheet& sheet) {
   ClearUpperVectorHalves();
   auto parsed = ParseBirth(e);
   if (auto* refusal = std::get_if<Refusal>(&parsed)) return std::move(*refusal);
-  // Without its library the Swiss Ephemeris would leave the chart empty: say so instead.
   const auto& birth = std::get<core::BirthValue>(parsed);
-  std::optional<SwissSky> swissSky;
-  if (const auto* swiss = SwissChoice(birth)) {
-    if (std::string why = swiss::Unavailable(); !why.empty())
-      return Refusal{std::move(why), MessageIcon::Error, std::nullopt};
-    // A library that fails refuses the reading: the record keeps no half of two charts.
-    auto sky = ComputeSwissSky(birth, *swiss);
-    if (auto* why = std::get_if<std::string>(&sky))
-      return Refusal{std::move(*why), MessageIcon::Error, std::nullopt};
-    swissSky = std::move(std::get<SwissSky>(sky));
-  }
-  RunReading(birth, swissSky ? &*swissSky : nullptr, r, sheet);
+  const auto source = SourceOf(birth);
+  // Without its library a calculation would leave the chart empty: say so instead.
+  if (std::string why = source->Unavailable(); !why.empty())
+    return Refusal{std::move(why), MessageIcon::Error, std::nullopt};
+  // A calculation that fails refuses the reading: the record keeps no half of two charts.
+  auto sky = source->SkyOf(birth);
+  if (auto* why = std::get_if<std::string>(&sky))
+    return Refusal{std::move(*why), MessageIcon::Error, std::nullopt};
+  RunReading(birth, &std::get<BirthSky>(sky), r, sheet);
   return std::nullopt;
 }
 

@@ -81,6 +81,13 @@ bool IsRetrograde(year_month_day birthDate, std::string_view planet) {
   return periods.starts[i] < birth && birth < periods.ends[i];
 }
 
+std::array<bool, core::kBodyCount> RetrogradeBodies(year_month_day birthDate) {
+  std::array<bool, core::kBodyCount> retrograde{};
+  for (std::size_t k = 0; k < kPlanets.size(); ++k)
+    retrograde[kFirstPlanetSlot + k] = IsRetrograde(birthDate, kPlanets[k]);
+  return retrograde;
+}
+
 void MarkRetrogrades(core::BirthRecord& record) {
   // month and day keep only a byte: out-of-range fields must not wrap into real dates.
   if (record.BirthMonth < 1 || record.BirthMonth > 12 || record.BirthDay < 1 ||
@@ -88,10 +95,11 @@ void MarkRetrogrades(core::BirthRecord& record) {
     return;
   const year_month_day birthDate{year{record.BirthYear}, month{unsigned(record.BirthMonth)},
                                  day{unsigned(record.BirthDay)}};
-  for (std::size_t k = 0; k < kPlanets.size(); ++k) {
-    if (IsRetrograde(birthDate, kPlanets[k])) {
-      record.BodyNames[kFirstPlanetSlot + k] += kRetrogradeMark;
-      record.Retrograde[kFirstPlanetSlot + k] = true;
+  const auto retrograde = RetrogradeBodies(birthDate);
+  for (std::size_t k = 0; k < retrograde.size(); ++k) {
+    if (retrograde[k]) {
+      record.BodyNames[k] += kRetrogradeMark;
+      record.Retrograde[k] = true;
     }
   }
 }

@@ -7,12 +7,12 @@
 #include <optional>
 
 #include "core/birth_value.h"
+#include "core/sun_day.h"
 
 namespace sky {
 
-// What the Sun did on the date. Where it neither rises nor sets, the times stored stand in
-// for the day: a whole day of daylight (00:00 to the next 00:00) or none (12:00 twice).
-enum class SunDay { RisesAndSets, NeverSets, NeverRises };
+// What the Sun did on the date: the model gives RisesAndSets, NeverSets or NeverRises.
+using core::SunDay;
 
 struct SunEvents {
   SunDay day = SunDay::RisesAndSets;

@@ -20,6 +20,7 @@
 
 #include "core/birth_record.h"
 #include "core/calculation.h"
+#include "core/sun_day.h"
 
 namespace swiss {
 
@@ -58,14 +59,7 @@ struct Positions {
   bool fromFiles = false;  // every body from the files
 };
 
-// What the Sun did on a local civil date (from local midnight to the next).
-enum class SunDay {
-  RisesAndSets,
-  RisesOnly,   // rises and stays up for a day (a midnight sun begins)
-  SetsOnly,    // sets and does not rise again before midnight (a midnight sun ends)
-  NeverSets,   // polar day: up from midnight to midnight
-  NeverRises,  // polar night
-};
+using core::SunDay;
 
 struct SunTimes {
   std::string error;  // empty when computed

@@ -31,8 +31,10 @@ std::string SignBox(const ReadingFacts& f, int sign) {
 
 std::string SunTime(const ReadingFacts& f, std::size_t i) {
   if (!f.sunTimes[i]) return {};
-  const char* notes[] = {"", " (the Sun did not set this day)", " (the Sun did not rise this day)"};
-  return reading::DateTimeText(*f.sunTimes[i]) + notes[static_cast<int>(f.sunNotes[i])];
+  const std::string text = reading::DateTimeText(*f.sunTimes[i]);
+  if (f.sunDays[i] == core::SunDay::NeverSets) return text + " (the Sun did not set this day)";
+  if (f.sunDays[i] == core::SunDay::NeverRises) return text + " (the Sun did not rise this day)";
+  return text;
 }
 
 TEST(ReadingFacts, ComposeTheEnglishCaptionsAgain) {

@@ -362,7 +362,7 @@ class FrmDisplayTest : public QObject {
     for (std::size_t which : {0u, 1u})
       if (label == QLatin1String(which == 0 ? "lblSunRise" : "lblSunSet")) {
         facts.sunTimes[which] = SunTime(month);
-        facts.sunNotes[which] = which == 0 ? core::SunNote::DidNotRise : core::SunNote::DidNotSet;
+        facts.sunDays[which] = which == 0 ? core::SunDay::NeverRises : core::SunDay::NeverSets;
       }
     if (sign >= 0) {
       facts.longitudes.emplace();

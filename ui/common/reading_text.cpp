@@ -129,14 +129,16 @@ QString SunTimeText(const core::ReadingFacts& facts, std::size_t which) {
   const auto& time = facts.sunTimes[which];
   if (!time) return {};
   const QString when = LocalDateTimeText(*time);
-  switch (facts.sunNotes[which]) {
-    case core::SunNote::DidNotSet:
+  switch (facts.sunDays[which]) {
+    case core::SunDay::NeverSets:
       return Filled(QCoreApplication::translate("Sheet", "%1 (the Sun did not set this day)"),
                     {when});
-    case core::SunNote::DidNotRise:
+    case core::SunDay::NeverRises:
       return Filled(QCoreApplication::translate("Sheet", "%1 (the Sun did not rise this day)"),
                     {when});
-    case core::SunNote::None:
+    case core::SunDay::RisesAndSets:
+    case core::SunDay::RisesOnly:
+    case core::SunDay::SetsOnly:
       break;
   }
   return when;
