@@ -30,12 +30,6 @@ std::string ClockStatus(const ClockQuestion& question, const BirthClock& clock);
 // The same sentence as words: whole templates for the windows to translate.
 core::Words ClockStatusWords(const ClockQuestion& question, const BirthClock& clock);
 
-// Kept while the form still passes its row choice; the choice no longer changes the text.
-inline std::string ClockStatus(const ClockQuestion& question, const BirthClock& clock,
-                               const RowChoice&) {
-  return ClockStatus(question, clock);
-}
-
 // The clock used, for the result's details and the page: "UTC+6:30, war time, Asia/Kolkata",
 // "UTC+5:41:17, local mean time, Asia/Kathmandu". Empty for a skipped time or an error.
 std::string ClockSummary(const ClockQuestion& question, const BirthClock& clock);
