@@ -34,8 +34,7 @@ using namespace std::chrono;
 using chakra::BirthPeriod;
 using sky::SunDay;
 
-constexpr std::array<std::string_view, 10> kBodyNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
+using core::kBodyNames;
 
 std::optional<year_month_day> BirthDate(const BirthRecord& r) {
   const year_month_day date{year{r.BirthYear}, month{static_cast<unsigned>(r.BirthMonth)},
