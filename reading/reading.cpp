@@ -201,7 +201,7 @@ void RunReading(const core::BirthValue& birth, const SwissSky* swissSky, BirthRe
   const auto sunDays = ComputeSunTimes(birth, swissSky, r);
   FindPeriodLords(r, sheet, sunDays);
   sheet.facts.periodLength = seconds{r.PeriodSeconds};
-  sheet.facts.yamardhaLength = seconds{chakra::RoundedShare(r.PeriodSeconds, 8)};
+  sheet.facts.yamardhaLength = seconds{r.YamardhaSeconds};
   StoreLagnaName(r);
   chakra::ComposeVedhaReading(r, sheet);
   WriteEnglishCaptions(sheet.facts, sheet);

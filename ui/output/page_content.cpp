@@ -108,8 +108,8 @@ PageChart Chart(const KeptReading& reading) {
   for (int k = 0; k < core::kBodyCount; ++k)
     positions.rows.push_back({BodyLabel(r, k), WrittenWord(sheet, core::PositionLabel(k))});
   const QString period = WrittenWord(sheet, "lblPeriod");
-  // The result window shows one yamardha as the period's eighth, rounded to the second.
-  const auto yamardha = static_cast<std::int32_t>(std::nearbyint(r.PeriodSeconds / 8.0));
+  // One yamardha as the result window shows it: the period's eighth, rounded to the second.
+  const std::int32_t yamardha = r.YamardhaSeconds;
   PageRowGroup details{
       QCoreApplication::translate("ReadingPage", "Pataki Chakra details"),
       {{QCoreApplication::translate("ReadingPage", "Weekday"), WrittenWord(sheet, "lblVaar")},
