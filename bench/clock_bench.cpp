@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "places/birth_clock.h"
-#include "places/zone_rows.h"
+#include "places/clock_decision.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ void BM_BirthClock(benchmark::State& state) {
 }
 BENCHMARK(BM_BirthClock);
 
-// The clock and its row together, as the form asks for them.
+// The clock and its row or exact offset together, as the form asks for them.
 void BM_BirthClockAndRow(benchmark::State& state) {
   places::BirthClocks clocks;
   for (const Question& q : kQuestions) clocks.At(q.zone, q.local, q.longitude);
@@ -57,7 +57,7 @@ void BM_BirthClockAndRow(benchmark::State& state) {
   for (auto _ : state) {
     const Question& q = kQuestions[k++ % kQuestions.size()];
     const places::BirthClock clock = clocks.At(q.zone, q.local, q.longitude);
-    benchmark::DoNotOptimize(places::ChooseRow(clock, q.local));
+    benchmark::DoNotOptimize(places::DecideClock(clock, {q.zone, {}, q.longitude}));
   }
 }
 BENCHMARK(BM_BirthClockAndRow);

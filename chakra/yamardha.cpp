@@ -120,11 +120,14 @@ PeriodBounds FindBounds(const core::BirthRecord& r, core::LocalTime t) {
   return {BirthPeriod::NightAfterSunset, r.Sunset, r.NextSunrise};
 }
 
-}  // namespace
-
+// One of `parts` equal shares of a span of seconds, rounded to the nearest whole second,
+// halves to even: the one rounding of the Yamardha and the Danda, which every caption and page
+// reads from the record.
 std::int32_t RoundedShare(std::int32_t seconds, int parts) {
   return static_cast<std::int32_t>(std::nearbyint(static_cast<double>(seconds) / parts));
 }
+
+}  // namespace
 
 std::optional<BirthPeriod> SelectPeriod(core::BirthRecord& r) {
   if (!r.BirthMoment || !r.Sunrise || !r.Sunset) return std::nullopt;

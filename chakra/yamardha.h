@@ -21,10 +21,6 @@ inline bool IsDayPeriod(BirthPeriod p) {
   return p == BirthPeriod::Day || p == BirthPeriod::PreviousDay;
 }
 
-// One of `parts` equal shares of a span of seconds, rounded to the nearest whole second,
-// halves to even.
-std::int32_t RoundedShare(std::int32_t seconds, int parts);
-
 // Decides the period of birth and writes PeriodSeconds, ElapsedSeconds, SubPeriodSeconds,
 // YamardhaSeconds and PeriodName. Empty, with nothing written, when a time it needs is
 // missing.

@@ -7,7 +7,7 @@
 
 namespace chart {
 
-inline constexpr std::size_t kChartBodies = core::kChartBodyNames.size();
+inline constexpr std::size_t kChartBodies = core::kBodyNames.size();
 
 // Body k placed in signs[k] (0 Aries .. 11 Pisces; any other value places it nowhere), in body
 // order, with its retrograde flag and longitude.

@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/longitude.h"
+
 namespace core {
 
-// The short names a sign box shows, by body index (9: the Lagna point).
-inline constexpr std::array<std::string_view, 10> kChartBodyNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
-inline constexpr int kChartLagna = 9;
+// A sign box shows the bodies by their names in core::kBodyNames (9: the Lagna point, "Asc").
+inline constexpr int kChartLagna = static_cast<int>(Body::Lagna);
 
 struct ChartBody {
   int body = 0;  // 0 Sun .. 8 Ketu, 9 the Lagna point

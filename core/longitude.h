@@ -47,6 +47,12 @@ enum class Body : std::uint8_t {
   Lagna
 };
 
+// The bodies' names by body index, as the reading writes them: the nine planets, then the
+// Lagna point's short name.
+inline constexpr std::array<std::string_view, 10> kBodyNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
+inline constexpr std::size_t kPlanetCount = 9;  // Sun .. Ketu
+
 // The figures of a longitude's magnitude, as its texts show them.
 struct LongitudeFigures {
   long long degrees = 0;  // within the sign

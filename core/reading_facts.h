@@ -17,15 +17,11 @@
 
 namespace core {
 
-// The planets by body index, as the reading names them (0 Sun .. 8 Ketu; 9 is the Lagna point).
-inline constexpr std::array<std::string_view, 9> kPlanetNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
-
 // The planet of a name, none for any other text (the empty lord of a period that could not be
 // measured).
 constexpr std::optional<Body> PlanetBody(std::string_view name) {
-  for (std::size_t k = 0; k < kPlanetNames.size(); ++k)
-    if (kPlanetNames[k] == name) return static_cast<Body>(k);
+  for (std::size_t k = 0; k < kPlanetCount; ++k)
+    if (kBodyNames[k] == name) return static_cast<Body>(k);
   return std::nullopt;
 }
 

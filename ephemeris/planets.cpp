@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/longitude.h"
 #include "ephemeris/angles.h"
 #include "ephemeris/calendar_angles.h"
 
@@ -175,9 +176,8 @@ void SiderealPlanets(const ephemeris::BirthInstant& instant, double ayanamsa,
 }
 
 void ComputePositionTable(core::BirthRecord& record, const ephemeris::BirthInstant& instant) {
-  static constexpr std::array<const char*, 9> kNames = {
-      "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
-  for (std::size_t k = 0; k < kNames.size(); ++k) record.PositionNames[k] = kNames[k];
+  for (std::size_t k = 0; k < core::kPlanetCount; ++k)
+    record.PositionNames[k] = core::kBodyNames[k];
   record.PositionNames[10] = "Ascendant";
   SiderealPlanets(instant, std::fabs(record.AyanamsaValue), record.Longitudes);
   // The Moon's and the ascendant's longitudes are those their own steps stored.

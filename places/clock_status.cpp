@@ -83,12 +83,14 @@ core::Words ClockWords(const BirthClock& clock, const ClockQuestion& q) {
 
 }  // namespace
 
-std::string UtcOffsetText(int offsetSeconds) {
+std::string UtcOffsetText(int offsetSeconds, OffsetStyle style) {
   // In long long, so that no int (not even the smallest) overflows when negated.
   const long long magnitude = std::llabs(static_cast<long long>(offsetSeconds));
+  const bool page = style == OffsetStyle::Page;
+  const char* sign = offsetSeconds >= 0 ? "+" : page ? "\u2212" : "-";
   char buf[40];
-  std::snprintf(buf, sizeof buf, "UTC%c%lld:%02lld", offsetSeconds < 0 ? '-' : '+',
-                magnitude / 3600, magnitude / 60 % 60);
+  std::snprintf(buf, sizeof buf, "UTC%s%0*lld:%02lld", sign, page ? 2 : 1, magnitude / 3600,
+                magnitude / 60 % 60);
   std::string text = buf;
   if (magnitude % 60 != 0) {
     std::snprintf(buf, sizeof buf, ":%02lld", magnitude % 60);

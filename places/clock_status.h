@@ -4,6 +4,7 @@
 // Shared by the form and the command-line lookup.
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -30,18 +31,16 @@ std::string ClockStatus(const ClockQuestion& question, const BirthClock& clock);
 // The same sentence as words: whole templates for the windows to translate.
 core::Words ClockStatusWords(const ClockQuestion& question, const BirthClock& clock);
 
-// Kept while the form still passes its row choice; the choice no longer changes the text.
-inline std::string ClockStatus(const ClockQuestion& question, const BirthClock& clock,
-                               const RowChoice&) {
-  return ClockStatus(question, clock);
-}
-
 // The clock used, for the result's details and the page: "UTC+6:30, war time, Asia/Kolkata",
 // "UTC+5:41:17, local mean time, Asia/Kathmandu". Empty for a skipped time or an error.
 std::string ClockSummary(const ClockQuestion& question, const BirthClock& clock);
 
-// "UTC+5:30", "UTC-5:00", "UTC+5:21:10".
-std::string UtcOffsetText(int offsetSeconds);
+// How an offset is written: the form's and the status's short hours, or the page's two-digit
+// hours with a true minus sign, as a table of times sets them.
+enum class OffsetStyle : std::uint8_t { Short, Page };
+
+// Short: "UTC+5:30", "UTC-5:00", "UTC+5:21:10". Page: "UTC+05:30", "UTC−05:00", "UTC+05:21:10".
+std::string UtcOffsetText(int offsetSeconds, OffsetStyle style = OffsetStyle::Short);
 
 // "1 June 1943".
 std::string DateText(std::chrono::local_days day);

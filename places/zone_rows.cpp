@@ -1,16 +1,11 @@
 #include "places/zone_rows.h"
 
-#include <cstdlib>
-
-#include "core/birth_value.h"
 #include "core/form_entries.h"
 #include "core/zone_table.h"
 
 namespace places {
 
 namespace {
-
-namespace chr = std::chrono;
 
 constexpr int kHour = 3600;
 
@@ -61,39 +56,6 @@ std::optional<RowFit> FitRow(int offsetSeconds, bool ahead, std::string_view sta
       return RowFit{*row, true};
   if (auto row = RowWithOffset(offsetSeconds, standardAbbreviation)) return RowFit{*row, false};
   return std::nullopt;
-}
-
-Conversion NearestRowConversion(chr::local_seconds local, int offsetSeconds,
-                                std::string_view standardAbbreviation) {
-  std::optional<int> best;
-  for (int row = 0; row < core::kZoneCount; ++row) {
-    const int offset = RowOffsetSeconds(row);
-    if (!best) {
-      best = offset;
-      continue;
-    }
-    const int distance = std::abs(offset - offsetSeconds);
-    const int bestDistance = std::abs(*best - offsetSeconds);
-    if (distance < bestDistance || (distance == bestDistance && offset < *best)) best = offset;
-  }
-  const int row = *RowWithOffset(*best, standardAbbreviation);
-  const chr::local_seconds converted = local + chr::seconds(*best - offsetSeconds);
-  const int year = static_cast<int>(chr::year_month_day(chr::floor<chr::days>(converted)).year());
-  return {.row = row,
-          .local = converted,
-          .secondsDropped = converted != chr::floor<chr::minutes>(converted),
-          .outOfRange = year < core::kYearList.first || year > core::kYearList.last};
-}
-
-RowChoice ChooseRow(const BirthClock& clock, chr::local_seconds local) {
-  RowChoice choice;
-  if (!clock.error.empty() || !clock.offsetSeconds) return choice;
-  choice.fit =
-      FitRow(*clock.offsetSeconds, clock.ahead.value_or(false), clock.standardAbbreviation);
-  if (!choice.fit)
-    choice.conversion =
-        NearestRowConversion(local, *clock.offsetSeconds, clock.standardAbbreviation);
-  return choice;
 }
 
 }  // namespace places

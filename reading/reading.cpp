@@ -28,8 +28,7 @@ using namespace std::chrono;
 using chakra::BirthPeriod;
 using core::SunDay;
 
-constexpr std::array<std::string_view, 10> kBodyNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
+using core::kBodyNames;
 
 std::optional<year_month_day> BirthDate(const BirthRecord& r) {
   const year_month_day date{year{r.BirthYear}, month{static_cast<unsigned>(r.BirthMonth)},
@@ -153,7 +152,7 @@ void RunReading(const core::BirthValue& birth, const BirthSky* sky, BirthRecord&
   if (sky) sunDays = WriteSunTimes(*sky, r);
   FindPeriodLords(r, sheet, sunDays);
   sheet.facts.periodLength = seconds{r.PeriodSeconds};
-  sheet.facts.yamardhaLength = seconds{chakra::RoundedShare(r.PeriodSeconds, 8)};
+  sheet.facts.yamardhaLength = seconds{r.YamardhaSeconds};
   StoreLagnaName(r);
   chakra::ComposeVedhaReading(r, sheet);
   WriteEnglishCaptions(sheet.facts, sheet);

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <string>
 
+#include "places/clock_decision.h"
 #include "places/zone_rows.h"
 
 namespace {
@@ -34,7 +34,6 @@ struct ClockCase {
   bool ahead;
   const char* row;  // expected row name; nullptr: no row fits
   bool dst;
-  std::optional<chr::local_seconds> converted;  // no row fits: on the nearest row's clock
 };
 
 class BirthClockTest : public testing::TestWithParam<ClockCase> {};
@@ -45,106 +44,99 @@ TEST_P(BirthClockTest, ClockAndRow) {
   const places::BirthClock clock = clocks.At(c.zone, c.local, c.longitude, c.later);
   ASSERT_EQ(clock.error, "");
   ASSERT_EQ(clock.kind, c.kind);
-  const places::RowChoice choice = places::ChooseRow(clock, c.local);
+  const places::ClockDecision decision = places::DecideClock(clock, {c.zone, {}, c.longitude});
   if (c.kind == ClockKind::Skipped) {
     EXPECT_FALSE(clock.offsetSeconds);
-    EXPECT_FALSE(choice.fit || choice.conversion);
+    EXPECT_FALSE(decision.fit || decision.exact);
     return;
   }
   EXPECT_EQ(clock.offsetSeconds, c.offset);
   EXPECT_EQ(clock.ahead, c.ahead);
-  if (!c.converted && c.row) {
-    ASSERT_TRUE(choice.fit);
-    EXPECT_EQ(places::RowName(choice.fit->row), c.row);
-    EXPECT_EQ(choice.fit->dst, c.dst);
+  if (c.row) {
+    ASSERT_TRUE(decision.fit);
+    EXPECT_EQ(places::RowName(decision.fit->row), c.row);
+    EXPECT_EQ(decision.fit->dst, c.dst);
     // The row and box give back the offset in force.
-    EXPECT_EQ(places::RowOffsetSeconds(choice.fit->row) + (c.dst ? 3600 : 0), c.offset);
+    EXPECT_EQ(places::RowOffsetSeconds(decision.fit->row) + (c.dst ? 3600 : 0), c.offset);
     return;
   }
-  ASSERT_FALSE(choice.fit);
-  ASSERT_TRUE(choice.conversion);
-  const places::Conversion& conv = *choice.conversion;
-  if (!c.converted) {
-    EXPECT_TRUE(conv.outOfRange);
-    return;
-  }
-  EXPECT_FALSE(conv.outOfRange);
-  EXPECT_EQ(places::RowName(conv.row), c.row);
-  EXPECT_EQ(conv.local, c.converted);
+  // No row shows the clock: the birth is read on its own offset, to the second.
+  ASSERT_FALSE(decision.fit);
+  ASSERT_TRUE(decision.exact);
+  EXPECT_EQ(decision.exact->offsetSeconds, c.offset);
 }
 
 constexpr auto N = ClockKind::Normal;
 constexpr auto R = ClockKind::Repeated;
-constexpr auto None = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(
     Tz, BirthClockTest,
     testing::Values(
         // EDT -14400 isdst=1 from 1970-04-26.
         ClockCase{"NewYorkSummer1970", "America/New_York", At(1970, 7, 1, 12, 0), -74.0, false, N,
-                  -14400, true, "Eastern Standard Time", true, None},
+                  -14400, true, "Eastern Standard Time", true},
         // BDST 7200 from 1944-04-02, BST 3600 around it: the summer clock sits on BST.
         ClockCase{"LondonDoubleSummer1944", "Europe/London", At(1944, 6, 6, 12, 0), -0.13, false, N,
-                  7200, true, "British Summer Time", true, None},
+                  7200, true, "British Summer Time", true},
         ClockCase{"LondonWinterSummerTime1944", "Europe/London", At(1944, 1, 15, 12, 0), -0.13,
-                  false, N, 3600, true, "Greenwich Mean Time", true, None},
+                  false, N, 3600, true, "Greenwich Mean Time", true},
         // +0630 23400 isdst=1 1942-09-01 to 1945-10-14.
         ClockCase{"DelhiWarTime1943", "Asia/Kolkata", At(1943, 6, 1, 12, 0), 77.2, false, N, 23400,
-                  true, "Indian Time", true, None},
+                  true, "Indian Time", true},
         // GMT isdst=1 gmtoff=0 in winter, IST isdst=0 gmtoff=3600 in summer.
         ClockCase{"DublinWinter2000", "Europe/Dublin", At(2000, 1, 15, 12, 0), -6.26, false, N, 0,
-                  false, "Greenwich Mean Time", false, None},
+                  false, "Greenwich Mean Time", false},
         ClockCase{"DublinSummer2000", "Europe/Dublin", At(2000, 7, 15, 12, 0), -6.26, false, N,
-                  3600, true, "Greenwich Mean Time", true, None},
+                  3600, true, "Greenwich Mean Time", true},
         // CAT 7200 isdst=0 in summer, WAT 3600 isdst=1 in winter, 1994-2017: the flag is on the
         // lower clock, as in Dublin (GMT isdst=1) and Casablanca (+00 isdst=1 in Ramadan).
         ClockCase{"WindhoekSummer1995", "Africa/Windhoek", At(1995, 1, 15, 12, 0), 17.08, false, N,
-                  7200, true, "British Summer Time", true, None},
+                  7200, true, "British Summer Time", true},
         // AEDT 39600 isdst=1 from 2050-10-02.
         ClockCase{"SydneySummer2050", "Australia/Sydney", At(2050, 12, 25, 12, 0), 151.2, false, N,
-                  39600, true, "Australian Eastern Standard Time", true, None},
+                  39600, true, "Australian Eastern Standard Time", true},
         // The footer rule of the zone file: EDT from 2040-03-11 and 2050-03-13.
         ClockCase{"NewYorkSummer2040", "America/New_York", At(2040, 7, 4, 12, 0), -74.0, false, N,
-                  -14400, true, "Eastern Standard Time", true, None},
+                  -14400, true, "Eastern Standard Time", true},
         ClockCase{"NewYorkSummer2050", "America/New_York", At(2050, 7, 4, 12, 0), -74.0, false, N,
-                  -14400, true, "Eastern Standard Time", true, None},
+                  -14400, true, "Eastern Standard Time", true},
         // 2021-11-07: EDT until 01:59:59, then EST from 01:00:00.
         ClockCase{"NewYorkRepeatedFirst", "America/New_York", At(2021, 11, 7, 1, 30), -74.0, false,
-                  R, -14400, true, "Eastern Standard Time", true, None},
+                  R, -14400, true, "Eastern Standard Time", true},
         ClockCase{"NewYorkRepeatedSecond", "America/New_York", At(2021, 11, 7, 1, 30), -74.0, true,
-                  R, -18000, false, "Eastern Standard Time", false, None},
+                  R, -18000, false, "Eastern Standard Time", false},
         // 2021-03-14: EST until 01:59:59, then EDT from 03:00:00.
         ClockCase{"NewYorkSkipped", "America/New_York", At(2021, 3, 14, 2, 30), -74.0, false,
-                  ClockKind::Skipped, 0, false, nullptr, false, None},
-        // MMT 19270 (+5:21:10) until 1906; the same instant is 8 min 50 s later on IST.
+                  ClockKind::Skipped, 0, false, nullptr, false},
+        // MMT 19270 (+5:21:10) until 1906.
         ClockCase{"MadrasTime1903", "Asia/Kolkata", At(1903, 3, 5, 10, 5), 80.27, false, N, 19270,
-                  false, "Indian Time", false, At(1903, 3, 5, 10, 13, 50)},
-        // +0545 20700 since 1986: +5:30 and +6:00 rows are equally near; the smaller wins.
+                  false, nullptr, false},
+        // +0545 20700 since 1986: between the +5:30 and +6:00 rows.
         ClockCase{"Kathmandu1990", "Asia/Kathmandu", At(1990, 10, 2, 3, 0), 85.32, false, N, 20700,
-                  false, "Indian Time", false, At(1990, 10, 2, 2, 45, 0)},
+                  false, nullptr, false},
         // LMT 11212 (3:06:52, Riyadh's 46.72 E) until 1947-03-14: Mecca keeps its own, 2:39:18.
         ClockCase{"MeccaMeanTime1930", "Asia/Riyadh", At(1930, 5, 1, 12, 0), 39.8262, false, N,
-                  9558, false, "Baghdad Time", false, At(1930, 5, 1, 12, 20, 42)},
-        // Kathmandu's LMT, 11 min 16 s behind IST, takes 1 January 1901 00:05 back into 1900.
-        ClockCase{"ConversionLeavesTheRange", "Asia/Kathmandu", At(1901, 1, 1, 0, 5), 85.3167,
-                  false, N, 20476, false, nullptr, false, None},
+                  9558, false, nullptr, false},
+        // Kathmandu's LMT, 11 min 16 s behind IST, at the first minute of 1901.
+        ClockCase{"MeanTimeAtTheFirstMinute", "Asia/Kathmandu", At(1901, 1, 1, 0, 5), 85.3167,
+                  false, N, 20476, false, nullptr, false},
         // The Swiss Ephemeris's years. LMT until 1854-06-28 (5:53:28, Calcutta's): Varanasi
         // keeps its own, 83.01041 E x 240 s = 5:32:02.
         ClockCase{"VaranasiMeanTime1850", "Asia/Kolkata", At(1850, 3, 1, 6, 0), 83.01041, false, N,
-                  19922, false, nullptr, false, None},
+                  19922, false, nullptr, false},
         // GMT from 1847-12-01.
         ClockCase{"LondonGreenwich1850", "Europe/London", At(1850, 3, 1, 6, 0), -0.12574, false, N,
-                  0, false, "Greenwich Mean Time", false, None},
+                  0, false, "Greenwich Mean Time", false},
         // LMT (-4:56:02) until 1883-11-18: 74.00597 W x 240 s = -4:56:01.
         ClockCase{"NewYorkMeanTime1850", "America/New_York", At(1850, 3, 1, 6, 0), -74.00597, false,
-                  N, -17761, false, nullptr, false, None},
+                  N, -17761, false, nullptr, false},
         // After the zone file's last entry its rule goes on: EDT from 2100-03-14, 2399-03-13.
         ClockCase{"NewYorkSummer2100", "America/New_York", At(2100, 7, 4, 12, 0), -74.0, false, N,
-                  -14400, true, "Eastern Standard Time", true, None},
+                  -14400, true, "Eastern Standard Time", true},
         ClockCase{"NewYorkSummer2399", "America/New_York", At(2399, 7, 4, 12, 0), -74.0, false, N,
-                  -14400, true, "Eastern Standard Time", true, None},
+                  -14400, true, "Eastern Standard Time", true},
         ClockCase{"Delhi2100", "Asia/Kolkata", At(2100, 1, 1, 12, 0), 77.23, false, N, 19800, false,
-                  "Indian Time", false, None}),
+                  "Indian Time", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BirthClocks, RefusesWhatItCannotAnswer) {

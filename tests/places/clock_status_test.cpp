@@ -140,6 +140,22 @@ TEST(BirthClocks, ZonesWithoutTransitions) {
   EXPECT_EQ(places::UtcOffsetText(INT_MIN), "UTC-596523:14:08");  // no overflow (UBSan)
 }
 
+// The form's short hours and the page's two-digit hours with a true minus, seconds kept.
+TEST(UtcOffsetText, ShortAndPageStyles) {
+  struct Row {
+    int seconds;
+    const char* shortText;
+    const char* pageText;
+  };
+  for (const Row& row :
+       {Row{19800, "UTC+5:30", "UTC+05:30"}, Row{-18000, "UTC-5:00", "UTC−05:00"},
+        Row{19270, "UTC+5:21:10", "UTC+05:21:10"}, Row{-37, "UTC-0:00:37", "UTC−00:00:37"},
+        Row{50400, "UTC+14:00", "UTC+14:00"}}) {
+    EXPECT_EQ(places::UtcOffsetText(row.seconds), row.shortText);
+    EXPECT_EQ(places::UtcOffsetText(row.seconds, places::OffsetStyle::Page), row.pageText);
+  }
+}
+
 TEST(ClockDecision, RowOrExactOffset) {
   const auto decide = [](const Birth& b) {
     return places::DecideClock(ClockOf(b), {b.zone, b.place, b.longitude});

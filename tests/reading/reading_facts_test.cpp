@@ -69,10 +69,8 @@ TEST(ReadingFacts, ComposeTheEnglishCaptionsAgain) {
               f.period == core::BirthPeriodKind::Day ? "Dinamana" : "Ratrimana")
         << name;
     const auto index = [](auto value) { return static_cast<std::size_t>(value.value()); };
-    EXPECT_EQ(sheet.Caption("lblYamardhapati"), core::kPlanetNames.at(index(f.yamardhapati)))
-        << name;
-    EXPECT_EQ(sheet.Caption("lblDandadhipati"), core::kPlanetNames.at(index(f.dandadhipati)))
-        << name;
+    EXPECT_EQ(sheet.Caption("lblYamardhapati"), core::kBodyNames.at(index(f.yamardhapati))) << name;
+    EXPECT_EQ(sheet.Caption("lblDandadhipati"), core::kBodyNames.at(index(f.dandadhipati))) << name;
     EXPECT_EQ(sheet.Caption("lblLagna"), core::kSanskritSignNames.at(index(f.lagna))) << name;
     EXPECT_EQ(sheet.Caption("lblRashi"), core::kSanskritSignNames.at(index(f.rashi))) << name;
     ASSERT_TRUE(f.longitudes) << name;

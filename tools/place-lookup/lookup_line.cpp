@@ -153,7 +153,6 @@ std::string PlaceLookup::ProcessLine(std::string_view line) {
     if (!birthTime) throw Malformed{"The date does not exist."};
     const auto local = *birthTime;
     const auto clock = clocks_.At(first.zone, local, first.longitude, q.later);
-    const auto choice = places::ChooseRow(clock, local);
     if (clock.error.empty()) {
       out["clock"] = ClockName(clock.kind);
       if (clock.offsetSeconds) out["offsetSeconds"] = *clock.offsetSeconds;
@@ -163,7 +162,7 @@ std::string PlaceLookup::ProcessLine(std::string_view line) {
         Fill(matches.front(), places::DecideClock(clock, {first.zone, city, first.longitude}));
     // "conversion" stays for readers of the line; the exact offset answers what it offered.
     out["status"] =
-        places::ClockStatus({city, local, first.zone, tzVersion_, first.longitude}, clock, choice);
+        places::ClockStatus({city, local, first.zone, tzVersion_, first.longitude}, clock);
     return Serialised(out);
   } catch (const Malformed& m) {
     return Serialised({{"error", m.message}});

@@ -15,8 +15,8 @@ constexpr const char* kSignNames[12] = {
     QT_TRANSLATE_NOOP("Signs", "Aquarius"),    QT_TRANSLATE_NOOP("Signs", "Pisces")};
 
 QString BodyLine(const core::ChartBody& body) {
-  if (body.body < 0 || body.body >= static_cast<int>(core::kChartBodyNames.size())) return {};
-  const std::string name(core::kChartBodyNames[static_cast<std::size_t>(body.body)]);
+  if (body.body < 0 || body.body >= static_cast<int>(core::kBodyNames.size())) return {};
+  const std::string name(core::kBodyNames[static_cast<std::size_t>(body.body)]);
   QString line = QCoreApplication::translate("Sheet", name.c_str());
   if (body.retrograde) line += QLatin1Char(' ') + QCoreApplication::translate("Sheet", "(R)");
   return line;

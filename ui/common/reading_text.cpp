@@ -85,8 +85,8 @@ QString WithTarget(const QString& text, const QString& target) {
 
 // A planet's name, body 0 Sun .. 8 Ketu, in the language in use.
 QString PlanetName(int body) {
-  if (body < 0 || body >= static_cast<int>(core::kPlanetNames.size())) return {};
-  return SheetCaption(FromUtf8(core::kPlanetNames[static_cast<std::size_t>(body)]));
+  if (body < 0 || body >= static_cast<int>(core::kPlanetCount)) return {};
+  return SheetCaption(FromUtf8(core::kBodyNames[static_cast<std::size_t>(body)]));
 }
 
 // The full name of sign 0..11 (मेष, மேஷம்); the sheet's words hold the Sanskrit names.

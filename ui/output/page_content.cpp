@@ -6,6 +6,7 @@
 
 #include "core/zone_table.h"
 #include "panchanga/panchanga.h"
+#include "places/clock_status.h"
 #include "reading/birth_panchanga.h"
 #include "reading/reading.h"
 #include "reading/timing.h"
@@ -48,18 +49,11 @@ QString Duration(std::int32_t seconds) {
                 {QString::number(seconds / 3600), TwoDigits(seconds % 3600 / 60)});
 }
 
-// "+05:30": the offset from universal time the reading used, daylight saving included; an
-// exact offset's seconds where it has them ("+05:21:10").
+// "UTC+05:30": the offset from universal time the reading used, daylight saving included; an
+// exact offset's seconds where it has them ("UTC+05:21:10").
 QString UtcOffset(const core::BirthRecord& r) {
   const auto seconds = static_cast<int>(r.Birth.offset.east.count());
-  const int minutes = seconds / 60;
-  QString text = QStringLiteral("UTC%1%2:%3")
-                     .arg(seconds < 0 ? QChar(0x2212) : QChar('+'))
-                     .arg(std::abs(minutes) / 60, 2, 10, QChar('0'))
-                     .arg(std::abs(minutes) % 60, 2, 10, QChar('0'));
-  if (seconds % 60 != 0)
-    text += QStringLiteral(":%1").arg(std::abs(seconds) % 60, 2, 10, QChar('0'));
-  return text;
+  return FromUtf8(places::UtcOffsetText(seconds, places::OffsetStyle::Page));
 }
 
 QString Degrees(double value) {
@@ -118,8 +112,8 @@ PageChart Chart(const KeptReading& reading) {
   for (int k = 0; k < core::kBodyCount; ++k)
     positions.rows.push_back({BodyLabel(r, k), WrittenWord(sheet, core::PositionLabel(k))});
   const QString period = WrittenWord(sheet, "lblPeriod");
-  // The result window shows one yamardha as the period's eighth, rounded to the second.
-  const auto yamardha = static_cast<std::int32_t>(std::nearbyint(r.PeriodSeconds / 8.0));
+  // One yamardha as the result window shows it: the period's eighth, rounded to the second.
+  const std::int32_t yamardha = r.YamardhaSeconds;
   PageRowGroup details{
       QCoreApplication::translate("ReadingPage", "Pataki Chakra details"),
       {{QCoreApplication::translate("ReadingPage", "Weekday"), WrittenWord(sheet, "lblVaar")},
