@@ -727,6 +727,9 @@ class Journey : public QObject {
     const auto it = model_.files.find(path);
     if (it == model_.files.end() || !it->second) return;  // refused: the form stays
     model_.form = *it->second;
+    // The menu shows a file's Swiss choices, even where a file handed over behind the dialog
+    // fills the form again before the step ends.
+    if (model_.form.calculation) swissChoice_ = model_.form.calculation->swiss;
   }
 
   void Check() {
