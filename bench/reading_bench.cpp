@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chakra/vedha_reading.h"
+#include "delhi_birth.h"
 #include "ephemeris/birth_instant.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/planets.h"
@@ -19,27 +20,7 @@
 
 namespace {
 
-// A typical set of entries: New Delhi, 7 March 1984, 10:05:30, Indian Standard Time.
-core::FormEntries DelhiEntries() {
-  return {.txtName = "ASHA",
-          .cboMonth = 2,
-          .cboDate = "7",
-          .cboYear = "1984",
-          .cboHH = "10",
-          .cboMM = "5",
-          .cboSS = "30",
-          .txtMCity = "New Delhi",
-          .txtMState = "Delhi",
-          .txtMCountry = "India",
-          .cmbTimeZone = 34,  // "Indian Time, IST, +5.3"
-          .chkDST = false,
-          .txtLonD = "77",
-          .txtLonM = "12",
-          .txtLatD = "28",
-          .txtLatM = "38",
-          .optLongEast = true,
-          .optLatNorth = true};
-}
+using bench::DelhiEntries;
 
 // A record after one complete reading, so each step below finds its inputs in place.
 core::BirthRecord ReadRecord() {

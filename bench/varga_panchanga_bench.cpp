@@ -2,6 +2,7 @@
 // times from each calculation.
 #include <benchmark/benchmark.h>
 
+#include "delhi_birth.h"
 #include "reading/birth_panchanga.h"
 #include "reading/reading.h"
 #include "varga/vargas.h"
@@ -22,18 +23,7 @@ BENCHMARK(BM_SixteenVargas);
 // or the Swiss Ephemeris with its default settings (1). The reading runs once; the loop is the
 // panchanga alone.
 void BM_BirthPanchanga(benchmark::State& state) {
-  core::FormEntries entries{.txtName = "ASHA",
-                            .cboMonth = 2,
-                            .cboDate = "7",
-                            .cboYear = "1984",
-                            .cboHH = "10",
-                            .cboMM = "5",
-                            .cboSS = "30",
-                            .cmbTimeZone = 34,
-                            .txtLonD = "77",
-                            .txtLonM = "12",
-                            .txtLatD = "28",
-                            .txtLatM = "38"};
+  core::FormEntries entries = bench::DelhiEntries();
   if (state.range(0) == 1)
     entries.calculation = core::Calculation{core::EphemerisChoice::Swiss, {}};
   core::BirthRecord record;
